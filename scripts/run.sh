@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds the program and starts it on LIST, or on the bundled sample list.
+#   ./scripts/run.sh [LIST]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+list=${1:-$root/examples/sample.qvx}
+cd "$root"
+./scripts/deps.sh
+./scripts/configure.sh release
+if [ -x build/release/src/app/qvxedit ]; then
+  exec build/release/src/app/qvxedit "$list"
+fi
+exec build/release/src/app/qvxtool info "$list"

@@ -1,0 +1,40 @@
+#include "model/ChannelList.h"
+
+namespace qvx {
+
+ChannelList::ChannelList(int number)
+    : number_(number), statusText_("File" + std::to_string(number) + ": none") {}
+
+void ChannelList::chooseFile(const std::string& path) {
+    path_ = path;
+    statusText_ = "File" + std::to_string(number_) + ": " + fileNameOf(path);
+    extension_ = lowerCasedExtension(path);
+}
+
+void ChannelList::clearAll() {
+    television_.clear();
+    radio_.clear();
+}
+
+void ChannelList::close() {
+    hasFile_ = false;
+    statusText_ = "File" + std::to_string(number_) + ": none ";
+    clearAll();
+}
+
+std::string fileNameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string lowerCasedExtension(const std::string& path) {
+    const std::string name = fileNameOf(path);
+    const auto dot = name.find_last_of('.');
+    if (dot == std::string::npos) return {};
+    std::string extension = name.substr(dot + 1);
+    for (char& c : extension)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return extension;
+}
+
+}  // namespace qvx

@@ -1,0 +1,123 @@
+#include "model/ChannelTree.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace qvx {
+
+TreeItem::TreeItem(const ChannelRecord& record, std::string label, bool bold, int image, int selectedImage)
+    : record_(record), label_(std::move(label)), bold_(bold), image_(image), selectedImage_(selectedImage) {}
+
+std::unique_ptr<TreeItem> TreeItem::makeProvider(const ChannelRecord& record) {
+    return std::make_unique<TreeItem>(record, std::string(record.nameText()), true, kProviderImage,
+                                      kProviderImage);
+}
+
+std::unique_ptr<TreeItem> TreeItem::makeChannel(const ChannelRecord& record) {
+    return std::make_unique<TreeItem>(record, std::string(record.nameText()), false,
+                                      record.isScrambled() ? kScrambledChannelImage : kFreeChannelImage,
+                                      kSelectedChannelImage);
+}
+
+TreeItem* TreeItem::appendDetachedChild(std::unique_ptr<TreeItem> child) {
+    child->parent_ = this;
+    child->row_ = static_cast<int>(children_.size());
+    children_.push_back(std::move(child));
+    return children_.back().get();
+}
+
+ChannelTree::~ChannelTree() = default;
+
+TreeItem* ChannelTree::itemAt(const TreeItem* parent, int row) const {
+    const auto& siblings = parent ? parent->children_ : topLevel_;
+    if (row < 0 || static_cast<std::size_t>(row) >= siblings.size()) return nullptr;
+    return siblings[static_cast<std::size_t>(row)].get();
+}
+
+void ChannelTree::renumber(std::vector<std::unique_ptr<TreeItem>>& siblings, std::size_t from) {
+    for (std::size_t i = from; i < siblings.size(); ++i) siblings[i]->row_ = static_cast<int>(i);
+}
+
+TreeItem* ChannelTree::insertItem(TreeItem* parent, int row, std::unique_ptr<TreeItem> item) {
+    assert(item && item->parent_ == nullptr);
+    auto& siblings = siblingsOf(parent);
+    const int size = static_cast<int>(siblings.size());
+    if (row < 0 || row > size) row = size;
+    if (reporting())
+        for (auto* observer : observers_) observer->itemsAboutToBeInserted(parent, row, row);
+    item->parent_ = parent;
+    itemCount_ += 1 + item->children_.size();
+    TreeItem* inserted = item.get();
+    siblings.insert(siblings.begin() + row, std::move(item));
+    renumber(siblings, static_cast<std::size_t>(row));
+    if (reporting())
+        for (auto* observer : observers_) observer->itemsInserted(parent, row, row);
+    return inserted;
+}
+
+void ChannelTree::removeItem(TreeItem* item) {
+    assert(item);
+    TreeItem* parent = item->parent_;
+    auto& siblings = siblingsOf(parent);
+    const int row = item->row_;
+    assert(row >= 0 && static_cast<std::size_t>(row) < siblings.size() && siblings[row].get() == item);
+    if (reporting())
+        for (auto* observer : observers_) observer->itemsAboutToBeRemoved(parent, row, row);
+    itemCount_ -= 1 + item->children_.size();
+    siblings.erase(siblings.begin() + row);
+    renumber(siblings, static_cast<std::size_t>(row));
+    if (reporting())
+        for (auto* observer : observers_) observer->itemsRemoved(parent, row, row);
+}
+
+void ChannelTree::clear() {
+    if (topLevel_.empty()) return;
+    BulkChange bulk(*this);
+    topLevel_.clear();
+    itemCount_ = 0;
+}
+
+void ChannelTree::setLabel(TreeItem* item, std::string label) {
+    item->label_ = std::move(label);
+    notifyItemChanged(item);
+}
+
+void ChannelTree::setLooks(TreeItem* item, int image, int selectedImage) {
+    item->image_ = image;
+    item->selectedImage_ = selectedImage;
+    notifyItemChanged(item);
+}
+
+void ChannelTree::replaceRecord(TreeItem* item, const ChannelRecord& record) {
+    item->record_ = record;
+    notifyItemChanged(item);
+}
+
+void ChannelTree::notifyItemChanged(TreeItem* item) {
+    if (reporting())
+        for (auto* observer : observers_) observer->itemChanged(item);
+}
+
+void ChannelTree::beginBulk() {
+    if (bulkDepth_++ == 0)
+        for (auto* observer : observers_) observer->aboutToReset();
+}
+
+void ChannelTree::endBulk() {
+    if (--bulkDepth_ == 0)
+        for (auto* observer : observers_) observer->resetDone();
+}
+
+ChannelTree::BulkChange::BulkChange(ChannelTree& tree) : tree_(tree) { tree_.beginBulk(); }
+ChannelTree::BulkChange::~BulkChange() { tree_.endBulk(); }
+
+void ChannelTree::addObserver(ChannelTreeObserver* observer) {
+    if (std::find(observers_.begin(), observers_.end(), observer) == observers_.end())
+        observers_.push_back(observer);
+}
+
+void ChannelTree::removeObserver(ChannelTreeObserver* observer) {
+    std::erase(observers_, observer);
+}
+
+}  // namespace qvx

@@ -1,0 +1,198 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/ChannelRecord.h"
+
+namespace qvx {
+
+enum class TreeKind : std::uint8_t { Television = 1, Radio = 2 };
+
+// Picture numbers of the tree's icon strip.
+enum ItemImage : int {
+    kProviderImage = 0,
+    kFreeChannelImage = 1,
+    kSelectedChannelImage = 2,
+    kScrambledChannelImage = 3,
+};
+
+class ChannelTree;
+
+// One provider (top level) or channel (child). An item owns its record and
+// keeps what a view shows. Items are heap objects whose address never changes
+// while they are in a tree, so views may point at them.
+class TreeItem final {
+public:
+    // Looks of a provider: bold, picture 0, label = record name.
+    static std::unique_ptr<TreeItem> makeProvider(const ChannelRecord& record);
+    // Looks of a channel: picture 1 or 3 by scrambling, selected picture 2.
+    static std::unique_ptr<TreeItem> makeChannel(const ChannelRecord& record);
+    // Any looks, for copies that keep the looks of their original.
+    TreeItem(const ChannelRecord& record, std::string label, bool bold, int image, int selectedImage);
+
+    TreeItem(const TreeItem&) = delete;
+    TreeItem& operator=(const TreeItem&) = delete;
+
+    const ChannelRecord& record() const { return record_; }
+    const std::string& label() const { return label_; }
+    bool isBold() const { return bold_; }
+    int image() const { return image_; }
+    int selectedImage() const { return selectedImage_; }
+
+    TreeItem* parent() const { return parent_; }
+    bool hasParent() const { return parent_ != nullptr; }
+    // Position among its siblings (top-level items count among the tree's top level).
+    int row() const { return row_; }
+    int childCount() const { return static_cast<int>(children_.size()); }
+    bool hasChildren() const { return !children_.empty(); }
+    TreeItem* child(int row) const { return children_[static_cast<std::size_t>(row)].get(); }
+    const std::vector<std::unique_ptr<TreeItem>>& children() const { return children_; }
+
+    // Builds up an item before it goes into a tree (a provider with its channels
+    // is inserted in one step). Not for items already in a tree.
+    TreeItem* appendDetachedChild(std::unique_ptr<TreeItem> child);
+
+private:
+    friend class ChannelTree;
+
+    ChannelRecord record_;
+    std::string label_;
+    bool bold_;
+    int image_;
+    int selectedImage_;
+    TreeItem* parent_ = nullptr;
+    int row_ = 0;
+    std::vector<std::unique_ptr<TreeItem>> children_;
+};
+
+// Told of every change of a tree, in about-to / done pairs, so a view can follow
+// without a reset. A null parent means the top level.
+class ChannelTreeObserver {
+public:
+    virtual ~ChannelTreeObserver() = default;
+    virtual void itemsAboutToBeInserted(const TreeItem* parent, int first, int last) = 0;
+    virtual void itemsInserted(const TreeItem* parent, int first, int last) = 0;
+    virtual void itemsAboutToBeRemoved(const TreeItem* parent, int first, int last) = 0;
+    virtual void itemsRemoved(const TreeItem* parent, int first, int last) = 0;
+    virtual void aboutToReset() = 0;
+    virtual void resetDone() = 0;
+    virtual void itemChanged(const TreeItem* item) = 0;
+};
+
+// A Television or Radio tree: providers at the top level, channels below them.
+class ChannelTree final {
+public:
+    explicit ChannelTree(TreeKind kind) : kind_(kind) {}
+    ~ChannelTree();
+    ChannelTree(const ChannelTree&) = delete;
+    ChannelTree& operator=(const ChannelTree&) = delete;
+
+    TreeKind kind() const { return kind_; }
+    // The serviceType every record of this tree carries (1 or 2).
+    std::uint8_t serviceType() const { return static_cast<std::uint8_t>(kind_); }
+
+    int topLevelCount() const { return static_cast<int>(topLevel_.size()); }
+    TreeItem* topLevelItem(int row) const { return topLevel_[static_cast<std::size_t>(row)].get(); }
+    const std::vector<std::unique_ptr<TreeItem>>& topLevelItems() const { return topLevel_; }
+    // Providers and channels together.
+    std::size_t itemCount() const { return itemCount_; }
+    bool empty() const { return topLevel_.empty(); }
+    // The item at `row` under `parent` (top level when null), or null when out of range.
+    TreeItem* itemAt(const TreeItem* parent, int row) const;
+
+    // Inserts `item` (with any detached children) at `row` under `parent`
+    // (top level when null); row -1 or past the end appends.
+    TreeItem* insertItem(TreeItem* parent, int row, std::unique_ptr<TreeItem> item);
+    TreeItem* appendItem(TreeItem* parent, std::unique_ptr<TreeItem> item) {
+        return insertItem(parent, -1, std::move(item));
+    }
+    // Removes the item with its children and destroys their records.
+    void removeItem(TreeItem* item);
+    // Removes every item.
+    void clear();
+
+    void setLabel(TreeItem* item, std::string label);
+    void setLooks(TreeItem* item, int image, int selectedImage);
+    // Stores a whole record image back into the item's record.
+    void replaceRecord(TreeItem* item, const ChannelRecord& record);
+    // For changes made through mutableRecord(); tells the observers.
+    void notifyItemChanged(TreeItem* item);
+    ChannelRecord& mutableRecord(TreeItem* item) { return item->record_; }
+
+    // Remove, in one step, every child (or top-level item) for which `remove`
+    // is true, keeping the order of the rest. Views see one reset.
+    template <typename Predicate>
+    void removeChildrenWhere(Predicate remove);
+    template <typename Predicate>
+    void removeTopLevelWhere(Predicate remove);
+
+    // While a bulk change is open, structural changes are not reported one by
+    // one; closing the outermost one reports a single reset. Nestable.
+    class BulkChange {
+    public:
+        explicit BulkChange(ChannelTree& tree);
+        ~BulkChange();
+        BulkChange(const BulkChange&) = delete;
+        BulkChange& operator=(const BulkChange&) = delete;
+
+    private:
+        ChannelTree& tree_;
+    };
+
+    void addObserver(ChannelTreeObserver* observer);
+    void removeObserver(ChannelTreeObserver* observer);
+
+private:
+    std::vector<std::unique_ptr<TreeItem>>& siblingsOf(TreeItem* parent) {
+        return parent ? parent->children_ : topLevel_;
+    }
+    static void renumber(std::vector<std::unique_ptr<TreeItem>>& siblings, std::size_t from);
+    bool reporting() const { return bulkDepth_ == 0; }
+    void beginBulk();
+    void endBulk();
+
+    TreeKind kind_;
+    std::vector<std::unique_ptr<TreeItem>> topLevel_;
+    std::size_t itemCount_ = 0;
+    int bulkDepth_ = 0;
+    std::vector<ChannelTreeObserver*> observers_;
+};
+
+template <typename Predicate>
+void ChannelTree::removeChildrenWhere(Predicate remove) {
+    BulkChange bulk(*this);
+    for (auto& provider : topLevel_) {
+        auto& channels = provider->children_;
+        const std::size_t before = channels.size();
+        std::erase_if(channels, [&](const std::unique_ptr<TreeItem>& channel) {
+            return remove(static_cast<const TreeItem&>(*channel));
+        });
+        if (channels.size() != before) {
+            itemCount_ -= before - channels.size();
+            renumber(channels, 0);
+        }
+    }
+}
+
+template <typename Predicate>
+void ChannelTree::removeTopLevelWhere(Predicate remove) {
+    BulkChange bulk(*this);
+    const std::size_t before = itemCount_;
+    std::size_t removed = 0;
+    std::erase_if(topLevel_, [&](const std::unique_ptr<TreeItem>& item) {
+        if (!remove(static_cast<const TreeItem&>(*item))) return false;
+        removed += 1 + item->children_.size();
+        return true;
+    });
+    if (removed != 0) {
+        itemCount_ = before - removed;
+        renumber(topLevel_, 0);
+    }
+}
+
+}  // namespace qvx
