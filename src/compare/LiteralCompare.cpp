@@ -1,0 +1,88 @@
+#include "compare/LiteralCompare.h"
+
+#include <cstring>
+
+#include "model/ChannelTree.h"
+
+namespace qvx {
+namespace {
+
+// A name copied out of its field and stripped of trailing blanks.
+struct StrippedName {
+    char text[sizeof ChannelRecord::name];
+    std::size_t length;
+};
+
+StrippedName strippedCopy(const ChannelRecord& record) {
+    StrippedName copy{};
+    std::size_t length = 0;
+    while (length < sizeof record.name && record.name[length] != '\0') {
+        copy.text[length] = record.name[length];
+        ++length;
+    }
+    while (length > 0 && copy.text[length - 1] == ' ') --length;
+    copy.length = length;
+    return copy;
+}
+
+bool sameStrippedName(const ChannelRecord& a, const ChannelRecord& b) {
+    const StrippedName first = strippedCopy(a);
+    const StrippedName second = strippedCopy(b);
+    return first.length == second.length && std::memcmp(first.text, second.text, first.length) == 0;
+}
+
+void removeEmptyProvidersOneByOne(ChannelTree& tree) {
+    int row = 0;
+    while (row < tree.topLevelCount()) {
+        TreeItem* item = tree.topLevelItem(row);
+        if (!item->hasChildren() && item->record().isChannel == 0)
+            tree.removeItem(item);
+        else
+            ++row;
+    }
+}
+
+}  // namespace
+
+bool RemoveFirstEqual(const ChannelRecord& record, ChannelTree& treeB, CompareOptions options) {
+    for (int p = 0; p < treeB.topLevelCount(); ++p) {
+        const TreeItem* provider = treeB.topLevelItem(p);
+        for (int c = 0; c < provider->childCount(); ++c) {
+            TreeItem* channel = provider->child(c);
+            const ChannelRecord& other = channel->record();
+            const bool idsAgree = !options.byServiceId || record.serviceId == other.serviceId;
+            const bool namesAgree = !options.byName || sameStrippedName(record, other);
+            if (idsAgree && namesAgree) {
+                treeB.removeItem(channel);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool compareTreesLiteral(ChannelTree& treeA, ChannelTree& treeB, CompareOptions options,
+                         CompareProgress* progress) {
+    const std::size_t countA = treeA.itemCount();
+    if (countA == 0 || treeB.empty()) return false;
+    if (progress) progress->begin(countA);
+    for (int p = 0; p < treeA.topLevelCount(); ++p) {
+        TreeItem* provider = treeA.topLevelItem(p);
+        int c = 0;
+        while (c < provider->childCount()) {
+            TreeItem* channel = provider->child(c);
+            // On a match the next sibling moves up into row c.
+            if (RemoveFirstEqual(channel->record(), treeB, options))
+                treeA.removeItem(channel);
+            else
+                ++c;
+            if (progress) progress->step();
+        }
+    }
+    removeEmptyProvidersOneByOne(treeB);
+    removeEmptyProvidersOneByOne(treeA);
+    if (progress) progress->end();
+    return true;
+}
+
+}  // namespace qvx

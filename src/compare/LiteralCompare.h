@@ -1,0 +1,21 @@
+#pragma once
+
+#include "compare/CompareOptions.h"
+
+namespace qvx {
+
+class ChannelTree;
+
+// The comparison searched the plain way: for every channel of treeA the search
+// starts again at the top of treeB, and names are copied and stripped anew for
+// every candidate. Its work grows with the product of the channel counts. It is
+// the reference that CompareTrees must match, kept for tests and benchmarks.
+
+// Removes the first channel of treeB (under a top-level item, in tree order)
+// equal to `record`; true when one was found.
+bool RemoveFirstEqual(const ChannelRecord& record, ChannelTree& treeB, CompareOptions options);
+
+bool compareTreesLiteral(ChannelTree& treeA, ChannelTree& treeB, CompareOptions options,
+                         CompareProgress* progress = nullptr);
+
+}  // namespace qvx

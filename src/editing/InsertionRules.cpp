@@ -1,0 +1,43 @@
+#include "editing/InsertionRules.h"
+
+#include "model/ChannelTree.h"
+
+namespace qvx {
+namespace {
+
+int providerRow(const TreeItem& reference) {
+    return reference.hasParent() ? reference.parent()->row() : reference.row();
+}
+
+}  // namespace
+
+TreeItem* providerOf(TreeItem& item) {
+    return item.hasParent() ? item.parent() : &item;
+}
+
+InsertionPlace channelInsertionPlace(ChannelTree& tree, TreeItem* reference,
+                                     const ProviderFactory& makeProvider) {
+    if (reference) {
+        if (reference->hasParent()) return {reference->parent(), reference->row()};
+        return {reference, 0};
+    }
+    if (!tree.empty()) {
+        TreeItem* last = tree.topLevelItem(tree.topLevelCount() - 1);
+        return {last, last->childCount()};
+    }
+    TreeItem* provider = tree.insertItem(nullptr, 0, makeProvider());
+    return {provider, 0};
+}
+
+InsertionPlace providerInsertionPlace(const ChannelTree& tree, const TreeItem* reference) {
+    if (!reference) return {nullptr, tree.topLevelCount()};
+    return {nullptr, providerRow(*reference)};
+}
+
+InsertionPlace newProviderPlace(const ChannelTree& tree, const TreeItem* reference) {
+    if (!reference) return {nullptr, tree.topLevelCount()};
+    const int row = providerRow(*reference);
+    return {nullptr, row > 0 ? row : 1};
+}
+
+}  // namespace qvx

@@ -1,0 +1,53 @@
+#include "editing/TransferItem.h"
+
+#include <memory>
+#include <string>
+
+#include "editing/InsertionRules.h"
+#include "model/ChannelTree.h"
+
+namespace qvx {
+namespace {
+
+std::string cutLabel(const std::string& label) { return label.substr(0, kNameCapacity); }
+
+ChannelRecord recordOfKind(const TreeItem& item, std::uint8_t kind) {
+    ChannelRecord record = ChannelRecord::fromImage(item.record().image());
+    record.serviceType = kind;
+    return record;
+}
+
+std::unique_ptr<TreeItem> copyOf(const TreeItem& item, std::uint8_t kind, bool bold) {
+    return std::make_unique<TreeItem>(recordOfKind(item, kind), cutLabel(item.label()), bold, item.image(),
+                                      item.selectedImage());
+}
+
+}  // namespace
+
+TreeItem* TransferItem(ChannelTree& source, ChannelTree& target, TreeItem* dragged, TreeItem* dropTarget) {
+    if (!dragged) return nullptr;
+    const std::uint8_t kind = target.serviceType();
+    TreeItem* inserted = nullptr;
+
+    if (dragged->hasParent()) {
+        const InsertionPlace place = channelInsertionPlace(target, dropTarget, [&] {
+            ChannelRecord provider = recordOfKind(*dragged, kind);
+            provider.makeProvider(kind);
+            return std::make_unique<TreeItem>(provider, cutLabel(dragged->label()), true, kProviderImage,
+                                              kProviderImage);
+        });
+        inserted = target.insertItem(place.parent, place.row, copyOf(*dragged, kind, false));
+    } else {
+        // Built whole before it goes in: views see one insertion, however many channels.
+        auto provider = copyOf(*dragged, kind, dragged->isBold());
+        for (const auto& channel : dragged->children())
+            provider->appendDetachedChild(copyOf(*channel, kind, false));
+        const InsertionPlace place = providerInsertionPlace(target, dropTarget);
+        inserted = target.insertItem(place.parent, place.row, std::move(provider));
+    }
+
+    if (&source == &target) source.removeItem(dragged);
+    return inserted;
+}
+
+}  // namespace qvx

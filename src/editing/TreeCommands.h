@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+
+#include "model/ChannelRecord.h"
+
+namespace qvx {
+
+class ChannelTree;
+class TreeItem;
+
+// The effects of the tree context menu's commands on a tree. `reference` is the
+// right-clicked item, or null when the click was elsewhere. An item without a
+// parent counts as a provider, one with a parent as a channel.
+
+// Removes the item with its channels, destroying their records (views see one removal).
+void DeleteTreeItem(ChannelTree& tree, TreeItem* item);
+
+// Inserts clipboard images: one channel, or one provider followed by its
+// channels. Every new record gets the tree's kind. Returns the inserted channel
+// or provider; null when there is no image.
+TreeItem* PasteClipboard(ChannelTree& tree, TreeItem* reference, std::span<const RecordImage> images);
+
+// "New channel": a default channel "undefined" placed by the channel insertion
+// rule (an empty tree first gets a default provider). Returns the channel.
+TreeItem* insertNewChannel(ChannelTree& tree, TreeItem* reference);
+
+// "New provider": a default provider "undefined" placed by its own rule. Returns it.
+TreeItem* insertNewProvider(ChannelTree& tree, TreeItem* reference);
+
+// End of an in-place label edit. No text (the edit was abandoned) changes
+// nothing and returns false. Otherwise the record's name takes the first 31
+// characters, the label the whole text (an empty one too), and it returns true.
+bool applyRename(ChannelTree& tree, TreeItem* item, const std::optional<std::string>& newText);
+
+}  // namespace qvx
