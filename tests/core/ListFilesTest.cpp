@@ -74,7 +74,8 @@ TEST(ListFiles, ReadFailureInsideTheFileEndsTheLoadWithItsCause) {
     FailingFileCalls calls;
     calls.failReadAt = 1;
     calls.readErrno = EIO;
-    EXPECT_EQ(readList(path, ListFormat::Native, list.television(), list.radio(), calls).code, kReadShortRecord);
+    EXPECT_EQ(readList(path, ListFormat::Native, list.television(), list.radio(), calls).code,
+              kReadShortRecord);
     EXPECT_EQ(testing::shapeOf(list.television()), "kept");
 }
 
