@@ -11,7 +11,7 @@
 namespace qvx {
 namespace {
 
-using testing::buildTree;
+using treetest::buildTree;
 
 std::string bytes(std::initializer_list<unsigned char> list) { return std::string(list.begin(), list.end()); }
 
@@ -105,7 +105,7 @@ TEST_F(BulkApply, ProviderWithItsChannels) {
 
 TEST_F(BulkApply, WholeTreeProvidersIncludedOtherTreeUntouched) {
     const auto before = imagesWithout(148);
-    testing::RecordingObserver observer(list.television());
+    treetest::RecordingObserver observer(list.television());
     applyBulkValue(list.television(), nullptr, BulkField::RotorPosition, 28);
     for (const auto& top : list.television().topLevelItems()) {
         EXPECT_EQ(top->record().rotorPosition, 28);

@@ -11,11 +11,11 @@
 namespace qvx {
 namespace {
 
-using testing::addChannel;
-using testing::addProvider;
-using testing::buildTree;
-using testing::RecordingObserver;
-using testing::shape;
+using treetest::addChannel;
+using treetest::addProvider;
+using treetest::buildTree;
+using treetest::RecordingObserver;
+using treetest::shape;
 
 using CompareFunction = std::function<bool(ChannelTree&, ChannelTree&, CompareOptions, CompareProgress*)>;
 
@@ -166,9 +166,9 @@ INSTANTIATE_TEST_SUITE_P(Literal, CompareCases, ::testing::Values(CompareFunctio
 TEST(RemoveFirstEqual, RemovesOnlyTheFirstMatch) {
     ChannelTree b(TreeKind::Radio);
     buildTree(b, "P[A,B] Q[B]");
-    EXPECT_TRUE(RemoveFirstEqual(testing::channelRecord("B", 2), b, kByName));
+    EXPECT_TRUE(RemoveFirstEqual(treetest::channelRecord("B", 2), b, kByName));
     EXPECT_EQ(shape(b), "P[A] Q[B]");
-    EXPECT_FALSE(RemoveFirstEqual(testing::channelRecord("C", 2), b, kByName));
+    EXPECT_FALSE(RemoveFirstEqual(treetest::channelRecord("C", 2), b, kByName));
     EXPECT_EQ(shape(b), "P[A] Q[B]");
 }
 

@@ -9,9 +9,9 @@
 namespace qvx {
 namespace {
 
-using testing::buildTree;
-using testing::RecordingObserver;
-using testing::shape;
+using treetest::buildTree;
+using treetest::RecordingObserver;
+using treetest::shape;
 
 void expectKind(const ChannelTree& tree) {
     for (const auto& top : tree.topLevelItems()) {

@@ -6,7 +6,7 @@
 
 #include "model/ChannelTree.h"
 
-namespace qvx::testing {
+namespace qvx::treetest {
 
 inline ChannelRecord providerRecord(const std::string& name, std::uint8_t kind) {
     ChannelRecord record = ChannelRecord::newProvider(kind);
@@ -111,4 +111,4 @@ private:
     ChannelTree& tree_;
 };
 
-}  // namespace qvx::testing
+}  // namespace qvx::treetest

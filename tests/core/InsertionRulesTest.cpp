@@ -6,8 +6,8 @@
 namespace qvx {
 namespace {
 
-using testing::buildTree;
-using testing::providerRecord;
+using treetest::buildTree;
+using treetest::providerRecord;
 
 struct Place {
     const TreeItem* parent;

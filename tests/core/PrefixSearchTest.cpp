@@ -7,7 +7,7 @@
 namespace qvx {
 namespace {
 
-using testing::buildTree;
+using treetest::buildTree;
 
 TEST(PrefixSearch, ProviderBeforeItsChannelsAndFirstProvidersChannelsBeforeTheNext) {
     ChannelTree tree(TreeKind::Television);

@@ -6,11 +6,11 @@
 namespace qvx {
 namespace {
 
-using testing::addChannel;
-using testing::addProvider;
-using testing::buildTree;
-using testing::RecordingObserver;
-using testing::shape;
+using treetest::addChannel;
+using treetest::addProvider;
+using treetest::buildTree;
+using treetest::RecordingObserver;
+using treetest::shape;
 
 // Within one tree: a move, made as a copy followed by the removal of the original
 
