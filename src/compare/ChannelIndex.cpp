@@ -4,7 +4,6 @@
 #include <cstring>
 #include <functional>
 
-#include "model/ChannelTree.h"
 
 namespace qvx {
 
@@ -18,31 +17,29 @@ ChannelKey ChannelKey::of(const ChannelRecord& record, CompareOptions options) {
 
 ChannelIndex::ChannelIndex(const ChannelTree& tree, CompareOptions options) {
     const std::size_t count = tree.itemCount();
-    entries_.reserve(count);
+    next_.reserve(count);
     groups_.reserve(count);
     // At most half full, so that probe runs stay short.
     const std::size_t capacity = std::bit_ceil(2 * count + 2);
     slots_.assign(capacity, Slot{0, 0});
     shift_ = 64 - std::countr_zero(capacity);
 
-    for (const auto& top : tree.topLevelItems()) {
-        for (const auto& channel : top->children()) {
-            const auto entry = static_cast<std::uint32_t>(entries_.size());
-            entries_.push_back({channel.get(), kNone});
-            const ChannelKey key = ChannelKey::of(channel->record(), options);
-            Slot& slot = slots_[slotOf(key)];
-            if (slot.group == 0) {
-                Group group{key.hash, key.serviceId, static_cast<std::uint8_t>(key.name.size()), {}, entry, entry};
-                std::memcpy(group.name, key.name.data(), key.name.size());
-                groups_.push_back(group);
-                slot = {static_cast<std::uint32_t>(key.hash >> 32), static_cast<std::uint32_t>(groups_.size())};
-            } else {
-                Group& group = groups_[slot.group - 1];
-                entries_[group.tail].next = entry;
-                group.tail = entry;
-            }
+    forEachComparedChannel(tree, [&](const TreeItem& channel) {
+        const auto entry = static_cast<std::uint32_t>(next_.size());
+        next_.push_back(kNone);
+        const ChannelKey key = ChannelKey::of(channel.record(), options);
+        Slot& slot = slots_[slotOf(key)];
+        if (slot.group == 0) {
+            Group group{key.hash, key.serviceId, static_cast<std::uint8_t>(key.name.size()), {}, entry, entry};
+            std::memcpy(group.name, key.name.data(), key.name.size());
+            groups_.push_back(group);
+            slot = {static_cast<std::uint32_t>(key.hash >> 32), static_cast<std::uint32_t>(groups_.size())};
+        } else {
+            Group& group = groups_[slot.group - 1];
+            next_[group.tail] = entry;
+            group.tail = entry;
         }
-    }
+    });
 }
 
 std::size_t ChannelIndex::slotOf(const ChannelKey& key) const {
@@ -56,14 +53,13 @@ std::size_t ChannelIndex::slotOf(const ChannelKey& key) const {
     return slot;
 }
 
-const TreeItem* ChannelIndex::takeFirst(const ChannelKey& key) {
+std::uint32_t ChannelIndex::takeFirst(const ChannelKey& key) {
     const std::uint32_t group = slots_[slotOf(key)].group;
-    if (group == 0) return nullptr;
+    if (group == 0) return kNone;
     std::uint32_t& head = groups_[group - 1].head;
-    if (head == kNone) return nullptr;
-    const Entry& entry = entries_[head];
-    head = entry.next;
-    return entry.channel;
+    const std::uint32_t entry = head;
+    if (entry != kNone) head = next_[entry];
+    return entry;
 }
 
 }  // namespace qvx

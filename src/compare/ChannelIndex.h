@@ -6,11 +6,18 @@
 #include <vector>
 
 #include "compare/CompareOptions.h"
+#include "model/ChannelTree.h"
 
 namespace qvx {
 
-class ChannelTree;
-class TreeItem;
+// Visits the channels that take part in a comparison: the children of the
+// top-level items, in tree order. Their count in this order is a channel's
+// number in the comparison.
+template <typename Visit>
+void forEachComparedChannel(const ChannelTree& tree, Visit&& visit) {
+    for (const auto& top : tree.topLevelItems())
+        for (const auto& channel : top->children()) visit(*channel);
+}
 
 // The part of a channel that the chosen options compare (a switched-off part is
 // left empty), with its hash worked out once.
@@ -35,16 +42,13 @@ class ChannelIndex final {
 public:
     ChannelIndex(const ChannelTree& tree, CompareOptions options);
 
-    // Takes the first channel still left in the group of `key`; null when none is left.
-    const TreeItem* takeFirst(const ChannelKey& key);
-
-private:
     static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
-    struct Entry {
-        const TreeItem* channel;
-        std::uint32_t next;  // the next channel of the same group, or kNone
-    };
+    // Takes the first channel still left in the group of `key` and gives its
+    // number (see forEachComparedChannel); kNone when none is left.
+    std::uint32_t takeFirst(const ChannelKey& key);
+
+private:
 
     struct Group {
         std::uint64_t hash;
@@ -69,7 +73,7 @@ private:
 
     std::size_t slotOf(const ChannelKey& key) const;
 
-    std::vector<Entry> entries_;  // tree order
+    std::vector<std::uint32_t> next_;  // per channel: the next one of its group, or kNone
     std::vector<Group> groups_;
     std::vector<Slot> slots_;
     int shift_ = 0;

@@ -1,7 +1,7 @@
 #include "compare/CompareTrees.h"
 
 #include <algorithm>
-#include <functional>
+#include <cstdint>
 #include <vector>
 
 #include "compare/ChannelIndex.h"
@@ -13,20 +13,58 @@ namespace {
 
 bool isEmptyProvider(const TreeItem& item) { return !item.hasChildren() && item.record().isChannel == 0; }
 
-// Removes the matched channels, then the providers left without channels, as one change.
-// `matched` is sorted here, so that each channel is looked up without hashing.
-void removeMatched(ChannelTree& tree, std::vector<const TreeItem*>& matched) {
+// The compared channels of a tree by their number (see forEachComparedChannel),
+// each with a mark that says it is to go.
+class ChannelMarks {
+public:
+    explicit ChannelMarks(const ChannelTree& tree) {
+        // The same order as forEachComparedChannel, with the first number under each top-level item.
+        firstUnderTop_.reserve(static_cast<std::size_t>(tree.topLevelCount()));
+        for (const auto& top : tree.topLevelItems()) {
+            firstUnderTop_.push_back(channels_.size());
+            for (const auto& channel : top->children()) channels_.push_back(channel.get());
+        }
+        marks_.assign(channels_.size(), 0);
+    }
+
+    std::size_t size() const { return channels_.size(); }
+    const TreeItem& channel(std::size_t number) const { return *channels_[number]; }
+    void mark(std::size_t number) {
+        marks_[number] = 1;
+        ++marked_;
+    }
+    bool any() const { return marked_ != 0; }
+
+    // Whether `channel` is marked. Its number follows from its place, checked
+    // against the channel recorded there; should the place have changed, the
+    // channel is looked for.
+    bool isMarked(const TreeItem& channel) const {
+        if (const TreeItem* top = channel.parent()) {
+            const auto topRow = static_cast<std::size_t>(top->row());
+            if (topRow < firstUnderTop_.size()) {
+                const std::size_t number = firstUnderTop_[topRow] + static_cast<std::size_t>(channel.row());
+                if (number < channels_.size() && channels_[number] == &channel) return marks_[number] != 0;
+            }
+        }
+        const auto found = std::find(channels_.begin(), channels_.end(), &channel);
+        return found != channels_.end() && marks_[static_cast<std::size_t>(found - channels_.begin())] != 0;
+    }
+
+private:
+    std::vector<const TreeItem*> channels_;
+    std::vector<std::size_t> firstUnderTop_;
+    std::vector<std::uint8_t> marks_;
+    std::size_t marked_ = 0;
+};
+
+// Removes the marked channels, then the providers left without channels, as one change.
+void removeMarked(ChannelTree& tree, const ChannelMarks& marks) {
     const auto& top = tree.topLevelItems();
     const bool emptyBefore =
         std::any_of(top.begin(), top.end(), [](const auto& item) { return isEmptyProvider(*item); });
-    if (matched.empty() && !emptyBefore) return;
+    if (!marks.any() && !emptyBefore) return;
     ChannelTree::BulkChange bulk(tree);
-    if (!matched.empty()) {
-        std::sort(matched.begin(), matched.end(), std::less<>());
-        tree.removeChildrenWhere([&](const TreeItem& channel) {
-            return std::binary_search(matched.begin(), matched.end(), &channel, std::less<>());
-        });
-    }
+    if (marks.any()) tree.removeChildrenWhere([&](const TreeItem& channel) { return marks.isMarked(channel); });
     RemoveEmptyProviders(tree);
 }
 
@@ -43,19 +81,18 @@ bool CompareTrees(ChannelTree& treeA, ChannelTree& treeB, CompareOptions options
     if (progress) progress->begin(treeA.itemCount());
 
     ChannelIndex index(treeB, options);
-    std::vector<const TreeItem*> matchedA;
-    std::vector<const TreeItem*> matchedB;
-    for (const auto& provider : treeA.topLevelItems()) {
-        for (const auto& channel : provider->children()) {
-            if (const TreeItem* match = index.takeFirst(ChannelKey::of(channel->record(), options))) {
-                matchedB.push_back(match);
-                matchedA.push_back(channel.get());
-            }
-            if (progress) progress->step();
+    ChannelMarks marksA(treeA);
+    ChannelMarks marksB(treeB);
+    for (std::size_t number = 0; number < marksA.size(); ++number) {
+        const std::uint32_t match = index.takeFirst(ChannelKey::of(marksA.channel(number).record(), options));
+        if (match != ChannelIndex::kNone) {
+            marksB.mark(match);
+            marksA.mark(number);
         }
+        if (progress) progress->step();
     }
-    removeMatched(treeB, matchedB);
-    removeMatched(treeA, matchedA);
+    removeMarked(treeB, marksB);
+    removeMarked(treeA, marksA);
 
     if (progress) progress->end();
     return true;
