@@ -223,6 +223,17 @@ TEST(CompareLists, BothPairsReportTheirOwnProgress) {
 
 // What views are told
 
+TEST(RemoveEmptyProviders, KeepsChannelsAtTheTopLevelInOneReset) {
+    ChannelTree tree(TreeKind::Radio);
+    buildTree(tree, "*X E1 P[A] E2 *Y E3");
+    RecordingObserver observer(tree);
+    RemoveEmptyProviders(tree);
+    EXPECT_EQ(shape(tree), "X P[A] Y");
+    EXPECT_EQ(tree.itemCount(), 4u);
+    EXPECT_EQ(tree.topLevelItem(2)->row(), 2);
+    EXPECT_EQ(observer.calls, (std::vector<std::string>{"reset?", "reset"}));
+}
+
 TEST(CompareNotifications, OneResetPerChangedTreeNotOneCallPerRow) {
     ChannelTree a(TreeKind::Television);
     ChannelTree b(TreeKind::Television);

@@ -180,18 +180,6 @@ TEST(NewChannel, EmptyRadioTreeGetsUndefinedProviderAndChannel) {
     EXPECT_EQ(channel->record().volume, 0);
 }
 
-TEST(NewChannel, PlacedByTheChannelRule) {
-    ChannelTree tree(TreeKind::Television);
-    buildTree(tree, "P[A,B] Q[C]");
-    insertNewChannel(tree, tree.topLevelItem(0)->child(0));
-    EXPECT_EQ(shape(tree), "P[undefined,A,B] Q[C]");
-    insertNewChannel(tree, tree.topLevelItem(1));
-    EXPECT_EQ(shape(tree), "P[undefined,A,B] Q[undefined,C]");
-    TreeItem* last = insertNewChannel(tree, nullptr);
-    EXPECT_EQ(shape(tree), "P[undefined,A,B] Q[undefined,C,undefined]");
-    EXPECT_EQ(last->row(), 2);
-}
-
 TEST(NewProvider, SecondAtTheFirstProviderElseBeforeTheReference) {
     ChannelTree tree(TreeKind::Television);
     buildTree(tree, "P[A] Q R[B]");
