@@ -1,7 +1,7 @@
 #include "compare/ChannelIndex.h"
 
+#include <algorithm>
 #include <bit>
-#include <cstring>
 #include <functional>
 
 
@@ -31,7 +31,7 @@ ChannelIndex::ChannelIndex(const ChannelTree& tree, CompareOptions options) {
         Slot& slot = slots_[slotOf(key)];
         if (slot.group == 0) {
             Group group{key.hash, key.serviceId, static_cast<std::uint8_t>(key.name.size()), {}, entry, entry};
-            std::memcpy(group.name, key.name.data(), key.name.size());
+            std::copy(key.name.begin(), key.name.end(), group.name);
             groups_.push_back(group);
             slot = {static_cast<std::uint32_t>(key.hash >> 32), static_cast<std::uint32_t>(groups_.size())};
         } else {
