@@ -17,46 +17,46 @@ namespace {
 // equal Service IDs under different names, empty providers, channels at the
 // top level and empty trees. Fixed seeds keep every run the same.
 
-struct ChannelSpec {
+struct ChannelPlan {
     std::string nameBytes;  // up to 32 bytes, written into the field as they are
     std::uint16_t serviceId;
 };
 
-struct TopSpec {
+struct TopPlan {
     bool isChannel;
-    ChannelSpec self;
-    std::vector<ChannelSpec> children;
+    ChannelPlan self;
+    std::vector<ChannelPlan> children;
 };
 
-using TreeSpec = std::vector<TopSpec>;
+using TreePlan = std::vector<TopPlan>;
 
 class Generator {
 public:
     explicit Generator(std::uint32_t seed) : random_(seed) {}
 
-    TreeSpec tree() {
-        TreeSpec spec;
-        if (chance(10)) return spec;  // empty tree
+    TreePlan tree() {
+        TreePlan plan;
+        if (chance(10)) return plan;  // empty tree
         const bool larger = chance(15);
         const unsigned tops = below(larger ? 12 : 6) + 1;
         for (unsigned t = 0; t < tops; ++t) {
-            TopSpec top;
+            TopPlan top;
             top.isChannel = chance(12);
             top.self = channel();
             // Channels at the top level seldom have children; providers are often empty.
             const unsigned children = top.isChannel ? (chance(20) ? below(3) : 0)
                                                     : (chance(25) ? 0 : below(larger ? 20 : 7));
             for (unsigned c = 0; c < children; ++c) top.children.push_back(channel());
-            spec.push_back(std::move(top));
+            plan.push_back(std::move(top));
         }
-        return spec;
+        return plan;
     }
 
 private:
     bool chance(unsigned percent) { return random_() % 100 < percent; }
     unsigned below(unsigned limit) { return static_cast<unsigned>(random_() % limit); }
 
-    ChannelSpec channel() {
+    ChannelPlan channel() {
         static const std::vector<std::string> names = {
             "Alpha", "Alpha ", "Alpha  ", "alpha", " Alpha", "Alpha\t", "Beta", "Beta   ", "Gamma", "",
             "  ", std::string("Ab\0zz", 5), std::string("Ab\0yy", 5), "Ab",
@@ -69,20 +69,20 @@ private:
     std::mt19937 random_;
 };
 
-ChannelRecord recordOf(const ChannelSpec& spec, bool isChannel, std::uint8_t kind) {
+ChannelRecord recordOf(const ChannelPlan& plan, bool isChannel, std::uint8_t kind) {
     ChannelRecord record = isChannel ? ChannelRecord::newChannel(kind) : ChannelRecord::newProvider(kind);
     std::memset(record.name, 0, sizeof record.name);
-    std::memcpy(record.name, spec.nameBytes.data(), spec.nameBytes.size());
-    record.serviceId = spec.serviceId;
+    std::memcpy(record.name, plan.nameBytes.data(), plan.nameBytes.size());
+    record.serviceId = plan.serviceId;
     return record;
 }
 
-void build(ChannelTree& tree, const TreeSpec& spec) {
-    for (const TopSpec& top : spec) {
+void build(ChannelTree& tree, const TreePlan& plan) {
+    for (const TopPlan& top : plan) {
         const ChannelRecord record = recordOf(top.self, top.isChannel, tree.serviceType());
         TreeItem* item = tree.appendItem(nullptr, top.isChannel ? TreeItem::makeChannel(record)
                                                                 : TreeItem::makeProvider(record));
-        for (const ChannelSpec& child : top.children)
+        for (const ChannelPlan& child : top.children)
             tree.appendItem(item, TreeItem::makeChannel(recordOf(child, true, tree.serviceType())));
     }
 }
@@ -124,15 +124,15 @@ TEST(CompareDifferential, IndexedSearchGivesExactlyTheLiteralResult) {
     int changedPairs = 0;
     for (std::uint32_t seed = 1; seed <= 4000; ++seed) {
         Generator generator(seed);
-        const TreeSpec specA = generator.tree();
-        const TreeSpec specB = generator.tree();
+        const TreePlan planA = generator.tree();
+        const TreePlan planB = generator.tree();
         for (const CompareOptions& options : optionSets) {
             ChannelTree indexedA(TreeKind::Television), indexedB(TreeKind::Television);
             ChannelTree literalA(TreeKind::Television), literalB(TreeKind::Television);
-            build(indexedA, specA);
-            build(indexedB, specB);
-            build(literalA, specA);
-            build(literalB, specB);
+            build(indexedA, planA);
+            build(indexedB, planB);
+            build(literalA, planA);
+            build(literalB, planB);
             const Snapshot beforeA = snapshot(literalA);
             const Snapshot beforeB = snapshot(literalB);
             StepLog indexedSteps, literalSteps;
