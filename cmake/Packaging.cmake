@@ -36,13 +36,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${PROJECT_DESCRIPTION}
- The Quorvex Channel List Editor (qvxedit) shows two channel lists side by side,
- each a Television and a Radio tree of providers and channels, edits every
- tuning setting of a channel, copies channels between lists with the mouse and
- compares two lists. It reads and writes the Quorvex (.qvx), WinDVBLive (.chl),
- DVB98 (.dvb) and DVBextreme (.xch) formats. qvxtool does the same file work
- from the command line.")
+# The long description; CPack puts the summary above it and indents it for the control file.
+set(CPACK_PACKAGE_DESCRIPTION "The Quorvex Channel List Editor (qvxedit) shows two channel lists side
+by side, each a Television and a Radio tree of providers and channels, edits
+every tuning setting of a channel, copies channels between lists with the mouse
+and compares two lists. It reads and writes the Quorvex (.qvx), WinDVBLive
+(.chl), DVB98 (.dvb) and DVBextreme (.xch) formats. qvxtool does the same file
+work from the command line.")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, hicolor-icon-theme")
 
 # dpkg-shlibdeps finds the libraries the programs link; the Qt platform plugin for X11
