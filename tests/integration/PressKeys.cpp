@@ -43,7 +43,8 @@ xcb_atom_t intern(xcb_connection_t* connection, std::string_view name) {
     return answer ? answer->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
-std::optional<xcb_window_t> windowTitled(xcb_connection_t* connection, xcb_window_t root, const std::string& title) {
+std::optional<xcb_window_t> windowTitled(xcb_connection_t* connection, xcb_window_t root,
+                                         const std::string& title) {
     const xcb_atom_t netWmName = intern(connection, "_NET_WM_NAME");
     const auto tree = reply(xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr));
     if (!tree) {

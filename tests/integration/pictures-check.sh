@@ -9,7 +9,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Width, height and colour type of a PNG file, from its IHDR chunk.
 png_header() {
   set -- $(od -An -tu1 -j16 -N10 "$1" | tr -s ' \n' ' ')
-  echo "$(( ($1 << 24) | ($2 << 16) | ($3 << 8) | $4 ))x$(( ($5 << 24) | ($6 << 16) | ($7 << 8) | $8 )) type ${10}"
+  local width=$(( ($1 << 24) | ($2 << 16) | ($3 << 8) | $4 ))
+  local height=$(( ($5 << 24) | ($6 << 16) | ($7 << 8) | $8 ))
+  echo "${width}x${height} type ${10}"
 }
 
 check() {
