@@ -1,0 +1,14 @@
+#include "cli/Subcommand.h"
+
+namespace qvx::cli {
+
+std::span<const Subcommand> subcommands() {
+    static constexpr Subcommand kCommands[] = {
+        {"convert", "convert IN OUT", "read IN and write the same list to OUT", runConvert},
+        {"dump", "dump IN [--json]", "print the list in IN, as JSON with --json", runDump},
+        {"info", "info IN", "print the numbers of providers and channels per tree", runInfo},
+    };
+    return kCommands;
+}
+
+}  // namespace qvx::cli
