@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include <QString>
+
+namespace qvx {
+
+// The one place where record text (single-byte windows-1252) meets QString.
+// Every byte has a character, so bytes -> QString -> bytes gives the same bytes;
+// the five bytes that windows-1252 leaves undefined stand for the C1 controls
+// of the same value.
+QString fromWindows1252(std::string_view bytes);
+
+// Characters that windows-1252 cannot hold become '?'.
+std::string toWindows1252(const QString& text);
+
+}  // namespace qvx
