@@ -1,0 +1,31 @@
+#include <ostream>
+#include <string>
+
+#include "cli/ListLoading.h"
+#include "cli/Subcommand.h"
+#include "formats/ListFiles.h"
+#include "model/ChannelList.h"
+
+namespace qvx::cli {
+
+// Load followed by Save as: the list read from IN, written by OUT's extension.
+int runConvert(Arguments arguments, std::ostream&, std::ostream& err) {
+    const Subcommand& command = subcommandNamed("convert");
+    if (arguments.size() != 2) return usageError(command, "expected two file names", err);
+    const std::string input(arguments[0]);
+    const std::string output(arguments[1]);
+    // Both extensions are checked before anything is read or written.
+    if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
+
+    ChannelList list(1);
+    if (const int status = loadList(input, list, err); status != kExitOk) return status;
+    const WriteResult result =
+        writeList(output, lowerCasedExtension(output), list.television(), list.radio());
+    if (!result.ok) {
+        err << result.message << "\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+}  // namespace qvx::cli

@@ -1,0 +1,34 @@
+#include <ostream>
+#include <string>
+
+#include "cli/ListDump.h"
+#include "cli/ListLoading.h"
+#include "cli/Subcommand.h"
+#include "model/ChannelList.h"
+
+namespace qvx::cli {
+
+int runDump(Arguments arguments, std::ostream& out, std::ostream& err) {
+    const Subcommand& command = subcommandNamed("dump");
+    std::string input;
+    bool json = false;
+    for (const std::string_view argument : arguments) {
+        if (argument == "--json") {
+            json = true;
+        } else if (argument.starts_with("--")) {
+            return usageError(command, "unknown option '" + std::string(argument) + "'", err);
+        } else if (input.empty()) {
+            input = argument;
+        } else {
+            return usageError(command, "expected one file name", err);
+        }
+    }
+    if (input.empty()) return usageError(command, "expected one file name", err);
+
+    ChannelList list(1);
+    if (const int status = loadList(input, list, err); status != kExitOk) return status;
+    out << (json ? listAsJson(list) : listAsText(list));
+    return kExitOk;
+}
+
+}  // namespace qvx::cli

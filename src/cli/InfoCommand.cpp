@@ -1,0 +1,30 @@
+#include <ostream>
+#include <string>
+
+#include "cli/ListLoading.h"
+#include "cli/Subcommand.h"
+#include "model/ChannelList.h"
+
+namespace qvx::cli {
+namespace {
+
+void printCounts(std::string_view title, const ChannelTree& tree, std::ostream& out) {
+    std::size_t providers = 0;
+    for (const auto& top : tree.topLevelItems())
+        if (top->record().isChannel == 0) ++providers;
+    out << title << ": " << providers << (providers == 1 ? " provider, " : " providers, ")
+        << tree.itemCount() - providers << (tree.itemCount() - providers == 1 ? " channel\n" : " channels\n");
+}
+
+}  // namespace
+
+int runInfo(Arguments arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.size() != 1) return usageError(subcommandNamed("info"), "expected one file name", err);
+    ChannelList list(1);
+    if (const int status = loadList(std::string(arguments[0]), list, err); status != kExitOk) return status;
+    printCounts("Television", list.television(), out);
+    printCounts("Radio", list.radio(), out);
+    return kExitOk;
+}
+
+}  // namespace qvx::cli

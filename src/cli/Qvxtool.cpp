@@ -1,0 +1,67 @@
+#include "cli/Qvxtool.h"
+
+#include <ostream>
+
+#include "cli/Subcommand.h"
+
+#ifndef QVX_DISPLAY_VERSION
+#error "QVX_DISPLAY_VERSION must be defined by the build"
+#endif
+
+namespace qvx::cli {
+namespace {
+
+void printUsage(std::ostream& stream) {
+    stream << "Usage: qvxtool COMMAND [ARGUMENTS]\n"
+              "Reads and writes channel lists. The format follows the file extension:\n"
+              "qvx (Quorvex), chl (WinDVBLive), dvb (DVB98), xch (DVBextreme), in any case.\n"
+              "\n"
+              "Commands:\n";
+    auto line = [&](std::string_view synopsis, std::string_view summary) {
+        stream << "  " << synopsis;
+        for (std::size_t i = synopsis.size(); i < 20; ++i) stream << ' ';
+        stream << ' ' << summary << '\n';
+    };
+    for (const Subcommand& command : subcommands()) line(command.synopsis, command.summary);
+    line("--help", "print this help");
+    line("--version", "print the version");
+    stream << "\n"
+              "Exit status: 0 done, 1 a list could not be read or written,\n"
+              "2 wrong arguments or an unknown extension.\n";
+}
+
+}  // namespace
+
+const Subcommand& subcommandNamed(std::string_view name) {
+    for (const Subcommand& command : subcommands())
+        if (command.name == name) return command;
+    return subcommands().front();
+}
+
+int usageError(const Subcommand& command, std::string_view problem, std::ostream& err) {
+    err << "qvxtool " << command.name << ": " << problem << "\n"
+        << "Usage: qvxtool " << command.synopsis << "\n";
+    return kExitUsage;
+}
+
+int runQvxtool(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
+    if (arguments.empty()) {
+        printUsage(err);
+        return kExitUsage;
+    }
+    const std::string_view first = arguments.front();
+    if (first == "--help" || first == "-h") {
+        printUsage(out);
+        return kExitOk;
+    }
+    if (first == "--version") {
+        out << "qvxtool " << QVX_DISPLAY_VERSION << "\n";
+        return kExitOk;
+    }
+    for (const Subcommand& command : subcommands())
+        if (command.name == first) return command.run(arguments.subspan(1), out, err);
+    err << "qvxtool: unknown command '" << first << "'. Try 'qvxtool --help'.\n";
+    return kExitUsage;
+}
+
+}  // namespace qvx::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <iosfwd>
+#include <span>
+#include <string_view>
+
+namespace qvx::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailure = 1;  // a list could not be read or written
+inline constexpr int kExitUsage = 2;    // wrong arguments or an unknown extension
+
+using Arguments = std::span<const std::string_view>;
+
+// One subcommand of qvxtool. `run` gets the arguments after the name.
+struct Subcommand {
+    std::string_view name;
+    std::string_view synopsis;  // "convert IN OUT"
+    std::string_view summary;   // one line for --help
+    int (*run)(Arguments arguments, std::ostream& out, std::ostream& err);
+};
+
+// Every subcommand, in the order --help lists them. A new subcommand is one
+// more row in CommandTable.cpp.
+std::span<const Subcommand> subcommands();
+
+int runConvert(Arguments arguments, std::ostream& out, std::ostream& err);
+int runDump(Arguments arguments, std::ostream& out, std::ostream& err);
+int runInfo(Arguments arguments, std::ostream& out, std::ostream& err);
+
+// Tells the user what was wrong with the arguments of `command` and how to call it.
+int usageError(const Subcommand& command, std::string_view problem, std::ostream& err);
+const Subcommand& subcommandNamed(std::string_view name);
+
+}  // namespace qvx::cli

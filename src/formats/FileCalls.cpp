@@ -1,0 +1,45 @@
+#include "formats/FileCalls.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+namespace qvx {
+
+ssize_t FileCalls::read(int fd, void* data, std::size_t size) { return ::read(fd, data, size); }
+
+ssize_t FileCalls::write(int fd, const void* data, std::size_t size) { return ::write(fd, data, size); }
+
+int FileCalls::fsync(int fd) { return ::fsync(fd); }
+
+int FileCalls::lock(int fd, short type) {
+    struct flock region {};
+    region.l_type = type;
+    region.l_whence = SEEK_SET;
+    region.l_start = 0;
+    region.l_len = 0;  // to the end, however long the file grows
+    return ::fcntl(fd, F_SETLK, &region);
+}
+
+int FileCalls::rename(const char* from, const char* to) { return std::rename(from, to); }
+
+FileCalls& systemFileCalls() {
+    static FileCalls calls;
+    return calls;
+}
+
+void FileDescriptor::reset(int fd) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = fd;
+}
+
+int FileDescriptor::close() {
+    if (fd_ < 0) return 0;
+    const int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0 || errno == EINTR ? 0 : errno;
+}
+
+}  // namespace qvx
