@@ -1,6 +1,7 @@
 #include "ui/CEditorDialog.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

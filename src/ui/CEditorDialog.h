@@ -10,6 +10,7 @@
 #include "input/InputFilterHost.h"
 #include "model/ChannelList.h"
 #include "model/ChannelRecord.h"
+#include "ui/UserPrompts.h"
 
 class QPushButton;
 
@@ -21,7 +22,6 @@ class CTreeSat;
 class EditorStatusBar;
 class HintControl;
 class ListColumn;
-class UserPrompts;
 
 // The editor's one window: the two lists side by side, the settings panel, the
 // command buttons and the status bar. It owns both lists.

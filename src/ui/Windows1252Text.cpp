@@ -1,44 +1,26 @@
 #include "ui/Windows1252Text.h"
 
-#include <array>
 #include <cstdint>
 
+#include "formats/Windows1252.h"
+
 namespace qvx {
-namespace {
-
-// Bytes 0x80 to 0x9F; the rest of the range equals Latin-1.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-char16_t characterOf(std::uint8_t byte) {
-    if (byte >= 0x80 && byte <= 0x9F) return kHighControls[static_cast<std::size_t>(byte - 0x80)];
-    return byte;
-}
-
-char byteOf(char16_t character) {
-    if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) return static_cast<char>(character);
-    for (std::size_t i = 0; i < kHighControls.size(); ++i)
-        if (kHighControls[i] == character) return static_cast<char>(0x80 + i);
-    return '?';
-}
-
-}  // namespace
 
 QString fromWindows1252(std::string_view bytes) {
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* out = text.data();
-    for (const char byte : bytes) *out++ = QChar(characterOf(static_cast<std::uint8_t>(byte)));
+    for (const char byte : bytes)
+        *out++ = QChar(static_cast<char16_t>(windows1252ToCodePoint(static_cast<std::uint8_t>(byte))));
     return text;
 }
 
 std::string toWindows1252(const QString& text) {
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (const QChar character : text) bytes.push_back(byteOf(character.unicode()));
+    for (const QChar character : text) {
+        const auto byte = codePointToWindows1252(character.unicode());
+        bytes.push_back(static_cast<char>(byte.value_or('?')));
+    }
     return bytes;
 }
 

@@ -7,10 +7,9 @@
 
 namespace qvx {
 
-// The one place where record text (single-byte windows-1252) meets QString.
-// Every byte has a character, so bytes -> QString -> bytes gives the same bytes;
-// the five bytes that windows-1252 leaves undefined stand for the C1 controls
-// of the same value.
+// The one place where record text (single-byte windows-1252) meets QString,
+// through the core's table (formats/Windows1252.h): every byte has a character,
+// so bytes -> QString -> bytes gives the same bytes.
 QString fromWindows1252(std::string_view bytes);
 
 // Characters that windows-1252 cannot hold become '?'.
