@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libxcb1-dev
   xvfb xauth
+  x11-utils desktop-file-utils appstream shared-mime-info dpkg-dev
 )
 if [ "${QVX_WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)

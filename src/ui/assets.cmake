@@ -1,0 +1,21 @@
+# The pictures and the viewer notification, part of qvxui.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(XCB REQUIRED IMPORTED_TARGET GLOBAL xcb)
+
+target_sources(qvxui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/ViewerNotifier.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ViewerNotifier.h)
+target_link_libraries(qvxui PRIVATE PkgConfig::XCB)
+
+# The compiled resources are an object library handed to every program that
+# links qvxui: inside the static archive nothing would refer to them, and the
+# linker would drop them.
+add_library(qvxpictures OBJECT ${CMAKE_CURRENT_LIST_DIR}/pictures/pictures.qrc)
+set_target_properties(qvxpictures PROPERTIES AUTORCC ON)
+target_link_libraries(qvxpictures PRIVATE Qt6::Core)
+target_sources(qvxui INTERFACE $<TARGET_OBJECTS:qvxpictures>)
+
+option(QVX_BUILD_PICTURE_TOOL "Build the program that draws the pictures" OFF)
+if(QVX_BUILD_PICTURE_TOOL)
+  add_subdirectory(${PROJECT_SOURCE_DIR}/tools/draw_pictures ${PROJECT_BINARY_DIR}/tools/draw_pictures)
+endif()

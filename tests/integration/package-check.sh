@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree, unpacks it into a temporary root as
+# dpkg would install it, and runs the programs from there:
+#   package-check.sh BUILD_DIR MAKE_SAMPLE_LIST
+set -euo pipefail
+build=$1 make_sample=$2
+
+command -v dpkg-deb >/dev/null || { echo "skipped: dpkg-deb is not installed" >&2; exit 77; }
+workdir=$(mktemp -d)
+editor_pid=
+cleanup() {
+  if [ -n "$editor_pid" ]; then kill "$editor_pid" 2>/dev/null || true; wait "$editor_pid" 2>/dev/null || true; fi
+  rm -rf "$workdir"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$workdir/package" >"$workdir/cpack.log" 2>&1 \
+  || { cat "$workdir/cpack.log" >&2; fail "cpack failed"; }
+debs=("$workdir"/package/quorvex-editor_*.deb)
+[ -f "${debs[0]}" ] || fail "cpack made no package"
+deb=${debs[0]}
+
+root=$workdir/root
+dpkg -x "$deb" "$root"
+bin=$root/usr/bin
+[ -x "$bin/qvxtool" ] || fail "the package holds no usr/bin/qvxtool"
+for file in usr/share/mime/packages/quorvex-editor.xml usr/share/man/man1/qvxtool.1.gz; do
+  [ -s "$root/$file" ] || fail "the package holds no $file"
+done
+
+version=$("$bin/qvxtool" --version) || fail "qvxtool --version failed"
+[[ $version == "qvxtool "* ]] || fail "qvxtool --version printed: $version"
+list=$workdir/sample.qvx
+"$make_sample" "$list"
+"$bin/qvxtool" info "$list" >/dev/null || fail "the installed qvxtool cannot read a list"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+[[ $depends == *libc6* ]] || fail "the package declares no C library dependency: $depends"
+if [ -x "$bin/qvxedit" ]; then
+  for needed in libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 qt6-qpa-plugins; do
+    [[ $depends == *"$needed"* ]] || fail "the package does not declare $needed: $depends"
+  done
+  for file in usr/share/applications/quorvex-editor.desktop usr/share/metainfo/io.quorvex.editor.metainfo.xml \
+              usr/share/icons/hicolor/256x256/apps/quorvex-editor.png; do
+    [ -s "$root/$file" ] || fail "the package holds no $file"
+  done
+  # The editor is a dialog that waits for the user: still running after a while means it
+  # started and loaded the list without crashing.
+  QT_QPA_PLATFORM=offscreen "$bin/qvxedit" "$list" >"$workdir/editor.log" 2>&1 &
+  editor_pid=$!
+  sleep 3
+  kill -0 "$editor_pid" 2>/dev/null || { cat "$workdir/editor.log" >&2; fail "the installed qvxedit ended at start"; }
+fi
+echo "ok: $(basename "$deb") installs; $version"

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs a command against a private Xvfb server on a free display:
+#   with-xvfb.sh COMMAND [ARGS...]
+# The command sees DISPLAY=:N; the server is stopped afterwards. Exits 77 (skipped)
+# when Xvfb is not installed.
+set -euo pipefail
+
+if ! command -v Xvfb >/dev/null 2>&1; then
+  echo "Xvfb is not installed; skipping" >&2
+  exit 77
+fi
+
+workdir=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  rm -rf "$workdir"
+}
+trap cleanup EXIT
+
+# -displayfd lets the server pick a free display number itself and write it once it
+# accepts connections, so parallel tests never race for one number.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$workdir/display" ] && break
+  if ! kill -0 "$xvfb_pid" 2>/dev/null; then
+    echo "Xvfb did not start:" >&2
+    cat "$workdir/xvfb.log" >&2
+    exit 1
+  fi
+  sleep 0.1
+done
+if [ ! -s "$workdir/display" ]; then
+  echo "Xvfb did not report its display in 10 seconds" >&2
+  exit 1
+fi
+
+DISPLAY=":$(head -n1 "$workdir/display")"
+export DISPLAY
+"$@"
