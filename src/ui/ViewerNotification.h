@@ -4,8 +4,8 @@
 
 namespace qvx {
 
-// What Save of list 1 calls to notify a running viewer; empty while the
-// program has no way to reach one.
+// What Save of list 1 calls to notify a running viewer (NotifyViewer over X11);
+// tests put their own recorder in its place.
 std::function<void(unsigned long ownWindowId)> notifyViewerFunction();
 
 }  // namespace qvx
