@@ -13,20 +13,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 0x98
 };
 
-void appendUtf8(std::string& out, char32_t c) {
-    auto byte = [](char32_t value) { return static_cast<char>(static_cast<unsigned char>(value)); };
-    if (c < 0x80) {
-        out += byte(c);
-    } else if (c < 0x800) {
-        out += byte(0xC0 | (c >> 6));
-        out += byte(0x80 | (c & 0x3F));
-    } else {  // everything the table holds lies below U+10000
-        out += byte(0xE0 | (c >> 12));
-        out += byte(0x80 | ((c >> 6) & 0x3F));
-        out += byte(0x80 | (c & 0x3F));
-    }
-}
-
 }  // namespace
 
 char32_t windows1252ToCodePoint(std::uint8_t byte) {
@@ -40,6 +26,25 @@ std::optional<std::uint8_t> codePointToWindows1252(char32_t codePoint) {
     for (std::uint8_t i = 0; i < kHighControls.size(); ++i)
         if (kHighControls[i] == codePoint) return static_cast<std::uint8_t>(0x80 + i);
     return std::nullopt;
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    auto byte = [](char32_t value) { return static_cast<char>(static_cast<unsigned char>(value)); };
+    if (c < 0x80) {
+        out += byte(c);
+    } else if (c < 0x800) {
+        out += byte(0xC0 | (c >> 6));
+        out += byte(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += byte(0xE0 | (c >> 12));
+        out += byte(0x80 | ((c >> 6) & 0x3F));
+        out += byte(0x80 | (c & 0x3F));
+    } else {
+        out += byte(0xF0 | (c >> 18));
+        out += byte(0x80 | ((c >> 12) & 0x3F));
+        out += byte(0x80 | ((c >> 6) & 0x3F));
+        out += byte(0x80 | (c & 0x3F));
+    }
 }
 
 std::string windows1252ToUtf8(std::string_view text) {

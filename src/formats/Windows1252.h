@@ -18,5 +18,7 @@ char32_t windows1252ToCodePoint(std::uint8_t byte);
 std::optional<std::uint8_t> codePointToWindows1252(char32_t codePoint);
 
 std::string windows1252ToUtf8(std::string_view text);
+// Appends one character, encoded as UTF-8.
+void appendUtf8(std::string& out, char32_t codePoint);
 
 }  // namespace qvx

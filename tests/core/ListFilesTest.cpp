@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "FormatTestSupport.h"
+#include "formats/FailingFileCalls.h"
+#include "formats/ListFiles.h"
+
+namespace qvx {
+namespace {
+
+TEST(ListFormat, OnlyTheFourLowerCasedExtensionsSelectAFormat) {
+    EXPECT_EQ(listFormatForExtension("qvx"), ListFormat::Native);
+    EXPECT_EQ(listFormatForExtension("chl"), ListFormat::WinDvbLive);
+    EXPECT_EQ(listFormatForExtension("dvb"), ListFormat::Dvb98);
+    EXPECT_EQ(listFormatForExtension("xch"), ListFormat::DvbExtreme);
+    EXPECT_EQ(listFormatForExtension("QVX"), std::nullopt);  // callers lower-case first
+    EXPECT_EQ(listFormatForExtension(""), std::nullopt);
+    EXPECT_EQ(listFormatForExtension("qvx2"), std::nullopt);
+    EXPECT_EQ(listFormatForExtension(lowerCasedExtension("/x/CHANNELS.CHL")), ListFormat::WinDvbLive);
+}
+
+TEST(ListFiles, FileThatCannotBeOpenedLeavesTheTreesAlone) {
+    testing::TemporaryFolder folder;
+    ChannelList list(1);
+    testing::addProvider(list.radio(), "kept");
+    for (const std::string& path : {folder.file("missing.dvb"), folder.file("")}) {  // no file; a folder
+        for (ListFormat format : {ListFormat::Native, ListFormat::Dvb98, ListFormat::DvbExtreme}) {
+            const ReadResult result = readList(path, format, list.television(), list.radio());
+            EXPECT_EQ(result.code, kReadCannotOpen);
+            EXPECT_EQ(result.message, "Can't open file " + path);
+            EXPECT_EQ(testing::shapeOf(list.radio()), "kept");
+        }
+    }
+}
+
+// 1 provider and 2999 channels: more than 64 KiB in every format.
+std::string writeLargeList(const testing::TemporaryFolder& folder, std::string_view extension) {
+    ChannelList list(1);
+    TreeItem* provider = testing::addProvider(list.television(), "P");
+    for (int i = 0; i < 2999; ++i) testing::addChannel(list.television(), provider, "c");
+    const std::string path = folder.file("large." + std::string(extension));
+    EXPECT_TRUE(writeList(path, extension, list.television(), list.radio()).ok);
+    return path;
+}
+
+TEST(ListFiles, ReadFailureInsideTheFileEndsTheLoadWithItsCause) {
+    testing::TemporaryFolder folder;
+    struct Case {
+        std::string_view extension;
+        ListFormat format;
+    };
+    for (const Case& c : {Case{"qvx", ListFormat::Native}, Case{"dvb", ListFormat::Dvb98},
+                          Case{"xch", ListFormat::DvbExtreme}}) {
+        const std::string path = writeLargeList(folder, c.extension);
+        ChannelList list(1);
+        FailingFileCalls calls;
+        calls.failReadAt = 2;
+        calls.readErrno = EIO;
+        const ReadResult result = readList(path, c.format, list.television(), list.radio(), calls);
+        SCOPED_TRACE(std::string(c.extension));
+        EXPECT_EQ(result.code, kReadShortRecord);
+        EXPECT_EQ(result.message, "A hardware I/O error was reported while accessing an unnamed file.");
+        // What came before the failure stays; nothing after it.
+        ASSERT_EQ(list.television().topLevelCount(), 1);
+        EXPECT_GT(list.television().topLevelItem(0)->childCount(), 100);
+        EXPECT_LT(list.television().topLevelItem(0)->childCount(), 2999);
+    }
+
+    // A failure already on the header of a native file changes nothing.
+    const std::string path = writeLargeList(folder, "qvx");
+    ChannelList list(1);
+    testing::addProvider(list.television(), "kept");
+    FailingFileCalls calls;
+    calls.failReadAt = 1;
+    calls.readErrno = EIO;
+    EXPECT_EQ(readList(path, ListFormat::Native, list.television(), list.radio(), calls).code, kReadShortRecord);
+    EXPECT_EQ(testing::shapeOf(list.television()), "kept");
+}
+
+TEST(ListFiles, ChlFileLoadsLikeTheSameBytesAsQvx) {
+    testing::TemporaryFolder folder;
+    const std::string qvx = writeLargeList(folder, "qvx");
+    const std::string chl = folder.file("large.chl");
+    testing::writeFileBytes(chl, testing::readFileBytes(qvx));
+    ChannelList a(1), b(2);
+    ASSERT_EQ(readList(qvx, ListFormat::Native, a.television(), a.radio()).code, kReadOk);
+    ASSERT_EQ(readList(chl, ListFormat::WinDvbLive, b.television(), b.radio()).code, kReadOk);
+    EXPECT_EQ(testing::shapeOf(a.television()), testing::shapeOf(b.television()));
+    EXPECT_EQ(a.television().itemCount(), 3000u);
+}
+
+}  // namespace
+}  // namespace qvx
