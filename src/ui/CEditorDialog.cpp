@@ -54,6 +54,8 @@ CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* pare
     setWindowIcon(programIcon());
 
     buildWindow();
+    // The window's accept command, for Enter; only now does the button know its dialog.
+    quitButton_->setDefault(true);
     panel_->attach(this);
     hints_->addHint(panel_->compareByName(), QStringLiteral("Include Channel name into Channellist Compare"));
     hints_->addHint(panel_->compareByServiceId(), QStringLiteral("Include Service ID into Channellist Compare"));
@@ -65,7 +67,6 @@ CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* pare
     connect(about, &QShortcut::activated, this, &CEditorDialog::showAbout);
 
     setFocusOrder();
-    column(2).tree(TreeKind::Television)->setFocus();
 }
 
 CEditorDialog::~CEditorDialog() {
@@ -110,7 +111,6 @@ QWidget* CEditorDialog::buildCommandGroup() {
     quitButton_ = makeCommandButton(QStringLiteral("Quit"), "quitButton");
     okButton_->hide();
     cancelButton_->hide();
-    quitButton_->setDefault(true);
     quitButton_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     QSizePolicy quitPolicy = quitButton_->sizePolicy();
     quitPolicy.setRetainSizeWhenHidden(true);
@@ -167,6 +167,14 @@ void CEditorDialog::setFocusOrder() {
           << panel_->compareByServiceId() << compareButton_ << second.closeButton() << first.closeButton();
     order << panel_->trailingFocusOrder();
     for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void CEditorDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shownBefore_) return;
+    shownBefore_ = true;
+    // The first control in focus order: list 2's Television tree.
+    column(2).tree(TreeKind::Television)->setFocus(Qt::OtherFocusReason);
 }
 
 void CEditorDialog::setViewerNotifier(std::function<void(unsigned long)> notifier) {

@@ -71,6 +71,9 @@ public slots:
     void accept() override;
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildWindow();
     QWidget* buildCommandGroup();
@@ -103,6 +106,7 @@ private:
     CInputFilter* inputFilter_ = nullptr;
     std::function<void(unsigned long)> notifyViewer_;
 
+    bool shownBefore_ = false;
     bool editing_ = false;
     bool loading_ = false;
     bool editAsChannel_ = false;

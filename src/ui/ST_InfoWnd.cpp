@@ -26,7 +26,8 @@ ST_InfoWnd::ST_InfoWnd(const QColor& background) : QWidget(nullptr) {
 
 bool ST_InfoWnd::Create(QWidget* owner) {
     owner_ = owner;
-    setParent(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    // A tool-tip kind of window: never activated, so the focus stays in the field.
+    setParent(owner, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
     setAttribute(Qt::WA_ShowWithoutActivating);
     hide();
     return true;
