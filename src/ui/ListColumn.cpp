@@ -59,8 +59,8 @@ ListColumn::ListColumn(ChannelList& list, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
-    television_->setMinimumSize(250, 440);
-    radio_->setMinimumSize(250, 440);
+    television_->setMinimumSize(250, 400);
+    radio_->setMinimumSize(250, 400);
     showTreeOfTab(0);
 }
 
