@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QWidget>
 
 #include "input/InputFilterHost.h"
@@ -25,8 +26,10 @@ bool CInputFilter::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
     QWidget* window = host_.filteredWindow();
     if (!widget || !window || (widget != window && !window->isAncestorOf(widget))) return false;
-    // A key the focused control ignores travels on to its parents; judge it once, at its target.
+    // A key or mouse message the control ignores travels on to its parents; judge it once, at its target.
     if (type == QEvent::KeyPress && widget != QApplication::focusWidget()) return false;
+    if (type != QEvent::KeyPress && widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+        return false;
     return PreTranslateInput(watched, event);
 }
 

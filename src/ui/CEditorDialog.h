@@ -46,6 +46,7 @@ public:
     ListColumn& column(int number) const { return *columns_[static_cast<std::size_t>(number - 1)]; }
     ChannelSettingsPanel& panel() const { return *panel_; }
     EditorStatusBar& statusBar() const { return *statusBar_; }
+    const HintControl& hints() const { return *hints_; }
     bool isEditing() const override { return editing_; }
     bool isLoading() const { return loading_; }
 

@@ -8,6 +8,8 @@ namespace qvx {
 
 void HintControl::addHint(QWidget* control, const QString& text) {
     control->setToolTip(text);
+    // Moves without a pressed button reach only controls that track the mouse.
+    control->setMouseTracking(true);
     hints_.append({control, text});
 }
 

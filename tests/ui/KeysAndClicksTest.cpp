@@ -165,6 +165,8 @@ TEST_F(KeysAndClicks, DoubleClickEntersEditModeForTheSelectedItem) {
     EXPECT_TRUE(dialog_->isEditing());
     EXPECT_FALSE(dialog_->panel().frequencyField()->isEnabled());  // a provider
     dialog_->CancelEdit();
+    // The double-click leaves the button down; let it go, as the user's finger does.
+    QTest::mouseRelease(view()->viewport(), Qt::LeftButton, {}, where);
 }
 
 }  // namespace
