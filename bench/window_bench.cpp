@@ -126,8 +126,9 @@ int main(int argc, char* argv[]) {
         paintNow(tree);
     }
     const double selectAndPaint = millisecondsSince(start);
-    std::printf("select the next channel (panel update): %.3f ms each; with repainting the tree: %.3f ms each\n",
-                selectOnly / kMoves, selectAndPaint / kMoves);
+    std::printf(
+        "select the next channel (panel update): %.3f ms each; with repainting the tree: %.3f ms each\n",
+        selectOnly / kMoves, selectAndPaint / kMoves);
 
     tree->setFocus();
     tree->selectItem(big);

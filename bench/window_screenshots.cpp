@@ -50,7 +50,8 @@ void openFirstProviderAndSelect(qvx::CTreeSat* tree, int channelRow) {
     if (model->rowCount() == 0) return;
     const QModelIndex provider = model->index(0, 0);
     tree->expand(provider);
-    if (model->rowCount(provider) > channelRow) tree->selectItem(model->itemAt(model->index(channelRow, 0, provider)));
+    if (model->rowCount(provider) > channelRow)
+        tree->selectItem(model->itemAt(model->index(channelRow, 0, provider)));
 }
 
 }  // namespace

@@ -12,8 +12,8 @@ namespace qvx {
 namespace {
 
 bool isMouseMessage(QEvent::Type type) {
-    return type == QEvent::MouseMove || type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-           type == QEvent::MouseButtonDblClick;
+    return type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
+           type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
 }
 
 }  // namespace

@@ -58,8 +58,10 @@ CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* pare
     quitButton_->setDefault(true);
     panel_->attach(this);
     hints_->addHint(panel_->compareByName(), QStringLiteral("Include Channel name into Channellist Compare"));
-    hints_->addHint(panel_->compareByServiceId(), QStringLiteral("Include Service ID into Channellist Compare"));
-    hints_->addHint(compareButton_, QStringLiteral("Compare channel  lists, removes equal entries in both lists"));
+    hints_->addHint(panel_->compareByServiceId(),
+                    QStringLiteral("Include Service ID into Channellist Compare"));
+    hints_->addHint(compareButton_,
+                    QStringLiteral("Compare channel  lists, removes equal entries in both lists"));
 
     inputFilter_ = new CInputFilter(*this, this);
     qApp->installEventFilter(inputFilter_);

@@ -27,11 +27,16 @@ struct IdFieldDescription {
 };
 
 const IdFieldDescription kIdFields[] = {
-    {"Service ID", "serviceIdField"},         {"Network ID", "networkIdField"},
-    {"Video PID", "videoPidField"},           {"Audio PID", "audioPidField"},
-    {"Teletext PID", "teletextPidField"},     {"Transport Stream", "transportStreamField"},
-    {"PCRPID", "pcrPidField"},                {"PMTPID", "pmtPidField"},
-    {"PMCPID", "pmcPidField"},                {"AC3PID", "ac3PidField"},
+    {"Service ID", "serviceIdField"},
+    {"Network ID", "networkIdField"},
+    {"Video PID", "videoPidField"},
+    {"Audio PID", "audioPidField"},
+    {"Teletext PID", "teletextPidField"},
+    {"Transport Stream", "transportStreamField"},
+    {"PCRPID", "pcrPidField"},
+    {"PMTPID", "pmtPidField"},
+    {"PMCPID", "pmcPidField"},
+    {"AC3PID", "ac3PidField"},
 };
 
 void name(QWidget* widget, const char* objectName, const QString& caption) {
@@ -72,7 +77,9 @@ int shownEntry(int value, const CPanelComboBox* list, bool clampToLast) {
 }
 
 // A list without a chosen entry gives -1, stored with all bits set.
-std::uint8_t entryByte(const CPanelComboBox* list) { return static_cast<std::uint8_t>(list->currentIndex() & 0xFF); }
+std::uint8_t entryByte(const CPanelComboBox* list) {
+    return static_cast<std::uint8_t>(list->currentIndex() & 0xFF);
+}
 
 }  // namespace
 
@@ -94,9 +101,10 @@ ChannelSettingsPanel::~ChannelSettingsPanel() = default;
 QGroupBox* ChannelSettingsPanel::buildSettingsGroup() {
     name_ = makeEdit("channelNameField", QStringLiteral("Channel Name"), 31, {}, nullptr);
     transponder_ = makeEdit("transponderField", QStringLiteral("Transp."), 31, {}, nullptr);
-    frequency_ = makeEdit("frequencyField", QStringLiteral("Frequency [KHz]"), 10, kDigits, frequencyValidator_.get());
-    symbolRate_ =
-        makeEdit("symbolRateField", QStringLiteral("Symbolrate [Hz]"), 8, kDigits, symbolRateValidator_.get());
+    frequency_ =
+        makeEdit("frequencyField", QStringLiteral("Frequency [KHz]"), 10, kDigits, frequencyValidator_.get());
+    symbolRate_ = makeEdit("symbolRateField", QStringLiteral("Symbolrate [Hz]"), 8, kDigits,
+                           symbolRateValidator_.get());
     volume_ = makeEdit("volumeField", QStringLiteral("Volume"), 3, kDigits, volumeValidator_.get());
 
     QStringList lnbEntries;
@@ -108,14 +116,15 @@ QGroupBox* ChannelSettingsPanel::buildSettingsGroup() {
                     {QStringLiteral("NONE"), QStringLiteral("QAM16"), QStringLiteral("QAM32"),
                      QStringLiteral("QAM64"), QStringLiteral("QAM128"), QStringLiteral("QAM256")});
     fec_ = makeList("fecList", QStringLiteral("FEC"),
-                    {QStringLiteral("AUTO"), QStringLiteral("1/2"), QStringLiteral("2/3"), QStringLiteral("3/4"),
-                     QStringLiteral("4/5"), QStringLiteral("5/6"), QStringLiteral("6/7"), QStringLiteral("7/8"),
-                     QStringLiteral("8/9")});
+                    {QStringLiteral("AUTO"), QStringLiteral("1/2"), QStringLiteral("2/3"),
+                     QStringLiteral("3/4"), QStringLiteral("4/5"), QStringLiteral("5/6"),
+                     QStringLiteral("6/7"), QStringLiteral("7/8"), QStringLiteral("8/9")});
     polarity_ = makeList("polarityList", QStringLiteral("Polarity"),
                          {QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
     scrambling_ = makeList("scramblingList", QStringLiteral("Scrambling"),
                            {QStringLiteral("FREE-TV"), QStringLiteral("PAY-TV")});
-    tvSignal_ = makeList("tvSignalList", QStringLiteral("TV signal"), {QStringLiteral("PAL"), QStringLiteral("NTSC")});
+    tvSignal_ = makeList("tvSignalList", QStringLiteral("TV signal"),
+                         {QStringLiteral("PAL"), QStringLiteral("NTSC")});
     rotor_ = makeList("rotorPositionList", QStringLiteral("Rotor Pos."), rotorEntries);
 
     compareByName_ = new QCheckBox;
@@ -210,10 +219,11 @@ void ChannelSettingsPanel::ShowRecord(const ChannelRecord& shown) {
     volume_->setText(QString::number(record.volume));
     rotor_->setCurrentIndex(shownEntry(record.rotorPosition, rotor_, false));
     const std::uint16_t idValues[IdFieldCount] = {
-        record.serviceId, record.networkId, record.videoPid, record.audioPid, record.teletextPid,
-        record.transportStreamId, record.pcrPid, record.pmtPid, record.pmcPid, record.ac3Pid,
+        record.serviceId,         record.networkId, record.videoPid, record.audioPid, record.teletextPid,
+        record.transportStreamId, record.pcrPid,    record.pmtPid,   record.pmcPid,   record.ac3Pid,
     };
-    for (int i = 0; i < IdFieldCount; ++i) ids_[static_cast<std::size_t>(i)]->setText(QString::number(idValues[i]));
+    for (int i = 0; i < IdFieldCount; ++i)
+        ids_[static_cast<std::size_t>(i)]->setText(QString::number(idValues[i]));
     qam_->setCurrentIndex(shownEntry(record.qam, qam_, true));
 }
 
@@ -229,11 +239,12 @@ void ChannelSettingsPanel::storeInto(ChannelRecord& record, bool asChannel) cons
     record.scrambled = static_cast<std::uint16_t>(scrambling_->currentIndex() & 0xFFFF);
     record.tvSignal = entryByte(tvSignal_);
     std::uint16_t* idTargets[IdFieldCount] = {
-        &record.serviceId, &record.networkId, &record.videoPid, &record.audioPid, &record.teletextPid,
-        &record.transportStreamId, &record.pcrPid, &record.pmtPid, &record.pmcPid, &record.ac3Pid,
+        &record.serviceId,         &record.networkId, &record.videoPid, &record.audioPid, &record.teletextPid,
+        &record.transportStreamId, &record.pcrPid,    &record.pmtPid,   &record.pmcPid,   &record.ac3Pid,
     };
     for (int i = 0; i < IdFieldCount; ++i)
-        *idTargets[i] = static_cast<std::uint16_t>(decimalValue(ids_[static_cast<std::size_t>(i)]->text()) & 0xFFFF);
+        *idTargets[i] =
+            static_cast<std::uint16_t>(decimalValue(ids_[static_cast<std::size_t>(i)]->text()) & 0xFFFF);
     record.qam = entryByte(qam_);
     record.polarity = entryByte(polarity_);
     record.fec = entryByte(fec_);
@@ -241,8 +252,8 @@ void ChannelSettingsPanel::storeInto(ChannelRecord& record, bool asChannel) cons
 
 void ChannelSettingsPanel::setFieldsEnabled(bool common, bool channelOnly) {
     for (QWidget* field : std::initializer_list<QWidget*>{name_, lnb_, rotor_}) field->setEnabled(common);
-    for (QWidget* field : std::initializer_list<QWidget*>{transponder_, frequency_, symbolRate_, polarity_, volume_,
-                                                          tvSignal_, fec_, scrambling_, qam_})
+    for (QWidget* field : std::initializer_list<QWidget*>{transponder_, frequency_, symbolRate_, polarity_,
+                                                          volume_, tvSignal_, fec_, scrambling_, qam_})
         field->setEnabled(channelOnly);
     for (CValidatingEdit* id : ids_) id->setEnabled(channelOnly);
 }
@@ -261,7 +272,8 @@ CValidatingEdit* ChannelSettingsPanel::firstRefusedField(QString* message) const
 }
 
 QList<QWidget*> ChannelSettingsPanel::leadingFocusOrder() const {
-    QList<QWidget*> order{name_, transponder_, frequency_, symbolRate_, lnb_, qam_, fec_, polarity_, scrambling_};
+    QList<QWidget*> order{name_, transponder_, frequency_, symbolRate_, lnb_,
+                          qam_,  fec_,         polarity_,  scrambling_};
     for (CValidatingEdit* id : ids_) order << id;
     return order;
 }

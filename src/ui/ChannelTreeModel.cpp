@@ -11,7 +11,8 @@
 
 namespace qvx {
 
-ChannelTreeModel::ChannelTreeModel(ChannelTree& tree, QObject* parent) : QAbstractItemModel(parent), tree_(tree) {
+ChannelTreeModel::ChannelTreeModel(ChannelTree& tree, QObject* parent)
+    : QAbstractItemModel(parent), tree_(tree) {
     tree_.addObserver(this);
 }
 

@@ -27,7 +27,8 @@ void CEditorDialog::updateStatusPane(int number) {
 void CEditorDialog::showReadFailure(const std::string& message) { prompts_->tell(this, fromLocal(message)); }
 
 void CEditorDialog::Load(int number) {
-    const QString path = prompts_->chooseFileToLoad(this, QStringLiteral("Load Channellist File %1").arg(number));
+    const QString path =
+        prompts_->chooseFileToLoad(this, QStringLiteral("Load Channellist File %1").arg(number));
     if (path.isEmpty()) return;
     ChannelList& target = list(number);
     target.chooseFile(localPath(path));
@@ -47,19 +48,22 @@ void CEditorDialog::Load(int number) {
 }
 
 void CEditorDialog::SaveAs(int number) {
-    const QString path = prompts_->chooseFileToSave(this, QStringLiteral("Save Channellist File %1").arg(number));
+    const QString path =
+        prompts_->chooseFileToSave(this, QStringLiteral("Save Channellist File %1").arg(number));
     if (path.isEmpty()) return;
     ChannelList& target = list(number);
     target.chooseFile(localPath(path));
     updateStatusPane(number);
-    const WriteResult result = writeList(target.path(), target.extension(), target.television(), target.radio());
+    const WriteResult result =
+        writeList(target.path(), target.extension(), target.television(), target.radio());
     if (!result.ok) prompts_->tell(this, fromLocal(result.message));
     column(number).saveButton()->setEnabled(true);
 }
 
 void CEditorDialog::Save(int number) {
     ChannelList& target = list(number);
-    const WriteResult result = writeList(target.path(), target.extension(), target.television(), target.radio());
+    const WriteResult result =
+        writeList(target.path(), target.extension(), target.television(), target.radio());
     if (!result.ok) prompts_->tell(this, fromLocal(result.message));
     // The viewer rereads list 1 after every Save, also one that failed.
     if (number == 1 && notifyViewer_) notifyViewer_(static_cast<unsigned long>(winId()));

@@ -12,7 +12,8 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
         const char* text;
         int width;  // 0: takes the rest
     } panes[kPaneCount] = {
-        {" ", 15}, {"File1: none", 218}, {" ", 4}, {"File2: none", 218}, {"Quick search:", 80}, {"", 140}, {"", 0},
+        {" ", 15}, {"File1: none", 218}, {" ", 4}, {"File2: none", 218}, {"Quick search:", 80}, {"", 140},
+        {"", 0},
     };
     for (int i = 0; i < kPaneCount; ++i) {
         auto* pane = new QLabel(QLatin1String(panes[i].text));
@@ -36,7 +37,9 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
     slotLayout->addWidget(quickSearchSlot_);
 }
 
-void EditorStatusBar::setPaneText(int pane, const QString& text) { panes_[static_cast<std::size_t>(pane)]->setText(text); }
+void EditorStatusBar::setPaneText(int pane, const QString& text) {
+    panes_[static_cast<std::size_t>(pane)]->setText(text);
+}
 
 QString EditorStatusBar::paneText(int pane) const { return panes_[static_cast<std::size_t>(pane)]->text(); }
 

@@ -14,7 +14,8 @@ void applyFieldColours(QWidget* field) {
         for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
             colours.setColor(group, role, Qt::black);
     }
-    for (const auto role : {QPalette::Base, QPalette::Button}) colours.setColor(QPalette::Disabled, role, Qt::black);
+    for (const auto role : {QPalette::Base, QPalette::Button})
+        colours.setColor(QPalette::Disabled, role, Qt::black);
     for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
         colours.setColor(QPalette::Disabled, role, red);
     field->setPalette(colours);

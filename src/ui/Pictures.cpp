@@ -45,7 +45,8 @@ QIcon programIcon() {
 }
 
 QPixmap dragPicture(bool provider) {
-    const QIcon icon = iconFromResource(provider ? QStringLiteral("drag-provider") : QStringLiteral("drag-channel"));
+    const QIcon icon =
+        iconFromResource(provider ? QStringLiteral("drag-provider") : QStringLiteral("drag-channel"));
     return icon.pixmap(32, 32);
 }
 

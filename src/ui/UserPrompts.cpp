@@ -20,9 +20,7 @@ const FilterChoice kFilterChoices[] = {
     {"DVBextreme (*.xch)", {"xch"}},
 };
 
-QString messageTitle(QWidget* parent) {
-    return parent ? parent->window()->windowTitle() : QString();
-}
+QString messageTitle(QWidget* parent) { return parent ? parent->window()->windowTitle() : QString(); }
 
 void prepare(QFileDialog& dialog) {
     dialog.setNameFilters(channelListNameFilters());
@@ -47,8 +45,8 @@ QStringList channelListNameFilters() {
             patterns << QStringLiteral("*.") + QLatin1String(extension);
             patterns << QStringLiteral("*.") + QLatin1String(extension).toString().toUpper();
         }
-        filters << QLatin1String(choice.description) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
-                       QLatin1Char(')');
+        filters << QLatin1String(choice.description) + QStringLiteral(" (") +
+                       patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters;
 }

@@ -21,7 +21,8 @@ ChannelRecord named(ChannelRecord record, std::string_view name) {
 class TreeModel : public ::testing::Test {
 protected:
     TreeModel() {
-        TreeItem* first = tree_.appendItem(nullptr, TreeItem::makeProvider(named(ChannelRecord::newProvider(1), "P1")));
+        TreeItem* first =
+            tree_.appendItem(nullptr, TreeItem::makeProvider(named(ChannelRecord::newProvider(1), "P1")));
         tree_.appendItem(first, TreeItem::makeChannel(named(ChannelRecord::newChannel(1), "A")));
         ChannelRecord scrambled = named(ChannelRecord::newChannel(1), "K\xD6LN");  // windows-1252 Ö
         scrambled.scrambled = 2;

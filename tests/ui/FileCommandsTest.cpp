@@ -115,7 +115,8 @@ TEST_F(FileCommands, SaveAsWritesTheChosenFormatAndEnablesOnlySave) {
     dialog_->SaveAs(2);  // list 2 is empty: header only
     EXPECT_EQ(prompts_->fileTitles.last(), "Save Channellist File 2");
     EXPECT_EQ(pane(3), "File2: copy.qvx");
-    EXPECT_EQ(contentsOf(pathOf(QStringLiteral("copy.qvx"))), QByteArray::fromHex("000000000000000000000000"));
+    EXPECT_EQ(contentsOf(pathOf(QStringLiteral("copy.qvx"))),
+              QByteArray::fromHex("000000000000000000000000"));
     EXPECT_TRUE(button("list2SaveButton")->isEnabled());
     EXPECT_FALSE(button("list2CloseButton")->isEnabled());
     EXPECT_FALSE(dialog_->list(2).hasFile());
@@ -218,8 +219,9 @@ TEST(FileDialogFilters, ShowTheFiveChoicesAndListBothCases) {
                            "WinDVBLive (*.chl)", "DVBextreme (*.xch)"}));
     const QStringList filters = channelListNameFilters();
     ASSERT_EQ(filters.size(), 5);
-    EXPECT_EQ(filters[0], "Channellists (*.qvx;*.chl;*.dvb;*.xch) "
-                          "(*.dvb *.DVB *.chl *.CHL *.qvx *.QVX *.xch *.XCH)");
+    EXPECT_EQ(filters[0],
+              "Channellists (*.qvx;*.chl;*.dvb;*.xch) "
+              "(*.dvb *.DVB *.chl *.CHL *.qvx *.QVX *.xch *.XCH)");
     EXPECT_EQ(filters[2], "Quorvex (*.qvx) (*.qvx *.QVX)");
 }
 

@@ -66,10 +66,11 @@ TEST_F(WindowLayout, EveryControlHasANameForTestsAndAssistiveTools) {
 
 TEST_F(WindowLayout, TabFollowsTheFocusOrderAndSkipsWhatIsOff) {
     ASSERT_TRUE(tree(2)->hasFocus());
-    EXPECT_EQ(tabThrough(12), (QStringList{"list1TelevisionTree", "list1LoadButton", "list1SaveAsButton",
-                                           "quitButton", "list1ClearAllButton", "list2LoadButton",
-                                           "list2SaveAsButton", "list2ClearAllButton", "compareByNameBox",
-                                           "compareByServiceIdBox", "compareListsButton", "list2TelevisionTree"}));
+    EXPECT_EQ(tabThrough(12),
+              (QStringList{"list1TelevisionTree", "list1LoadButton", "list1SaveAsButton", "quitButton",
+                           "list1ClearAllButton", "list2LoadButton", "list2SaveAsButton",
+                           "list2ClearAllButton", "compareByNameBox", "compareByServiceIdBox",
+                           "compareListsButton", "list2TelevisionTree"}));
 }
 
 TEST_F(WindowLayout, EditModeOfAProviderCyclesThroughItsFields) {
@@ -94,7 +95,8 @@ TEST_F(WindowLayout, HintsShowAsSoonAsThePointerRestsOnTheControl) {
     EXPECT_EQ(dialog_->hints().shownHint().toStdString(), "Include Channel name into Channellist Compare");
     QWidget* compare = button("compareListsButton");
     movePointerTo(compare, compare->rect().center());
-    EXPECT_EQ(dialog_->hints().shownHint().toStdString(), "Compare channel  lists, removes equal entries in both lists");
+    EXPECT_EQ(dialog_->hints().shownHint().toStdString(),
+              "Compare channel  lists, removes equal entries in both lists");
     movePointerTo(tree(1)->viewport(), QPoint(5, 5));
     EXPECT_EQ(dialog_->hints().shownHint().toStdString(), "");
     EXPECT_TRUE(dialog_->panel().compareByName()->isChecked());
@@ -112,8 +114,8 @@ TEST_F(WindowLayout, TreesAndTabsCarryTheirPictures) {
     EXPECT_FALSE(providerIcon.isNull());
     EXPECT_FALSE(channelIcon.isNull());
     EXPECT_NE(channelIcon.cacheKey(), selectedIcon.cacheKey());
-    EXPECT_NE(providerIcon.cacheKey(), tree(1, false)->channelModel()->index(0, 0).data(Qt::DecorationRole)
-                                           .value<QIcon>().cacheKey());
+    EXPECT_NE(providerIcon.cacheKey(),
+              tree(1, false)->channelModel()->index(0, 0).data(Qt::DecorationRole).value<QIcon>().cacheKey());
     EXPECT_FALSE(dialog_->column(1).tabs()->tabIcon(0).isNull());
     EXPECT_FALSE(dialog_->column(1).tabs()->tabIcon(1).isNull());
     EXPECT_FALSE(dialog_->windowIcon().isNull());
