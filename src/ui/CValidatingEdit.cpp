@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QTimer>
 
 #include "ui/CFieldValidator.h"
@@ -14,11 +13,11 @@
 namespace qvx {
 
 CValidatingEdit::CValidatingEdit(QWidget* parent)
-    : QLineEdit(parent), infoWindow_(std::make_unique<ST_InfoWnd>(QColor(255, 129, 129))) {
+    : QLineEdit(parent), infoWindow_(new ST_InfoWnd(QColor(255, 129, 129))) {
     applyFieldColours(this);
 }
 
-CValidatingEdit::~CValidatingEdit() = default;
+CValidatingEdit::~CValidatingEdit() { delete infoWindow_.data(); }
 
 void CValidatingEdit::setLengthLimit(int limit) {
     lengthLimit_ = limit;

@@ -1,15 +1,15 @@
 #pragma once
 
-#include <memory>
-
 #include <QLineEdit>
+#include <QPointer>
+
+#include "ui/ST_InfoWnd.h"
 
 class QAbstractButton;
 
 namespace qvx {
 
 class CFieldValidator;
-class ST_InfoWnd;
 
 // An edit field of the settings panel: refuses characters outside its set with
 // a beep, stops at its length limit, moves on with Enter, keeps Tab and Escape
@@ -54,7 +54,8 @@ private:
     QString acceptedCharacters_;
     const CFieldValidator* validator_ = nullptr;
     const QAbstractButton* cancelButton_ = nullptr;
-    std::unique_ptr<ST_InfoWnd> infoWindow_;
+    // Becomes a child of the dialog once attached; whichever goes first takes it along.
+    QPointer<ST_InfoWnd> infoWindow_;
 };
 
 }  // namespace qvx
