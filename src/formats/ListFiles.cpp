@@ -40,11 +40,13 @@ bool writeFormat(ByteSink& sink, ListFormat format, const ChannelTree& televisio
 
 ReadResult readList(const std::string& path, ListFormat format, ChannelTree& television, ChannelTree& radio,
                     FileCalls& calls) {
-    // O_NONBLOCK: a named pipe without a writer must not hang the load.
+    // O_NONBLOCK: opening a named pipe without a writer must not hang the load.
     FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (!file.valid()) return cannotOpen(path);
     struct stat status {};
-    if (::fstat(file.get(), &status) != 0 || S_ISDIR(status.st_mode)) return cannotOpen(path);
+    // Only plain files: a folder, a device or a pipe is no list, and an
+    // endless one would never finish loading.
+    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) return cannotOpen(path);
     // Others may read along but not write while the list is read.
     if (calls.lock(file.get(), F_RDLCK) != 0 && errno != ENOLCK && errno != EINVAL && errno != EOPNOTSUPP)
         return cannotOpen(path);

@@ -27,10 +27,14 @@ inline Bytes hexBytes(std::string_view text) {
     int high = -1;
     for (const char c : text) {
         int value;
-        if (c >= '0' && c <= '9') value = c - '0';
-        else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
-        else continue;
+        if (c >= '0' && c <= '9')
+            value = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            value = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            value = c - 'A' + 10;
+        else
+            continue;
         if (high < 0) {
             high = value;
         } else {
@@ -47,7 +51,8 @@ inline ChannelRecord providerRecord(std::string_view name, std::uint8_t kind) {
     return record;
 }
 
-inline ChannelRecord channelRecord(std::string_view name, std::uint8_t kind, std::uint32_t frequency = 11836000) {
+inline ChannelRecord channelRecord(std::string_view name, std::uint8_t kind,
+                                   std::uint32_t frequency = 11836000) {
     ChannelRecord record = ChannelRecord::newChannel(kind);
     record.setName(name);
     record.frequency = frequency;

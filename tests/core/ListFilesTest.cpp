@@ -24,7 +24,7 @@ TEST(ListFiles, FileThatCannotBeOpenedLeavesTheTreesAlone) {
     testing::TemporaryFolder folder;
     ChannelList list(1);
     testing::addProvider(list.radio(), "kept");
-    for (const std::string& path : {folder.file("missing.dvb"), folder.file("")}) {  // no file; a folder
+    for (const std::string& path : {folder.file("missing.dvb"), folder.file(""), std::string("/dev/zero")}) {
         for (ListFormat format : {ListFormat::Native, ListFormat::Dvb98, ListFormat::DvbExtreme}) {
             const ReadResult result = readList(path, format, list.television(), list.radio());
             EXPECT_EQ(result.code, kReadCannotOpen);
@@ -74,7 +74,8 @@ TEST(ListFiles, ReadFailureInsideTheFileEndsTheLoadWithItsCause) {
     FailingFileCalls calls;
     calls.failReadAt = 1;
     calls.readErrno = EIO;
-    EXPECT_EQ(readList(path, ListFormat::Native, list.television(), list.radio(), calls).code, kReadShortRecord);
+    EXPECT_EQ(readList(path, ListFormat::Native, list.television(), list.radio(), calls).code,
+              kReadShortRecord);
     EXPECT_EQ(testing::shapeOf(list.television()), "kept");
 }
 

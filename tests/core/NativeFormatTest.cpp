@@ -58,8 +58,8 @@ TEST(NativeFormat, WinDvbLiveLimitsOnlyTelevisionProvidersToLnb3) {
     TreeItem* tv = list.television().appendItem(
         nullptr, TreeItem::makeProvider(withLnb(testing::providerRecord("P", 1), 7)));
     list.television().appendItem(tv, TreeItem::makeChannel(withLnb(testing::channelRecord("a", 1), 8)));
-    TreeItem* radio = list.radio().appendItem(
-        nullptr, TreeItem::makeProvider(withLnb(testing::providerRecord("R", 2), 9)));
+    TreeItem* radio =
+        list.radio().appendItem(nullptr, TreeItem::makeProvider(withLnb(testing::providerRecord("R", 2), 9)));
     list.radio().appendItem(radio, TreeItem::makeChannel(withLnb(testing::channelRecord("b", 2), 10)));
 
     constexpr std::size_t kLnb = 156;
@@ -99,8 +99,10 @@ TEST(NativeFormat, ReadingKeepsTheImageButResetsTheFieldsItDoesNotTakeOver) {
     channel.dvbxExtra3 = 3;
     channel.dvbxExtra4 = 4;
     ChannelList list(1);
-    ASSERT_EQ(readBytes(nativeFile(hexBytes("01 00 00 00 01 00 00 00 00 00 00 00"), {provider, channel}), list).code,
-              kReadOk);
+    ASSERT_EQ(
+        readBytes(nativeFile(hexBytes("01 00 00 00 01 00 00 00 00 00 00 00"), {provider, channel}), list)
+            .code,
+        kReadOk);
     ASSERT_EQ(testing::shapeOf(list.television()), "P[A]");
     Bytes expected = imageBytes(channel);
     expected[149] = 100;  // volume
@@ -132,9 +134,9 @@ TEST(NativeFormat, ShortRecordKeepsWhatWasBuiltWithoutTheEndStep) {
     ChannelList list(1);
     testing::addProvider(list.radio(), "old");
     // Five announced, three present: P, A, then Q that gets no channel.
-    Bytes file = nativeFile(hexBytes("03 00 00 00 02 00 00 00 00 00 00 00"),
-                            {testing::providerRecord("P", 1), testing::channelRecord("A", 1),
-                             testing::providerRecord("Q", 1)});
+    Bytes file = nativeFile(
+        hexBytes("03 00 00 00 02 00 00 00 00 00 00 00"),
+        {testing::providerRecord("P", 1), testing::channelRecord("A", 1), testing::providerRecord("Q", 1)});
     file.insert(file.end(), 100, 0);  // part of a fourth record
     const ReadResult result = readBytes(file, list);
     EXPECT_EQ(result.code, kReadShortRecord);
@@ -144,22 +146,25 @@ TEST(NativeFormat, ShortRecordKeepsWhatWasBuiltWithoutTheEndStep) {
 }
 
 TEST(NativeFormat, CountIsTheSumOfAllThreeFieldsIn32Bits) {
-    const std::vector<ChannelRecord> records = {testing::providerRecord("P", 2), testing::channelRecord("A", 0)};
+    const std::vector<ChannelRecord> records = {testing::providerRecord("P", 2),
+                                                testing::channelRecord("A", 0)};
     ChannelList list(1);
     // 0xFFFFFFFF + 2 + 1 wraps to 2: the channel of kind 0 follows its provider.
-    EXPECT_EQ(readBytes(nativeFile(hexBytes("FF FF FF FF 02 00 00 00 01 00 00 00"), records), list).code, kReadOk);
+    EXPECT_EQ(readBytes(nativeFile(hexBytes("FF FF FF FF 02 00 00 00 01 00 00 00"), records), list).code,
+              kReadOk);
     EXPECT_EQ(testing::shapeOf(list.radio()), "P[A]");
     // The reserved field counts too.
-    EXPECT_EQ(readBytes(nativeFile(hexBytes("00 00 00 00 00 00 00 00 02 00 00 00"), records), list).code, kReadOk);
+    EXPECT_EQ(readBytes(nativeFile(hexBytes("00 00 00 00 00 00 00 00 02 00 00 00"), records), list).code,
+              kReadOk);
     EXPECT_EQ(testing::shapeOf(list.radio()), "P[A]");
 }
 
 TEST(NativeFormat, HugeAnnouncedCountReadsUntilTheDataEnds) {
     ChannelList list(1);
-    const ReadResult result = readBytes(
-        nativeFile(hexBytes("FF FF FF 7F FF FF FF 7F 00 00 00 00"),
-                   {testing::providerRecord("P", 1), testing::channelRecord("A", 1)}),
-        list);
+    const ReadResult result =
+        readBytes(nativeFile(hexBytes("FF FF FF 7F FF FF FF 7F 00 00 00 00"),
+                             {testing::providerRecord("P", 1), testing::channelRecord("A", 1)}),
+                  list);
     EXPECT_EQ(result.code, kReadShortRecord);
     EXPECT_EQ(result.message, "Error reading Radio DVB_CHANNELS");
     EXPECT_EQ(testing::shapeOf(list.television()), "P[A]");

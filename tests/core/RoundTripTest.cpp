@@ -29,18 +29,42 @@ struct Seen {
 };
 
 std::ostream& operator<<(std::ostream& out, const Seen& s) {
-    return out << "{'" << s.name << "' tp '" << s.transponder << "' f " << s.frequency << " sr " << s.symbolRate
-               << " lnb " << s.lnb << " ac3 " << s.ac3Pid << " qam " << s.qam << " tv " << s.tvSignal << " rotor "
-               << s.rotorPosition << " vol " << s.volume << " x " << s.extra1 << "," << s.extra2 << ","
-               << s.extra3 << "," << s.extra4 << " scr " << s.scrambled << "}";
+    return out << "{'" << s.name << "' tp '" << s.transponder << "' f " << s.frequency << " sr "
+               << s.symbolRate << " lnb " << s.lnb << " ac3 " << s.ac3Pid << " qam " << s.qam << " tv "
+               << s.tvSignal << " rotor " << s.rotorPosition << " vol " << s.volume << " x " << s.extra1
+               << "," << s.extra2 << "," << s.extra3 << "," << s.extra4 << " scr " << s.scrambled << "}";
 }
 
 Seen seen(const ChannelRecord& r, bool televisionProvider) {
-    return {std::string(r.nameText()), std::string(r.transponderText()), r.isChannel,
-            static_cast<int>(r.frequency), static_cast<int>(r.symbolRate), r.lnb, r.ac3Pid, r.qam, r.tvSignal,
-            r.rotorPosition, r.volume, r.dvbxExtra1, r.dvbxExtra2, r.dvbxExtra3, r.dvbxExtra4, r.scrambled,
-            r.serviceId, r.pmtPid, r.videoPid, r.audioPid, r.pcrPid, r.teletextPid, r.pmcPid,
-            r.transportStreamId, r.networkId, r.fec, r.auxTuning, r.polarity, televisionProvider};
+    return {std::string(r.nameText()),
+            std::string(r.transponderText()),
+            r.isChannel,
+            static_cast<int>(r.frequency),
+            static_cast<int>(r.symbolRate),
+            r.lnb,
+            r.ac3Pid,
+            r.qam,
+            r.tvSignal,
+            r.rotorPosition,
+            r.volume,
+            r.dvbxExtra1,
+            r.dvbxExtra2,
+            r.dvbxExtra3,
+            r.dvbxExtra4,
+            r.scrambled,
+            r.serviceId,
+            r.pmtPid,
+            r.videoPid,
+            r.audioPid,
+            r.pcrPid,
+            r.teletextPid,
+            r.pmcPid,
+            r.transportStreamId,
+            r.networkId,
+            r.fec,
+            r.auxTuning,
+            r.polarity,
+            televisionProvider};
 }
 
 // What writing in a format and reading back leaves of an entry.
@@ -175,7 +199,8 @@ TEST(RoundTrip, NativeFileWrittenAgainDiffersOnlyInTheFieldsReadingResets) {
     testing::TemporaryFolder folder;
     ASSERT_TRUE(writeList(folder.file("a.qvx"), "qvx", original.television(), original.radio()).ok);
     ChannelList reread(1);
-    ASSERT_EQ(readList(folder.file("a.qvx"), ListFormat::Native, reread.television(), reread.radio()).code, 0);
+    ASSERT_EQ(readList(folder.file("a.qvx"), ListFormat::Native, reread.television(), reread.radio()).code,
+              0);
     ASSERT_TRUE(writeList(folder.file("b.qvx"), "qvx", reread.television(), reread.radio()).ok);
     testing::Bytes a = testing::readFileBytes(folder.file("a.qvx"));
     const testing::Bytes b = testing::readFileBytes(folder.file("b.qvx"));

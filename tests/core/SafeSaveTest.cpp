@@ -20,7 +20,8 @@ using testing::TemporaryFolder;
 // 1 provider + 99 channels: 12 + 100 * 172 = 17212 bytes.
 void fillList(ChannelList& list, int channels = 99) {
     TreeItem* provider = testing::addProvider(list.television(), "P");
-    for (int i = 0; i < channels; ++i) testing::addChannel(list.television(), provider, "c" + std::to_string(i));
+    for (int i = 0; i < channels; ++i)
+        testing::addChannel(list.television(), provider, "c" + std::to_string(i));
 }
 
 const Bytes kOldContents = {'o', 'l', 'd', ' ', 'l', 'i', 's', 't'};
@@ -36,7 +37,7 @@ TEST(SafeSave, WriteFailureAtAnyCallLeavesTheOldFileAndNoTemporaryFile) {
                           {EIO, "A hardware I/O error was reported while accessing %."},
                           {EACCES, "Access to % was denied."}};
     for (const Case& c : cases) {
-        for (int failAt : {1, 2, 9, 18}) {  // 17212 bytes in chunks of 1000: 18 write calls
+        for (int failAt = 1; failAt <= 18; ++failAt) {  // 17212 bytes in chunks of 1000: 18 write calls
             TemporaryFolder folder;
             const std::string path = folder.file("list.qvx");
             testing::writeFileBytes(path, kOldContents);
@@ -179,7 +180,8 @@ TEST(FileError, OneTableMapsErrnoToCause) {
 
 TEST(FileError, TextsFillInTheName) {
     EXPECT_EQ(fileErrorText(0, "x"), "No error occurred.");
-    EXPECT_EQ(fileErrorText(1, "an unnamed file"), "An unknown error occurred while accessing an unnamed file.");
+    EXPECT_EQ(fileErrorText(1, "an unnamed file"),
+              "An unknown error occurred while accessing an unnamed file.");
     EXPECT_EQ(fileErrorText(2, "/a/b.qvx"), "/a/b.qvx was not found.");
     EXPECT_EQ(fileErrorText(4, "f"), "f could not be opened because there are too many open files.");
     EXPECT_EQ(fileErrorText(7, "f"), "f could not be removed because it is the current directory.");

@@ -1,0 +1,143 @@
+// Reading and writing speed of the list formats on a list of 1,000,000
+// entries, next to a plain read of the same file into memory. Prints figures;
+// it never fails on time. Build it in Release to measure.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "formats/ByteStream.h"
+#include "formats/Dvb98Format.h"
+#include "formats/DvbExtremeFormat.h"
+#include "formats/ListFiles.h"
+#include "formats/NativeFormat.h"
+#include "model/ChannelList.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kProviders = 10000;
+constexpr int kChannelsPerProvider = 99;  // 10,000 x (1 + 99) = 1,000,000 entries
+constexpr int kRounds = 3;
+
+void fillList(qvx::ChannelList& list) {
+    for (int p = 0; p < kProviders; ++p) {
+        qvx::ChannelTree& tree = p % 4 == 3 ? list.radio() : list.television();
+        qvx::ChannelRecord provider = qvx::ChannelRecord::newProvider(tree.serviceType());
+        provider.setName("Provider " + std::to_string(p));
+        qvx::TreeItem* item = tree.appendItem(nullptr, qvx::TreeItem::makeProvider(provider));
+        for (int c = 0; c < kChannelsPerProvider; ++c) {
+            qvx::ChannelRecord channel = qvx::ChannelRecord::newChannel(tree.serviceType());
+            channel.setName("Channel " + std::to_string(p) + "-" + std::to_string(c));
+            channel.frequency = static_cast<std::uint32_t>(10700000 + (c * 19500) % 2050000);
+            channel.symbolRate = c % 2 ? 27500000 : 22000000;
+            channel.serviceId = static_cast<std::uint16_t>(p * 100 + c);
+            channel.scrambled = static_cast<std::uint16_t>(c % 3 == 0);
+            tree.appendItem(item, qvx::TreeItem::makeChannel(channel));
+        }
+    }
+}
+
+// The best of a few rounds, in seconds.
+double bestTime(const std::function<void()>& work) {
+    double best = 1e30;
+    for (int round = 0; round < kRounds; ++round) {
+        const auto start = Clock::now();
+        work();
+        best = std::min(best, std::chrono::duration<double>(Clock::now() - start).count());
+    }
+    return best;
+}
+
+std::vector<std::uint8_t> plainRead(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    struct stat status {};
+    ::fstat(fd, &status);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(status.st_size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (got <= 0) break;
+        done += static_cast<std::size_t>(got);
+    }
+    ::close(fd);
+    return bytes;
+}
+
+bool writeToMemory(qvx::ByteSink& sink, qvx::ListFormat format, const qvx::ChannelList& list) {
+    switch (format) {
+    case qvx::ListFormat::Native:
+    case qvx::ListFormat::WinDvbLive:
+        return qvx::writeNativeList(sink, list.television(), list.radio(), format == qvx::ListFormat::WinDvbLive);
+    case qvx::ListFormat::Dvb98: return qvx::writeDvb98List(sink, list.television(), list.radio());
+    case qvx::ListFormat::DvbExtreme: return qvx::writeDvbExtremeList(sink, list.television(), list.radio());
+    }
+    return false;
+}
+
+double megabytesPerSecond(std::size_t bytes, double seconds) { return static_cast<double>(bytes) / 1e6 / seconds; }
+
+}  // namespace
+
+int main() {
+    std::string folderPattern = (std::filesystem::temp_directory_path() / "qvx-bench-XXXXXX").string();
+    if (!::mkdtemp(folderPattern.data())) {
+        std::perror("mkdtemp");
+        return 1;
+    }
+    const std::string folder = folderPattern;
+
+    qvx::ChannelList list(1);
+    const auto buildStart = Clock::now();
+    fillList(list);
+    std::printf("list of %zu entries built in %.2f s\n\n", list.television().itemCount() + list.radio().itemCount(),
+                std::chrono::duration<double>(Clock::now() - buildStart).count());
+    std::printf("%-11s %9s %12s %12s %12s %12s %8s\n", "format", "MB", "plain read", "read", "write mem",
+                "save+fsync", "read/plain");
+
+    struct Case {
+        const char* extension;
+        qvx::ListFormat format;
+    };
+    for (const Case c : {Case{"qvx", qvx::ListFormat::Native}, Case{"dvb", qvx::ListFormat::Dvb98},
+                         Case{"xch", qvx::ListFormat::DvbExtreme}}) {
+        const std::string path = folder + "/bench." + c.extension;
+        double saveSeconds = bestTime([&] {
+            const qvx::WriteResult result = qvx::writeList(path, c.extension, list.television(), list.radio());
+            if (!result.ok) std::fprintf(stderr, "%s\n", result.message.c_str());
+        });
+        std::size_t written = 0;
+        const double memorySeconds = bestTime([&] {
+            qvx::MemorySink sink;
+            writeToMemory(sink, c.format, list);
+            written = sink.bytes().size();
+        });
+        // Both reads run on a file the page cache holds.
+        std::size_t size = plainRead(path).size();
+        const double plainSeconds = bestTime([&] { size = plainRead(path).size(); });
+        const double readSeconds = bestTime([&] {
+            qvx::ChannelList loaded(2);
+            const qvx::ReadResult result = qvx::readList(path, c.format, loaded.television(), loaded.radio());
+            if (result.code != 0) std::fprintf(stderr, "%s\n", result.message.c_str());
+        });
+        if (written != size) std::fprintf(stderr, "size mismatch: %zu written, %zu on disk\n", written, size);
+        std::printf("%-11s %9.1f %7.0f MB/s %7.0f MB/s %7.0f MB/s %7.0f MB/s %7.2fx\n", c.extension,
+                    static_cast<double>(size) / 1e6, megabytesPerSecond(size, plainSeconds),
+                    megabytesPerSecond(size, readSeconds), megabytesPerSecond(written, memorySeconds),
+                    megabytesPerSecond(size, saveSeconds), readSeconds / plainSeconds);
+        std::filesystem::remove(path);
+    }
+    std::printf("\nread: readList into fresh trees (tear-down of the trees included);\n"
+                "write mem: formatting into memory; save+fsync: writeList, temporary file, fsync, rename.\n");
+    std::filesystem::remove_all(folder);
+    return 0;
+}

@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "FormatTestSupport.h"
+#include "formats/ListFiles.h"
+
+namespace qvx {
+namespace {
+
+using testing::Bytes;
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string shellQuoted(std::string_view text) {
+    std::string out = "'";
+    for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+std::string contentsOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs the built qvxtool with `arguments` and collects what it printed.
+ToolRun qvxtool(const testing::TemporaryFolder& folder, std::initializer_list<std::string_view> arguments) {
+    std::string command = shellQuoted(QVXTOOL_PATH);
+    for (const std::string_view argument : arguments) command += " " + shellQuoted(argument);
+    const std::string out = folder.file("stdout"), err = folder.file("stderr");
+    command += " >" + shellQuoted(out) + " 2>" + shellQuoted(err);
+    const int raw = std::system(command.c_str());
+    ToolRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, contentsOf(out), contentsOf(err)};
+    std::remove(out.c_str());
+    std::remove(err.c_str());
+    return run;
+}
+
+const std::string kSample = std::string(QVX_SOURCE_DIR) + "/examples/sample";
+
+TEST(Qvxtool, VersionHelpAndUsage) {
+    testing::TemporaryFolder folder;
+    ToolRun run = qvxtool(folder, {"--version"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "qvxtool 1.06b\n");
+
+    run = qvxtool(folder, {"--help"});
+    EXPECT_EQ(run.status, 0);
+    for (const char* line :
+         {"\n  convert IN OUT ", "\n  dump IN [--json] ", "\n  info IN ", "\n  --help ", "\n  --version "})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+    EXPECT_EQ(run.err, "");
+
+    run = qvxtool(folder, {});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("Usage: qvxtool"), std::string::npos);
+
+    for (auto arguments : {std::initializer_list<std::string_view>{"frobnicate"},
+                           std::initializer_list<std::string_view>{"convert", "a.qvx"},
+                           std::initializer_list<std::string_view>{"info"},
+                           std::initializer_list<std::string_view>{"dump", "a.qvx", "--xml"}}) {
+        run = qvxtool(folder, arguments);
+        EXPECT_EQ(run.status, 2) << *arguments.begin();
+        EXPECT_NE(run.err, "");
+    }
+}
+
+TEST(Qvxtool, InfoCountsProvidersAndChannelsOfEachTree) {
+    testing::TemporaryFolder folder;
+    for (const char* extension : {".qvx", ".chl", ".dvb", ".xch"}) {
+        const ToolRun run = qvxtool(folder, {"info", kSample + extension});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.out, "Television: 6 providers, 24 channels\nRadio: 3 providers, 8 channels\n")
+            << extension;
+    }
+}
+
+TEST(Qvxtool, ConvertWritesTheTargetFormat) {
+    testing::TemporaryFolder folder;
+    // The sample's records hold what a native read sets, so converting the
+    // native sample gives exactly the other committed files.
+    for (const char* extension : {".chl", ".dvb", ".xch"}) {
+        const std::string out = folder.file(std::string("converted") + extension);
+        const ToolRun run = qvxtool(folder, {"convert", kSample + ".qvx", out});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(testing::readFileBytes(out), testing::readFileBytes(kSample + extension)) << extension;
+    }
+    // Upper-case extensions select the format too.
+    const ToolRun run = qvxtool(folder, {"convert", kSample + ".dvb", folder.file("UPPER.QVX")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(testing::readFileBytes(folder.file("UPPER.QVX")).size(), 12 + 41 * kRecordSize);
+}
+
+TEST(Qvxtool, ReaderFailureLeavesTheOutputAlone) {
+    testing::TemporaryFolder folder;
+    const std::string target = folder.file("target.dvb");
+    const Bytes old = {1, 2, 3};
+    testing::writeFileBytes(target, old);
+
+    const std::string missing = folder.file("missing.qvx");
+    ToolRun run = qvxtool(folder, {"convert", missing, target});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Can't open file " + missing + "\n");
+
+    const std::string shortFile = folder.file("short.qvx");
+    testing::writeFileBytes(shortFile, {1, 0, 0, 0, 0});
+    run = qvxtool(folder, {"convert", shortFile, target});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Error reading DVB_CHANNEL_HEADER\n");
+
+    const std::string cut = folder.file("cut.chl");
+    testing::writeFileBytes(cut, {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7});
+    run = qvxtool(folder, {"convert", cut, folder.file("new.xch")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Error reading Radio DVB_CHANNELS\n");
+
+    EXPECT_EQ(testing::readFileBytes(target), old);
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"cut.chl", "short.qvx", "target.dvb"}));
+}
+
+TEST(Qvxtool, UnknownExtensionAndWriteFailure) {
+    testing::TemporaryFolder folder;
+    ToolRun run = qvxtool(folder, {"convert", kSample + ".qvx", folder.file("out.txt")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("out.txt"), std::string::npos);
+    run = qvxtool(folder, {"info", folder.file("list.lst")});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(folder.names().empty());
+
+    const std::string unreachable = folder.file("no/such/folder.qvx");
+    run = qvxtool(folder, {"convert", kSample + ".qvx", unreachable});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "File " + unreachable + " could not be opened. Cause 2\n");
+}
+
+TEST(Qvxtool, DumpJsonHoldsEveryFieldAndTheImage) {
+    testing::TemporaryFolder folder;
+    ChannelList list(1);
+    ChannelRecord provider = testing::providerRecord("A\x80\x81\xD6\"\\", 2);
+    TreeItem* item = list.radio().appendItem(nullptr, TreeItem::makeProvider(provider));
+    ChannelRecord channel = testing::channelRecord("c", 2, 12345000);
+    channel.reservedWords[1] = 7;
+    channel.reservedLongs[3] = 4000000000u;
+    channel.serviceId = 65535;
+    list.radio().appendItem(item, TreeItem::makeChannel(channel));
+    const std::string path = folder.file("list.qvx");
+    ASSERT_TRUE(writeList(path, "qvx", list.television(), list.radio()).ok);
+    const Bytes file = testing::readFileBytes(path);
+
+    const ToolRun run = qvxtool(folder, {"dump", path, "--json"});
+    ASSERT_EQ(run.status, 0);
+    const std::string& json = run.out;
+    EXPECT_EQ(json.rfind("{\"television\": [], \"radio\": [", 0), 0u) << json.substr(0, 80);
+    EXPECT_EQ(json.substr(json.size() - 3), "]}\n");
+    // windows-1252 text as UTF-8: the euro sign, U+0081 escaped, Ö; quote and backslash escaped.
+    EXPECT_NE(json.find("{\"record\": {\"tag\": \"K\xC3\x96LSCH  \", \"version\": \"\", "
+                        "\"name\": \"A\xE2\x82\xAC\\u0081\xC3\x96\\\"\\\\\", \"transponder\": \"\", "
+                        "\"isChannel\": 0, \"serviceType\": 2, \"frequency\": 0, "),
+              std::string::npos);
+    EXPECT_NE(json.find("\"name\": \"c\", \"transponder\": \"\", \"isChannel\": 1, \"serviceType\": 2, "
+                        "\"frequency\": 12345000, \"symbolRate\": 27500000, "),
+              std::string::npos);
+    EXPECT_NE(json.find("\"reservedWords\": [0, 7, 0, 0, 0], \"reservedLongs\": [0, 0, 0, 4000000000], "
+                        "\"rotorPosition\": 0, \"volume\": 100, "),
+              std::string::npos);
+    EXPECT_NE(json.find("\"serviceId\": 65535, \"transportStreamId\": 0, \"networkId\": 0, \"scrambled\": 0, "
+                        "\"tvSignal\": 0, \"reservedD\": 1, \"image\": \""),
+              std::string::npos);
+    EXPECT_NE(json.find("}, \"children\": [\n"), std::string::npos);
+
+    // The image of the channel: its file bytes, as the reader leaves them (volume 100).
+    Bytes image(file.end() - kRecordSize, file.end());
+    image[149] = 100;
+    std::string hex;
+    for (const std::uint8_t byte : image) {
+        hex += "0123456789abcdef"[byte >> 4];
+        hex += "0123456789abcdef"[byte & 15];
+    }
+    EXPECT_NE(json.find("\"image\": \"" + hex + "\"}"), std::string::npos);
+}
+
+TEST(Qvxtool, DumpTextOutlinesTheTrees) {
+    testing::TemporaryFolder folder;
+    const ToolRun run = qvxtool(folder, {"dump", kSample + ".qvx"});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("Television\n  ARD\n    Das Erste  11836000 kHz H  27500000 sym/s", 0), 0u);
+    EXPECT_NE(run.out.find("\nRadio\n  ARD\n    Bayern 1  "), std::string::npos);
+    EXPECT_NE(run.out.find("BR Fernsehen S\xC3\xBC"
+                           "d"),
+              std::string::npos);
+}
+
+}  // namespace
+}  // namespace qvx
