@@ -36,13 +36,13 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${PROJECT_DESCRIPTION}
- The Quorvex Channel List Editor (qvxedit) shows two channel lists side by side,
- each a Television and a Radio tree of providers and channels, edits every
- tuning setting of a channel, copies channels between lists with the mouse and
- compares two lists. It reads and writes the Quorvex (.qvx), WinDVBLive (.chl),
- DVB98 (.dvb) and DVBextreme (.xch) formats. qvxtool does the same file work
- from the command line.")
+# The long description; CPack puts the summary above it and indents it for the control file.
+set(CPACK_PACKAGE_DESCRIPTION "The Quorvex Channel List Editor (qvxedit) shows two channel lists side
+by side, each a Television and a Radio tree of providers and channels, edits
+every tuning setting of a channel, copies channels between lists with the mouse
+and compares two lists. It reads and writes the Quorvex (.qvx), WinDVBLive
+(.chl), DVB98 (.dvb) and DVBextreme (.xch) formats. qvxtool does the same file
+work from the command line.")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, hicolor-icon-theme")
 
 # dpkg-shlibdeps finds the libraries the programs link; the Qt platform plugin for X11
@@ -55,7 +55,8 @@ if(QVX_DPKG_SHLIBDEPS)
 else()
   set(qvx_package_depends "libc6, libstdc++6, libgcc-s1")
   if(QVX_BUILD_GUI)
-    string(APPEND qvx_package_depends ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libxcb1")
+    string(APPEND qvx_package_depends
+           ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libxcb1")
   endif()
 endif()
 if(QVX_BUILD_GUI)

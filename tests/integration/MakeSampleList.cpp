@@ -44,7 +44,8 @@ int main(int argc, char* argv[]) {
     for (const auto* tree : {&television, &radio}) {
         for (const qvx::ChannelRecord& record : *tree) {
             const qvx::RecordImage image = record.image();
-            out.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+            out.write(reinterpret_cast<const char*>(image.data()),
+                      static_cast<std::streamsize>(image.size()));
         }
     }
     out.close();

@@ -1,15 +1,52 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and opens a list the way a file manager
-# does: with the Exec line of the installed desktop entry, %f being the list. Run it
-# against an X server (see with-xvfb.sh):
-#   desktop-entry-opens.sh BUILD_DIR MAKE_SAMPLE_LIST EDITOR_SHOWS_SCRIPT
+# does: with the Exec line of the installed desktop entry, %f being the list. The window
+# must show, and Save of list 1 (only enabled when list 1 holds a loaded file) must write
+# that list. Run it against an X server (see with-xvfb.sh):
+#   desktop-entry-opens.sh BUILD_DIR MAKE_SAMPLE_LIST PRESS_KEYS
 set -euo pipefail
-build=$1 make_sample=$2 editor_shows=$3
+build=$1 make_sample=$2 press_keys=$3
+title="Quorvex Channel List Editor V1.06b"
 
 workdir=$(mktemp -d)
-trap 'rm -rf "$workdir"' EXIT
+editor_pid=
+cleanup() {
+  if [ -n "$editor_pid" ]; then
+    kill "$editor_pid" 2>/dev/null || true
+    wait "$editor_pid" 2>/dev/null || true
+  fi
+  rm -rf "$workdir"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; cat "$workdir/editor.log" >&2 2>/dev/null || true; exit 1; }
+wait_for() {
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
 cmake --install "$build" --prefix "$workdir/usr" >/dev/null
 exec_line=$(sed -n 's/^Exec=//p' "$workdir/usr/share/applications/quorvex-editor.desktop")
-[ -n "$exec_line" ] || { echo "FAIL: the desktop entry has no Exec line" >&2; exit 1; }
-read -r -a command <<<"$exec_line"
-PATH="$workdir/usr/bin:$PATH" "$editor_shows" "$make_sample" "${command[@]}"
+[ -n "$exec_line" ] || fail "the desktop entry has no Exec line"
+list="$workdir/My Lists/channels.qvx"
+mkdir -p "$(dirname "$list")"
+"$make_sample" "$list"
+touch -d '2001-01-01' "$list"
+before=$(stat -c %.Y "$list")
+
+read -r -a words <<<"$exec_line"
+command=()
+for word in "${words[@]}"; do
+  [ "$word" = "%f" ] && word=$list
+  command+=("$word")
+done
+PATH="$workdir/usr/bin:$PATH" QT_QPA_PLATFORM=xcb "${command[@]}" >"$workdir/editor.log" 2>&1 &
+editor_pid=$!
+
+shown() { xwininfo -name "$title" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+wait_for shown || fail "the editor did not show its window"
+sleep 0.5
+# From list 2's tree, the start of the focus order, five steps lead to list 1's Save.
+"$press_keys" "$title" Tab Tab Tab Tab Tab space
+saved() { [ "$(stat -c %.Y "$list")" != "$before" ]; }
+wait_for saved || fail "list 1 does not hold the list opened through the desktop entry"
+echo "ok: the desktop entry opened the list in list 1"

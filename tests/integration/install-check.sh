@@ -12,7 +12,10 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 skip() { echo "skipped: $*" >&2; exit 77; }
 
 prefix=$workdir/usr
-cmake --install "$build" --prefix "$prefix" >"$workdir/install.log" || { cat "$workdir/install.log" >&2; fail "cmake --install failed"; }
+if ! cmake --install "$build" --prefix "$prefix" >"$workdir/install.log"; then
+  cat "$workdir/install.log" >&2
+  fail "cmake --install failed"
+fi
 share=$prefix/share
 
 # Width and height of a PNG file, from its IHDR chunk.
@@ -57,7 +60,8 @@ case $case in
     appstreamcli validate --no-net "$share/metainfo/io.quorvex.editor.metainfo.xml" \
       || fail "appstreamcli rejects the metainfo"
     grep -q '<launchable type="desktop-id">quorvex-editor.desktop</launchable>' \
-      "$share/metainfo/io.quorvex.editor.metainfo.xml" || fail "the metainfo does not launch the desktop entry"
+      "$share/metainfo/io.quorvex.editor.metainfo.xml" \
+      || fail "the metainfo does not launch the desktop entry"
     ;;
   mime-types)
     command -v update-mime-database >/dev/null || skip "update-mime-database is not installed"

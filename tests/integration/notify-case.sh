@@ -43,7 +43,8 @@ expect_notifications() {
   local name=$1 count=$2
   local got
   got=$(grep -c '^notify' "$workdir/$name.out" || true)
-  [ "$got" -eq "$count" ] || fail "viewer $name got $got notifications, expected $count: $(cat "$workdir/$name.out")"
+  [ "$got" -eq "$count" ] \
+    || fail "viewer $name got $got notifications, expected $count: $(cat "$workdir/$name.out")"
   if [ "$count" -gt 0 ]; then
     [ "$(grep '^notify' "$workdir/$name.out" | sort -u)" = "notify 1024 16912533 0" ] \
       || fail "viewer $name got: $(grep '^notify' "$workdir/$name.out")"

@@ -9,7 +9,10 @@ command -v dpkg-deb >/dev/null || { echo "skipped: dpkg-deb is not installed" >&
 workdir=$(mktemp -d)
 editor_pid=
 cleanup() {
-  if [ -n "$editor_pid" ]; then kill "$editor_pid" 2>/dev/null || true; wait "$editor_pid" 2>/dev/null || true; fi
+  if [ -n "$editor_pid" ]; then
+    kill "$editor_pid" 2>/dev/null || true
+    wait "$editor_pid" 2>/dev/null || true
+  fi
   rm -rf "$workdir"
 }
 trap cleanup EXIT
@@ -41,7 +44,8 @@ if [ -x "$bin/qvxedit" ]; then
   for needed in libqt6widgets6 libqt6gui6 libqt6core6 libxcb1 qt6-qpa-plugins; do
     [[ $depends == *"$needed"* ]] || fail "the package does not declare $needed: $depends"
   done
-  for file in usr/share/applications/quorvex-editor.desktop usr/share/metainfo/io.quorvex.editor.metainfo.xml \
+  for file in usr/share/applications/quorvex-editor.desktop \
+              usr/share/metainfo/io.quorvex.editor.metainfo.xml \
               usr/share/icons/hicolor/256x256/apps/quorvex-editor.png; do
     [ -s "$root/$file" ] || fail "the package holds no $file"
   done
@@ -50,6 +54,9 @@ if [ -x "$bin/qvxedit" ]; then
   QT_QPA_PLATFORM=offscreen "$bin/qvxedit" "$list" >"$workdir/editor.log" 2>&1 &
   editor_pid=$!
   sleep 3
-  kill -0 "$editor_pid" 2>/dev/null || { cat "$workdir/editor.log" >&2; fail "the installed qvxedit ended at start"; }
+  if ! kill -0 "$editor_pid" 2>/dev/null; then
+    cat "$workdir/editor.log" >&2
+    fail "the installed qvxedit ended at start"
+  fi
 fi
 echo "ok: $(basename "$deb") installs; $version"
