@@ -2,98 +2,69 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <functional>
-#include <limits>
-#include <optional>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
+#include "compare/ChannelIndex.h"
 #include "model/ChannelList.h"
 #include "model/ChannelTree.h"
 
 namespace qvx {
 namespace {
 
-// The part of a channel that the chosen options compare; a switched-off part is left empty.
-struct Key {
-    std::string_view name;
-    std::uint16_t serviceId = 0;
-    bool operator==(const Key&) const = default;
-};
+bool isEmptyProvider(const TreeItem& item) { return !item.hasChildren() && item.record().isChannel == 0; }
 
-struct KeyHash {
-    std::size_t operator()(const Key& key) const noexcept {
-        return std::hash<std::string_view>{}(key.name) ^ (std::size_t{key.serviceId} * 0x9E3779B97F4A7C15ULL);
-    }
-};
-
-Key keyOf(const ChannelRecord& record, CompareOptions options) {
-    return {options.byName ? comparisonName(record) : std::string_view{},
-            options.byServiceId ? record.serviceId : std::uint16_t{0}};
-}
-
-// The channels of a tree grouped by key, each group a queue in tree order.
-// Taking from the front of a group is what the search from the top of the
-// tree would find: every earlier channel of the group was taken already.
-class ChannelIndex {
+// The compared channels of a tree by their number (see forEachComparedChannel),
+// each with a mark that says it is to go.
+class ChannelMarks {
 public:
-    ChannelIndex(const ChannelTree& tree, CompareOptions options) : options_(options) {
-        const std::size_t count = tree.itemCount();
-        channels_.reserve(count);
-        next_.reserve(count);
-        groupOf_.reserve(count);
-        std::vector<std::uint32_t> tails;
-        for (const auto& provider : tree.topLevelItems()) {
-            for (const auto& channel : provider->children()) {
-                const auto entry = static_cast<std::uint32_t>(channels_.size());
-                channels_.push_back(channel.get());
-                next_.push_back(kNone);
-                const auto [found, added] = groupOf_.try_emplace(keyOf(channel->record(), options_),
-                                                                 static_cast<std::uint32_t>(heads_.size()));
-                if (added) {
-                    heads_.push_back(entry);
-                    tails.push_back(entry);
-                } else {
-                    next_[tails[found->second]] = entry;
-                    tails[found->second] = entry;
-                }
+    explicit ChannelMarks(const ChannelTree& tree) {
+        // The same order as forEachComparedChannel, with the first number under each top-level item.
+        firstUnderTop_.reserve(static_cast<std::size_t>(tree.topLevelCount()));
+        for (const auto& top : tree.topLevelItems()) {
+            firstUnderTop_.push_back(channels_.size());
+            for (const auto& channel : top->children()) channels_.push_back(channel.get());
+        }
+        marks_.assign(channels_.size(), 0);
+    }
+
+    std::size_t size() const { return channels_.size(); }
+    const TreeItem& channel(std::size_t number) const { return *channels_[number]; }
+    void mark(std::size_t number) {
+        marks_[number] = 1;
+        ++marked_;
+    }
+    bool any() const { return marked_ != 0; }
+
+    // Whether `channel` is marked. Its number follows from its place, checked
+    // against the channel recorded there; should the place have changed, the
+    // channel is looked for.
+    bool isMarked(const TreeItem& channel) const {
+        if (const TreeItem* top = channel.parent()) {
+            const auto topRow = static_cast<std::size_t>(top->row());
+            if (topRow < firstUnderTop_.size()) {
+                const std::size_t number = firstUnderTop_[topRow] + static_cast<std::size_t>(channel.row());
+                if (number < channels_.size() && channels_[number] == &channel) return marks_[number] != 0;
             }
         }
-    }
-
-    // Takes the first channel still left in the group of `record`'s key; null when none is left.
-    const TreeItem* takeFirstEqual(const ChannelRecord& record) {
-        const auto found = groupOf_.find(keyOf(record, options_));
-        if (found == groupOf_.end()) return nullptr;
-        std::uint32_t& head = heads_[found->second];
-        if (head == kNone) return nullptr;
-        const std::uint32_t entry = head;
-        head = next_[entry];
-        return channels_[entry];
+        const auto found = std::find(channels_.begin(), channels_.end(), &channel);
+        return found != channels_.end() && marks_[static_cast<std::size_t>(found - channels_.begin())] != 0;
     }
 
 private:
-    static constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
-
-    CompareOptions options_;
-    std::vector<const TreeItem*> channels_;  // tree order
-    std::vector<std::uint32_t> next_;        // per channel: the next one of its group
-    std::vector<std::uint32_t> heads_;       // per group: the first channel still left
-    std::unordered_map<Key, std::uint32_t, KeyHash> groupOf_;
+    std::vector<const TreeItem*> channels_;
+    std::vector<std::size_t> firstUnderTop_;
+    std::vector<std::uint8_t> marks_;
+    std::size_t marked_ = 0;
 };
 
-bool isEmptyProvider(const TreeItem& item) { return !item.hasChildren() && item.record().isChannel == 0; }
-
-// Removes the matched channels, then the providers left without channels, as one change.
-void removeMatched(ChannelTree& tree, const std::unordered_set<const TreeItem*>& matched) {
+// Removes the marked channels, then the providers left without channels, as one change.
+void removeMarked(ChannelTree& tree, const ChannelMarks& marks) {
     const auto& top = tree.topLevelItems();
     const bool emptyBefore =
         std::any_of(top.begin(), top.end(), [](const auto& item) { return isEmptyProvider(*item); });
-    if (matched.empty() && !emptyBefore) return;
+    if (!marks.any() && !emptyBefore) return;
     ChannelTree::BulkChange bulk(tree);
-    if (!matched.empty())
-        tree.removeChildrenWhere([&](const TreeItem& channel) { return matched.contains(&channel); });
+    if (marks.any()) tree.removeChildrenWhere([&](const TreeItem& channel) { return marks.isMarked(channel); });
     RemoveEmptyProviders(tree);
 }
 
@@ -110,19 +81,18 @@ bool CompareTrees(ChannelTree& treeA, ChannelTree& treeB, CompareOptions options
     if (progress) progress->begin(treeA.itemCount());
 
     ChannelIndex index(treeB, options);
-    std::unordered_set<const TreeItem*> matchedA;
-    std::unordered_set<const TreeItem*> matchedB;
-    for (const auto& provider : treeA.topLevelItems()) {
-        for (const auto& channel : provider->children()) {
-            if (const TreeItem* match = index.takeFirstEqual(channel->record())) {
-                matchedB.insert(match);
-                matchedA.insert(channel.get());
-            }
-            if (progress) progress->step();
+    ChannelMarks marksA(treeA);
+    ChannelMarks marksB(treeB);
+    for (std::size_t number = 0; number < marksA.size(); ++number) {
+        const std::uint32_t match = index.takeFirst(ChannelKey::of(marksA.channel(number).record(), options));
+        if (match != ChannelIndex::kNone) {
+            marksB.mark(match);
+            marksA.mark(number);
         }
+        if (progress) progress->step();
     }
-    removeMatched(treeB, matchedB);
-    removeMatched(treeA, matchedA);
+    removeMarked(treeB, marksB);
+    removeMarked(treeA, marksA);
 
     if (progress) progress->end();
     return true;

@@ -11,10 +11,6 @@ int providerRow(const TreeItem& reference) {
 
 }  // namespace
 
-TreeItem* providerOf(TreeItem& item) {
-    return item.hasParent() ? item.parent() : &item;
-}
-
 InsertionPlace channelInsertionPlace(ChannelTree& tree, TreeItem* reference,
                                      const ProviderFactory& makeProvider) {
     if (reference) {

@@ -35,7 +35,4 @@ InsertionPlace providerInsertionPlace(const ChannelTree& tree, const TreeItem* r
 // directly after the reference's provider, when that provider is the first one.
 InsertionPlace newProviderPlace(const ChannelTree& tree, const TreeItem* reference);
 
-// The provider a reference item stands for: itself at the top level, else its parent.
-TreeItem* providerOf(TreeItem& item);
-
 }  // namespace qvx

@@ -1,0 +1,63 @@
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/ListLoading.h"
+#include "cli/Subcommand.h"
+#include "compare/CompareTrees.h"
+#include "formats/ListFiles.h"
+#include "model/ChannelList.h"
+
+namespace qvx::cli {
+namespace {
+
+std::optional<CompareOptions> optionsNamed(std::string_view name) {
+    if (name == "name") return CompareOptions{true, false};
+    if (name == "sid") return CompareOptions{false, true};
+    if (name == "both") return CompareOptions{true, true};
+    return std::nullopt;
+}
+
+int writeResult(const std::string& path, const ChannelList& list, std::ostream& err) {
+    const WriteResult result = writeList(path, lowerCasedExtension(path), list.television(), list.radio());
+    if (result.ok) return kExitOk;
+    err << result.message << "\n";
+    return kExitFailure;
+}
+
+}  // namespace
+
+// "Compare Lists" on two files: A as list 1, B as list 2; the two lists that
+// remain are written to OUT_A and OUT_B.
+int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
+    const Subcommand& command = subcommandNamed("compare");
+    std::vector<std::string> paths;
+    CompareOptions options{true, true};
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == "--by") {
+            if (i + 1 == arguments.size()) return usageError(command, "--by needs name, sid or both", err);
+            const std::optional<CompareOptions> named = optionsNamed(arguments[++i]);
+            if (!named)
+                return usageError(command, "--by takes name, sid or both, not '" + std::string(arguments[i]) + "'",
+                                  err);
+            options = *named;
+        } else {
+            paths.emplace_back(arguments[i]);
+        }
+    }
+    if (paths.size() != 4) return usageError(command, "expected four file names", err);
+    if (paths[2] == paths[3]) return usageError(command, "OUT_A and OUT_B must be different files", err);
+    // Every extension is checked before anything is read or written.
+    for (const std::string& path : paths)
+        if (!formatOfPath(path, err)) return kExitUsage;
+
+    ChannelList list1(1);
+    ChannelList list2(2);
+    if (const int status = loadList(paths[0], list1, err); status != kExitOk) return status;
+    if (const int status = loadList(paths[1], list2, err); status != kExitOk) return status;
+    CompareLists(list1, list2, options);
+    if (const int status = writeResult(paths[2], list1, err); status != kExitOk) return status;
+    return writeResult(paths[3], list2, err);
+}
+
+}  // namespace qvx::cli

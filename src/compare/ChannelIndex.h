@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "compare/CompareOptions.h"
+#include "model/ChannelTree.h"
+
+namespace qvx {
+
+// Visits the channels that take part in a comparison: the children of the
+// top-level items, in tree order. Their count in this order is a channel's
+// number in the comparison.
+template <typename Visit>
+void forEachComparedChannel(const ChannelTree& tree, Visit&& visit) {
+    for (const auto& top : tree.topLevelItems())
+        for (const auto& channel : top->children()) visit(*channel);
+}
+
+// The part of a channel that the chosen options compare (a switched-off part is
+// left empty), with its hash worked out once.
+struct ChannelKey {
+    std::string_view name;
+    std::uint16_t serviceId = 0;
+    std::uint64_t hash = 0;
+
+    static ChannelKey of(const ChannelRecord& record, CompareOptions options);
+};
+
+// The channels under the top-level items of a tree, grouped by key, each group
+// a queue in tree order. Taking from the front of a group gives what a search
+// from the top of the tree would find, as every earlier channel of the group
+// has been taken already. The tree must not change while the index is used.
+//
+// An open-addressing table over the groups, holding copies of the keys: the
+// comparison of two lists of 100,000 channels must take a fraction of a
+// second, and a node-based map spends most of that on allocations and on
+// scattered reads of records.
+class ChannelIndex final {
+public:
+    ChannelIndex(const ChannelTree& tree, CompareOptions options);
+
+    static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
+    // Takes the first channel still left in the group of `key` and gives its
+    // number (see forEachComparedChannel); kNone when none is left.
+    std::uint32_t takeFirst(const ChannelKey& key);
+
+private:
+
+    struct Group {
+        std::uint64_t hash;
+        std::uint16_t serviceId;
+        std::uint8_t nameLength;
+        char name[32];
+        std::uint32_t head;  // first channel still left, or kNone
+        std::uint32_t tail;  // last channel added while building
+
+        bool holds(const ChannelKey& key) const {
+            return hash == key.hash && serviceId == key.serviceId &&
+                   std::string_view(name, nameLength) == key.name;
+        }
+    };
+
+    // A slot holds the upper half of its group's hash beside the group number
+    // + 1 (0 when free), so that most probes of other keys stop at the slot.
+    struct Slot {
+        std::uint32_t hashHigh;
+        std::uint32_t group;
+    };
+
+    std::size_t slotOf(const ChannelKey& key) const;
+
+    std::vector<std::uint32_t> next_;  // per channel: the next one of its group, or kNone
+    std::vector<Group> groups_;
+    std::vector<Slot> slots_;
+    int shift_ = 0;
+};
+
+}  // namespace qvx
