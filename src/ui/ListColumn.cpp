@@ -25,6 +25,8 @@ ListColumn::ListColumn(ChannelList& list, QWidget* parent)
     radio_->setObjectName(prefix + QStringLiteral("RadioTree"));
     television_->setAccessibleName(QStringLiteral("Television"));
     radio_->setAccessibleName(QStringLiteral("Radio"));
+    television_->setAccessibleDescription(title());
+    radio_->setAccessibleDescription(title());
     television_->setChannelModel(new ChannelTreeModel(list.television(), television_));
     radio_->setChannelModel(new ChannelTreeModel(list.radio(), radio_));
 

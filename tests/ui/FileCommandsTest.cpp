@@ -200,6 +200,17 @@ TEST_F(FileCommands, StartupFileLoadsIntoList1WithoutEnablingClose) {
     EXPECT_FALSE(tree(1, false)->isVisible());
 }
 
+TEST_F(FileCommands, StartupChlFileIsReadAsANativeList) {
+    const QString native = writeStandardList(QStringLiteral("list.qvx"));
+    const QString chl = pathOf(QStringLiteral("dvblive.chl"));
+    ASSERT_TRUE(QFile::copy(native, chl));
+    dialog_->loadStartupFile(chl);
+    EXPECT_EQ(pane(1), "File1: dvblive.chl");
+    EXPECT_EQ(dialog_->list(1).extension(), "chl");
+    EXPECT_EQ(tree(1)->channelModel()->rowCount(), 2);
+    EXPECT_EQ(tree(1, false)->channelModel()->rowCount(), 1);
+}
+
 TEST_F(FileCommands, StartupFileOfAnotherFormatOrMissingIsIgnoredSilently) {
     const QString native = writeStandardList(QStringLiteral("list.qvx"));
     const QString dvb = pathOf(QStringLiteral("list.dvb"));
