@@ -76,6 +76,11 @@ int shownEntry(int value, const CPanelComboBox* list, bool clampToLast) {
     return clampToLast ? list->count() - 1 : -1;
 }
 
+// Only a changed text is set: an unchanged field is not repainted.
+void showText(CValidatingEdit* field, const QString& text) {
+    if (field->text() != text) field->setText(text);
+}
+
 // A list without a chosen entry gives -1, stored with all bits set.
 std::uint8_t entryByte(const CPanelComboBox* list) {
     return static_cast<std::uint8_t>(list->currentIndex() & 0xFF);
@@ -207,23 +212,23 @@ QList<CValidatingEdit*> ChannelSettingsPanel::allEdits() const {
 
 void ChannelSettingsPanel::ShowRecord(const ChannelRecord& shown) {
     const ChannelRecord record = shown;
-    name_->setText(fromWindows1252(record.nameText()));
-    transponder_->setText(fromWindows1252(record.transponderText()));
-    frequency_->setText(QString::number(record.frequency));
-    symbolRate_->setText(QString::number(record.symbolRate));
+    showText(name_, fromWindows1252(record.nameText()));
+    showText(transponder_, fromWindows1252(record.transponderText()));
+    showText(frequency_, QString::number(record.frequency));
+    showText(symbolRate_, QString::number(record.symbolRate));
     polarity_->setCurrentIndex(shownEntry(record.polarity, polarity_, true));
     fec_->setCurrentIndex(shownEntry(record.fec, fec_, false));
     lnb_->setCurrentIndex(shownEntry(record.lnb, lnb_, true));
     tvSignal_->setCurrentIndex(shownEntry(record.tvSignal, tvSignal_, false));
     scrambling_->setCurrentIndex(shownEntry(record.scrambled, scrambling_, true));
-    volume_->setText(QString::number(record.volume));
+    showText(volume_, QString::number(record.volume));
     rotor_->setCurrentIndex(shownEntry(record.rotorPosition, rotor_, false));
     const std::uint16_t idValues[IdFieldCount] = {
         record.serviceId,         record.networkId, record.videoPid, record.audioPid, record.teletextPid,
         record.transportStreamId, record.pcrPid,    record.pmtPid,   record.pmcPid,   record.ac3Pid,
     };
     for (int i = 0; i < IdFieldCount; ++i)
-        ids_[static_cast<std::size_t>(i)]->setText(QString::number(idValues[i]));
+        showText(ids_[static_cast<std::size_t>(i)], QString::number(idValues[i]));
     qam_->setCurrentIndex(shownEntry(record.qam, qam_, true));
 }
 
