@@ -1,0 +1,154 @@
+// Drives the editor window offscreen with large lists and prints how long the
+// user waits: loading and showing, moving the selection, deleting a big provider,
+// and the memory two such lists take. Build it in Release to get figures that mean something.
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+#include "formats/ListFiles.h"
+#include "model/ChannelList.h"
+#include "ui/CEditorDialog.h"
+#include "ui/CTreeSat.h"
+#include "ui/ChannelTreeModel.h"
+#include "ui/ListColumn.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Answers every file question with the next path.
+class BenchPrompts final : public qvx::UserPrompts {
+public:
+    QString next;
+    QString chooseFileToLoad(QWidget*, const QString&) override { return next; }
+    QString chooseFileToSave(QWidget*, const QString&) override { return next; }
+    bool askYesNo(QWidget*, const QString&) override { return true; }
+    void tell(QWidget*, const QString& message) override {
+        std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());
+    }
+    void runDialog(QDialog&) override {}
+};
+
+// One provider with `bigProvider` channels, then providers of 100 channels up to `channels` in all.
+std::string writeLargeList(const QString& path, int channels, int bigProvider) {
+    qvx::ChannelList list(1);
+    qvx::ChannelTree& television = list.television();
+    auto provider = [&](int number) {
+        qvx::ChannelRecord record = qvx::ChannelRecord::newProvider(1);
+        record.setName("Provider " + std::to_string(number));
+        return television.appendItem(nullptr, qvx::TreeItem::makeProvider(record));
+    };
+    qvx::TreeItem* current = provider(0);
+    for (int i = 0; i < channels; ++i) {
+        if (i >= bigProvider && (i - bigProvider) % 100 == 0) current = provider(i);
+        qvx::ChannelRecord record = qvx::ChannelRecord::newChannel(1);
+        record.setName("Channel " + std::to_string(i));
+        record.serviceId = static_cast<std::uint16_t>(i);
+        record.scrambled = static_cast<std::uint16_t>(i % 3 == 0);
+        television.appendItem(current, qvx::TreeItem::makeChannel(record));
+    }
+    const std::string file = QFile::encodeName(path).toStdString();
+    const qvx::WriteResult result = qvx::writeList(file, "qvx", television, list.radio());
+    if (!result.ok) std::fprintf(stderr, "%s\n", result.message.c_str());
+    return file;
+}
+
+std::string statusLine(const char* key) {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind(key, 0) == 0) return line;
+    return std::string(key) + " ?";
+}
+
+void paintNow(qvx::CTreeSat* tree) {
+    tree->viewport()->repaint();
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    constexpr int kChannels = 100000;
+    constexpr int kBigProvider = 50000;
+
+    QTemporaryDir folder;
+    const QString first = folder.filePath(QStringLiteral("first.qvx"));
+    const QString second = folder.filePath(QStringLiteral("second.qvx"));
+    writeLargeList(first, kChannels, kBigProvider);
+    writeLargeList(second, kChannels, kBigProvider);
+    std::printf("list files: %d channels each, %lld bytes\n", kChannels,
+                static_cast<long long>(QFile(first).size()));
+    std::printf("before the window: %s, %s\n", statusLine("VmRSS").c_str(), statusLine("VmHWM").c_str());
+
+    auto prompts = std::make_unique<BenchPrompts>();
+    BenchPrompts& answers = *prompts;
+    qvx::CEditorDialog dialog(std::move(prompts));
+    dialog.show();
+    QCoreApplication::processEvents();
+    qvx::CTreeSat* tree = dialog.column(1).tree(qvx::TreeKind::Television);
+
+    answers.next = first;
+    auto start = Clock::now();
+    dialog.Load(1);
+    paintNow(tree);
+    std::printf("load and show list 1 (%zu items): %.1f ms\n", dialog.list(1).television().itemCount(),
+                millisecondsSince(start));
+
+    // The big provider open, as a user scrolling through it would have it.
+    qvx::TreeItem* big = dialog.list(1).television().topLevelItem(0);
+    start = Clock::now();
+    tree->expand(tree->channelModel()->indexOf(big));
+    paintNow(tree);
+    std::printf("open the provider of %d channels: %.1f ms\n", big->childCount(), millisecondsSince(start));
+
+    constexpr int kMoves = 1000;
+    tree->selectItem(big->child(0));
+    start = Clock::now();
+    for (int i = 1; i <= kMoves; ++i) tree->selectItem(big->child(i));
+    const double selectOnly = millisecondsSince(start);
+    start = Clock::now();
+    for (int i = kMoves + 1; i <= 2 * kMoves; ++i) {
+        tree->selectItem(big->child(i));
+        QCoreApplication::processEvents();  // paints what changed: two rows and the panel
+    }
+    const double selectAndPaint = millisecondsSince(start);
+    std::printf(
+        "select the next channel (panel update): %.3f ms each; with painting what changed: %.3f ms each\n",
+        selectOnly / kMoves, selectAndPaint / kMoves);
+
+    tree->setFocus();
+    tree->selectItem(big);
+    QCoreApplication::processEvents();
+    start = Clock::now();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QCoreApplication::sendEvent(tree, &press);
+    paintNow(tree);
+    std::printf("delete the provider of %d channels (Delete key): %.1f ms, %zu items left\n", kBigProvider,
+                millisecondsSince(start), dialog.list(1).television().itemCount());
+
+    answers.next = second;
+    start = Clock::now();
+    dialog.Load(2);
+    paintNow(dialog.column(2).tree(qvx::TreeKind::Television));
+    std::printf("load and show list 2: %.1f ms\n", millisecondsSince(start));
+    answers.next = first;
+    dialog.Load(1);
+    paintNow(tree);
+    std::printf("two lists of %d channels loaded: %s, %s\n", kChannels, statusLine("VmRSS").c_str(),
+                statusLine("VmHWM").c_str());
+    return 0;
+}

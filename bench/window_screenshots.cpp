@@ -1,0 +1,97 @@
+// Puts the editor window into the states the README shows and saves a picture
+// of each: window_screenshots OUTPUT_FOLDER LIST1 LIST2. Run it on a real X
+// server (Xvfb with a window manager) so the pictures carry the title bar and
+// the info window, which is a window of its own.
+#include <cstdio>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QScreen>
+#include <QTabWidget>
+
+#include "ui/CEditorDialog.h"
+#include "ui/CTreeSat.h"
+#include "ui/CValidatingEdit.h"
+#include "ui/ChannelSettingsPanel.h"
+#include "ui/ChannelTreeModel.h"
+#include "ui/ListColumn.h"
+#include "ui/UserPrompts.h"
+
+namespace {
+
+class ScriptedFiles final : public qvx::UserPrompts {
+public:
+    QString next;
+    QString chooseFileToLoad(QWidget*, const QString&) override { return next; }
+    QString chooseFileToSave(QWidget*, const QString&) override { return {}; }
+    bool askYesNo(QWidget*, const QString&) override { return true; }
+    void tell(QWidget*, const QString& message) override {
+        std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());
+    }
+    void runDialog(QDialog&) override {}
+};
+
+void settle(int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void save(const QWidget& window, const QString& path) {
+    const QRect frame = window.frameGeometry().adjusted(-1, -1, 1, 1);
+    const QPixmap picture =
+        window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    std::printf("%s: %s\n", qPrintable(path), picture.save(path) ? "saved" : "NOT saved");
+}
+
+void openFirstProviderAndSelect(qvx::CTreeSat* tree, int channelRow) {
+    qvx::ChannelTreeModel* model = tree->channelModel();
+    if (model->rowCount() == 0) return;
+    const QModelIndex provider = model->index(0, 0);
+    tree->expand(provider);
+    if (model->rowCount(provider) > channelRow)
+        tree->selectItem(model->itemAt(model->index(channelRow, 0, provider)));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: window_screenshots OUTPUT_FOLDER LIST1 LIST2\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    auto prompts = std::make_unique<ScriptedFiles>();
+    ScriptedFiles& files = *prompts;
+    qvx::CEditorDialog dialog(std::move(prompts));
+    dialog.move(40, 30);
+    dialog.show();
+    settle(800);
+    save(dialog, folder + QStringLiteral("/window-empty.png"));
+
+    files.next = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    dialog.Load(1);
+    files.next = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath();
+    dialog.Load(2);
+    dialog.column(2).tabs()->setCurrentIndex(1);
+    openFirstProviderAndSelect(dialog.column(2).tree(qvx::TreeKind::Radio), 0);
+    qvx::CTreeSat* tree = dialog.column(1).tree(qvx::TreeKind::Television);
+    openFirstProviderAndSelect(tree, 1);
+    tree->setFocus();
+    settle(300);
+    save(dialog, folder + QStringLiteral("/window-two-lists.png"));
+
+    dialog.EditSelectedItem(*tree);
+    settle(300);
+    save(dialog, folder + QStringLiteral("/window-edit-mode.png"));
+
+    qvx::CValidatingEdit* frequency = dialog.panel().frequencyField();
+    frequency->setFocus();
+    frequency->setText(QStringLiteral("950000000"));
+    dialog.panel().symbolRateField()->setFocus();
+    settle(300);
+    save(dialog, folder + QStringLiteral("/window-refused-value.png"));
+    return 0;
+}

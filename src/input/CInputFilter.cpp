@@ -1,0 +1,72 @@
+#include "input/CInputFilter.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "input/InputFilterHost.h"
+#include "ui/CTreeSat.h"
+
+namespace qvx {
+namespace {
+
+bool isMouseMessage(QEvent::Type type) {
+    return type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
+           type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
+}
+
+}  // namespace
+
+CInputFilter::CInputFilter(InputFilterHost& host, QObject* parent) : QObject(parent), host_(host) {}
+
+bool CInputFilter::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && !isMouseMessage(type)) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    QWidget* window = host_.filteredWindow();
+    if (!widget || !window || (widget != window && !window->isAncestorOf(widget))) return false;
+    // A key or mouse message the control ignores travels on to its parents; judge it once, at its target.
+    if (type == QEvent::KeyPress && widget != QApplication::focusWidget()) return false;
+    if (type != QEvent::KeyPress && widget->childAt(static_cast<QMouseEvent*>(event)->position().toPoint()))
+        return false;
+    return PreTranslateInput(watched, event);
+}
+
+bool CInputFilter::PreTranslateInput(QObject* target, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (isMouseMessage(type)) {
+        host_.relayToHints(target, event);
+        return false;
+    }
+    if (type != QEvent::KeyPress) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        if (host_.isDragging()) {
+            host_.CancelDrag();
+            return true;
+        }
+        for (CTreeSat* tree : host_.channelTrees()) {
+            if (tree->isEditingLabel()) {
+                tree->endLabelEdit(key != Qt::Key_Escape);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    if (key != Qt::Key_Delete && key != Qt::Key_F2) return false;
+    if (host_.isEditing()) return false;
+    for (CTreeSat* tree : host_.channelTrees()) {
+        if (tree != target || !tree->hasFocus() || !tree->selectedItem()) continue;
+        if (key == Qt::Key_Delete)
+            host_.deleteSelectedItem(*tree);
+        else
+            tree->startLabelEdit();
+        break;
+    }
+    return false;
+}
+
+}  // namespace qvx

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QDialog>
+
+namespace qvx {
+
+// The About box: program icon, version line, date line and OK.
+class CAboutDialog final : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CAboutDialog(QWidget* parent = nullptr);
+};
+
+}  // namespace qvx

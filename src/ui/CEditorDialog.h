@@ -1,0 +1,120 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include <QDialog>
+
+#include "input/InputFilterHost.h"
+#include "model/ChannelList.h"
+#include "model/ChannelRecord.h"
+#include "ui/UserPrompts.h"
+
+class QPushButton;
+
+namespace qvx {
+
+class CInputFilter;
+class ChannelSettingsPanel;
+class CTreeSat;
+class EditorStatusBar;
+class HintControl;
+class ListColumn;
+
+// The editor's one window: the two lists side by side, the settings panel, the
+// command buttons and the status bar. It owns both lists.
+class CEditorDialog final : public QDialog, private InputFilterHost {
+    Q_OBJECT
+
+public:
+    // `prompts` answers the window's questions (the real dialogs when null).
+    explicit CEditorDialog(std::unique_ptr<UserPrompts> prompts = nullptr, QWidget* parent = nullptr);
+    ~CEditorDialog() override;
+    CEditorDialog(const CEditorDialog&) = delete;
+    CEditorDialog& operator=(const CEditorDialog&) = delete;
+
+    // Called after each Save of list 1 with the window's own id (to be skipped).
+    void setViewerNotifier(std::function<void(unsigned long ownWindowId)> notifier);
+
+    // The start-up file: the command line as one text. Only a native or
+    // WinDVBLive list is loaded, into list 1; anything else is ignored silently.
+    void loadStartupFile(const QString& commandLine);
+
+    ChannelList& list(int number) { return *lists_[static_cast<std::size_t>(number - 1)]; }
+    ListColumn& column(int number) const { return *columns_[static_cast<std::size_t>(number - 1)]; }
+    ChannelSettingsPanel& panel() const { return *panel_; }
+    EditorStatusBar& statusBar() const { return *statusBar_; }
+    const HintControl& hints() const { return *hints_; }
+    bool isEditing() const override { return editing_; }
+    bool isLoading() const { return loading_; }
+
+    // The list commands (the buttons of each list).
+    void Load(int number);
+    void SaveAs(int number);
+    void Save(int number);
+    void ClearAll(int number);
+    void Close(int number);
+
+    // Enters edit mode for the selected item of `tree`; false when it has none.
+    bool EditSelectedItem(CTreeSat& tree);
+    void BeginEdit(bool asChannel);
+    void EndEdit();
+    void ApplyEdit();
+    void CancelEdit();
+    // A click on an item's picture or label shows its record again.
+    void ShowRecordOfClickedItem(CTreeSat& tree, TreeItem* item);
+
+    void showAbout();
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildWindow();
+    QWidget* buildCommandGroup();
+    void connectList(int number);
+    void setFocusOrder();
+    void setListButtonsEnabled(bool enabled);
+    void updateStatusPane(int number);
+    void showReadFailure(const std::string& message);
+    void onCurrentItemChanged(CTreeSat& tree, TreeItem* item);
+    void onItemRenamed(const QString& text);
+
+    // InputFilterHost
+    QWidget* filteredWindow() const override;
+    std::array<CTreeSat*, 4> channelTrees() const override;
+    bool isDragging() const override { return false; }
+    void CancelDrag() override {}
+    void deleteSelectedItem(CTreeSat& tree) override;
+    void relayToHints(QObject* target, QEvent* event) override;
+
+    std::unique_ptr<UserPrompts> prompts_;
+    std::array<std::unique_ptr<ChannelList>, 2> lists_;
+    std::array<ListColumn*, 2> columns_{};
+    ChannelSettingsPanel* panel_ = nullptr;
+    EditorStatusBar* statusBar_ = nullptr;
+    QPushButton* compareButton_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* quitButton_ = nullptr;
+    std::unique_ptr<HintControl> hints_;
+    CInputFilter* inputFilter_ = nullptr;
+    std::function<void(unsigned long)> notifyViewer_;
+
+    bool shownBefore_ = false;
+    bool editing_ = false;
+    bool loading_ = false;
+    bool editAsChannel_ = false;
+    CTreeSat* editTree_ = nullptr;
+    TreeItem* editItem_ = nullptr;
+    // A copy of the record last shown for editing or by a click; Cancel shows it again.
+    std::optional<ChannelRecord> editRecord_;
+};
+
+}  // namespace qvx

@@ -1,0 +1,109 @@
+#include "ui/CTreeSat.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "ui/ChannelTreeModel.h"
+#include "ui/TreeItemDelegate.h"
+
+namespace qvx {
+
+CTreeSat::CTreeSat(QWidget* parent) : QTreeView(parent) {
+    setHeaderHidden(true);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    // F2 is the window's business (key filter); a click on the selected label renames.
+    setEditTriggers(QAbstractItemView::SelectedClicked);
+    setExpandsOnDoubleClick(false);
+    setIconSize(QSize(16, 16));
+    setItemDelegate(new TreeItemDelegate(this));
+    header()->setStretchLastSection(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    // Black text on white, whatever the desktop's colours.
+    QPalette colours = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Base, Qt::white);
+        colours.setColor(group, QPalette::Text, Qt::black);
+    }
+    setPalette(colours);
+}
+
+void CTreeSat::setChannelModel(ChannelTreeModel* model) {
+    model_ = model;
+    setModel(model);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { onCurrentChanged(current); });
+}
+
+void CTreeSat::onCurrentChanged(const QModelIndex& current) {
+    if (!current.isValid()) return;
+    // When the selected row goes away the current row moves on; the selection follows it.
+    if (!selectionModel()->isSelected(current))
+        selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+    emit currentItemChanged(model_->itemAt(current));
+}
+
+TreeItem* CTreeSat::selectedItem() const {
+    if (!model_) return nullptr;
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? nullptr : model_->itemAt(selected.first());
+}
+
+void CTreeSat::selectItem(const TreeItem* item) {
+    const QModelIndex index = model_->indexOf(item);
+    if (!index.isValid()) return;
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+QRect CTreeSat::iconAndLabelRect(const QModelIndex& index) const {
+    const QRect cell = visualRect(index);
+    if (cell.isEmpty()) return {};
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = cell;
+    return static_cast<TreeItemDelegate*>(itemDelegate())->iconAndLabelRect(option, index);
+}
+
+QModelIndex CTreeSat::indexOnIconOrLabel(const QPoint& viewportPoint) const {
+    const QModelIndex index = indexAt(viewportPoint);
+    if (!index.isValid()) return {};
+    return iconAndLabelRect(index).contains(viewportPoint) ? index : QModelIndex();
+}
+
+bool CTreeSat::isEditingLabel() const { return state() == QAbstractItemView::EditingState; }
+
+bool CTreeSat::startLabelEdit() {
+    const TreeItem* item = selectedItem();
+    if (!item) return false;
+    const QModelIndex index = model_->indexOf(item);
+    setCurrentIndex(index);
+    scrollTo(index);
+    edit(index);
+    return isEditingLabel();
+}
+
+void CTreeSat::endLabelEdit(bool accept) {
+    QWidget* editor = indexWidget(currentIndex());
+    if (!editor) return;
+    auto* delegate = itemDelegateForIndex(currentIndex());
+    if (accept) emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor, accept ? QAbstractItemDelegate::NoHint
+                                              : QAbstractItemDelegate::RevertModelCache);
+}
+
+void CTreeSat::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex hit =
+        event->button() == Qt::LeftButton ? indexOnIconOrLabel(event->position().toPoint()) : QModelIndex();
+    QTreeView::mousePressEvent(event);
+    if (hit.isValid()) emit itemClicked(model_->itemAt(hit));
+}
+
+void CTreeSat::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) emit editRequested();
+}
+
+}  // namespace qvx

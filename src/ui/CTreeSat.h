@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QTreeView>
+
+namespace qvx {
+
+class ChannelTreeModel;
+class TreeItem;
+
+// One of the four channel trees: a single-column tree of providers and
+// channels with in-place label editing. It tells the window about clicks that
+// hit an item's picture or label, about double-clicks and about the item that
+// became current.
+class CTreeSat final : public QTreeView {
+    Q_OBJECT
+
+public:
+    explicit CTreeSat(QWidget* parent = nullptr);
+    CTreeSat(const CTreeSat&) = delete;
+    CTreeSat& operator=(const CTreeSat&) = delete;
+
+    void setChannelModel(ChannelTreeModel* model);
+    ChannelTreeModel* channelModel() const { return model_; }
+
+    TreeItem* selectedItem() const;
+    void selectItem(const TreeItem* item);
+
+    // The item whose picture or label lies under `viewportPoint`; invalid for a
+    // point on the indentation, the expand button, right of the label or below the last row.
+    QModelIndex indexOnIconOrLabel(const QPoint& viewportPoint) const;
+    // The picture and label of a row, in viewport coordinates.
+    QRect iconAndLabelRect(const QModelIndex& index) const;
+
+    bool isEditingLabel() const;
+    // Opens the label editor on the selected item; false when there is none.
+    bool startLabelEdit();
+    // Ends an open label edit: `accept` takes the typed text, otherwise it is dropped.
+    void endLabelEdit(bool accept);
+
+signals:
+    void currentItemChanged(qvx::TreeItem* item);
+    void itemClicked(qvx::TreeItem* item);
+    void editRequested();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void onCurrentChanged(const QModelIndex& current);
+
+    ChannelTreeModel* model_ = nullptr;
+};
+
+}  // namespace qvx

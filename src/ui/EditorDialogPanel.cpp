@@ -1,0 +1,112 @@
+// The settings panel's modes: what the window enables and hides while an item is edited.
+#include <QPushButton>
+
+#include "ui/CEditorDialog.h"
+#include "ui/CTreeSat.h"
+#include "ui/CValidatingEdit.h"
+#include "ui/ChannelSettingsPanel.h"
+#include "ui/ChannelTreeModel.h"
+#include "ui/EditorStatusBar.h"
+#include "ui/ListColumn.h"
+#include "ui/ST_InfoWnd.h"
+
+namespace qvx {
+
+void CEditorDialog::onCurrentItemChanged(CTreeSat&, TreeItem* item) {
+    if (editing_ || loading_ || !item) return;
+    panel_->ShowRecord(item->record());
+}
+
+void CEditorDialog::ShowRecordOfClickedItem(CTreeSat&, TreeItem* item) {
+    if (!item) return;
+    panel_->ShowRecord(item->record());
+    editRecord_ = item->record();
+}
+
+void CEditorDialog::onItemRenamed(const QString& text) { panel_->nameField()->setText(text); }
+
+bool CEditorDialog::EditSelectedItem(CTreeSat& tree) {
+    if (editing_) return false;
+    TreeItem* item = tree.selectedItem();
+    if (!item) return false;
+    editing_ = true;
+    editTree_ = &tree;
+    editItem_ = item;
+    panel_->ShowRecord(item->record());
+    editRecord_ = item->record();
+    BeginEdit(!item->hasChildren() && item->hasParent());
+    return true;
+}
+
+void CEditorDialog::setListButtonsEnabled(bool enabled) {
+    for (int number = 1; number <= 2; ++number) {
+        ListColumn& listColumn = column(number);
+        listColumn.loadButton()->setEnabled(enabled);
+        listColumn.saveAsButton()->setEnabled(enabled);
+        listColumn.clearAllButton()->setEnabled(enabled);
+        const bool fileButtons = enabled && list(number).hasFile();
+        listColumn.saveButton()->setEnabled(fileButtons);
+        listColumn.closeButton()->setEnabled(fileButtons);
+    }
+}
+
+void CEditorDialog::BeginEdit(bool asChannel) {
+    editAsChannel_ = asChannel;
+    statusBar_->quickSearchSlot()->setEnabled(false);
+    for (CTreeSat* tree : channelTrees()) tree->setEnabled(false);
+    setListButtonsEnabled(false);
+    quitButton_->hide();
+    compareButton_->hide();
+    panel_->setFieldsEnabled(true, asChannel);
+    okButton_->show();
+    cancelButton_->show();
+    panel_->nameField()->setFocus(Qt::OtherFocusReason);
+}
+
+void CEditorDialog::EndEdit() {
+    statusBar_->quickSearchSlot()->setEnabled(true);
+    for (CTreeSat* tree : channelTrees()) tree->setEnabled(true);
+    setListButtonsEnabled(true);
+    quitButton_->show();
+    compareButton_->show();
+    panel_->setFieldsEnabled(false, false);
+    okButton_->hide();
+    cancelButton_->hide();
+    // A refusal shown for a field that can no longer be edited would only confuse.
+    for (QWidget* field : panel_->leadingFocusOrder() + panel_->trailingFocusOrder())
+        if (auto* edit = qobject_cast<CValidatingEdit*>(field)) edit->infoWindow().HideInfo();
+    if (editTree_) editTree_->setFocus(Qt::OtherFocusReason);
+}
+
+void CEditorDialog::ApplyEdit() {
+    if (!editing_) return;
+    // A value the field refuses is never stored: the refusal is shown instead.
+    QString refusal;
+    if (CValidatingEdit* field = panel_->firstRefusedField(&refusal)) {
+        field->infoWindow().HideInfo();
+        field->refuse(refusal);
+        return;
+    }
+    if (editTree_ && editItem_) {
+        ChannelTree& tree = editTree_->channelModel()->tree();
+        ChannelRecord copy = editItem_->record();
+        const bool asChannel = editAsChannel_ && copy.isChannel == 1;
+        panel_->storeInto(copy, asChannel);
+        tree.setLabel(editItem_, std::string(copy.nameText()));
+        if (asChannel)
+            tree.setLooks(editItem_, copy.isScrambled() ? kScrambledChannelImage : kFreeChannelImage,
+                          kSelectedChannelImage);
+        tree.replaceRecord(editItem_, copy);
+    }
+    EndEdit();
+    editing_ = false;
+}
+
+void CEditorDialog::CancelEdit() {
+    if (!editing_) return;
+    EndEdit();
+    editing_ = false;
+    if (editRecord_) panel_->ShowRecord(*editRecord_);
+}
+
+}  // namespace qvx

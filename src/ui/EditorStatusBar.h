@@ -1,0 +1,35 @@
+#pragma once
+
+#include <array>
+
+#include <QStatusBar>
+
+class QLabel;
+
+namespace qvx {
+
+// The window's status bar: seven panes of fixed width, the last one taking the
+// rest. Panes 1 and 3 show the files of the two lists; pane 5 holds the
+// quick-search field.
+class EditorStatusBar final : public QStatusBar {
+    Q_OBJECT
+
+public:
+    static constexpr int kPaneCount = 7;
+    static constexpr int kList1Pane = 1;
+    static constexpr int kList2Pane = 3;
+    static constexpr int kQuickSearchPane = 5;
+
+    explicit EditorStatusBar(QWidget* parent = nullptr);
+
+    void setPaneText(int pane, const QString& text);
+    QString paneText(int pane) const;
+    // The widget that fills pane 5.
+    QWidget* quickSearchSlot() const { return quickSearchSlot_; }
+
+private:
+    std::array<QLabel*, kPaneCount> panes_{};
+    QWidget* quickSearchSlot_;
+};
+
+}  // namespace qvx

@@ -1,0 +1,11 @@
+#pragma once
+
+class QWidget;
+
+namespace qvx {
+
+// The colours of the fields that draw text on a background of their own:
+// enabled black on yellow, disabled red on black.
+void applyFieldColours(QWidget* field);
+
+}  // namespace qvx

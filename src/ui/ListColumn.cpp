@@ -1,0 +1,85 @@
+#include "ui/ListColumn.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "model/ChannelList.h"
+#include "ui/CTreeSat.h"
+#include "ui/ChannelTreeModel.h"
+#include "ui/Pictures.h"
+
+namespace qvx {
+
+ListColumn::ListColumn(ChannelList& list, QWidget* parent)
+    : QGroupBox(QStringLiteral("File %1").arg(list.number()), parent), list_(list) {
+    const QString prefix = QStringLiteral("list%1").arg(list.number());
+    setObjectName(prefix + QStringLiteral("Column"));
+
+    television_ = new CTreeSat;
+    radio_ = new CTreeSat;
+    television_->setObjectName(prefix + QStringLiteral("TelevisionTree"));
+    radio_->setObjectName(prefix + QStringLiteral("RadioTree"));
+    television_->setAccessibleName(QStringLiteral("Television"));
+    radio_->setAccessibleName(QStringLiteral("Radio"));
+    television_->setAccessibleDescription(title());
+    radio_->setAccessibleDescription(title());
+    television_->setChannelModel(new ChannelTreeModel(list.television(), television_));
+    radio_->setChannelModel(new ChannelTreeModel(list.radio(), radio_));
+
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(prefix + QStringLiteral("Tabs"));
+    tabs_->setAccessibleName(title());
+    tabs_->setTabPosition(QTabWidget::South);
+    tabs_->setFocusPolicy(Qt::NoFocus);
+    tabs_->tabBar()->setFocusPolicy(Qt::NoFocus);
+    tabs_->setDocumentMode(false);
+    tabs_->addTab(television_, tabIcon(0), QStringLiteral("Television"));
+    tabs_->addTab(radio_, tabIcon(1), QStringLiteral("Radio"));
+    connect(tabs_, &QTabWidget::currentChanged, this, &ListColumn::showTreeOfTab);
+
+    load_ = makeButton(QStringLiteral("Load"), "LoadButton");
+    saveAs_ = makeButton(QStringLiteral("Save as"), "SaveAsButton");
+    save_ = makeButton(QStringLiteral("Save"), "SaveButton");
+    clearAll_ = makeButton(QStringLiteral("Clear all"), "ClearAllButton");
+    close_ = makeButton(QStringLiteral("Close"), "CloseButton");
+    save_->setEnabled(false);
+    close_->setEnabled(false);
+
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(6);
+    // Upper row: two wide buttons; lower row: three.
+    buttons->addWidget(load_, 0, 0, 1, 3);
+    buttons->addWidget(saveAs_, 0, 3, 1, 3);
+    buttons->addWidget(clearAll_, 1, 0, 1, 2);
+    buttons->addWidget(close_, 1, 2, 1, 2);
+    buttons->addWidget(save_, 1, 4, 1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+    television_->setMinimumSize(250, 400);
+    radio_->setMinimumSize(250, 400);
+    showTreeOfTab(0);
+}
+
+ChannelTreeModel* ListColumn::model(TreeKind kind) const { return tree(kind)->channelModel(); }
+
+QPushButton* ListColumn::makeButton(const QString& caption, const char* role) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QStringLiteral("list%1").arg(list_.number()) + QLatin1String(role));
+    button->setAccessibleName(caption);
+    button->setAccessibleDescription(title());
+    return button;
+}
+
+void ListColumn::showTreeOfTab(int tab) {
+    // The tab control stacks both trees in one place; only the chosen one is shown.
+    television_->setVisible(tab == 0);
+    radio_->setVisible(tab != 0);
+}
+
+}  // namespace qvx

@@ -1,0 +1,240 @@
+// Load, Save as, Save, Clear all, Close and the start-up file, driven through the window's commands.
+#include <QFile>
+#include <QPushButton>
+
+#include "UiTestSupport.h"
+#include "model/ChannelList.h"
+#include "ui/CEditorDialog.h"
+#include "ui/CTreeSat.h"
+#include "ui/ChannelTreeModel.h"
+#include "ui/UserPrompts.h"
+
+namespace qvx {
+namespace {
+
+using FileCommands = EditorTest;
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(FileCommands, StartsWithEmptyListsAndOnlyTheFreeButtonsEnabled) {
+    EXPECT_EQ(pane(0), " ");
+    EXPECT_EQ(pane(1), "File1: none");
+    EXPECT_EQ(pane(2), " ");
+    EXPECT_EQ(pane(3), "File2: none");
+    EXPECT_EQ(pane(4), "Quick search:");
+    EXPECT_EQ(pane(5), "");
+    for (const char* name : {"list1LoadButton", "list1SaveAsButton", "list1ClearAllButton", "list2LoadButton",
+                             "list2SaveAsButton", "list2ClearAllButton", "compareListsButton", "quitButton"})
+        EXPECT_TRUE(button(name)->isEnabled()) << name;
+    for (const char* name : {"list1SaveButton", "list1CloseButton", "list2SaveButton", "list2CloseButton"})
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+    EXPECT_TRUE(button("okButton")->isHidden());
+    EXPECT_TRUE(button("cancelButton")->isHidden());
+    EXPECT_EQ(dialog_->windowTitle(), "Quorvex Channel List Editor V1.06b");
+    EXPECT_TRUE(tree(2)->hasFocus());
+}
+
+TEST_F(FileCommands, LoadFillsTheTreesAndEnablesSaveAndClose) {
+    load(1, writeStandardList(QStringLiteral("channels.qvx")));
+    EXPECT_EQ(prompts_->fileTitles, QStringList{"Load Channellist File 1"});
+    EXPECT_EQ(pane(1), "File1: channels.qvx");
+    EXPECT_TRUE(dialog_->list(1).hasFile());
+    EXPECT_TRUE(button("list1SaveButton")->isEnabled());
+    EXPECT_TRUE(button("list1CloseButton")->isEnabled());
+    EXPECT_FALSE(button("list2SaveButton")->isEnabled());
+    const ChannelTreeModel& television = *tree(1)->channelModel();
+    ASSERT_EQ(television.rowCount(), 2);
+    EXPECT_EQ(television.index(0, 0).data().toString(), "P1");
+    EXPECT_EQ(television.rowCount(television.index(0, 0)), 2);
+    EXPECT_EQ(tree(1, false)->channelModel()->index(0, 0).data().toString(), "R1");
+    EXPECT_TRUE(prompts_->messages.isEmpty());
+}
+
+TEST_F(FileCommands, LoadOfUpperCaseChlUsesTheNativeReader) {
+    const QString path = writeStandardList(QStringLiteral("lower.qvx"));
+    const QString upper = pathOf(QStringLiteral("CHANNELS.CHL"));
+    ASSERT_TRUE(QFile::copy(path, upper));
+    load(2, upper);
+    EXPECT_EQ(pane(3), "File2: CHANNELS.CHL");
+    EXPECT_EQ(dialog_->list(2).extension(), "chl");
+    EXPECT_EQ(tree(2)->channelModel()->rowCount(), 2);
+    EXPECT_TRUE(button("list2SaveButton")->isEnabled());
+    EXPECT_TRUE(button("list2CloseButton")->isEnabled());
+}
+
+TEST_F(FileCommands, CancelledLoadChangesNothing) {
+    load(1, writeStandardList(QStringLiteral("channels.qvx")));
+    prompts_->fileAnswers.push_back(QString());
+    dialog_->Load(1);
+    EXPECT_EQ(pane(1), "File1: channels.qvx");
+    EXPECT_EQ(tree(1)->channelModel()->rowCount(), 2);
+}
+
+TEST_F(FileCommands, LoadOfAnUnknownExtensionOnlyNamesTheFile) {
+    load(1, writeStandardList(QStringLiteral("channels.qvx")));
+    const QString other = pathOf(QStringLiteral("notes.txt"));
+    ASSERT_TRUE(QFile::copy(pathOf(QStringLiteral("channels.qvx")), other));
+    load(1, other);
+    EXPECT_EQ(pane(1), "File1: notes.txt");
+    EXPECT_EQ(dialog_->list(1).extension(), "txt");
+    EXPECT_EQ(tree(1)->channelModel()->rowCount(), 2);  // trees as they were
+    EXPECT_TRUE(prompts_->messages.isEmpty());
+    // A following Save writes nothing and leaves the file alone.
+    const QByteArray before = contentsOf(other);
+    dialog_->Save(1);
+    EXPECT_EQ(contentsOf(other), before);
+}
+
+TEST_F(FileCommands, ReaderFailureShowsItsMessageAndKeepsTheButtons) {
+    const QString shortFile = pathOf(QStringLiteral("short.qvx"));
+    QFile file(shortFile);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromHex("0100000000"));  // five bytes of a twelve-byte header
+    file.close();
+    load(1, shortFile);
+    EXPECT_EQ(prompts_->messages, QStringList{"Error reading DVB_CHANNEL_HEADER"});
+    EXPECT_EQ(pane(1), "File1: short.qvx");
+    EXPECT_TRUE(dialog_->list(1).hasFile());  // set before the reader ran
+    EXPECT_FALSE(button("list1SaveButton")->isEnabled());
+    EXPECT_FALSE(button("list1CloseButton")->isEnabled());
+}
+
+TEST_F(FileCommands, MissingFileShowsCantOpen) {
+    const QString missing = pathOf(QStringLiteral("gone.qvx"));
+    load(2, missing);
+    ASSERT_EQ(prompts_->messages.size(), 1);
+    EXPECT_EQ(prompts_->messages.first(), "Can't open file " + missing);
+}
+
+TEST_F(FileCommands, SaveAsWritesTheChosenFormatAndEnablesOnlySave) {
+    load(1, writeStandardList(QStringLiteral("channels.qvx")));
+    prompts_->fileAnswers.push_back(pathOf(QStringLiteral("copy.qvx")));
+    dialog_->SaveAs(2);  // list 2 is empty: header only
+    EXPECT_EQ(prompts_->fileTitles.last(), "Save Channellist File 2");
+    EXPECT_EQ(pane(3), "File2: copy.qvx");
+    EXPECT_EQ(contentsOf(pathOf(QStringLiteral("copy.qvx"))),
+              QByteArray::fromHex("000000000000000000000000"));
+    EXPECT_TRUE(button("list2SaveButton")->isEnabled());
+    EXPECT_FALSE(button("list2CloseButton")->isEnabled());
+    EXPECT_FALSE(dialog_->list(2).hasFile());
+    EXPECT_TRUE(notifications_.empty());  // Save as never notifies
+}
+
+TEST_F(FileCommands, SaveWritesBackWhatWasLoaded) {
+    const QString path = writeStandardList(QStringLiteral("channels.qvx"));
+    const QByteArray written = contentsOf(path);
+    load(1, path);
+    dialog_->ClearAll(1);
+    dialog_->Save(1);
+    // Television 0, Radio 0, reserved 0: the cleared list went over the file.
+    EXPECT_EQ(contentsOf(path), QByteArray::fromHex("000000000000000000000000"));
+    EXPECT_NE(written, contentsOf(path));
+    EXPECT_EQ(pane(1), "File1: channels.qvx");
+    EXPECT_TRUE(button("list1SaveButton")->isEnabled());
+}
+
+TEST_F(FileCommands, SaveOfList1NotifiesTheViewerAndList2DoesNot) {
+    load(1, writeStandardList(QStringLiteral("one.qvx")));
+    load(2, writeStandardList(QStringLiteral("two.qvx")));
+    dialog_->Save(2);
+    EXPECT_TRUE(notifications_.empty());
+    dialog_->Save(1);
+    ASSERT_EQ(notifications_.size(), 1u);
+    EXPECT_EQ(notifications_.front(), static_cast<unsigned long>(dialog_->winId()));
+}
+
+TEST_F(FileCommands, SaveIntoAMissingFolderShowsTheOpenFailureAndStillNotifies) {
+    const QString path = pathOf(QStringLiteral("channels.qvx"));
+    load(1, writeStandardList(QStringLiteral("channels.qvx")));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(folder_.remove());
+    dialog_->Save(1);
+    ASSERT_EQ(prompts_->messages.size(), 1);
+    EXPECT_TRUE(prompts_->messages.first().startsWith("File " + path + " could not be opened. Cause "))
+        << prompts_->messages.first().toStdString();
+    EXPECT_EQ(notifications_.size(), 1u);
+}
+
+TEST_F(FileCommands, CloseForgetsTheFile) {
+    load(2, writeStandardList(QStringLiteral("two.qvx")));
+    dialog_->Close(2);
+    EXPECT_EQ(pane(3), "File2: none ");
+    EXPECT_FALSE(button("list2SaveButton")->isEnabled());
+    EXPECT_FALSE(button("list2CloseButton")->isEnabled());
+    EXPECT_FALSE(dialog_->list(2).hasFile());
+    EXPECT_EQ(tree(2)->channelModel()->rowCount(), 0);
+    EXPECT_EQ(tree(2, false)->channelModel()->rowCount(), 0);
+}
+
+TEST_F(FileCommands, ClearAllLeavesTheOtherListAndTheButtons) {
+    load(1, writeStandardList(QStringLiteral("one.qvx")));
+    load(2, writeStandardList(QStringLiteral("two.qvx")));
+    button("list1ClearAllButton")->click();
+    EXPECT_EQ(tree(1)->channelModel()->rowCount(), 0);
+    EXPECT_EQ(tree(1, false)->channelModel()->rowCount(), 0);
+    EXPECT_EQ(tree(2)->channelModel()->rowCount(), 2);
+    EXPECT_EQ(pane(1), "File1: one.qvx");
+    EXPECT_TRUE(button("list1SaveButton")->isEnabled());
+}
+
+TEST_F(FileCommands, ButtonsRunTheCommands) {
+    prompts_->fileAnswers.push_back(writeStandardList(QStringLiteral("one.qvx")));
+    button("list2LoadButton")->click();
+    EXPECT_EQ(prompts_->fileTitles, QStringList{"Load Channellist File 2"});
+    EXPECT_EQ(pane(3), "File2: one.qvx");
+    button("list2CloseButton")->click();
+    EXPECT_EQ(pane(3), "File2: none ");
+}
+
+TEST_F(FileCommands, StartupFileLoadsIntoList1WithoutEnablingClose) {
+    const QString path = writeStandardList(QStringLiteral("my.QVX"));
+    dialog_->loadStartupFile(path);
+    EXPECT_EQ(pane(1), "File1: my.QVX");
+    EXPECT_EQ(tree(1)->channelModel()->rowCount(), 2);
+    EXPECT_TRUE(button("list1SaveButton")->isEnabled());
+    EXPECT_FALSE(button("list1CloseButton")->isEnabled());
+    EXPECT_TRUE(tree(1)->isVisible());
+    EXPECT_FALSE(tree(1, false)->isVisible());
+}
+
+TEST_F(FileCommands, StartupChlFileIsReadAsANativeList) {
+    const QString native = writeStandardList(QStringLiteral("list.qvx"));
+    const QString chl = pathOf(QStringLiteral("dvblive.chl"));
+    ASSERT_TRUE(QFile::copy(native, chl));
+    dialog_->loadStartupFile(chl);
+    EXPECT_EQ(pane(1), "File1: dvblive.chl");
+    EXPECT_EQ(dialog_->list(1).extension(), "chl");
+    EXPECT_EQ(tree(1)->channelModel()->rowCount(), 2);
+    EXPECT_EQ(tree(1, false)->channelModel()->rowCount(), 1);
+}
+
+TEST_F(FileCommands, StartupFileOfAnotherFormatOrMissingIsIgnoredSilently) {
+    const QString native = writeStandardList(QStringLiteral("list.qvx"));
+    const QString dvb = pathOf(QStringLiteral("list.dvb"));
+    ASSERT_TRUE(QFile::copy(native, dvb));
+    dialog_->loadStartupFile(dvb);
+    dialog_->loadStartupFile(pathOf(QStringLiteral("missing.qvx")));
+    dialog_->loadStartupFile(QStringLiteral("qvxedit ") + native);  // the program name too: no file
+    EXPECT_EQ(pane(1), "File1: none");
+    EXPECT_EQ(tree(1)->channelModel()->rowCount(), 0);
+    EXPECT_FALSE(button("list1SaveButton")->isEnabled());
+    EXPECT_TRUE(prompts_->messages.isEmpty());
+}
+
+TEST(FileDialogFilters, ShowTheFiveChoicesAndListBothCases) {
+    EXPECT_EQ(channelListFilterDescriptions(),
+              (QStringList{"Channellists (*.qvx;*.chl;*.dvb;*.xch)", "DVB98 (*.dvb)", "Quorvex (*.qvx)",
+                           "WinDVBLive (*.chl)", "DVBextreme (*.xch)"}));
+    const QStringList filters = channelListNameFilters();
+    ASSERT_EQ(filters.size(), 5);
+    EXPECT_EQ(filters[0],
+              "Channellists (*.qvx;*.chl;*.dvb;*.xch) "
+              "(*.dvb *.DVB *.chl *.CHL *.qvx *.QVX *.xch *.XCH)");
+    EXPECT_EQ(filters[2], "Quorvex (*.qvx) (*.qvx *.QVX)");
+}
+
+}  // namespace
+}  // namespace qvx

@@ -1,0 +1,104 @@
+#include "UiTestSupport.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QPushButton>
+#include <QTest>
+
+#include "formats/ListFiles.h"
+#include "model/ChannelList.h"
+#include "model/TreeBuilder.h"
+#include "ui/CEditorDialog.h"
+#include "ui/CTreeSat.h"
+#include "ui/EditorStatusBar.h"
+#include "ui/ListColumn.h"
+
+namespace qvx {
+
+QString ScriptedPrompts::chooseFileToLoad(QWidget*, const QString& title) {
+    fileTitles << title;
+    if (fileAnswers.empty()) return {};
+    QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedPrompts::chooseFileToSave(QWidget* parent, const QString& title) {
+    return chooseFileToLoad(parent, title);
+}
+
+bool ScriptedPrompts::askYesNo(QWidget*, const QString& question) {
+    questions << question;
+    if (yesNoAnswers.empty()) return false;
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+void ScriptedPrompts::tell(QWidget*, const QString& message) { messages << message; }
+
+void ScriptedPrompts::runDialog(QDialog& dialog) { dialogTitles << dialog.windowTitle(); }
+
+ChannelRecord recordOf(const Entry& entry) {
+    ChannelRecord record = entry.provider ? ChannelRecord::newProvider(entry.serviceType)
+                                          : ChannelRecord::newChannel(entry.serviceType);
+    record.setName(entry.name);
+    return record;
+}
+
+EditorTest::EditorTest() {
+    auto prompts = std::make_unique<ScriptedPrompts>();
+    prompts_ = prompts.get();
+    dialog_ = std::make_unique<CEditorDialog>(std::move(prompts));
+    dialog_->setViewerNotifier([this](unsigned long window) { notifications_.push_back(window); });
+    dialog_->show();
+    QApplication::setActiveWindow(dialog_.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+}
+
+EditorTest::~EditorTest() = default;
+
+QString EditorTest::writeList(const QString& fileName, const std::vector<Entry>& entries) const {
+    ChannelList list(1);
+    {
+        TreeBuilder builder(list.television(), list.radio());
+        for (const Entry& entry : entries) builder.accept(recordOf(entry));
+        builder.finish();
+    }
+    const QString path = pathOf(fileName);
+    const WriteResult result = qvx::writeList(QFile::encodeName(path).toStdString(),
+                                              lowerCasedExtension(path.toStdString()), list.television(),
+                                              list.radio());
+    EXPECT_TRUE(result.ok) << result.message;
+    return path;
+}
+
+QString EditorTest::writeStandardList(const QString& fileName) const {
+    return writeList(fileName, {{true, 1, "P1"},
+                                {false, 1, "A"},
+                                {false, 1, "B"},
+                                {true, 1, "P2"},
+                                {false, 1, "C"},
+                                {true, 2, "R1"},
+                                {false, 2, "Radio 1"}});
+}
+
+void EditorTest::load(int list, const QString& path) {
+    prompts_->fileAnswers.push_back(path);
+    dialog_->Load(list);
+}
+
+CTreeSat* EditorTest::tree(int list, bool television) const {
+    return dialog_->column(list).tree(television ? TreeKind::Television : TreeKind::Radio);
+}
+
+QPushButton* EditorTest::button(const char* objectName) const {
+    auto* found = dialog_->findChild<QPushButton*>(QLatin1String(objectName));
+    EXPECT_NE(found, nullptr) << objectName;
+    return found;
+}
+
+QString EditorTest::pane(int index) const { return dialog_->statusBar().paneText(index); }
+
+}  // namespace qvx

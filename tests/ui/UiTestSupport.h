@@ -1,0 +1,79 @@
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "model/ChannelRecord.h"
+#include "ui/UserPrompts.h"
+
+class QPushButton;
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace qvx {
+
+class CEditorDialog;
+class ChannelTree;
+class CTreeSat;
+class TreeItem;
+
+// Answers the window's questions from a script and records what was asked.
+class ScriptedPrompts final : public UserPrompts {
+public:
+    QString chooseFileToLoad(QWidget* parent, const QString& title) override;
+    QString chooseFileToSave(QWidget* parent, const QString& title) override;
+    bool askYesNo(QWidget* parent, const QString& question) override;
+    void tell(QWidget* parent, const QString& message) override;
+    void runDialog(QDialog& dialog) override;
+
+    std::deque<QString> fileAnswers;  // an empty answer is Cancel
+    std::deque<bool> yesNoAnswers;    // No when the script has run out
+    QStringList fileTitles;
+    QStringList questions;
+    QStringList messages;
+    QStringList dialogTitles;
+};
+
+// One entry of a fixture list file.
+struct Entry {
+    bool provider;
+    std::uint8_t serviceType;
+    std::string name;
+};
+
+ChannelRecord recordOf(const Entry& entry);
+
+// A window with scripted prompts in its own temporary folder.
+class EditorTest : public ::testing::Test {
+protected:
+    EditorTest();
+    ~EditorTest() override;
+
+    QString pathOf(const QString& fileName) const { return folder_.filePath(fileName); }
+    // Writes a native list through the core writer: `entries` in file order.
+    QString writeList(const QString& fileName, const std::vector<Entry>& entries) const;
+    // Provider "P1" with channels "A", "B"; provider "P2" with channel "C" (Television);
+    // provider "R1" with channel "Radio 1" (Radio).
+    QString writeStandardList(const QString& fileName) const;
+    // Loads through the Load command with the path answered in advance.
+    void load(int list, const QString& path);
+
+    CTreeSat* tree(int list, bool television = true) const;
+    QPushButton* button(const char* objectName) const;
+    QString pane(int index) const;
+
+    QTemporaryDir folder_;
+    ScriptedPrompts* prompts_ = nullptr;
+    std::unique_ptr<CEditorDialog> dialog_;
+    std::vector<unsigned long> notifications_;
+};
+
+}  // namespace qvx
