@@ -63,6 +63,9 @@ CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* pare
     hints_->addHint(compareButton_,
                     QStringLiteral("Compare channel  lists, removes equal entries in both lists"));
 
+    connectDrag();
+    connectCompare();
+
     inputFilter_ = new CInputFilter(*this, this);
     qApp->installEventFilter(inputFilter_);
     auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -121,7 +124,6 @@ QWidget* CEditorDialog::buildCommandGroup() {
     connect(okButton_, &QPushButton::clicked, this, &CEditorDialog::ApplyEdit);
     connect(cancelButton_, &QPushButton::clicked, this, &CEditorDialog::CancelEdit);
     connect(quitButton_, &QPushButton::clicked, this, &CEditorDialog::accept);
-    // The comparison itself comes with its own command.
 
     auto* group = new QGroupBox;
     group->setObjectName(QStringLiteral("commandGroup"));

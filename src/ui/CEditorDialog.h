@@ -19,6 +19,7 @@ namespace qvx {
 class CInputFilter;
 class ChannelSettingsPanel;
 class CTreeSat;
+class DragController;
 class EditorStatusBar;
 class HintControl;
 class ListColumn;
@@ -68,6 +69,11 @@ public:
 
     void showAbout();
 
+    // Drag and drop (EditorDialogDrag.cpp).
+    DragController& drag() const { return *drag_; }
+    // "Compare Lists" (EditorDialogCompare.cpp): removes from both lists the channels the other holds.
+    void CompareLists();
+
 public slots:
     void accept() override;
     void reject() override;
@@ -85,12 +91,14 @@ private:
     void showReadFailure(const std::string& message);
     void onCurrentItemChanged(CTreeSat& tree, TreeItem* item);
     void onItemRenamed(const QString& text);
+    void connectDrag();
+    void connectCompare();
 
     // InputFilterHost
     QWidget* filteredWindow() const override;
     std::array<CTreeSat*, 4> channelTrees() const override;
-    bool isDragging() const override { return false; }
-    void CancelDrag() override {}
+    bool isDragging() const override;
+    void CancelDrag() override;
     void deleteSelectedItem(CTreeSat& tree) override;
     void relayToHints(QObject* target, QEvent* event) override;
 
@@ -105,6 +113,7 @@ private:
     QPushButton* quitButton_ = nullptr;
     std::unique_ptr<HintControl> hints_;
     CInputFilter* inputFilter_ = nullptr;
+    DragController* drag_ = nullptr;
     std::function<void(unsigned long)> notifyViewer_;
 
     bool shownBefore_ = false;

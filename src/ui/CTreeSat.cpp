@@ -1,5 +1,6 @@
 #include "ui/CTreeSat.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
 
@@ -95,10 +96,47 @@ void CTreeSat::endLabelEdit(bool accept) {
 }
 
 void CTreeSat::mousePressEvent(QMouseEvent* event) {
-    const QModelIndex hit =
-        event->button() == Qt::LeftButton ? indexOnIconOrLabel(event->position().toPoint()) : QModelIndex();
+    const QPoint point = event->position().toPoint();
+    const QModelIndex hit = event->button() == Qt::LeftButton ? indexOnIconOrLabel(point) : QModelIndex();
+    // A drag takes the item from anywhere on its row, but not from the expand button or indentation.
+    const QModelIndex row = indexAt(point);
+    dragCandidate_ = event->button() == Qt::LeftButton && row.isValid() && point.x() >= visualRect(row).left()
+                         ? QPersistentModelIndex(row)
+                         : QPersistentModelIndex();
+    pressPoint_ = point;
     QTreeView::mousePressEvent(event);
     if (hit.isValid()) emit itemClicked(model_->itemAt(hit));
+}
+
+void CTreeSat::mouseMoveEvent(QMouseEvent* event) {
+    if (dragCandidate_.isValid() && (event->buttons() & Qt::LeftButton) && !isEditingLabel() &&
+        (event->position().toPoint() - pressPoint_).manhattanLength() >= QApplication::startDragDistance()) {
+        TreeItem* item = model_->itemAt(dragCandidate_);
+        dragCandidate_ = QPersistentModelIndex();
+        // The window takes the pointer from here on; the view's own selection drag must not go on.
+        stopAutoScroll();
+        setState(NoState);
+        emit dragStarted(item, event->globalPosition().toPoint());
+        return;
+    }
+    QTreeView::mouseMoveEvent(event);
+}
+
+void CTreeSat::mouseReleaseEvent(QMouseEvent* event) {
+    dragCandidate_ = QPersistentModelIndex();
+    QTreeView::mouseReleaseEvent(event);
+}
+
+void CTreeSat::setDropHighlight(const QModelIndex& index) {
+    if (dropHighlight_ == index) return;
+    const QRect old = dropHighlight_.isValid() ? visualRect(dropHighlight_) : QRect();
+    dropHighlight_ = index;
+    // At once: during a drag the window does not return to the event loop between two moves.
+    viewport()->repaint(QRegion(old) + QRegion(index.isValid() ? visualRect(index) : QRect()));
+}
+
+bool CTreeSat::isDropHighlighted(const QModelIndex& index) const {
+    return dropHighlight_.isValid() && dropHighlight_ == index;
 }
 
 void CTreeSat::mouseDoubleClickEvent(QMouseEvent* event) {

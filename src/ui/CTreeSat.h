@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPersistentModelIndex>
+#include <QPoint>
 #include <QTreeView>
 
 namespace qvx {
@@ -37,19 +39,32 @@ public:
     // Ends an open label edit: `accept` takes the typed text, otherwise it is dropped.
     void endLabelEdit(bool accept);
 
+    // Drag and drop: the row drawn as the place of a drop (one per tree; invalid for none).
+    void setDropHighlight(const QModelIndex& index);
+    QModelIndex dropHighlight() const { return dropHighlight_; }
+    bool isDropHighlighted(const QModelIndex& index) const;
+
 signals:
     void currentItemChanged(qvx::TreeItem* item);
     void itemClicked(qvx::TreeItem* item);
     void editRequested();
+    // The left button went down on `item` and the pointer moved far enough to drag it.
+    void dragStarted(qvx::TreeItem* item, const QPoint& globalPoint);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     void onCurrentChanged(const QModelIndex& current);
 
     ChannelTreeModel* model_ = nullptr;
+    // Where the left button went down on a row, as long as a drag may still start from it.
+    QPersistentModelIndex dragCandidate_;
+    QPoint pressPoint_;
+    QPersistentModelIndex dropHighlight_;
 };
 
 }  // namespace qvx

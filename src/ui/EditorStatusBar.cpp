@@ -43,4 +43,6 @@ void EditorStatusBar::setPaneText(int pane, const QString& text) {
 
 QString EditorStatusBar::paneText(int pane) const { return panes_[static_cast<std::size_t>(pane)]->text(); }
 
+QRect EditorStatusBar::paneRect(int pane) const { return panes_[static_cast<std::size_t>(pane)]->geometry(); }
+
 }  // namespace qvx

@@ -24,6 +24,8 @@ public:
 
     void setPaneText(int pane, const QString& text);
     QString paneText(int pane) const;
+    // Where the pane lies, in the status bar's coordinates.
+    QRect paneRect(int pane) const;
     // The widget that fills pane 5.
     QWidget* quickSearchSlot() const { return quickSearchSlot_; }
 

@@ -4,12 +4,19 @@
 #include <QIcon>
 #include <QStyle>
 
+#include "ui/CTreeSat.h"
 #include "ui/ChannelTreeModel.h"
 
 namespace qvx {
 
 void TreeItemDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
+    const auto* tree = qobject_cast<const CTreeSat*>(option->widget);
+    if (tree && tree->isDropHighlighted(index)) {
+        // The place of a drop: drawn highlighted, with the item's ordinary picture.
+        option->state |= QStyle::State_Selected;
+        return;
+    }
     if (option->state & QStyle::State_Selected) {
         const QIcon selected = index.data(ChannelTreeModel::SelectedDecorationRole).value<QIcon>();
         if (!selected.isNull()) option->icon = selected;

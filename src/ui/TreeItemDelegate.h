@@ -4,7 +4,7 @@
 
 namespace qvx {
 
-// Draws a selected row with its item's selected picture.
+// Draws a selected row with its item's selected picture, and the drop highlight.
 class TreeItemDelegate final : public QStyledItemDelegate {
     Q_OBJECT
 
