@@ -102,13 +102,6 @@ bool CProgressBar::FitToPane() { return fit(false); }
 bool CProgressBar::fit(bool painting) {
     EditorStatusBar* bar = statusBar();
     if (!bar) return false;
-    if (!isHidden() && bar->paneText(pane_) != message_) {
-        bar->setPaneText(pane_, message_);
-        if (painting)
-            bar->update();
-        else
-            bar->repaint();
-    }
     const QFontMetrics metrics(bar->font());
     const QRect pane = bar->paneRect(pane_);
     // Edges as the pane's, right and bottom exclusive.
@@ -127,6 +120,14 @@ bool CProgressBar::fit(bool painting) {
     if (placed != placed_) {
         setGeometry(placed);
         placed_ = placed;
+    }
+    // The message goes in after the bar has its place, so the repaint shows both where they belong.
+    if (!isHidden() && bar->paneText(pane_) != message_) {
+        bar->setPaneText(pane_, message_);
+        if (painting)
+            bar->update();
+        else
+            bar->repaint();
     }
     return true;
 }
