@@ -1,6 +1,7 @@
 // Drives the editor window offscreen with large lists and prints how long the
 // user waits: loading and showing, moving the selection, deleting a big provider,
-// and the memory two such lists take. Build it in Release to get figures that mean something.
+// the memory two such lists take, dragging a big provider into the other list and
+// comparing the lists. Build it in Release to get figures that mean something.
 #include <chrono>
 #include <cstdio>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include "formats/ListFiles.h"
@@ -41,7 +43,8 @@ public:
 };
 
 // One provider with `bigProvider` channels, then providers of 100 channels up to `channels` in all.
-std::string writeLargeList(const QString& path, int channels, int bigProvider) {
+// Channels are numbered from `firstNumber` on (name and Service ID).
+std::string writeLargeList(const QString& path, int channels, int bigProvider, int firstNumber = 0) {
     qvx::ChannelList list(1);
     qvx::ChannelTree& television = list.television();
     auto provider = [&](int number) {
@@ -53,8 +56,8 @@ std::string writeLargeList(const QString& path, int channels, int bigProvider) {
     for (int i = 0; i < channels; ++i) {
         if (i >= bigProvider && (i - bigProvider) % 100 == 0) current = provider(i);
         qvx::ChannelRecord record = qvx::ChannelRecord::newChannel(1);
-        record.setName("Channel " + std::to_string(i));
-        record.serviceId = static_cast<std::uint16_t>(i);
+        record.setName("Channel " + std::to_string(firstNumber + i));
+        record.serviceId = static_cast<std::uint16_t>(firstNumber + i);
         record.scrambled = static_cast<std::uint16_t>(i % 3 == 0);
         television.appendItem(current, qvx::TreeItem::makeChannel(record));
     }
@@ -75,6 +78,25 @@ std::string statusLine(const char* key) {
 void paintNow(qvx::CTreeSat* tree) {
     tree->viewport()->repaint();
     QCoreApplication::processEvents();
+}
+
+// A left-button message as the window system delivers it to `widget`.
+void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& point) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// Drags the first top-level item of `from` onto the first row of `to`, with the mouse.
+void dragFirstProvider(qvx::CTreeSat* from, qvx::CTreeSat* to) {
+    const QModelIndex provider = from->channelModel()->index(0, 0);
+    const QPoint start = from->iconAndLabelRect(provider).center();
+    const QPoint target = to->visualRect(to->channelModel()->index(0, 0)).center();
+    sendMouse(from->viewport(), QEvent::MouseButtonPress, start);
+    sendMouse(from->viewport(), QEvent::MouseMove, start + QPoint(QApplication::startDragDistance() + 1, 0));
+    sendMouse(to->viewport(), QEvent::MouseMove, target);
+    sendMouse(to->viewport(), QEvent::MouseButtonRelease, target);
 }
 
 }  // namespace
@@ -150,5 +172,50 @@ int main(int argc, char* argv[]) {
     paintNow(tree);
     std::printf("two lists of %d channels loaded: %s, %s\n", kChannels, statusLine("VmRSS").c_str(),
                 statusLine("VmHWM").c_str());
+
+    // Compare Lists: list 2 shares half of its channels with list 1.
+    const QString other = folder.filePath(QStringLiteral("other.qvx"));
+    writeLargeList(other, kChannels, kBigProvider, kChannels / 2);
+    answers.next = other;
+    dialog.Load(2);
+    paintNow(dialog.column(2).tree(qvx::TreeKind::Television));
+    qvx::CTreeSat* secondTree = dialog.column(2).tree(qvx::TreeKind::Television);
+    int barPaints = 0;
+    struct PaintCounter final : QObject {
+        int& count;
+        explicit PaintCounter(int& counter) : count(counter) {}
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Paint && watched->objectName() == QLatin1String("progressBar")) ++count;
+            return false;
+        }
+    } counter(barPaints);
+    application.installEventFilter(&counter);
+    start = Clock::now();
+    dialog.CompareLists();
+    paintNow(tree);
+    paintNow(secondTree);
+    const double comparing = millisecondsSince(start);
+    application.removeEventFilter(&counter);
+    std::printf("Compare Lists, %d against %d channels, half equal (progress bar painted %d times): %.1f ms,"
+                " %zu and %zu items left\n",
+                kChannels, kChannels, barPaints, comparing, dialog.list(1).television().itemCount(),
+                dialog.list(2).television().itemCount());
+
+    // Drag and drop: a provider of 10,000 channels from list 1 onto list 2's first provider.
+    constexpr int kDragged = 10000;
+    const QString dragged = folder.filePath(QStringLiteral("dragged.qvx"));
+    writeLargeList(dragged, kDragged, kDragged);
+    answers.next = dragged;
+    dialog.Load(1);
+    answers.next = second;
+    dialog.Load(2);
+    paintNow(tree);
+    paintNow(secondTree);
+    start = Clock::now();
+    dragFirstProvider(tree, secondTree);
+    paintNow(secondTree);
+    std::printf("drag a provider of %d channels from list 1 into list 2 (press to painted drop): %.1f ms,"
+                " list 2 now %zu items\n",
+                kDragged, millisecondsSince(start), dialog.list(2).television().itemCount());
     return 0;
 }

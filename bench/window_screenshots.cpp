@@ -7,14 +7,19 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QCursor>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTabWidget>
 
 #include "ui/CEditorDialog.h"
+#include "ui/CProgressBar.h"
 #include "ui/CTreeSat.h"
 #include "ui/CValidatingEdit.h"
 #include "ui/ChannelSettingsPanel.h"
 #include "ui/ChannelTreeModel.h"
+#include "ui/DragController.h"
+#include "ui/EditorStatusBar.h"
 #include "ui/ListColumn.h"
 #include "ui/UserPrompts.h"
 
@@ -52,6 +57,14 @@ void openFirstProviderAndSelect(qvx::CTreeSat* tree, int channelRow) {
     tree->expand(provider);
     if (model->rowCount(provider) > channelRow)
         tree->selectItem(model->itemAt(model->index(channelRow, 0, provider)));
+}
+
+// A left-button message as the window system delivers it to `widget`.
+void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& point) {
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
 }
 
 }  // namespace
@@ -93,5 +106,35 @@ int main(int argc, char* argv[]) {
     dialog.panel().symbolRateField()->setFocus();
     settle(300);
     save(dialog, folder + QStringLiteral("/window-refused-value.png"));
+    dialog.CancelEdit();
+
+    // A channel of list 1 on its way onto a provider of list 2's Radio tree.
+    qvx::CTreeSat* radio = dialog.column(2).tree(qvx::TreeKind::Radio);
+    qvx::ChannelTreeModel* model = tree->channelModel();
+    const QModelIndex channel = model->index(2, 0, model->index(0, 0));
+    if (channel.isValid() && radio->channelModel()->rowCount() > 1) {
+        const QPoint from = tree->iconAndLabelRect(channel).center();
+        sendMouse(tree->viewport(), QEvent::MouseButtonPress, from);
+        sendMouse(tree->viewport(), QEvent::MouseMove, from + QPoint(10, 0));
+        const QRect target = radio->visualRect(radio->channelModel()->index(1, 0));
+        const QPoint over(target.left() + 30, target.center().y());
+        sendMouse(radio->viewport(), QEvent::MouseMove, over + QPoint(-8, -3));
+        sendMouse(radio->viewport(), QEvent::MouseMove, over);
+        // The drag timer follows the real pointer: it goes there too.
+        QCursor::setPos(radio->viewport()->mapToGlobal(over));
+        settle(300);
+        save(dialog, folder + QStringLiteral("/drag.png"));
+        dialog.drag().CancelDrag();
+        sendMouse(radio->viewport(), QEvent::MouseButtonRelease, over);
+    }
+
+    // The bar that Compare Lists shows in list 1's pane, part of the way.
+    {
+        qvx::CProgressBar bar(dialog, QStringLiteral("Comparing"), 100, 1000, true,
+                              qvx::EditorStatusBar::kList1Pane);
+        bar.SetPos(420);
+        settle(300);
+        save(dialog, folder + QStringLiteral("/compare-progress.png"));
+    }
     return 0;
 }
