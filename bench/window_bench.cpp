@@ -84,7 +84,8 @@ void paintNow(qvx::CTreeSat* tree) {
 void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& point) {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, held, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, held,
+                      Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 
@@ -185,7 +186,8 @@ int main(int argc, char* argv[]) {
         int& count;
         explicit PaintCounter(int& counter) : count(counter) {}
         bool eventFilter(QObject* watched, QEvent* event) override {
-            if (event->type() == QEvent::Paint && watched->objectName() == QLatin1String("progressBar")) ++count;
+            const bool bar = watched->objectName() == QLatin1String("progressBar");
+            if (event->type() == QEvent::Paint && bar) ++count;
             return false;
         }
     } counter(barPaints);

@@ -63,7 +63,8 @@ void openFirstProviderAndSelect(qvx::CTreeSat* tree, int channelRow) {
 void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& point) {
     const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
     const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, held, Qt::NoModifier);
+    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, held,
+                      Qt::NoModifier);
     QApplication::sendEvent(widget, &event);
 }
 

@@ -50,8 +50,8 @@ QModelIndex lastFullyVisibleRow(const CTreeSat& tree) {
 
 void scrollOneLine(CTreeSat& tree, const QModelIndex& visibleRow, bool up) {
     QScrollBar* bar = tree.verticalScrollBar();
-    const int line =
-        tree.verticalScrollMode() == QAbstractItemView::ScrollPerItem ? 1 : tree.visualRect(visibleRow).height();
+    const bool byItem = tree.verticalScrollMode() == QAbstractItemView::ScrollPerItem;
+    const int line = byItem ? 1 : tree.visualRect(visibleRow).height();
     bar->setValue(up ? bar->value() - line : bar->value() + line);
 }
 

@@ -51,7 +51,8 @@ void CEditorDialog::connectCompare() {
 
 void CEditorDialog::CompareLists() {
     if (editing_) return;
-    const CompareOptions options{panel_->compareByName()->isChecked(), panel_->compareByServiceId()->isChecked()};
+    const CompareOptions options{panel_->compareByName()->isChecked(),
+                                 panel_->compareByServiceId()->isChecked()};
     StatusPaneProgress progress(*this);
     if (!qvx::CompareLists(list(1), list(2), options, &progress)) return;
     // The lists no longer hold what their files hold: only Save as writes them now.

@@ -15,7 +15,9 @@ protected:
     EditorStatusBar& statusBar() const { return dialog_->statusBar(); }
     QRect paneRect(int index) const { return statusBar().paneRect(index); }
     int blanks(int count) const { return count * QFontMetrics(statusBar().font()).horizontalAdvance(' '); }
-    int textWidth(const QString& text) const { return QFontMetrics(statusBar().font()).horizontalAdvance(text); }
+    int textWidth(const QString& text) const {
+        return QFontMetrics(statusBar().font()).horizontalAdvance(text);
+    }
 };
 
 TEST_F(ProgressBar, FillsThePaneRightOfItsMessageWithATenthFreeAboveAndBelow) {

@@ -66,7 +66,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Paint) return false;
         if (auto* bar = qobject_cast<CProgressBar*>(watched))
-            sightings.push_back({statusBar_.paneText(EditorStatusBar::kList1Pane), bar->geometry(), bar->maximum()});
+            sightings.push_back(
+                {statusBar_.paneText(EditorStatusBar::kList1Pane), bar->geometry(), bar->maximum()});
         return false;
     }
 

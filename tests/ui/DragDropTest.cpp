@@ -42,7 +42,8 @@ protected:
                                                          {true, 2, "S1"},
                                                          {false, 2, "Y"},
                                                          {false, 2, "Z"}}));
-        for (CTreeSat* view : {tree(1, true), tree(1, false), tree(2, true), tree(2, false)}) view->expandAll();
+        for (CTreeSat* view : {tree(1, true), tree(1, false), tree(2, true), tree(2, false)})
+            view->expandAll();
     }
 
     void TearDown() override {

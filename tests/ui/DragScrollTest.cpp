@@ -74,11 +74,13 @@ TEST_F(DragScroll, CadenceFollowsTheDistanceBeyondTheBand) {
     const struct {
         int distance;
         int everyNth;
-    } cadences[] = {{1, 6}, {19, 6}, {20, 5}, {39, 5}, {40, 4}, {59, 4}, {60, 3}, {80, 2}, {99, 2}, {100, 1}, {200, 1}};
+    } cadences[] = {{1, 6},  {19, 6}, {20, 5}, {39, 5}, {40, 4},  {59, 4},
+                    {60, 3}, {80, 2}, {99, 2}, {100, 1}, {200, 1}};
     for (const auto& cadence : cadences) {
         tree(1)->verticalScrollBar()->setValue(0);
         const QPoint point = atBottom(tree(1), 30, cadence.distance - 10);
-        EXPECT_EQ(linesScrolledBy(60, point, tree(1)), 60 / cadence.everyNth) << "distance " << cadence.distance;
+        EXPECT_EQ(linesScrolledBy(60, point, tree(1)), 60 / cadence.everyNth)
+            << "distance " << cadence.distance;
     }
 }
 
