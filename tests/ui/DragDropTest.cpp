@@ -168,6 +168,18 @@ TEST_F(DragDrop, ChannelOntoAProviderOfTheSameTreeBecomesItsFirstChannel) {
     EXPECT_EQ(outline(data(1)), (Lines{"P1", "  C", "  A", "  B", "P2"}));
 }
 
+TEST_F(DragDrop, ProviderDroppedOnItselfIsReplacedByAnEqualCopy) {
+    TreeItem* original = data(1).topLevelItem(0);
+    const ChannelRecord record = original->record();
+    startDrag(tree(1), original);
+    dropOn(tree(1), rowPoint(tree(1), original));
+    EXPECT_EQ(outline(data(1)), (Lines{"P1", "  A", "  B", "P2", "  C"}));
+    const TreeItem* copy = data(1).topLevelItem(0);
+    EXPECT_EQ(copy->record().image(), record.image());
+    EXPECT_TRUE(copy->isBold());
+    EXPECT_EQ(tree(1)->selectedItem(), copy);
+}
+
 TEST_F(DragDrop, ProviderCopiedIntoTheOtherListsRadioTreeTakesTheRadioKind) {
     dialog_->column(2).tabs()->setCurrentIndex(1);
     CTreeSat* radio = tree(2, false);
