@@ -4,11 +4,17 @@
 // the info window, which is a window of its own.
 #include <cstdio>
 
+#include <functional>
+
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QMenu>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "ui/CEditorDialog.h"
 #include "ui/CTreeSat.h"
@@ -16,6 +22,7 @@
 #include "ui/ChannelSettingsPanel.h"
 #include "ui/ChannelTreeModel.h"
 #include "ui/ListColumn.h"
+#include "ui/TreeContextMenu.h"
 #include "ui/UserPrompts.h"
 
 namespace {
@@ -29,7 +36,16 @@ public:
     void tell(QWidget*, const QString& message) override {
         std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());
     }
-    void runDialog(QDialog&) override {}
+    // Set: runs each dialog for real and calls this while it is open.
+    std::function<void(QDialog&)> whileOpen;
+    void runDialog(QDialog& dialog) override {
+        if (!whileOpen) return;
+        QTimer::singleShot(0, &dialog, [this, &dialog] {
+            whileOpen(dialog);
+            dialog.reject();
+        });
+        dialog.exec();
+    }
 };
 
 void settle(int milliseconds) {
@@ -38,11 +54,14 @@ void settle(int milliseconds) {
     while (timer.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-void save(const QWidget& window, const QString& path) {
-    const QRect frame = window.frameGeometry().adjusted(-1, -1, 1, 1);
+void saveRegion(const QWidget& window, QRect frame, const QString& path) {
     const QPixmap picture =
         window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
     std::printf("%s: %s\n", qPrintable(path), picture.save(path) ? "saved" : "NOT saved");
+}
+
+void save(const QWidget& window, const QString& path) {
+    saveRegion(window, window.frameGeometry().adjusted(-1, -1, 1, 1), path);
 }
 
 void openFirstProviderAndSelect(qvx::CTreeSat* tree, int channelRow) {
@@ -93,5 +112,33 @@ int main(int argc, char* argv[]) {
     dialog.panel().symbolRateField()->setFocus();
     settle(300);
     save(dialog, folder + QStringLiteral("/window-refused-value.png"));
+
+    dialog.CancelEdit();
+    // The context menu of a channel: the menu is modal, so the picture is taken from inside it.
+    qvx::TreeItem* channel = tree->selectedItem();
+    if (!channel) return 1;
+    const QRect label = tree->iconAndLabelRect(tree->channelModel()->indexOf(channel));
+    QTimer::singleShot(0, &dialog, [&dialog, &folder] {
+        settle(400);
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            saveRegion(dialog, dialog.frameGeometry().united(menu->geometry()).adjusted(-1, -1, 1, 1),
+                       folder + QStringLiteral("/context-menu.png"));
+            menu->close();
+        }
+    });
+    dialog.OnTreeRightClick(*tree, QPoint(label.left() + 24, label.center().y()));
+
+    // The rotor dialog for that channel, its list open to show the positions' names.
+    files.whileOpen = [&folder](QDialog& setting) {
+        settle(300);
+        auto* choices = setting.findChild<QComboBox*>();
+        choices->showPopup();
+        settle(400);
+        const QRect popup(choices->view()->window()->geometry());
+        saveRegion(setting, setting.frameGeometry().united(popup).adjusted(-12, -12, 12, 12),
+                   folder + QStringLiteral("/bulk-dialog.png"));
+        choices->hidePopup();
+    };
+    dialog.RunTreeCommand(qvx::TreeMenuCommand::SetRotorPosition, *tree, channel);
     return 0;
 }

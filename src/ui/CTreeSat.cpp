@@ -95,6 +95,14 @@ void CTreeSat::endLabelEdit(bool accept) {
 }
 
 void CTreeSat::mousePressEvent(QMouseEvent* event) {
+    // The right button opens the window's context menu; it selects only an item
+    // whose picture or label it hits, which the window does.
+    if (event->button() == Qt::RightButton) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        emit rightClicked(event->position().toPoint());
+        return;
+    }
     const QModelIndex hit =
         event->button() == Qt::LeftButton ? indexOnIconOrLabel(event->position().toPoint()) : QModelIndex();
     QTreeView::mousePressEvent(event);

@@ -41,6 +41,8 @@ signals:
     void currentItemChanged(qvx::TreeItem* item);
     void itemClicked(qvx::TreeItem* item);
     void editRequested();
+    // A right-click anywhere in the tree; the window decides what it hit.
+    void rightClicked(const QPoint& viewportPoint);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
