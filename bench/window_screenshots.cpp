@@ -6,12 +6,9 @@
 
 #include <functional>
 
-#include <QAbstractItemView>
 #include <QApplication>
-#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QMenu>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
@@ -128,17 +125,16 @@ int main(int argc, char* argv[]) {
     });
     dialog.OnTreeRightClick(*tree, QPoint(label.left() + 24, label.center().y()));
 
-    // The rotor dialog for that channel, its list open to show the positions' names.
+    // The rotor dialog for that channel, with a little of the window around it.
     files.whileOpen = [&folder](QDialog& setting) {
         settle(300);
-        auto* choices = setting.findChild<QComboBox*>();
-        choices->showPopup();
-        settle(400);
-        const QRect popup(choices->view()->window()->geometry());
-        saveRegion(setting, setting.frameGeometry().united(popup).adjusted(-12, -12, 12, 12),
+        saveRegion(setting, setting.frameGeometry().adjusted(-40, -30, 40, 30),
                    folder + QStringLiteral("/bulk-dialog.png"));
-        choices->hidePopup();
     };
+    // The sample's channels are on Astra 19.2E: show that position.
+    qvx::ChannelRecord onAstra = channel->record();
+    onAstra.rotorPosition = 2;
+    tree->channelModel()->tree().replaceRecord(channel, onAstra);
     dialog.RunTreeCommand(qvx::TreeMenuCommand::SetRotorPosition, *tree, channel);
     return 0;
 }

@@ -66,6 +66,11 @@ BulkChoiceDialog::BulkChoiceDialog(const QString& title, const QString& label, Q
     choices_->setMaxVisibleItems(16);
     applyFieldColours(choices_);
     applyFieldColours(choices_->view());
+    // The drop-down draws its entries like menu items, on the window colour.
+    QPalette popup = choices_->view()->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        popup.setColor(group, QPalette::Window, popup.color(group, QPalette::Base));
+    choices_->view()->setPalette(popup);
 }
 
 void BulkChoiceDialog::prepareField() {

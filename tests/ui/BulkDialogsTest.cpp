@@ -199,6 +199,9 @@ TEST_F(BulkDialogs, ButtonsAndColours) {
             EXPECT_EQ(colours.color(QPalette::Disabled, QPalette::Base), QColor(0, 0, 0));
             EXPECT_EQ(colours.color(QPalette::Disabled, QPalette::Text), QColor(255, 0, 0));
         }
+        // The open list draws its entries on the window colour.
+        EXPECT_EQ(choicesOf(dialog)->view()->palette().color(QPalette::Active, QPalette::Window),
+                  QColor(255, 255, 0));
         // The buttons keep the desktop's colours.
         EXPECT_NE(dialog.okButton()->palette().color(QPalette::Button), QColor(255, 255, 0));
         QTest::keyClick(&dialog, Qt::Key_Escape);
