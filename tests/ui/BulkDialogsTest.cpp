@@ -165,6 +165,11 @@ TEST_F(BulkDialogs, VolumeFieldRefusesAbove100AndReadsEmptyAsZero) {
     answerWith([&startText](BulkSettingDialog& dialog) {
         CValidatingEdit* field = volumeOf(dialog);
         startText = field->text();
+        // The field keeps Escape and Tab from the dialog.
+        QTest::keyClick(field, Qt::Key_Escape);
+        QTest::keyClick(field, Qt::Key_Tab);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(field->hasFocus());
         field->selectAll();
         QTest::keyClicks(field, QStringLiteral("1x5-07"));  // only digits, at most three
         EXPECT_EQ(field->text(), "150");
