@@ -4,6 +4,8 @@
 // the info window, which is a window of its own.
 #include <cstdio>
 
+#include <functional>
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -11,6 +13,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "ui/CEditorDialog.h"
 #include "ui/CProgressBar.h"
@@ -21,6 +24,7 @@
 #include "ui/DragController.h"
 #include "ui/EditorStatusBar.h"
 #include "ui/ListColumn.h"
+#include "ui/TreeContextMenu.h"
 #include "ui/UserPrompts.h"
 
 namespace {
@@ -34,7 +38,16 @@ public:
     void tell(QWidget*, const QString& message) override {
         std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());
     }
-    void runDialog(QDialog&) override {}
+    // Set: runs each dialog for real and calls this while it is open.
+    std::function<void(QDialog&)> whileOpen;
+    void runDialog(QDialog& dialog) override {
+        if (!whileOpen) return;
+        QTimer::singleShot(0, &dialog, [this, &dialog] {
+            whileOpen(dialog);
+            dialog.reject();
+        });
+        dialog.exec();
+    }
 };
 
 void settle(int milliseconds) {
@@ -43,11 +56,14 @@ void settle(int milliseconds) {
     while (timer.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
-void save(const QWidget& window, const QString& path) {
-    const QRect frame = window.frameGeometry().adjusted(-1, -1, 1, 1);
+void saveRegion(const QWidget& window, QRect frame, const QString& path) {
     const QPixmap picture =
         window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
     std::printf("%s: %s\n", qPrintable(path), picture.save(path) ? "saved" : "NOT saved");
+}
+
+void save(const QWidget& window, const QString& path) {
+    saveRegion(window, window.frameGeometry().adjusted(-1, -1, 1, 1), path);
 }
 
 void openFirstProviderAndSelect(qvx::CTreeSat* tree, int channelRow) {
@@ -107,14 +123,16 @@ int main(int argc, char* argv[]) {
     dialog.panel().symbolRateField()->setFocus();
     settle(300);
     save(dialog, folder + QStringLiteral("/window-refused-value.png"));
+
     dialog.CancelEdit();
 
     // A channel of list 1 on its way onto a provider of list 2's Radio tree.
     qvx::CTreeSat* radio = dialog.column(2).tree(qvx::TreeKind::Radio);
     qvx::ChannelTreeModel* model = tree->channelModel();
-    const QModelIndex channel = model->index(2, 0, model->index(0, 0));
-    if (channel.isValid() && radio->channelModel()->rowCount() > 1) {
-        const QPoint from = tree->iconAndLabelRect(channel).center();
+    const QModelIndex draggedRow = model->index(2, 0, model->index(0, 0));
+    if (draggedRow.isValid() && radio->channelModel()->rowCount() > 1) {
+        qvx::TreeItem* selected = tree->selectedItem();
+        const QPoint from = tree->iconAndLabelRect(draggedRow).center();
         sendMouse(tree->viewport(), QEvent::MouseButtonPress, from);
         sendMouse(tree->viewport(), QEvent::MouseMove, from + QPoint(10, 0));
         const QRect target = radio->visualRect(radio->channelModel()->index(1, 0));
@@ -127,6 +145,7 @@ int main(int argc, char* argv[]) {
         save(dialog, folder + QStringLiteral("/drag.png"));
         dialog.drag().CancelDrag();
         sendMouse(radio->viewport(), QEvent::MouseButtonRelease, over);
+        tree->selectItem(selected);  // the press selected the dragged channel
     }
 
     // The bar that Compare Lists shows in list 1's pane, part of the way.
@@ -137,5 +156,31 @@ int main(int argc, char* argv[]) {
         settle(300);
         save(dialog, folder + QStringLiteral("/compare-progress.png"));
     }
+
+    // The context menu of a channel: the menu is modal, so the picture is taken from inside it.
+    qvx::TreeItem* channel = tree->selectedItem();
+    if (!channel) return 1;
+    const QRect label = tree->iconAndLabelRect(tree->channelModel()->indexOf(channel));
+    QTimer::singleShot(0, &dialog, [&dialog, &folder] {
+        settle(400);
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            saveRegion(dialog, dialog.frameGeometry().united(menu->geometry()).adjusted(-1, -1, 1, 1),
+                       folder + QStringLiteral("/context-menu.png"));
+            menu->close();
+        }
+    });
+    dialog.OnTreeRightClick(*tree, QPoint(label.left() + 24, label.center().y()));
+
+    // The rotor dialog for that channel, with a little of the window around it.
+    files.whileOpen = [&folder](QDialog& setting) {
+        settle(300);
+        saveRegion(setting, setting.frameGeometry().adjusted(-40, -30, 40, 30),
+                   folder + QStringLiteral("/bulk-dialog.png"));
+    };
+    // The sample's channels are on Astra 19.2E: show that position.
+    qvx::ChannelRecord onAstra = channel->record();
+    onAstra.rotorPosition = 2;
+    tree->channelModel()->tree().replaceRecord(channel, onAstra);
+    dialog.RunTreeCommand(qvx::TreeMenuCommand::SetRotorPosition, *tree, channel);
     return 0;
 }

@@ -54,6 +54,7 @@ CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* pare
     setWindowIcon(programIcon());
 
     buildWindow();
+    installEditing();
     // The window's accept command, for Enter; only now does the button know its dialog.
     quitButton_->setDefault(true);
     panel_->attach(this);
@@ -187,11 +188,13 @@ void CEditorDialog::setViewerNotifier(std::function<void(unsigned long)> notifie
 
 void CEditorDialog::accept() {
     if (!prompts_->askYesNo(this, QStringLiteral("Exit now?"))) return;
+    clipboard_.clear();
     QDialog::accept();
 }
 
 void CEditorDialog::reject() {
     if (!prompts_->askYesNo(this, QStringLiteral("Discard changes?"))) return;
+    clipboard_.clear();
     QDialog::reject();
 }
 

@@ -7,6 +7,8 @@
 
 #include <QDialog>
 
+#include "editing/BulkSettings.h"
+#include "editing/EditorClipboard.h"
 #include "input/InputFilterHost.h"
 #include "model/ChannelList.h"
 #include "model/ChannelRecord.h"
@@ -18,11 +20,13 @@ namespace qvx {
 
 class CInputFilter;
 class ChannelSettingsPanel;
+class CQuickSearchEdit;
 class CTreeSat;
 class DragController;
 class EditorStatusBar;
 class HintControl;
 class ListColumn;
+enum class TreeMenuCommand;
 
 // The editor's one window: the two lists side by side, the settings panel, the
 // command buttons and the status bar. It owns both lists.
@@ -69,6 +73,12 @@ public:
 
     void showAbout();
 
+    // Tree editing (EditorDialogEditing.cpp): the context menu of a right-click
+    // at `viewportPoint`, and the command picked from it for `item` (null: elsewhere).
+    void OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint);
+    void RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item);
+    const EditorClipboard& clipboard() const { return clipboard_; }
+    CQuickSearchEdit* quickSearch() const { return quickSearch_; }
     // Drag and drop (EditorDialogDrag.cpp).
     DragController& drag() const { return *drag_; }
     // "Compare Lists" (EditorDialogCompare.cpp): removes from both lists the channels the other holds.
@@ -91,6 +101,10 @@ private:
     void showReadFailure(const std::string& message);
     void onCurrentItemChanged(CTreeSat& tree, TreeItem* item);
     void onItemRenamed(const QString& text);
+    // Tree editing (EditorDialogEditing.cpp).
+    void installEditing();
+    void runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item);
+    void forgetRemovedEditItem(const TreeItem* removed);
     void connectDrag();
     void connectCompare();
 
@@ -124,6 +138,9 @@ private:
     TreeItem* editItem_ = nullptr;
     // A copy of the record last shown for editing or by a click; Cancel shows it again.
     std::optional<ChannelRecord> editRecord_;
+    // Tree editing: the one clipboard of both lists, and the status bar's quick search.
+    EditorClipboard clipboard_;
+    CQuickSearchEdit* quickSearch_ = nullptr;
 };
 
 }  // namespace qvx

@@ -96,6 +96,14 @@ void CTreeSat::endLabelEdit(bool accept) {
 }
 
 void CTreeSat::mousePressEvent(QMouseEvent* event) {
+    // The right button opens the window's context menu; it selects only an item
+    // whose picture or label it hits, which the window does.
+    if (event->button() == Qt::RightButton) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        emit rightClicked(event->position().toPoint());
+        return;
+    }
     const QPoint point = event->position().toPoint();
     const QModelIndex hit = event->button() == Qt::LeftButton ? indexOnIconOrLabel(point) : QModelIndex();
     // A drag takes the item from anywhere on its row, but not from the expand button or indentation.

@@ -48,6 +48,8 @@ signals:
     void currentItemChanged(qvx::TreeItem* item);
     void itemClicked(qvx::TreeItem* item);
     void editRequested();
+    // A right-click anywhere in the tree; the window decides what it hit.
+    void rightClicked(const QPoint& viewportPoint);
     // The left button went down on `item` and the pointer moved far enough to drag it.
     void dragStarted(qvx::TreeItem* item, const QPoint& globalPoint);
 

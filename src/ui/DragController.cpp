@@ -125,6 +125,7 @@ void DragController::buttonReleased(const QPoint& globalPoint) {
         // The target found by the last move belongs to the tree it was found in.
         if (tree != dropTree_) dropTarget_ = itemInRowAt(*tree, globalPoint);
         dropTree_ = tree;
+        if (dropTree_ == dragSourceTree_) emit aboutToMove(dragItem_);
         TreeItem* inserted = TransferItem(dragSourceTree_->channelModel()->tree(),
                                           dropTree_->channelModel()->tree(), dragItem_, dropTarget_);
         if (inserted) dropTree_->selectItem(inserted);

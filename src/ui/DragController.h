@@ -59,6 +59,10 @@ public:
     const QTimer& scrollTimer() const { return scrollTimer_; }
     std::uint32_t scrollTicks() const { return scrollTicks_; }
 
+signals:
+    // A drop is about to take `dragged` out of `source` (a move within one tree).
+    void aboutToMove(const qvx::TreeItem* dragged);
+
 protected:
     // While dragging, every mouse message of the program comes here: the window holds the pointer.
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -55,6 +55,8 @@ void CEditorDialog::CompareLists() {
                                  panel_->compareByServiceId()->isChecked()};
     StatusPaneProgress progress(*this);
     if (!qvx::CompareLists(list(1), list(2), options, &progress)) return;
+    // Any item may have gone; the one last right-clicked is not pointed at any more.
+    editItem_ = nullptr;
     // The lists no longer hold what their files hold: only Save as writes them now.
     column(1).saveButton()->setEnabled(false);
     column(2).saveButton()->setEnabled(false);

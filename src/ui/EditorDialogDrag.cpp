@@ -7,6 +7,8 @@ namespace qvx {
 
 void CEditorDialog::connectDrag() {
     drag_ = new DragController(*this, channelTrees(), this);
+    connect(drag_, &DragController::aboutToMove, this,
+            [this](const TreeItem* dragged) { forgetRemovedEditItem(dragged); });
     for (CTreeSat* tree : channelTrees()) {
         connect(tree, &CTreeSat::dragStarted, this, [this, tree](TreeItem* item, const QPoint& globalPoint) {
             // The trees are disabled while the panel edits; this only keeps the rule in one place.

@@ -38,7 +38,10 @@ bool ScriptedPrompts::askYesNo(QWidget*, const QString& question) {
 
 void ScriptedPrompts::tell(QWidget*, const QString& message) { messages << message; }
 
-void ScriptedPrompts::runDialog(QDialog& dialog) { dialogTitles << dialog.windowTitle(); }
+void ScriptedPrompts::runDialog(QDialog& dialog) {
+    dialogTitles << dialog.windowTitle();
+    if (dialogAnswer) dialogAnswer(dialog);
+}
 
 ChannelRecord recordOf(const Entry& entry) {
     ChannelRecord record = entry.provider ? ChannelRecord::newProvider(entry.serviceType)

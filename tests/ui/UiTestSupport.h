@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +41,8 @@ public:
     QStringList questions;
     QStringList messages;
     QStringList dialogTitles;
+    // Runs each dialog when set (for example: exec it and answer from a queued call).
+    std::function<void(QDialog&)> dialogAnswer;
 };
 
 // One entry of a fixture list file.

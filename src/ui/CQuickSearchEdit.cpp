@@ -1,0 +1,63 @@
+#include "ui/CQuickSearchEdit.h"
+
+#include <QKeyEvent>
+
+#include "editing/PrefixSearch.h"
+#include "ui/CTreeSat.h"
+#include "ui/ChannelTreeModel.h"
+#include "ui/Windows1252Text.h"
+
+namespace qvx {
+namespace {
+
+bool isWindowKey(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape || key == Qt::Key_Tab ||
+           key == Qt::Key_Backtab;
+}
+
+}  // namespace
+
+CQuickSearchEdit::CQuickSearchEdit(QWidget* parent) : QLineEdit(parent) {
+    setObjectName(QStringLiteral("quickSearchEdit"));
+    setAccessibleName(QStringLiteral("Quick search"));
+    setMaxLength(kLengthLimit);
+    // The user clicks into it; Tab never lands here.
+    setFocusPolicy(Qt::ClickFocus);
+    QFont small(QStringLiteral("Sans Serif"), 8);
+    small.setStyleHint(QFont::SansSerif);
+    setFont(small);
+    setFrame(true);
+    setTextMargins(1, 0, 1, 0);
+}
+
+bool CQuickSearchEdit::event(QEvent* event) {
+    // Tab must not move the focus on, nor Enter and Escape reach the window's buttons.
+    if (event->type() == QEvent::KeyPress && isWindowKey(static_cast<QKeyEvent*>(event)->key())) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    if (event->type() == QEvent::ShortcutOverride && isWindowKey(static_cast<QKeyEvent*>(event)->key())) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void CQuickSearchEdit::keyPressEvent(QKeyEvent* event) {
+    if (!isWindowKey(event->key())) QLineEdit::keyPressEvent(event);
+    event->accept();
+    // Every typed character searches again, Backspace included.
+    if (!event->text().isEmpty()) search();
+}
+
+void CQuickSearchEdit::search() const {
+    const std::string prefix = toWindows1252(text());
+    for (CTreeSat* tree : trees_) {
+        if (!tree || !tree->channelModel()) continue;
+        TreeItem* match = FindPrefixInTree(prefix, tree->channelModel()->tree());
+        // A tree whose first match is already selected reports no change.
+        if (match && match != tree->selectedItem()) tree->selectItem(match);
+    }
+}
+
+}  // namespace qvx

@@ -1,0 +1,68 @@
+#include "TreeMenuDriver.h"
+
+#include <algorithm>
+
+#include <QApplication>
+#include <QMenu>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include "ui/CTreeSat.h"
+#include "ui/ChannelTreeModel.h"
+
+namespace qvx {
+
+SeenMenu rightClickMenu(CTreeSat* tree, QPoint viewportPoint, const QString& pick, Qt::MouseButton button) {
+    SeenMenu seen;
+    QTimer::singleShot(0, tree, [&seen, pick, button] {
+        QPointer<QMenu> menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu) return;
+        seen.opened = true;
+        seen.topLeft = menu->pos();
+        QAction* chosen = nullptr;
+        for (QAction* action : menu->actions()) {
+            seen.texts << (action->isSeparator() ? QString() : action->text());
+            seen.enabled << (action->isEnabled() && !action->isSeparator());
+            if (!pick.isEmpty() && action->text() == pick) chosen = action;
+        }
+        if (!pick.isEmpty()) {
+            EXPECT_NE(chosen, nullptr) << pick.toStdString();
+            EXPECT_TRUE(chosen && chosen->isEnabled()) << pick.toStdString() << " is grayed";
+        }
+        if (chosen && chosen->isEnabled()) {
+            const QPoint centre = menu->actionGeometry(chosen).center();
+            QTest::mouseMove(menu, centre);
+            QTest::mouseClick(menu, button, {}, centre);
+            seen.picked = true;
+        }
+        if (menu && menu->isVisible()) menu->close();
+    });
+    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, viewportPoint);
+    // A menu that did not open must not leave its reader to a later test.
+    QCoreApplication::processEvents();
+    // The offscreen platform does not give the activation back when a pop-up closes.
+    QApplication::setActiveWindow(tree->window());
+    QCoreApplication::processEvents();
+    return seen;
+}
+
+QPoint pointOnLabel(const CTreeSat* tree, const TreeItem* item) {
+    const QRect picture = tree->iconAndLabelRect(tree->channelModel()->indexOf(item));
+    EXPECT_FALSE(picture.isEmpty());
+    // Right of the 16-pixel picture, in the middle of the label.
+    return {picture.left() + 16 + (picture.width() - 16) / 2, picture.center().y()};
+}
+
+QPoint pointBelowItems(const CTreeSat* tree) {
+    // Under the last visible row, where a menu still fits on the screen.
+    int bottom = 0;
+    for (QModelIndex row = tree->indexAt(QPoint(1, 1)); row.isValid(); row = tree->indexBelow(row))
+        bottom = std::max(bottom, tree->visualRect(row).bottom());
+    EXPECT_LT(bottom + 10, tree->viewport()->height());
+    return {tree->viewport()->width() / 3, bottom + 10};
+}
+
+}  // namespace qvx
