@@ -1,5 +1,7 @@
 #include "editing/PrefixSearch.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 #include "editing/Windows1252.h"
@@ -27,6 +29,38 @@ TreeItem* FindPrefixInTree(std::string_view text, const ChannelTree& tree) {
         for (const auto& channel : provider->children())
             if (startsWithLowered(channel->label(), prefix)) return channel.get();
     }
+    return nullptr;
+}
+
+void PrefixIndex::rebuild(const ChannelTree& tree) {
+    keys_.clear();
+    keys_.reserve(tree.itemCount());
+    auto add = [this](TreeItem* item) {
+        Key key{};
+        const std::string& label = item->label();
+        key.length = static_cast<std::uint8_t>(std::min(label.size(), kKeyLength));
+        for (std::size_t i = 0; i < key.length; ++i)
+            key.lowered[i] = lowerWindows1252(static_cast<std::uint8_t>(label[i]));
+        key.item = item;
+        keys_.push_back(key);
+    };
+    // Tree order: each provider, then its channels.
+    for (const auto& provider : tree.topLevelItems()) {
+        add(provider.get());
+        for (const auto& channel : provider->children()) add(channel.get());
+    }
+    tree_ = &tree;
+    builtAt_ = tree.changeCount();
+}
+
+TreeItem* PrefixIndex::find(std::string_view text, const ChannelTree& tree) {
+    if (text.size() > kKeyLength) return FindPrefixInTree(text, tree);
+    if (text.empty() || tree.empty()) return nullptr;
+    if (tree_ != &tree || builtAt_ != tree.changeCount()) rebuild(tree);
+    const std::string prefix = lowerWindows1252(text);
+    const std::size_t length = prefix.size();
+    for (const Key& key : keys_)
+        if (key.length >= length && std::memcmp(key.lowered.data(), prefix.data(), length) == 0) return key.item;
     return nullptr;
 }
 

@@ -14,3 +14,35 @@ class TreeItem;
 TreeItem* FindPrefixInTree(std::string_view text, const ChannelTree& tree);
 
 }  // namespace qvx
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace qvx {
+
+// The same search for a field that searches after every keystroke: keeps the
+// lower-cased beginnings of all labels of one tree side by side, rebuilt only
+// after the tree has changed, so a keystroke scans one compact array instead
+// of every item on the heap.
+class PrefixIndex final {
+public:
+    // Longest text answered from the index; longer texts search the tree itself.
+    static constexpr std::size_t kKeyLength = 16;
+
+    TreeItem* find(std::string_view text, const ChannelTree& tree);
+
+private:
+    struct Key {
+        std::array<std::uint8_t, kKeyLength> lowered;
+        std::uint8_t length;  // label length, at most kKeyLength
+        TreeItem* item;
+    };
+    void rebuild(const ChannelTree& tree);
+
+    const ChannelTree* tree_ = nullptr;
+    std::uint64_t builtAt_ = 0;
+    std::vector<Key> keys_;
+};
+
+}  // namespace qvx

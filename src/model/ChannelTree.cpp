@@ -43,6 +43,7 @@ TreeItem* ChannelTree::insertItem(TreeItem* parent, int row, std::unique_ptr<Tre
     auto& siblings = siblingsOf(parent);
     const int size = static_cast<int>(siblings.size());
     if (row < 0 || row > size) row = size;
+    ++changeCount_;
     if (reporting())
         for (auto* observer : observers_) observer->itemsAboutToBeInserted(parent, row, row);
     item->parent_ = parent;
@@ -61,6 +62,7 @@ void ChannelTree::removeItem(TreeItem* item) {
     auto& siblings = siblingsOf(parent);
     const int row = item->row_;
     assert(row >= 0 && static_cast<std::size_t>(row) < siblings.size() && siblings[row].get() == item);
+    ++changeCount_;
     if (reporting())
         for (auto* observer : observers_) observer->itemsAboutToBeRemoved(parent, row, row);
     itemCount_ -= 1 + item->children_.size();
@@ -94,16 +96,19 @@ void ChannelTree::replaceRecord(TreeItem* item, const ChannelRecord& record) {
 }
 
 void ChannelTree::notifyItemChanged(TreeItem* item) {
+    ++changeCount_;
     if (reporting())
         for (auto* observer : observers_) observer->itemChanged(item);
 }
 
 void ChannelTree::beginBulk() {
+    ++changeCount_;
     if (bulkDepth_++ == 0)
         for (auto* observer : observers_) observer->aboutToReset();
 }
 
 void ChannelTree::endBulk() {
+    ++changeCount_;
     if (--bulkDepth_ == 0)
         for (auto* observer : observers_) observer->resetDone();
 }

@@ -144,6 +144,10 @@ public:
         ChannelTree& tree_;
     };
 
+    // Grows with every change of structure, labels or records, so a cache built
+    // from the tree can tell whether it is still current.
+    std::uint64_t changeCount() const { return changeCount_; }
+
     void addObserver(ChannelTreeObserver* observer);
     void removeObserver(ChannelTreeObserver* observer);
 
@@ -160,6 +164,7 @@ private:
     std::vector<std::unique_ptr<TreeItem>> topLevel_;
     std::size_t itemCount_ = 0;
     int bulkDepth_ = 0;
+    std::uint64_t changeCount_ = 0;
     std::vector<ChannelTreeObserver*> observers_;
 };
 

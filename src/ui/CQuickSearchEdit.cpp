@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "editing/PrefixSearch.h"
 #include "ui/CTreeSat.h"
 #include "ui/ChannelTreeModel.h"
 #include "ui/Windows1252Text.h"
@@ -52,9 +51,10 @@ void CQuickSearchEdit::keyPressEvent(QKeyEvent* event) {
 
 void CQuickSearchEdit::search() const {
     const std::string prefix = toWindows1252(text());
-    for (CTreeSat* tree : trees_) {
+    for (std::size_t i = 0; i < trees_.size(); ++i) {
+        CTreeSat* tree = trees_[i];
         if (!tree || !tree->channelModel()) continue;
-        TreeItem* match = FindPrefixInTree(prefix, tree->channelModel()->tree());
+        TreeItem* match = indexes_[i].find(prefix, tree->channelModel()->tree());
         // A tree whose first match is already selected reports no change.
         if (match && match != tree->selectedItem()) tree->selectItem(match);
     }

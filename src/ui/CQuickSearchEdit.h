@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include "editing/PrefixSearch.h"
+
 namespace qvx {
 
 class CTreeSat;
@@ -32,6 +34,8 @@ protected:
 
 private:
     std::array<CTreeSat*, 4> trees_{};
+    // One per tree, so a keystroke on large lists stays quick.
+    mutable std::array<PrefixIndex, 4> indexes_;
 };
 
 }  // namespace qvx
