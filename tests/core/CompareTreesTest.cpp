@@ -11,11 +11,7 @@
 namespace qvx {
 namespace {
 
-using treetest::addChannel;
-using treetest::addProvider;
-using treetest::buildTree;
-using treetest::RecordingObserver;
-using treetest::shapeOf;
+using namespace treetest;
 
 using CompareFunction = std::function<bool(ChannelTree&, ChannelTree&, CompareOptions, CompareProgress*)>;
 

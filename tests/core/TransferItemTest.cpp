@@ -6,11 +6,7 @@
 namespace qvx {
 namespace {
 
-using treetest::addChannel;
-using treetest::addProvider;
-using treetest::buildTree;
-using treetest::RecordingObserver;
-using treetest::shapeOf;
+using namespace treetest;
 
 // Within one tree: a move, made as a copy followed by the removal of the original
 
