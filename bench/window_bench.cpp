@@ -15,6 +15,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
+#include "SentMouse.h"
 #include "formats/ListFiles.h"
 #include "model/ChannelList.h"
 #include "ui/CEditorDialog.h"
@@ -24,6 +25,8 @@
 #include "ui/ListColumn.h"
 
 namespace {
+
+using qvx::bench::sendMouse;
 
 using Clock = std::chrono::steady_clock;
 
@@ -80,15 +83,6 @@ std::string statusLine(const char* key) {
 void paintNow(qvx::CTreeSat* tree) {
     tree->viewport()->repaint();
     QCoreApplication::processEvents();
-}
-
-// A left-button message as the window system delivers it to `widget`.
-void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& point) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
 }
 
 // Drags the first top-level item of `from` onto the first row of `to`, with the mouse.

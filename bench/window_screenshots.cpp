@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "SentMouse.h"
 #include "ui/CEditorDialog.h"
 #include "ui/CProgressBar.h"
 #include "ui/CTreeSat.h"
@@ -28,6 +29,8 @@
 #include "ui/UserPrompts.h"
 
 namespace {
+
+using qvx::bench::sendMouse;
 
 class ScriptedFiles final : public qvx::UserPrompts {
 public:
@@ -73,15 +76,6 @@ void openFirstProviderAndSelect(qvx::CTreeSat* tree, int channelRow) {
     tree->expand(provider);
     if (model->rowCount(provider) > channelRow)
         tree->selectItem(model->itemAt(model->index(channelRow, 0, provider)));
-}
-
-// A left-button message as the window system delivers it to `widget`.
-void sendMouse(QWidget* widget, QEvent::Type type, const QPoint& point) {
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(point), QPointF(widget->mapToGlobal(point)), button, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
 }
 
 }  // namespace

@@ -6,17 +6,10 @@
 #include <QWidget>
 
 #include "input/InputFilterHost.h"
+#include "input/InputMessages.h"
 #include "ui/CTreeSat.h"
 
 namespace qvx {
-namespace {
-
-bool isMouseMessage(QEvent::Type type) {
-    return type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
-           type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
-}
-
-}  // namespace
 
 CInputFilter::CInputFilter(InputFilterHost& host, QObject* parent) : QObject(parent), host_(host) {}
 

@@ -152,9 +152,7 @@ void CEditorDialog::connectList(int number) {
                 [this, tree](TreeItem* item) { onCurrentItemChanged(*tree, item); });
         connect(tree, &CTreeSat::itemClicked, this,
                 [this, tree](TreeItem* item) { ShowRecordOfClickedItem(*tree, item); });
-        connect(tree, &CTreeSat::editRequested, this, [this, tree] {
-            if (!editing_) EditSelectedItem(*tree);
-        });
+        connect(tree, &CTreeSat::editRequested, this, [this, tree] { EditSelectedItem(*tree); });
         connect(tree->channelModel(), &ChannelTreeModel::itemRenamed, this,
                 [this](TreeItem*, const QString& text) { onItemRenamed(text); });
     }
@@ -213,7 +211,7 @@ std::array<CTreeSat*, 4> CEditorDialog::channelTrees() const {
 void CEditorDialog::deleteSelectedItem(CTreeSat& tree) {
     TreeItem* item = tree.selectedItem();
     if (!item) return;
-    if (editItem_ == item || (editItem_ && editItem_->parent() == item)) editItem_ = nullptr;
+    forgetRemovedEditItem(item);
     DeleteTreeItem(tree.channelModel()->tree(), item);
 }
 

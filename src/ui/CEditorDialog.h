@@ -26,6 +26,7 @@ class DragController;
 class EditorStatusBar;
 class HintControl;
 class ListColumn;
+enum class ListFormat;
 enum class TreeMenuCommand;
 
 // The editor's one window: the two lists side by side, the settings panel, the
@@ -98,8 +99,13 @@ private:
     void setFocusOrder();
     void setListButtonsEnabled(bool enabled);
     void updateStatusPane(int number);
-    void showReadFailure(const std::string& message);
+    // Reads or writes the file `target` has chosen; a failure is told to the user.
+    bool readChosenFile(ChannelList& target, ListFormat format);
+    void writeChosenFile(const ChannelList& target);
+    void showEditControls(bool editing, bool asChannel);
     void onCurrentItemChanged(CTreeSat& tree, TreeItem* item);
+    // Shows the item's record in the panel; Cancel shows it again.
+    void showItemRecord(const TreeItem& item);
     void onItemRenamed(const QString& text);
     // Tree editing (EditorDialogEditing.cpp).
     void installEditing();

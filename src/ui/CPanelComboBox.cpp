@@ -2,17 +2,10 @@
 
 #include <QKeyEvent>
 
+#include "input/InputMessages.h"
 #include "ui/FieldColours.h"
 
 namespace qvx {
-namespace {
-
-bool isClaimedKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape || key == Qt::Key_Tab ||
-           key == Qt::Key_Backtab;
-}
-
-}  // namespace
 
 CPanelComboBox::CPanelComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
@@ -22,7 +15,7 @@ CPanelComboBox::CPanelComboBox(QWidget* parent) : QComboBox(parent) {
 
 bool CPanelComboBox::event(QEvent* event) {
     // Tab is taken for focus moves before keyPressEvent sees it.
-    if (event->type() == QEvent::KeyPress && isClaimedKey(static_cast<QKeyEvent*>(event)->key())) {
+    if (event->type() == QEvent::KeyPress && isWindowKey(static_cast<QKeyEvent*>(event)->key())) {
         event->accept();
         return true;
     }
@@ -30,7 +23,7 @@ bool CPanelComboBox::event(QEvent* event) {
 }
 
 void CPanelComboBox::keyPressEvent(QKeyEvent* event) {
-    if (isClaimedKey(event->key())) {
+    if (isWindowKey(event->key())) {
         event->accept();
         return;
     }

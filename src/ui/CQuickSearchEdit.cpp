@@ -2,19 +2,12 @@
 
 #include <QKeyEvent>
 
+#include "input/InputMessages.h"
 #include "ui/CTreeSat.h"
 #include "ui/ChannelTreeModel.h"
 #include "ui/Windows1252Text.h"
 
 namespace qvx {
-namespace {
-
-bool isWindowKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape || key == Qt::Key_Tab ||
-           key == Qt::Key_Backtab;
-}
-
-}  // namespace
 
 CQuickSearchEdit::CQuickSearchEdit(QWidget* parent) : QLineEdit(parent) {
     setObjectName(QStringLiteral("quickSearchEdit"));

@@ -24,19 +24,20 @@ const QString kDigits = QStringLiteral("0123456789");
 struct IdFieldDescription {
     const char* caption;
     const char* objectName;
+    std::uint16_t ChannelRecord::* value;
 };
 
 const IdFieldDescription kIdFields[] = {
-    {"Service ID", "serviceIdField"},
-    {"Network ID", "networkIdField"},
-    {"Video PID", "videoPidField"},
-    {"Audio PID", "audioPidField"},
-    {"Teletext PID", "teletextPidField"},
-    {"Transport Stream", "transportStreamField"},
-    {"PCRPID", "pcrPidField"},
-    {"PMTPID", "pmtPidField"},
-    {"PMCPID", "pmcPidField"},
-    {"AC3PID", "ac3PidField"},
+    {"Service ID", "serviceIdField", &ChannelRecord::serviceId},
+    {"Network ID", "networkIdField", &ChannelRecord::networkId},
+    {"Video PID", "videoPidField", &ChannelRecord::videoPid},
+    {"Audio PID", "audioPidField", &ChannelRecord::audioPid},
+    {"Teletext PID", "teletextPidField", &ChannelRecord::teletextPid},
+    {"Transport Stream", "transportStreamField", &ChannelRecord::transportStreamId},
+    {"PCRPID", "pcrPidField", &ChannelRecord::pcrPid},
+    {"PMTPID", "pmtPidField", &ChannelRecord::pmtPid},
+    {"PMCPID", "pmcPidField", &ChannelRecord::pmcPid},
+    {"AC3PID", "ac3PidField", &ChannelRecord::ac3Pid},
 };
 
 void name(QWidget* widget, const char* objectName, const QString& caption) {
@@ -223,12 +224,8 @@ void ChannelSettingsPanel::ShowRecord(const ChannelRecord& shown) {
     scrambling_->setCurrentIndex(shownEntry(record.scrambled, scrambling_, true));
     showText(volume_, QString::number(record.volume));
     rotor_->setCurrentIndex(shownEntry(record.rotorPosition, rotor_, false));
-    const std::uint16_t idValues[IdFieldCount] = {
-        record.serviceId,         record.networkId, record.videoPid, record.audioPid, record.teletextPid,
-        record.transportStreamId, record.pcrPid,    record.pmtPid,   record.pmcPid,   record.ac3Pid,
-    };
     for (int i = 0; i < IdFieldCount; ++i)
-        showText(ids_[static_cast<std::size_t>(i)], QString::number(idValues[i]));
+        showText(ids_[static_cast<std::size_t>(i)], QString::number(record.*kIdFields[i].value));
     qam_->setCurrentIndex(shownEntry(record.qam, qam_, true));
 }
 
@@ -243,12 +240,8 @@ void ChannelSettingsPanel::storeInto(ChannelRecord& record, bool asChannel) cons
     record.volume = static_cast<std::uint8_t>(decimalValue(volume_->text()) & 0xFF);
     record.scrambled = static_cast<std::uint16_t>(scrambling_->currentIndex() & 0xFFFF);
     record.tvSignal = entryByte(tvSignal_);
-    std::uint16_t* idTargets[IdFieldCount] = {
-        &record.serviceId,         &record.networkId, &record.videoPid, &record.audioPid, &record.teletextPid,
-        &record.transportStreamId, &record.pcrPid,    &record.pmtPid,   &record.pmcPid,   &record.ac3Pid,
-    };
     for (int i = 0; i < IdFieldCount; ++i)
-        *idTargets[i] =
+        record.*kIdFields[i].value =
             static_cast<std::uint16_t>(decimalValue(ids_[static_cast<std::size_t>(i)]->text()) & 0xFFFF);
     record.qam = entryByte(qam_);
     record.polarity = entryByte(polarity_);

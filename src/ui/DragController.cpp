@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "editing/TransferItem.h"
+#include "input/InputMessages.h"
 #include "model/ChannelTree.h"
 #include "ui/CTreeSat.h"
 #include "ui/ChannelTreeModel.h"
@@ -17,11 +18,6 @@
 
 namespace qvx {
 namespace {
-
-bool isMouseMessage(QEvent::Type type) {
-    return type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
-           type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
-}
 
 // Whether `item` is one of the rows first..last under `parent`, or a channel of one of them.
 bool isAmong(const ChannelTreeModel& model, const TreeItem* item, const QModelIndex& parent, int first,
@@ -73,18 +69,17 @@ DragController::DragController(QWidget& window, std::array<CTreeSat*, 4> trees, 
 }
 
 DragController::~DragController() {
-    if (!dragging_) return;
+    if (!isDragging()) return;
     qApp->removeEventFilter(this);
     QGuiApplication::restoreOverrideCursor();
 }
 
 void DragController::BeginDrag(CTreeSat& source, TreeItem* item, const QPoint& globalPoint) {
-    if (dragging_ || !item) return;
+    if (isDragging() || !item) return;
     dragItem_ = item;
     dragImage_ = std::make_unique<DragPicture>(!item->hasParent());
     dragImage_->moveTipTo(globalPoint);
     dragImage_->show();
-    dragging_ = true;
     dropTarget_ = nullptr;
     dragSourceTree_ = &source;
     dropTree_ = &source;
@@ -95,7 +90,7 @@ void DragController::BeginDrag(CTreeSat& source, TreeItem* item, const QPoint& g
 }
 
 bool DragController::eventFilter(QObject*, QEvent* event) {
-    if (!dragging_ || !isMouseMessage(event->type())) return false;
+    if (!isDragging() || !isMouseMessage(event->type())) return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
     const QPoint global = mouse->globalPosition().toPoint();
     if (event->type() == QEvent::MouseMove)
@@ -107,7 +102,7 @@ bool DragController::eventFilter(QObject*, QEvent* event) {
 }
 
 void DragController::pointerMoved(const QPoint& globalPoint) {
-    if (!dragging_) return;
+    if (!isDragging()) return;
     dragImage_->moveTipTo(globalPoint);
     CTreeSat* tree = treeUnderPointer(globalPoint);
     showPointer(tree != nullptr);
@@ -119,7 +114,7 @@ void DragController::pointerMoved(const QPoint& globalPoint) {
 }
 
 void DragController::buttonReleased(const QPoint& globalPoint) {
-    if (!dragging_) return;
+    if (!isDragging()) return;
     endDrag();
     if (CTreeSat* tree = treeUnderPointer(globalPoint)) {
         // The target found by the last move belongs to the tree it was found in.
@@ -134,7 +129,7 @@ void DragController::buttonReleased(const QPoint& globalPoint) {
 }
 
 void DragController::CancelDrag() {
-    if (!dragging_) return;
+    if (!isDragging()) return;
     endDrag();
     clearDropHighlights();
 }
@@ -144,7 +139,6 @@ void DragController::endDrag() {
     window_.releaseMouse();
     qApp->removeEventFilter(this);
     QGuiApplication::restoreOverrideCursor();
-    dragging_ = false;
     dragImage_.reset();
 }
 
@@ -186,7 +180,7 @@ void DragController::showPointer(bool canDrop) {
 }
 
 void DragController::scrollTick(const QPoint& globalPoint) {
-    if (!dragging_) return;
+    if (!isDragging()) return;
     ++scrollTicks_;
     dragImage_->moveTipTo(globalPoint);
     scrollStep(*dragSourceTree_, globalPoint);
@@ -224,7 +218,7 @@ void DragController::scrollStep(CTreeSat& tree, const QPoint& globalPoint) {
 }
 
 void DragController::rowsGoing(CTreeSat& tree, const QModelIndex& parent, int first, int last, bool all) {
-    if (!dragging_) return;
+    if (!isDragging()) return;
     const ChannelTreeModel& model = *tree.channelModel();
     // Something took the dragged item away while it was being dragged: the drag is over.
     if (&tree == dragSourceTree_ && (all || isAmong(model, dragItem_, parent, first, last))) {

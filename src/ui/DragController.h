@@ -49,12 +49,12 @@ public:
     // One tick of the drag timer with the pointer at `globalPoint`.
     void scrollTick(const QPoint& globalPoint);
 
-    bool isDragging() const { return dragging_; }
+    bool isDragging() const { return dragImage_ != nullptr; }
     CTreeSat* dragSourceTree() const { return dragSourceTree_; }
     CTreeSat* dropTree() const { return dropTree_; }
     TreeItem* dragItem() const { return dragItem_; }
     TreeItem* dropTarget() const { return dropTarget_; }
-    // The picture at the pointer; null when no drag is under way.
+    // The picture at the pointer; null exactly when no drag is under way.
     const DragPicture* dragImage() const { return dragImage_.get(); }
     const QTimer& scrollTimer() const { return scrollTimer_; }
     std::uint32_t scrollTicks() const { return scrollTicks_; }
@@ -84,7 +84,6 @@ private:
     CTreeSat* dragSourceTree_ = nullptr;
     CTreeSat* dropTree_ = nullptr;
     std::unique_ptr<DragPicture> dragImage_;
-    bool dragging_ = false;
     TreeItem* dragItem_ = nullptr;
     TreeItem* dropTarget_ = nullptr;
     QTimer scrollTimer_;

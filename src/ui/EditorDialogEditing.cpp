@@ -60,8 +60,7 @@ void CEditorDialog::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint
     if (item) {
         tree.selectItem(item);
         editItem_ = item;
-        panel_->ShowRecord(item->record());
-        editRecord_ = item->record();
+        showItemRecord(*item);
         menuCorner.ry() += tree.visualRect(hit).height();
     }
     TreeContextMenu menu(targetOf(item, tree.channelModel()->tree()), !clipboard_.empty(), this);
@@ -133,9 +132,7 @@ void CEditorDialog::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* it
     if (dialog->result() != QDialog::Accepted) return;
     applyBulkValue(tree.channelModel()->tree(), item, field, dialog->value());
     // "For all" leaves the panel as it is.
-    if (!item) return;
-    panel_->ShowRecord(item->record());
-    editRecord_ = item->record();
+    if (item) showItemRecord(*item);
 }
 
 void CEditorDialog::forgetRemovedEditItem(const TreeItem* removed) {

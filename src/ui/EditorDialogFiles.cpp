@@ -24,7 +24,20 @@ void CEditorDialog::updateStatusPane(int number) {
                             fromLocal(list(number).statusText()));
 }
 
-void CEditorDialog::showReadFailure(const std::string& message) { prompts_->tell(this, fromLocal(message)); }
+bool CEditorDialog::readChosenFile(ChannelList& target, ListFormat format) {
+    target.setHasFile(true);
+    loading_ = true;
+    const ReadResult result = readList(target.path(), format, target.television(), target.radio());
+    loading_ = false;
+    if (result.code != kReadOk) prompts_->tell(this, fromLocal(result.message));
+    return result.code == kReadOk;
+}
+
+void CEditorDialog::writeChosenFile(const ChannelList& target) {
+    const WriteResult result =
+        writeList(target.path(), target.extension(), target.television(), target.radio());
+    if (!result.ok) prompts_->tell(this, fromLocal(result.message));
+}
 
 void CEditorDialog::Load(int number) {
     const QString path =
@@ -34,15 +47,7 @@ void CEditorDialog::Load(int number) {
     target.chooseFile(localPath(path));
     updateStatusPane(number);
     const auto format = listFormatForExtension(target.extension());
-    if (!format) return;
-    target.setHasFile(true);
-    loading_ = true;
-    const ReadResult result = readList(target.path(), *format, target.television(), target.radio());
-    loading_ = false;
-    if (result.code != kReadOk) {
-        showReadFailure(result.message);
-        return;
-    }
+    if (!format || !readChosenFile(target, *format)) return;
     column(number).saveButton()->setEnabled(true);
     column(number).closeButton()->setEnabled(true);
 }
@@ -54,17 +59,12 @@ void CEditorDialog::SaveAs(int number) {
     ChannelList& target = list(number);
     target.chooseFile(localPath(path));
     updateStatusPane(number);
-    const WriteResult result =
-        writeList(target.path(), target.extension(), target.television(), target.radio());
-    if (!result.ok) prompts_->tell(this, fromLocal(result.message));
+    writeChosenFile(target);
     column(number).saveButton()->setEnabled(true);
 }
 
 void CEditorDialog::Save(int number) {
-    ChannelList& target = list(number);
-    const WriteResult result =
-        writeList(target.path(), target.extension(), target.television(), target.radio());
-    if (!result.ok) prompts_->tell(this, fromLocal(result.message));
+    writeChosenFile(list(number));
     // The viewer rereads list 1 after every Save, also one that failed.
     if (number == 1 && notifyViewer_) notifyViewer_(static_cast<unsigned long>(winId()));
 }
@@ -87,14 +87,7 @@ void CEditorDialog::loadStartupFile(const QString& commandLine) {
     first.chooseFile(localPath(commandLine));
     if (first.extension() != "qvx" && first.extension() != "chl") return;
     updateStatusPane(1);
-    first.setHasFile(true);
-    loading_ = true;
-    const ReadResult result = readList(first.path(), ListFormat::Native, first.television(), first.radio());
-    loading_ = false;
-    if (result.code != kReadOk) {
-        showReadFailure(result.message);
-        return;
-    }
+    if (!readChosenFile(first, ListFormat::Native)) return;
     // Close stays disabled until the panel next leaves edit mode.
     column(1).saveButton()->setEnabled(true);
 }

@@ -18,9 +18,12 @@ void CEditorDialog::onCurrentItemChanged(CTreeSat&, TreeItem* item) {
 }
 
 void CEditorDialog::ShowRecordOfClickedItem(CTreeSat&, TreeItem* item) {
-    if (!item) return;
-    panel_->ShowRecord(item->record());
-    editRecord_ = item->record();
+    if (item) showItemRecord(*item);
+}
+
+void CEditorDialog::showItemRecord(const TreeItem& item) {
+    panel_->ShowRecord(item.record());
+    editRecord_ = item.record();
 }
 
 void CEditorDialog::onItemRenamed(const QString& text) { panel_->nameField()->setText(text); }
@@ -32,8 +35,7 @@ bool CEditorDialog::EditSelectedItem(CTreeSat& tree) {
     editing_ = true;
     editTree_ = &tree;
     editItem_ = item;
-    panel_->ShowRecord(item->record());
-    editRecord_ = item->record();
+    showItemRecord(*item);
     BeginEdit(!item->hasChildren() && item->hasParent());
     return true;
 }
@@ -50,28 +52,26 @@ void CEditorDialog::setListButtonsEnabled(bool enabled) {
     }
 }
 
+// Edit mode locks everything outside the panel and trades Quit and Compare Lists for OK and Cancel.
+void CEditorDialog::showEditControls(bool editing, bool asChannel) {
+    statusBar_->quickSearchSlot()->setEnabled(!editing);
+    for (CTreeSat* tree : channelTrees()) tree->setEnabled(!editing);
+    setListButtonsEnabled(!editing);
+    quitButton_->setVisible(!editing);
+    compareButton_->setVisible(!editing);
+    panel_->setFieldsEnabled(editing, asChannel);
+    okButton_->setVisible(editing);
+    cancelButton_->setVisible(editing);
+}
+
 void CEditorDialog::BeginEdit(bool asChannel) {
     editAsChannel_ = asChannel;
-    statusBar_->quickSearchSlot()->setEnabled(false);
-    for (CTreeSat* tree : channelTrees()) tree->setEnabled(false);
-    setListButtonsEnabled(false);
-    quitButton_->hide();
-    compareButton_->hide();
-    panel_->setFieldsEnabled(true, asChannel);
-    okButton_->show();
-    cancelButton_->show();
+    showEditControls(true, asChannel);
     panel_->nameField()->setFocus(Qt::OtherFocusReason);
 }
 
 void CEditorDialog::EndEdit() {
-    statusBar_->quickSearchSlot()->setEnabled(true);
-    for (CTreeSat* tree : channelTrees()) tree->setEnabled(true);
-    setListButtonsEnabled(true);
-    quitButton_->show();
-    compareButton_->show();
-    panel_->setFieldsEnabled(false, false);
-    okButton_->hide();
-    cancelButton_->hide();
+    showEditControls(false, false);
     // A refusal shown for a field that can no longer be edited would only confuse.
     for (QWidget* field : panel_->leadingFocusOrder() + panel_->trailingFocusOrder())
         if (auto* edit = qobject_cast<CValidatingEdit*>(field)) edit->infoWindow().HideInfo();

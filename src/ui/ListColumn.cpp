@@ -19,16 +19,17 @@ ListColumn::ListColumn(ChannelList& list, QWidget* parent)
     const QString prefix = QStringLiteral("list%1").arg(list.number());
     setObjectName(prefix + QStringLiteral("Column"));
 
-    television_ = new CTreeSat;
-    radio_ = new CTreeSat;
-    television_->setObjectName(prefix + QStringLiteral("TelevisionTree"));
-    radio_->setObjectName(prefix + QStringLiteral("RadioTree"));
-    television_->setAccessibleName(QStringLiteral("Television"));
-    radio_->setAccessibleName(QStringLiteral("Radio"));
-    television_->setAccessibleDescription(title());
-    radio_->setAccessibleDescription(title());
-    television_->setChannelModel(new ChannelTreeModel(list.television(), television_));
-    radio_->setChannelModel(new ChannelTreeModel(list.radio(), radio_));
+    const auto makeTree = [&](const QString& kind, ChannelTree& channels) {
+        auto* tree = new CTreeSat;
+        tree->setObjectName(prefix + kind + QStringLiteral("Tree"));
+        tree->setAccessibleName(kind);
+        tree->setAccessibleDescription(title());
+        tree->setChannelModel(new ChannelTreeModel(channels, tree));
+        tree->setMinimumSize(250, 400);
+        return tree;
+    };
+    television_ = makeTree(QStringLiteral("Television"), list.television());
+    radio_ = makeTree(QStringLiteral("Radio"), list.radio());
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(prefix + QStringLiteral("Tabs"));
@@ -61,8 +62,6 @@ ListColumn::ListColumn(ChannelList& list, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
-    television_->setMinimumSize(250, 400);
-    radio_->setMinimumSize(250, 400);
     showTreeOfTab(0);
 }
 

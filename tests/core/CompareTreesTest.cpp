@@ -11,11 +11,7 @@
 namespace qvx {
 namespace {
 
-using treetest::addChannel;
-using treetest::addProvider;
-using treetest::buildTree;
-using treetest::RecordingObserver;
-using treetest::shape;
+using namespace treetest;
 
 using CompareFunction = std::function<bool(ChannelTree&, ChannelTree&, CompareOptions, CompareProgress*)>;
 
@@ -52,8 +48,8 @@ TEST_P(CompareCases, GreedyOneToOneInTreeOrder) {
     buildTree(b, "R[X] S[Z]");
     EXPECT_TRUE(compare(kByName));
     // The first X of list 1 takes the only X of list 2; the other two stay.
-    EXPECT_EQ(shape(a), "P[X,Y] Q[X]");
-    EXPECT_EQ(shape(b), "S[Z]");
+    EXPECT_EQ(shapeOf(a), "P[X,Y] Q[X]");
+    EXPECT_EQ(shapeOf(b), "S[Z]");
 }
 
 TEST_P(CompareCases, FirstEqualFromTheTopOfListTwoAndProviderNamesPlayNoPart) {
@@ -61,9 +57,9 @@ TEST_P(CompareCases, FirstEqualFromTheTopOfListTwoAndProviderNamesPlayNoPart) {
     buildTree(b, "Q[W,X] R[X,V]");
     const TreeItem* secondX = b.topLevelItem(1)->child(0);
     EXPECT_TRUE(compare(kByName));
-    EXPECT_EQ(shape(b), "Q[W] R[X,V]");
+    EXPECT_EQ(shapeOf(b), "Q[W] R[X,V]");
     EXPECT_EQ(b.topLevelItem(1)->child(0), secondX);
-    EXPECT_EQ(shape(a), "");
+    EXPECT_EQ(shapeOf(a), "");
 }
 
 TEST_P(CompareCases, TrailingBlanksOnlyAreStrippedAndCaseCounts) {
@@ -77,8 +73,8 @@ TEST_P(CompareCases, TrailingBlanksOnlyAreStrippedAndCaseCounts) {
     addChannel(b, q, "Alpha  ");
     addChannel(b, q, "  Beta ");
     EXPECT_TRUE(compare(kByName));
-    EXPECT_EQ(shape(a), "P[Beta]");
-    EXPECT_EQ(shape(b), "Q[ Alpha,alpha,Alpha\t,  Beta ]");
+    EXPECT_EQ(shapeOf(a), "P[Beta]");
+    EXPECT_EQ(shapeOf(b), "Q[ Alpha,alpha,Alpha\t,  Beta ]");
 }
 
 TEST_P(CompareCases, NameEndsAtItsFirstZeroOrAtTheEndOfTheField) {
@@ -121,12 +117,12 @@ TEST_P(CompareCases, ServiceIdAloneOrWithTheName) {
     addChannel(b, q, "Two", 8);
     // Both on: "One" pairs, "Two" differs in its Service ID.
     EXPECT_TRUE(compare(kByBoth));
-    EXPECT_EQ(shape(a), "P[Two]");
-    EXPECT_EQ(shape(b), "Q[Other,Two]");
+    EXPECT_EQ(shapeOf(a), "P[Two]");
+    EXPECT_EQ(shapeOf(b), "Q[Other,Two]");
     // Service ID alone: equal IDs pair up whatever the names.
     EXPECT_TRUE(compare(kByServiceId));
-    EXPECT_EQ(shape(a), "");
-    EXPECT_EQ(shape(b), "Q[Two]");
+    EXPECT_EQ(shapeOf(a), "");
+    EXPECT_EQ(shapeOf(b), "Q[Two]");
 }
 
 TEST_P(CompareCases, EmptyProvidersGoAndTopLevelChannelsStay) {
@@ -135,17 +131,17 @@ TEST_P(CompareCases, EmptyProvidersGoAndTopLevelChannelsStay) {
     EXPECT_TRUE(compare(kByName));
     // Empty1 and Empty2 were empty before; R became empty; P keeps one channel.
     // Top-level channels neither match nor count as empty providers.
-    EXPECT_EQ(shape(a), "T P[V] Q[Z]");
-    EXPECT_EQ(shape(b), "X S[W] Z");
+    EXPECT_EQ(shapeOf(a), "T P[V] Q[Z]");
+    EXPECT_EQ(shapeOf(b), "X S[W] Z");
 }
 
 TEST_P(CompareCases, EmptySideChangesNothingAndShowsNoProgress) {
     buildTree(a, "P[X] Empty");
     CountingProgress progress;
     EXPECT_FALSE(compare(kByName, &progress));
-    EXPECT_EQ(shape(a), "P[X] Empty");
+    EXPECT_EQ(shapeOf(a), "P[X] Empty");
     EXPECT_FALSE(GetParam()(b, a, kByName, &progress));
-    EXPECT_EQ(shape(a), "P[X] Empty");
+    EXPECT_EQ(shapeOf(a), "P[X] Empty");
     EXPECT_EQ(progress.begins + progress.steps + progress.ends, 0);
 }
 
@@ -167,9 +163,9 @@ TEST(RemoveFirstEqual, RemovesOnlyTheFirstMatch) {
     ChannelTree b(TreeKind::Radio);
     buildTree(b, "P[A,B] Q[B]");
     EXPECT_TRUE(RemoveFirstEqual(treetest::channelRecord("B", 2), b, kByName));
-    EXPECT_EQ(shape(b), "P[A] Q[B]");
+    EXPECT_EQ(shapeOf(b), "P[A] Q[B]");
     EXPECT_FALSE(RemoveFirstEqual(treetest::channelRecord("C", 2), b, kByName));
-    EXPECT_EQ(shape(b), "P[A] Q[B]");
+    EXPECT_EQ(shapeOf(b), "P[A] Q[B]");
 }
 
 // The list-level command
@@ -183,9 +179,9 @@ TEST(CompareLists, OnlyThePairWithBothSidesFilledIsComparedAndFlagsClear) {
     buildTree(list1.radio(), "R[Y,Z]");
     buildTree(list2.radio(), "S[Y]");
     EXPECT_TRUE(CompareLists(list1, list2, kByName));
-    EXPECT_EQ(shape(list1.television()), "P[X] Empty");
-    EXPECT_EQ(shape(list1.radio()), "R[Z]");
-    EXPECT_EQ(shape(list2.radio()), "");
+    EXPECT_EQ(shapeOf(list1.television()), "P[X] Empty");
+    EXPECT_EQ(shapeOf(list1.radio()), "R[Z]");
+    EXPECT_EQ(shapeOf(list2.radio()), "");
     EXPECT_FALSE(list1.hasFile());
     EXPECT_FALSE(list2.hasFile());
 }
@@ -217,7 +213,7 @@ TEST(CompareLists, BothPairsReportTheirOwnProgress) {
     EXPECT_EQ(progress.ends, 2);
     EXPECT_EQ(progress.steps, 3);
     EXPECT_EQ(progress.maximum, 2u);  // the Radio pair came last
-    EXPECT_EQ(shape(list1.television()), "P[X]");
+    EXPECT_EQ(shapeOf(list1.television()), "P[X]");
     EXPECT_TRUE(list1.radio().empty());
 }
 
@@ -228,7 +224,7 @@ TEST(RemoveEmptyProviders, KeepsChannelsAtTheTopLevelInOneReset) {
     buildTree(tree, "*X E1 P[A] E2 *Y E3");
     RecordingObserver observer(tree);
     RemoveEmptyProviders(tree);
-    EXPECT_EQ(shape(tree), "X P[A] Y");
+    EXPECT_EQ(shapeOf(tree), "X P[A] Y");
     EXPECT_EQ(tree.itemCount(), 4u);
     EXPECT_EQ(tree.topLevelItem(2)->row(), 2);
     EXPECT_EQ(observer.calls, (std::vector<std::string>{"reset?", "reset"}));
@@ -251,7 +247,7 @@ TEST(CompareNotifications, OneResetPerChangedTreeNotOneCallPerRow) {
     EXPECT_EQ(observerA.calls, (std::vector<std::string>{"reset?", "reset"}));
     EXPECT_EQ(observerB.calls, (std::vector<std::string>{"reset?", "reset"}));
     // Every channel finds its partner but the odd ones of A0 (their Service ID 0 is only under B0, even).
-    EXPECT_EQ(shape(a).substr(0, 10), "A0[C1,C3,C");
+    EXPECT_EQ(shapeOf(a).substr(0, 10), "A0[C1,C3,C");
     EXPECT_EQ(a.itemCount(), 1u + 125u);
 }
 

@@ -11,7 +11,7 @@ namespace {
 
 using treetest::buildTree;
 using treetest::RecordingObserver;
-using treetest::shape;
+using treetest::shapeOf;
 
 void expectKind(const ChannelTree& tree) {
     for (const auto& top : tree.topLevelItems()) {
@@ -23,12 +23,17 @@ void expectKind(const ChannelTree& tree) {
 
 // Clipboard: Copy, Cut and Paste
 
-TEST(Clipboard, ProviderWithThreeChannelsPastedBeforeTheProviderOfAChannelInAnotherTree) {
-    ChannelTree television(TreeKind::Television);
-    ChannelTree radio(TreeKind::Radio);
+// The clipboard with the two trees a paste may go between.
+class Clipboard : public ::testing::Test {
+protected:
+    ChannelTree television{TreeKind::Television};
+    ChannelTree radio{TreeKind::Radio};
+    EditorClipboard clipboard;
+};
+
+TEST_F(Clipboard, ProviderWithThreeChannelsPastedBeforeTheProviderOfAChannelInAnotherTree) {
     buildTree(television, "P[A,B,C] Q[D]");
     buildTree(radio, "X[Y] Z[W]");
-    EditorClipboard clipboard;
     clipboard.copy(*television.topLevelItem(0));
     ASSERT_EQ(clipboard.count(), 4);
     EXPECT_EQ(ChannelRecord::fromImage(clipboard.records()[0]).nameText(), "P");
@@ -43,32 +48,27 @@ TEST(Clipboard, ProviderWithThreeChannelsPastedBeforeTheProviderOfAChannelInAnot
     ASSERT_NE(pasted, nullptr);
     EXPECT_EQ(pasted->label(), "P");
     EXPECT_TRUE(pasted->isBold());
-    EXPECT_EQ(shape(radio), "X[Y] P[A,B,C] Z[W]");
+    EXPECT_EQ(shapeOf(radio), "X[Y] P[A,B,C] Z[W]");
     expectKind(radio);
-    EXPECT_EQ(shape(television), "P[A,B,C] Q[D]");
+    EXPECT_EQ(shapeOf(television), "P[A,B,C] Q[D]");
     expectKind(television);
     EXPECT_EQ(clipboard.count(), 0);
     EXPECT_TRUE(clipboard.records().empty());
 }
 
-TEST(Clipboard, PastesOnceThenIsEmptyForEveryTree) {
-    ChannelTree television(TreeKind::Television);
-    ChannelTree radio(TreeKind::Radio);
+TEST_F(Clipboard, PastesOnceThenIsEmptyForEveryTree) {
     buildTree(television, "P[A]");
-    EditorClipboard clipboard;
     clipboard.copy(*television.topLevelItem(0)->child(0));
     EXPECT_EQ(clipboard.count(), 1);
     ASSERT_NE(clipboard.paste(television, nullptr), nullptr);
-    EXPECT_EQ(shape(television), "P[A,A]");
+    EXPECT_EQ(shapeOf(television), "P[A,A]");
     EXPECT_EQ(clipboard.paste(radio, nullptr), nullptr);
     EXPECT_EQ(clipboard.paste(television, nullptr), nullptr);
     EXPECT_TRUE(radio.empty());
-    EXPECT_EQ(shape(television), "P[A,A]");
+    EXPECT_EQ(shapeOf(television), "P[A,A]");
 }
 
-TEST(Clipboard, TelevisionChannelPastedIntoRadioTreeBecomesRadio) {
-    ChannelTree television(TreeKind::Television);
-    ChannelTree radio(TreeKind::Radio);
+TEST_F(Clipboard, TelevisionChannelPastedIntoRadioTreeBecomesRadio) {
     buildTree(television, "P[A]");
     buildTree(radio, "R[B]");
     TreeItem* source = television.topLevelItem(0)->child(0);
@@ -77,11 +77,10 @@ TEST(Clipboard, TelevisionChannelPastedIntoRadioTreeBecomesRadio) {
     record.scrambled = 1;
     television.replaceRecord(source, record);
 
-    EditorClipboard clipboard;
     clipboard.copy(*source);
     TreeItem* pasted = clipboard.paste(radio, radio.topLevelItem(0)->child(0));
     ASSERT_NE(pasted, nullptr);
-    EXPECT_EQ(shape(radio), "R[A,B]");
+    EXPECT_EQ(shapeOf(radio), "R[A,B]");
     EXPECT_EQ(pasted->record().serviceType, 2);
     EXPECT_EQ(pasted->record().frequency, 11837000u);
     EXPECT_EQ(pasted->image(), kScrambledChannelImage);
@@ -89,16 +88,13 @@ TEST(Clipboard, TelevisionChannelPastedIntoRadioTreeBecomesRadio) {
     EXPECT_EQ(source->record().serviceType, 1);
 }
 
-TEST(Clipboard, ChannelPastedIntoEmptyTreeGetsAProviderNamedAfterIt) {
-    ChannelTree television(TreeKind::Television);
-    ChannelTree radio(TreeKind::Radio);
+TEST_F(Clipboard, ChannelPastedIntoEmptyTreeGetsAProviderNamedAfterIt) {
     buildTree(television, "P[Sky News]");
-    EditorClipboard clipboard;
     clipboard.copy(*television.topLevelItem(0)->child(0));
     RecordingObserver observer(radio);
     TreeItem* pasted = clipboard.paste(radio, nullptr);
     ASSERT_NE(pasted, nullptr);
-    EXPECT_EQ(shape(radio), "Sky News[Sky News]");
+    EXPECT_EQ(shapeOf(radio), "Sky News[Sky News]");
     const TreeItem* provider = radio.topLevelItem(0);
     EXPECT_EQ(pasted->parent(), provider);
     EXPECT_TRUE(provider->isBold());
@@ -114,32 +110,30 @@ TEST(Clipboard, ChannelPastedIntoEmptyTreeGetsAProviderNamedAfterIt) {
               (std::vector<std::string>{"+?top:0-0", "+top:0-0", "+?Sky News:0-0", "+Sky News:0-0"}));
 }
 
-TEST(Clipboard, CutProviderRemovesItWithItsChannelsInOneStep) {
+TEST_F(Clipboard, CutProviderRemovesItWithItsChannelsInOneStep) {
     ChannelTree tree(TreeKind::Television);
     buildTree(tree, "P[A] Q[B,C] R[D]");
     RecordingObserver observer(tree);
-    EditorClipboard clipboard;
     clipboard.cut(tree, tree.topLevelItem(1));
-    EXPECT_EQ(shape(tree), "P[A] R[D]");
+    EXPECT_EQ(shapeOf(tree), "P[A] R[D]");
     EXPECT_EQ(tree.itemCount(), 4u);
     EXPECT_EQ(clipboard.count(), 3);
     EXPECT_EQ(observer.calls, (std::vector<std::string>{"-?top:1-1", "-top:1-1"}));
 
     observer.calls.clear();
     clipboard.paste(tree, nullptr);
-    EXPECT_EQ(shape(tree), "P[A] R[D] Q[B,C]");
+    EXPECT_EQ(shapeOf(tree), "P[A] R[D] Q[B,C]");
     EXPECT_EQ(observer.calls, (std::vector<std::string>{"+?top:2-2", "+top:2-2"}));
 }
 
-TEST(Clipboard, CopyOfATopLevelChannelTakesItAlone) {
+TEST_F(Clipboard, CopyOfATopLevelChannelTakesItAlone) {
     ChannelTree tree(TreeKind::Television);
     buildTree(tree, "*X P[A]");
-    EditorClipboard clipboard;
     clipboard.copy(*tree.topLevelItem(0));
     ASSERT_EQ(clipboard.count(), 1);
     // Its image is a channel's, so it is pasted as a channel.
     TreeItem* pasted = clipboard.paste(tree, tree.topLevelItem(1));
-    EXPECT_EQ(shape(tree), "X P[X,A]");
+    EXPECT_EQ(shapeOf(tree), "X P[X,A]");
     EXPECT_EQ(pasted->parent(), tree.topLevelItem(1));
 }
 
@@ -150,9 +144,9 @@ TEST(DeleteTreeItem, ChannelOrProviderWithChannels) {
     buildTree(tree, "P[A,B] Q[C]");
     RecordingObserver observer(tree);
     DeleteTreeItem(tree, tree.topLevelItem(0)->child(1));
-    EXPECT_EQ(shape(tree), "P[A] Q[C]");
+    EXPECT_EQ(shapeOf(tree), "P[A] Q[C]");
     DeleteTreeItem(tree, tree.topLevelItem(0));
-    EXPECT_EQ(shape(tree), "Q[C]");
+    EXPECT_EQ(shapeOf(tree), "Q[C]");
     EXPECT_EQ(tree.itemCount(), 2u);
     EXPECT_EQ(observer.calls, (std::vector<std::string>{"-?P:1-1", "-P:1-1", "-?top:0-0", "-top:0-0"}));
 }
@@ -163,7 +157,7 @@ TEST(NewChannel, EmptyRadioTreeGetsUndefinedProviderAndChannel) {
     ChannelTree radio(TreeKind::Radio);
     TreeItem* channel = insertNewChannel(radio, nullptr);
     ASSERT_NE(channel, nullptr);
-    EXPECT_EQ(shape(radio), "undefined[undefined]");
+    EXPECT_EQ(shapeOf(radio), "undefined[undefined]");
     const TreeItem* provider = radio.topLevelItem(0);
     EXPECT_EQ(channel->parent(), provider);
     EXPECT_TRUE(provider->isBold());
@@ -184,7 +178,7 @@ TEST(NewProvider, SecondAtTheFirstProviderElseBeforeTheReference) {
     ChannelTree tree(TreeKind::Television);
     buildTree(tree, "P[A] Q R[B]");
     TreeItem* made = insertNewProvider(tree, tree.topLevelItem(0));
-    EXPECT_EQ(shape(tree), "P[A] undefined Q R[B]");
+    EXPECT_EQ(shapeOf(tree), "P[A] undefined Q R[B]");
     EXPECT_TRUE(made->isBold());
     EXPECT_EQ(made->record().isChannel, 0);
     EXPECT_EQ(made->record().frequency, 0u);
@@ -192,12 +186,12 @@ TEST(NewProvider, SecondAtTheFirstProviderElseBeforeTheReference) {
     tree.clear();
     buildTree(tree, "P[A] Q R[B]");
     insertNewProvider(tree, tree.topLevelItem(2)->child(0));
-    EXPECT_EQ(shape(tree), "P[A] Q undefined R[B]");
+    EXPECT_EQ(shapeOf(tree), "P[A] Q undefined R[B]");
     insertNewProvider(tree, nullptr);
-    EXPECT_EQ(shape(tree), "P[A] Q undefined R[B] undefined");
+    EXPECT_EQ(shapeOf(tree), "P[A] Q undefined R[B] undefined");
     ChannelTree empty(TreeKind::Radio);
     insertNewProvider(empty, nullptr);
-    EXPECT_EQ(shape(empty), "undefined");
+    EXPECT_EQ(shapeOf(empty), "undefined");
 }
 
 // Rename

@@ -4,15 +4,14 @@
 #include <string>
 #include <vector>
 
+#include "FormatTestSupport.h"
 #include "model/ChannelTree.h"
 
 namespace qvx::treetest {
 
-inline ChannelRecord providerRecord(const std::string& name, std::uint8_t kind) {
-    ChannelRecord record = ChannelRecord::newProvider(kind);
-    record.setName(name);
-    return record;
-}
+using testing::addProvider;
+using testing::providerRecord;
+using testing::shapeOf;
 
 inline ChannelRecord channelRecord(const std::string& name, std::uint8_t kind, std::uint16_t serviceId = 0) {
     ChannelRecord record = ChannelRecord::newChannel(kind);
@@ -21,16 +20,12 @@ inline ChannelRecord channelRecord(const std::string& name, std::uint8_t kind, s
     return record;
 }
 
-inline TreeItem* addProvider(ChannelTree& tree, const std::string& name) {
-    return tree.appendItem(nullptr, TreeItem::makeProvider(providerRecord(name, tree.serviceType())));
-}
-
 inline TreeItem* addChannel(ChannelTree& tree, TreeItem* provider, const std::string& name,
                             std::uint16_t serviceId = 0) {
     return tree.appendItem(provider, TreeItem::makeChannel(channelRecord(name, tree.serviceType(), serviceId)));
 }
 
-// Builds a tree from "P[A,B] Q[C] R": top-level items with their children.
+// Builds a tree from "P[A,B] Q[C] R" (the notation shapeOf writes): top-level items with their children.
 // Top-level names end at a blank, child names may hold blanks.
 // Top-level names that start with '*' become channel records at the top level.
 inline void buildTree(ChannelTree& tree, const std::string& description) {
@@ -60,24 +55,6 @@ inline void buildTree(ChannelTree& tree, const std::string& description) {
             ++at;
         }
     }
-}
-
-// The tree as "P[A,B] Q[C]", the same notation buildTree reads.
-inline std::string shape(const ChannelTree& tree) {
-    std::string out;
-    for (const auto& top : tree.topLevelItems()) {
-        if (!out.empty()) out += ' ';
-        out += top->label();
-        if (top->hasChildren()) {
-            out += '[';
-            for (const auto& child : top->children()) {
-                if (out.back() != '[') out += ',';
-                out += child->label();
-            }
-            out += ']';
-        }
-    }
-    return out;
 }
 
 // Writes down every notification of a tree, e.g. "+?P:0-0", "+P:0-0", "-?top:1-1", "reset?", "reset".

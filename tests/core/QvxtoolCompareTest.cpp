@@ -1,12 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-
-#include "FormatTestSupport.h"
+#include "QvxtoolTestSupport.h"
 #include "formats/ListFiles.h"
 
 namespace qvx {
@@ -14,31 +8,9 @@ namespace {
 
 using testing::addChannel;
 using testing::addProvider;
+using testing::qvxtool;
 using testing::shapeOf;
-
-struct ToolRun {
-    int status;
-    std::string err;
-};
-
-std::string shellWord(std::string_view text) {
-    std::string out = "'";
-    for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-ToolRun qvxtool(const testing::TemporaryFolder& folder, std::initializer_list<std::string_view> arguments) {
-    std::string command = shellWord(QVXTOOL_PATH);
-    for (const std::string_view argument : arguments) command += " " + shellWord(argument);
-    const std::string err = folder.file("stderr");
-    command += " >/dev/null 2>" + shellWord(err);
-    const int raw = std::system(command.c_str());
-    std::ifstream in(err);
-    std::stringstream text;
-    text << in.rdbuf();
-    std::remove(err.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, text.str()};
-}
+using testing::ToolRun;
 
 void addChannelWithId(ChannelTree& tree, TreeItem* provider, std::string_view name, std::uint16_t serviceId) {
     ChannelRecord record = testing::channelRecord(name, tree.serviceType());

@@ -1,50 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-
-#include "FormatTestSupport.h"
+#include "QvxtoolTestSupport.h"
 #include "formats/ListFiles.h"
 
 namespace qvx {
 namespace {
 
 using testing::Bytes;
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string shellQuoted(std::string_view text) {
-    std::string out = "'";
-    for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-std::string contentsOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// Runs the built qvxtool with `arguments` and collects what it printed.
-ToolRun qvxtool(const testing::TemporaryFolder& folder, std::initializer_list<std::string_view> arguments) {
-    std::string command = shellQuoted(QVXTOOL_PATH);
-    for (const std::string_view argument : arguments) command += " " + shellQuoted(argument);
-    const std::string out = folder.file("stdout"), err = folder.file("stderr");
-    command += " >" + shellQuoted(out) + " 2>" + shellQuoted(err);
-    const int raw = std::system(command.c_str());
-    ToolRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, contentsOf(out), contentsOf(err)};
-    std::remove(out.c_str());
-    std::remove(err.c_str());
-    return run;
-}
+using testing::qvxtool;
+using testing::ToolRun;
 
 const std::string kSample = std::string(QVX_SOURCE_DIR) + "/examples/sample";
 

@@ -6,11 +6,7 @@
 namespace qvx {
 namespace {
 
-using treetest::addChannel;
-using treetest::addProvider;
-using treetest::buildTree;
-using treetest::RecordingObserver;
-using treetest::shape;
+using namespace treetest;
 
 // Within one tree: a move, made as a copy followed by the removal of the original
 
@@ -21,7 +17,7 @@ TEST(TransferWithinTree, ChannelOntoChannelMovesBeforeItAsANewRecord) {
     const RecordImage image = dragged->record().image();
     RecordingObserver observer(tree);
     TreeItem* moved = TransferItem(tree, tree, dragged, tree.topLevelItem(0)->child(0));
-    EXPECT_EQ(shape(tree), "P[C,A,B] Q[D]");
+    EXPECT_EQ(shapeOf(tree), "P[C,A,B] Q[D]");
     EXPECT_EQ(tree.itemCount(), 6u);
     ASSERT_EQ(moved, tree.topLevelItem(0)->child(0));
     EXPECT_EQ(moved->record().image(), image);
@@ -33,7 +29,7 @@ TEST(TransferWithinTree, ChannelOntoProviderBecomesItsFirstChannel) {
     ChannelTree tree(TreeKind::Radio);
     buildTree(tree, "P[A,B] Q[C]");
     TransferItem(tree, tree, tree.topLevelItem(0)->child(1), tree.topLevelItem(1));
-    EXPECT_EQ(shape(tree), "P[A] Q[B,C]");
+    EXPECT_EQ(shapeOf(tree), "P[A] Q[B,C]");
 }
 
 TEST(TransferWithinTree, DropOnItselfLeavesTheTreeAsItWas) {
@@ -42,18 +38,18 @@ TEST(TransferWithinTree, DropOnItselfLeavesTheTreeAsItWas) {
     TreeItem* channel = tree.topLevelItem(0)->child(1);
     const RecordImage image = channel->record().image();
     TreeItem* copy = TransferItem(tree, tree, channel, channel);
-    EXPECT_EQ(shape(tree), "P[A,B] Q[C]");
+    EXPECT_EQ(shapeOf(tree), "P[A,B] Q[C]");
     EXPECT_EQ(copy, tree.topLevelItem(0)->child(1));
     EXPECT_EQ(copy->record().image(), image);
 
     TreeItem* provider = tree.topLevelItem(1);
     TreeItem* providerCopy = TransferItem(tree, tree, provider, provider);
-    EXPECT_EQ(shape(tree), "P[A,B] Q[C]");
+    EXPECT_EQ(shapeOf(tree), "P[A,B] Q[C]");
     EXPECT_EQ(providerCopy, tree.topLevelItem(1));
     EXPECT_TRUE(providerCopy->isBold());
     // A provider dropped on one of its own channels stays where it is too.
     TransferItem(tree, tree, tree.topLevelItem(0), tree.topLevelItem(0)->child(1));
-    EXPECT_EQ(shape(tree), "P[A,B] Q[C]");
+    EXPECT_EQ(shapeOf(tree), "P[A,B] Q[C]");
     EXPECT_EQ(tree.itemCount(), 5u);
 }
 
@@ -61,9 +57,9 @@ TEST(TransferWithinTree, DropBelowTheLastItemAppends) {
     ChannelTree tree(TreeKind::Television);
     buildTree(tree, "P[A,B] Q[C] R[D]");
     TransferItem(tree, tree, tree.topLevelItem(0)->child(0), nullptr);
-    EXPECT_EQ(shape(tree), "P[B] Q[C] R[D,A]");
+    EXPECT_EQ(shapeOf(tree), "P[B] Q[C] R[D,A]");
     TransferItem(tree, tree, tree.topLevelItem(0), nullptr);
-    EXPECT_EQ(shape(tree), "Q[C] R[D,A] P[B]");
+    EXPECT_EQ(shapeOf(tree), "Q[C] R[D,A] P[B]");
 }
 
 // Between trees: a copy in the target's kind; the source keeps its items
@@ -81,7 +77,7 @@ TEST(TransferBetweenTrees, ProviderFromTelevisionOntoRadioProviderCopiesAllChann
 
     RecordingObserver observer(radio);
     TreeItem* copy = TransferItem(television, radio, television.topLevelItem(0), radio.topLevelItem(1));
-    EXPECT_EQ(shape(radio), "X[Y] P[A,B,C] Z[W]");
+    EXPECT_EQ(shapeOf(radio), "X[Y] P[A,B,C] Z[W]");
     EXPECT_EQ(copy, radio.topLevelItem(1));
     EXPECT_TRUE(copy->isBold());
     EXPECT_EQ(copy->record().serviceType, 2);
@@ -91,7 +87,7 @@ TEST(TransferBetweenTrees, ProviderFromTelevisionOntoRadioProviderCopiesAllChann
     }
     EXPECT_EQ(copy->child(1)->image(), kScrambledChannelImage);
     EXPECT_EQ(copy->child(0)->image(), kFreeChannelImage);
-    EXPECT_EQ(shape(television), "P[A,B,C]");
+    EXPECT_EQ(shapeOf(television), "P[A,B,C]");
     EXPECT_EQ(television.topLevelItem(0)->record().serviceType, 1);
     EXPECT_EQ(television.topLevelItem(0)->child(0)->record().serviceType, 1);
     EXPECT_EQ(observer.calls, (std::vector<std::string>{"+?top:1-1", "+top:1-1"}));
@@ -151,7 +147,7 @@ TEST(TransferBetweenTrees, ProviderWithTenThousandChannelsIsOneInsertion) {
     // Moved within its tree: one insertion and one removal.
     observer.calls.clear();
     TransferItem(target, target, copy, target.topLevelItem(0));
-    EXPECT_EQ(shape(target).substr(0, 13), "Big[C0,C1,C2,");
+    EXPECT_EQ(shapeOf(target).substr(0, 13), "Big[C0,C1,C2,");
     EXPECT_EQ(target.itemCount(), 10003u);
     EXPECT_EQ(observer.calls, (std::vector<std::string>{"+?top:0-0", "+top:0-0", "-?top:2-2", "-top:2-2"}));
 }

@@ -3,12 +3,15 @@
 #include <string>
 #include <vector>
 
+#include "EditingTestSupport.h"
 #include "model/ChannelList.h"
 #include "model/EntryWalk.h"
 #include "model/TreeBuilder.h"
 
 namespace qvx {
 namespace {
+
+using treetest::shapeOf;
 
 ChannelRecord provider(const char* name, std::uint8_t serviceType) {
     ChannelRecord record = ChannelRecord::newProvider(serviceType);
@@ -24,24 +27,6 @@ ChannelRecord channel(const char* name, std::uint8_t serviceType) {
     return record;
 }
 
-// "P[A,B] Q[C]" with "top:" before the channels that stand at the top level.
-std::string shape(const ChannelTree& tree) {
-    std::string out;
-    for (const auto& top : tree.topLevelItems()) {
-        if (!out.empty()) out += ' ';
-        out += top->label();
-        if (top->hasChildren()) {
-            out += '[';
-            for (const auto& child : top->children()) {
-                if (out.back() != '[') out += ',';
-                out += child->label();
-            }
-            out += ']';
-        }
-    }
-    return out;
-}
-
 void build(ChannelList& list, const std::vector<ChannelRecord>& entries, bool finish = true) {
     TreeBuilder builder(list.television(), list.radio());
     for (const auto& entry : entries) builder.accept(entry);
@@ -51,8 +36,8 @@ void build(ChannelList& list, const std::vector<ChannelRecord>& entries, bool fi
 TEST(TreeBuilder, ProviderEntryMakesAProviderInEachTreeWithChannels) {
     ChannelList list(1);
     build(list, {provider("P", 1), channel("A", 1), channel("B", 2), provider("Q", 2), channel("C", 0)});
-    EXPECT_EQ(shape(list.television()), "P[A]");
-    EXPECT_EQ(shape(list.radio()), "P[B] Q[C]");
+    EXPECT_EQ(shapeOf(list.television()), "P[A]");
+    EXPECT_EQ(shapeOf(list.radio()), "P[B] Q[C]");
     // Every record carries its tree's kind, providers without frequency.
     for (const ChannelTree* tree : {&list.television(), &list.radio()}) {
         for (const auto& top : tree->topLevelItems()) {
@@ -78,15 +63,15 @@ TEST(TreeBuilder, ChannelOfUnsetKindWithoutProviderKindIsDropped) {
 TEST(TreeBuilder, ChannelOfUnknownKindIsDropped) {
     ChannelList list(1);
     build(list, {provider("P", 1), channel("A", 3), channel("B", 1)});
-    EXPECT_EQ(shape(list.television()), "P[B]");
+    EXPECT_EQ(shapeOf(list.television()), "P[B]");
     EXPECT_TRUE(list.radio().empty());
 }
 
 TEST(TreeBuilder, ChannelsBeforeAnyProviderStandAtTheTopLevel) {
     ChannelList list(1);
     build(list, {channel("X", 1), channel("Y", 2), provider("P", 1), channel("A", 1)});
-    EXPECT_EQ(shape(list.television()), "X P[A]");
-    EXPECT_EQ(shape(list.radio()), "Y");
+    EXPECT_EQ(shapeOf(list.television()), "X P[A]");
+    EXPECT_EQ(shapeOf(list.radio()), "Y");
     const TreeItem* topChannel = list.television().topLevelItem(0);
     EXPECT_FALSE(topChannel->isBold());
     EXPECT_EQ(topChannel->image(), kFreeChannelImage);
@@ -96,15 +81,15 @@ TEST(TreeBuilder, ProviderKindIsSharedByBothTrees) {
     // A radio provider's kind also steers unset channels after it, into the Radio tree.
     ChannelList list(1);
     build(list, {provider("P", 2), channel("A", 0), channel("B", 1), channel("C", 0)});
-    EXPECT_EQ(shape(list.radio()), "P[A,C]");
-    EXPECT_EQ(shape(list.television()), "P[B]");
+    EXPECT_EQ(shapeOf(list.radio()), "P[A,C]");
+    EXPECT_EQ(shapeOf(list.television()), "P[B]");
 }
 
 TEST(TreeBuilder, WithoutEndStepTheLastChildlessProviderStays) {
     ChannelList list(1);
     build(list, {provider("P", 1), channel("A", 1), provider("Q", 1)}, /*finish=*/false);
-    EXPECT_EQ(shape(list.television()), "P[A] Q");
-    EXPECT_EQ(shape(list.radio()), "Q");
+    EXPECT_EQ(shapeOf(list.television()), "P[A] Q");
+    EXPECT_EQ(shapeOf(list.radio()), "Q");
 }
 
 TEST(TreeBuilder, ScrambledChannelsGetTheScrambledPicture) {

@@ -8,21 +8,7 @@ set -euo pipefail
 build=$1 make_sample=$2 press_keys=$3
 title="Quorvex Channel List Editor V1.06b"
 
-workdir=$(mktemp -d)
-editor_pid=
-cleanup() {
-  if [ -n "$editor_pid" ]; then
-    kill "$editor_pid" 2>/dev/null || true
-    wait "$editor_pid" 2>/dev/null || true
-  fi
-  rm -rf "$workdir"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; cat "$workdir/editor.log" >&2 2>/dev/null || true; exit 1; }
-wait_for() {
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
+source "$(dirname "${BASH_SOURCE[0]}")/script-support.sh"
 
 cmake --install "$build" --prefix "$workdir/usr" >/dev/null
 exec_line=$(sed -n 's/^Exec=//p' "$workdir/usr/share/applications/quorvex-editor.desktop")
@@ -40,13 +26,12 @@ for word in "${words[@]}"; do
   command+=("$word")
 done
 PATH="$workdir/usr/bin:$PATH" QT_QPA_PLATFORM=xcb "${command[@]}" >"$workdir/editor.log" 2>&1 &
-editor_pid=$!
+pids+=($!)
 
-shown() { xwininfo -name "$title" 2>/dev/null | grep -q 'Map State: IsViewable'; }
-wait_for shown || fail "the editor did not show its window"
+wait_for 100 window_shown "$title" || fail "the editor did not show its window"
 sleep 0.5
 # From list 2's tree, the start of the focus order, five steps lead to list 1's Save.
 "$press_keys" "$title" Tab Tab Tab Tab Tab space
 saved() { [ "$(stat -c %.Y "$list")" != "$before" ]; }
-wait_for saved || fail "list 1 does not hold the list opened through the desktop entry"
+wait_for 100 saved || fail "list 1 does not hold the list opened through the desktop entry"
 echo "ok: the desktop entry opened the list in list 1"

@@ -7,17 +7,7 @@ set -euo pipefail
 make_sample=$1; shift
 title="Quorvex Channel List Editor V1.06b"
 
-workdir=$(mktemp -d)
-editor_pid=
-cleanup() {
-  if [ -n "$editor_pid" ]; then
-    kill "$editor_pid" 2>/dev/null || true
-    wait "$editor_pid" 2>/dev/null || true
-  fi
-  rm -rf "$workdir"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; [ -f "$workdir/editor.log" ] && cat "$workdir/editor.log" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/script-support.sh"
 
 list="$workdir/Sample List.qvx"
 "$make_sample" "$list"
@@ -28,11 +18,11 @@ for argument in "$@"; do
 done
 
 QT_QPA_PLATFORM=xcb "${command[@]}" >"$workdir/editor.log" 2>&1 &
-editor_pid=$!
+pids+=($!)
 
 info=
 for _ in $(seq 150); do
-  kill -0 "$editor_pid" 2>/dev/null || fail "the editor ended before showing its window"
+  kill -0 "${pids[0]}" 2>/dev/null || fail "the editor ended before showing its window"
   if info=$(xwininfo -name "$title" 2>/dev/null) && grep -q 'Map State: IsViewable' <<<"$info"; then
     break
   fi

@@ -4,18 +4,10 @@
 #   hung-server-case.sh SILENT_SERVER DRIVER
 set -euo pipefail
 server=$1 driver=$2
-workdir=$(mktemp -d)
-server_pid=
-cleanup() {
-  [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$workdir"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/script-support.sh"
 
 "$server" 30 >"$workdir/server.out" &
-server_pid=$!
+pids+=($!)
 for _ in $(seq 100); do
   grep -q '^display ' "$workdir/server.out" 2>/dev/null && break
   sleep 0.05

@@ -6,9 +6,7 @@
 set -euo pipefail
 build=$1 case=$2; shift 2
 
-workdir=$(mktemp -d)
-trap 'rm -rf "$workdir"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/script-support.sh"
 skip() { echo "skipped: $*" >&2; exit 77; }
 
 prefix=$workdir/usr

@@ -4,16 +4,7 @@
 set -euo pipefail
 viewer=$1 driver=$2 case=$3
 
-workdir=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$workdir"
-}
-trap cleanup EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/script-support.sh"
 
 # Starts a test viewer named NAME with the given options and waits until its window is
 # mapped. Later viewers lie above earlier ones in the stacking order.

@@ -6,17 +6,7 @@ set -euo pipefail
 build=$1 make_sample=$2
 
 command -v dpkg-deb >/dev/null || { echo "skipped: dpkg-deb is not installed" >&2; exit 77; }
-workdir=$(mktemp -d)
-editor_pid=
-cleanup() {
-  if [ -n "$editor_pid" ]; then
-    kill "$editor_pid" 2>/dev/null || true
-    wait "$editor_pid" 2>/dev/null || true
-  fi
-  rm -rf "$workdir"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+source "$(dirname "${BASH_SOURCE[0]}")/script-support.sh"
 
 cpack --config "$build/CPackConfig.cmake" -G DEB -B "$workdir/package" >"$workdir/cpack.log" 2>&1 \
   || { cat "$workdir/cpack.log" >&2; fail "cpack failed"; }
@@ -52,11 +42,8 @@ if [ -x "$bin/qvxedit" ]; then
   # The editor is a dialog that waits for the user: still running after a while means it
   # started and loaded the list without crashing.
   QT_QPA_PLATFORM=offscreen "$bin/qvxedit" "$list" >"$workdir/editor.log" 2>&1 &
-  editor_pid=$!
+  pids+=($!)
   sleep 3
-  if ! kill -0 "$editor_pid" 2>/dev/null; then
-    cat "$workdir/editor.log" >&2
-    fail "the installed qvxedit ended at start"
-  fi
+  kill -0 "${pids[0]}" 2>/dev/null || fail "the installed qvxedit ended at start"
 fi
 echo "ok: $(basename "$deb") installs; $version"

@@ -10,24 +10,15 @@ if ! command -v Xvfb >/dev/null 2>&1; then
   exit 77
 fi
 
-workdir=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-  rm -rf "$workdir"
-}
-trap cleanup EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/script-support.sh"
 
 # -displayfd lets the server pick a free display number itself and write it once it
 # accepts connections, so parallel tests never race for one number.
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$workdir/display" 2>"$workdir/xvfb.log" &
-xvfb_pid=$!
+pids+=($!)
 for _ in $(seq 100); do
   [ -s "$workdir/display" ] && break
-  if ! kill -0 "$xvfb_pid" 2>/dev/null; then
+  if ! kill -0 "${pids[0]}" 2>/dev/null; then
     echo "Xvfb did not start:" >&2
     cat "$workdir/xvfb.log" >&2
     exit 1

@@ -4,14 +4,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
 #include "UiTestSupport.h"
-#include "formats/ListFiles.h"
 #include "model/ChannelList.h"
-#include "model/TreeBuilder.h"
 #include "ui/CEditorDialog.h"
 #include "ui/CProgressBar.h"
 #include "ui/ChannelSettingsPanel.h"
@@ -20,16 +17,8 @@
 namespace qvx {
 namespace {
 
-// One entry of a list file, with the Service ID the comparison reads.
-struct Numbered {
-    bool provider;
-    std::uint8_t serviceType;
-    std::string name;
-    std::uint16_t serviceId = 0;
-};
-
-Numbered provider(std::uint8_t kind, std::string name) { return {true, kind, std::move(name), 0}; }
-Numbered channel(std::uint8_t kind, std::string name, std::uint16_t serviceId) {
+Entry provider(std::uint8_t kind, std::string name) { return {true, kind, std::move(name), 0}; }
+Entry channel(std::uint8_t kind, std::string name, std::uint16_t serviceId) {
     return {false, kind, std::move(name), serviceId};
 }
 
@@ -77,26 +66,9 @@ private:
 
 class CompareLists : public EditorTest {
 protected:
-    QString writeNumbered(const QString& fileName, const std::vector<Numbered>& entries) const {
-        ChannelList list(1);
-        {
-            TreeBuilder builder(list.television(), list.radio());
-            for (const Numbered& entry : entries) {
-                ChannelRecord record = recordOf({entry.provider, entry.serviceType, entry.name});
-                record.serviceId = entry.serviceId;
-                builder.accept(record);
-            }
-            builder.finish();
-        }
-        const QString path = pathOf(fileName);
-        const WriteResult result = qvx::writeList(QFile::encodeName(path).toStdString(), "qvx",
-                                                  list.television(), list.radio());
-        EXPECT_TRUE(result.ok) << result.message;
-        return path;
-    }
-    void loadLists(const std::vector<Numbered>& first, const std::vector<Numbered>& second) {
-        load(1, writeNumbered(QStringLiteral("first.qvx"), first));
-        load(2, writeNumbered(QStringLiteral("second.qvx"), second));
+    void loadLists(const std::vector<Entry>& first, const std::vector<Entry>& second) {
+        load(1, writeList(QStringLiteral("first.qvx"), first));
+        load(2, writeList(QStringLiteral("second.qvx"), second));
     }
 
     QCheckBox* byName() const { return dialog_->panel().compareByName(); }
@@ -206,7 +178,7 @@ TEST_F(CompareLists, AnEmptyTelevisionTreeLeavesOnlyTheRadioTreesToCompare) {
 }
 
 TEST_F(CompareLists, WithAnEmptyListNothingHappensAtAll) {
-    load(1, writeNumbered(QStringLiteral("first.qvx"), {provider(1, "P1"), channel(1, "A", 1)}));
+    load(1, writeList(QStringLiteral("first.qvx"), {provider(1, "P1"), channel(1, "A", 1)}));
     BarWatcher watcher(dialog_->statusBar());
     compare();
     EXPECT_EQ(outline(data(1)), (Lines{"P1", "  A #1"}));

@@ -24,6 +24,14 @@ protected:
 
     void select(const TreeItem* item) const { tree(1)->selectItem(item); }
     void editSelected() const { ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1))); }
+    // Loads the standard list and opens its first channel for editing.
+    TreeItem* editFirstChannel() {
+        load(1, writeStandardList(QStringLiteral("list.qvx")));
+        TreeItem* edited = channel(0, 0);
+        select(edited);
+        editSelected();
+        return edited;
+    }
     static void retype(CValidatingEdit* field, const QString& text) {
         field->selectAll();
         field->setText(text);
@@ -86,10 +94,7 @@ TEST_F(Panel, EditingAChannelEnablesEveryFieldAndLocksTheLists) {
 }
 
 TEST_F(Panel, ApplyStoresTheFieldsAndChangesLabelAndIcon) {
-    load(1, writeStandardList(QStringLiteral("list.qvx")));
-    TreeItem* edited = channel(0, 0);
-    select(edited);
-    editSelected();
+    TreeItem* edited = editFirstChannel();
     retype(panel().nameField(), QStringLiteral("Das Erste HD"));
     retype(panel().frequencyField(), QStringLiteral("11493750"));
     retype(panel().idField(ChannelSettingsPanel::ServiceId), QStringLiteral("10301"));
@@ -239,10 +244,7 @@ TEST_F(Panel, EnterMovesThroughTheFieldsInFocusOrder) {
 }
 
 TEST_F(Panel, EmptiedVolumeBecomesZeroAndIsStored) {
-    load(1, writeStandardList(QStringLiteral("list.qvx")));
-    TreeItem* edited = channel(0, 0);
-    select(edited);
-    editSelected();
+    TreeItem* edited = editFirstChannel();
     panel().volumeField()->setFocus();
     panel().volumeField()->clear();
     panel().idField(ChannelSettingsPanel::ServiceId)->setFocus();
@@ -252,10 +254,7 @@ TEST_F(Panel, EmptiedVolumeBecomesZeroAndIsStored) {
 }
 
 TEST_F(Panel, OkWithARefusedValueStoresNothing) {
-    load(1, writeStandardList(QStringLiteral("list.qvx")));
-    TreeItem* edited = channel(0, 0);
-    select(edited);
-    editSelected();
+    TreeItem* edited = editFirstChannel();
     retype(panel().frequencyField(), QStringLiteral("900000000"));
     dialog_->ApplyEdit();
     EXPECT_TRUE(dialog_->isEditing());

@@ -47,6 +47,7 @@ ChannelRecord recordOf(const Entry& entry) {
     ChannelRecord record = entry.provider ? ChannelRecord::newProvider(entry.serviceType)
                                           : ChannelRecord::newChannel(entry.serviceType);
     record.setName(entry.name);
+    record.serviceId = entry.serviceId;
     return record;
 }
 

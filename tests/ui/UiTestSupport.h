@@ -50,6 +50,7 @@ struct Entry {
     bool provider;
     std::uint8_t serviceType;
     std::string name;
+    std::uint16_t serviceId = 0;  // what Compare Lists may match by
 };
 
 ChannelRecord recordOf(const Entry& entry);

@@ -1,0 +1,52 @@
+#pragma once
+
+// Runs the built qvxtool as a user would, from a shell, and collects what it printed.
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "FormatTestSupport.h"
+
+namespace qvx::testing {
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+// `text` as one shell word, whatever characters it holds.
+inline std::string shellQuoted(std::string_view text) {
+    std::string out = "'";
+    for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+inline std::string contentsOf(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// Runs qvxtool with `arguments`; its output goes through files in `folder`.
+inline ToolRun qvxtool(const TemporaryFolder& folder, std::initializer_list<std::string_view> arguments) {
+    std::string command = shellQuoted(QVXTOOL_PATH);
+    for (const std::string_view argument : arguments) command += " " + shellQuoted(argument);
+    const std::string out = folder.file("stdout"), err = folder.file("stderr");
+    command += " >" + shellQuoted(out) + " 2>" + shellQuoted(err);
+    const int raw = std::system(command.c_str());
+    ToolRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, contentsOf(out), contentsOf(err)};
+    std::remove(out.c_str());
+    std::remove(err.c_str());
+    return run;
+}
+
+}  // namespace qvx::testing
