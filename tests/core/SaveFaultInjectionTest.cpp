@@ -45,14 +45,17 @@ constexpr std::size_t kEntries = 113;
 void fillList(ChannelList& list) {
     for (int p = 0; p < 2; ++p) {
         TreeItem* provider = testing::addProvider(list.television(), "TV " + std::to_string(p));
-        for (int c = 0; c < 40; ++c) testing::addChannel(list.television(), provider, "tv" + std::to_string(c));
+        for (int c = 0; c < 40; ++c)
+            testing::addChannel(list.television(), provider, "tv" + std::to_string(c));
     }
     TreeItem* provider = testing::addProvider(list.radio(), "Radio");
     for (int c = 0; c < 30; ++c) testing::addChannel(list.radio(), provider, "r" + std::to_string(c));
 }
 
 std::size_t fileSize(const Format& format) { return format.headerSize + kEntries * format.recordSize; }
-int writeCallsFor(const Format& format) { return static_cast<int>((fileSize(format) + kChunkSize - 1) / kChunkSize); }
+int writeCallsFor(const Format& format) {
+    return static_cast<int>((fileSize(format) + kChunkSize - 1) / kChunkSize);
+}
 
 // An earlier save of a different list in the same format: what must survive.
 Bytes oldFileAt(const std::string& path, const Format& format) {
@@ -150,7 +153,8 @@ TEST(SaveFaultInjection, FailedFlushToDiskOrRenameInEveryFormat) {
                 const Bytes old = oldFileAt(path, format);
                 FailingFileCalls calls;
                 (atRename ? calls.renameErrno : calls.fsyncErrno) = errorNumber;
-                const WriteResult result = writeList(path, format.extension, list.television(), list.radio(), calls);
+                const WriteResult result =
+                    writeList(path, format.extension, list.television(), list.radio(), calls);
                 ++cases;
                 EXPECT_FALSE(result.ok);
                 EXPECT_EQ(result.message, fileErrorText(causeForErrno(errorNumber), path));
@@ -176,7 +180,8 @@ TEST(SaveFaultInjection, ALockOfAnotherProcessStopsTheSaveInEveryFormat) {
             testing::LockHolder holder(path, type);
             ASSERT_TRUE(holder.locked());
             FailingFileCalls calls;
-            const WriteResult result = writeList(path, format.extension, list.television(), list.radio(), calls);
+            const WriteResult result =
+                writeList(path, format.extension, list.television(), list.radio(), calls);
             ++cases;
             EXPECT_FALSE(result.ok);
             EXPECT_EQ(result.cause, kCauseSharingViolation);
@@ -210,7 +215,8 @@ TEST(SaveFaultInjection, ShortAndInterruptedWritesStillWriteEveryByte) {
         SCOPED_TRACE(format.extension);
         TemporaryFolder folder;
         GrudgingFileCalls grudging;
-        ASSERT_TRUE(writeList(folder.file("a"), format.extension, list.television(), list.radio(), grudging).ok);
+        ASSERT_TRUE(
+            writeList(folder.file("a"), format.extension, list.television(), list.radio(), grudging).ok);
         ASSERT_TRUE(writeList(folder.file("b"), format.extension, list.television(), list.radio()).ok);
         EXPECT_GT(grudging.calls, static_cast<int>(fileSize(format) / 100));
         EXPECT_EQ(testing::readFileBytes(folder.file("a")), testing::readFileBytes(folder.file("b")));
@@ -234,13 +240,15 @@ std::optional<WriteResult> saveAsOrdinaryUser(const std::string& path, const For
         if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(3);
         const WriteResult result = writeList(path, format.extension, list.television(), list.radio());
         const std::string answer = std::to_string(result.cause) + ' ' + result.message;
-        const bool sent = ::write(channel[1], answer.data(), answer.size()) == static_cast<ssize_t>(answer.size());
+        const bool sent =
+            ::write(channel[1], answer.data(), answer.size()) == static_cast<ssize_t>(answer.size());
         ::_exit(sent ? 0 : 4);
     }
     ::close(channel[1]);
     std::string answer;
     char buffer[512];
-    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;) answer.append(buffer, buffer + got);
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, buffer + got);
     ::close(channel[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
@@ -304,7 +312,8 @@ TEST(SaveFaultInjection, SymbolicLinksStayAndTheirTargetIsReplacedOrKept) {
             FailingFileCalls calls;
             calls.chunkSize = kChunkSize;
             calls.failWriteAt = fail ? 2 : 0;
-            const WriteResult result = writeList(link, format.extension, list.television(), list.radio(), calls);
+            const WriteResult result =
+                writeList(link, format.extension, list.television(), list.radio(), calls);
             ++cases;
             EXPECT_EQ(result.ok, !fail);
             if (fail) {
