@@ -1,0 +1,65 @@
+#pragma once
+
+// What the fuzz targets share: the format under test, chosen when the target
+// is built, and a dump of both trees that shows every difference a reader or
+// writer could make.
+
+#include <cstdint>
+#include <string>
+
+#include "formats/Dvb98Format.h"
+#include "formats/DvbExtremeFormat.h"
+#include "formats/ListFormat.h"
+#include "formats/NativeFormat.h"
+#include "model/ChannelTree.h"
+#include "model/EntryWalk.h"
+
+namespace qvx::fuzz {
+
+// QVX_FUZZ_FORMAT is the name of one ListFormat value (set by CMake).
+inline constexpr ListFormat kFormat = ListFormat::QVX_FUZZ_FORMAT;
+
+// The reader the file layer calls for the format, on any byte source.
+inline ReadResult readFormat(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
+    switch (kFormat) {
+    case ListFormat::Native:
+    case ListFormat::WinDvbLive: return readNativeList(source, television, radio);
+    case ListFormat::Dvb98: return readDvb98List(source, television, radio);
+    case ListFormat::DvbExtreme: return readDvbExtremeList(source, television, radio);
+    }
+    return {};
+}
+
+inline bool writeFormat(ByteSink& sink, const ChannelTree& television, const ChannelTree& radio) {
+    switch (kFormat) {
+    case ListFormat::Native: return writeNativeList(sink, television, radio, false);
+    case ListFormat::WinDvbLive: return writeNativeList(sink, television, radio, true);
+    case ListFormat::Dvb98: return writeDvb98List(sink, television, radio);
+    case ListFormat::DvbExtreme: return writeDvbExtremeList(sink, television, radio);
+    }
+    return false;
+}
+
+// Every item in file order with its tree, depth, label, looks and whole record
+// image, save for what the writer derives from the item's place in the tree
+// rather than from its record: the parent number of a DVBextreme entry (read
+// from the file as it was, written from the tree as it is now).
+inline std::string dumpTrees(const ChannelTree& television, const ChannelTree& radio) {
+    std::string out;
+    walkEntries(television, radio, [&](const Entry& entry) {
+        out += &entry.tree == &television ? 'T' : 'R';
+        out += entry.topLevel ? '0' : '1';
+        out += entry.item.label();
+        out += '\0';
+        out += entry.item.isBold() ? 'b' : '-';
+        out += std::to_string(entry.item.image()) + ',' + std::to_string(entry.item.selectedImage()) + ':';
+        ChannelRecord record = entry.item.record();
+        if (kFormat == ListFormat::DvbExtreme) record.dvbxParentNumber = 0;
+        const RecordImage image = record.image();
+        out.append(reinterpret_cast<const char*>(image.data()), image.size());
+        out += '\n';
+    });
+    return out;
+}
+
+}  // namespace qvx::fuzz
