@@ -1,6 +1,8 @@
 #include "cli/Qvxtool.h"
 
+#include <algorithm>
 #include <ostream>
+#include <string>
 
 #include "cli/Subcommand.h"
 
@@ -17,17 +19,29 @@ void printUsage(std::ostream& stream) {
               "qvx (Quorvex), chl (WinDVBLive), dvb (DVB98), xch (DVBextreme), in any case.\n"
               "\n"
               "Commands:\n";
+    std::size_t width = std::string_view("--version").size();
+    for (const Subcommand& command : subcommands()) width = std::max(width, command.synopsis.size());
     auto line = [&](std::string_view synopsis, std::string_view summary) {
-        stream << "  " << synopsis;
-        for (std::size_t i = synopsis.size(); i < 20; ++i) stream << ' ';
-        stream << ' ' << summary << '\n';
+        stream << "  " << synopsis << std::string(width - synopsis.size() + 2, ' ') << summary << '\n';
     };
     for (const Subcommand& command : subcommands()) line(command.synopsis, command.summary);
-    line("--help", "print this help");
+    line("--help", "print this help (COMMAND --help: that command's)");
     line("--version", "print the version");
     stream << "\n"
               "Exit status: 0 done, 1 a list could not be read or written,\n"
               "2 wrong arguments or an unknown extension.\n";
+}
+
+void printCommandHelp(const Subcommand& command, std::ostream& stream) {
+    stream << "Usage: qvxtool " << command.synopsis << "\n"
+           << command.summary << ".\n\n"
+           << command.argumentLines << "  --help              print this help\n";
+}
+
+bool asksForHelp(std::span<const std::string_view> arguments) {
+    for (const std::string_view argument : arguments)
+        if (argument == "--help" || argument == "-h") return true;
+    return false;
 }
 
 }  // namespace
@@ -58,8 +72,14 @@ int runQvxtool(std::span<const std::string_view> arguments, std::ostream& out, s
         out << "qvxtool " << QVX_DISPLAY_VERSION << "\n";
         return kExitOk;
     }
-    for (const Subcommand& command : subcommands())
-        if (command.name == first) return command.run(arguments.subspan(1), out, err);
+    for (const Subcommand& command : subcommands()) {
+        if (command.name != first) continue;
+        if (asksForHelp(arguments.subspan(1))) {
+            printCommandHelp(command, out);
+            return kExitOk;
+        }
+        return command.run(arguments.subspan(1), out, err);
+    }
     err << "qvxtool: unknown command '" << first << "'. Try 'qvxtool --help'.\n";
     return kExitUsage;
 }

@@ -17,6 +17,8 @@ struct Subcommand {
     std::string_view name;
     std::string_view synopsis;  // "convert IN OUT"
     std::string_view summary;   // one line for --help
+    // Its arguments and options, one line each, for "qvxtool NAME --help".
+    std::string_view argumentLines;
     int (*run)(Arguments arguments, std::ostream& out, std::ostream& err);
 };
 

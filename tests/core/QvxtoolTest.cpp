@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "QvxtoolTestSupport.h"
 #include "formats/ListFiles.h"
 
@@ -20,8 +22,9 @@ TEST(Qvxtool, VersionHelpAndUsage) {
 
     run = qvxtool(folder, {"--help"});
     EXPECT_EQ(run.status, 0);
-    for (const char* line :
-         {"\n  convert IN OUT ", "\n  dump IN [--json] ", "\n  info IN ", "\n  --help ", "\n  --version "})
+    for (const char* line : {"\n  convert IN OUT ", "\n  dump IN [--json] ", "\n  info IN ",
+                             "\n  compare A B OUT_A OUT_B [--by name|sid|both] ", "\n  --help ",
+                             "\n  --version "})
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     EXPECT_EQ(run.err, "");
 
@@ -37,6 +40,29 @@ TEST(Qvxtool, VersionHelpAndUsage) {
         run = qvxtool(folder, arguments);
         EXPECT_EQ(run.status, 2) << *arguments.begin();
         EXPECT_NE(run.err, "");
+    }
+}
+
+TEST(Qvxtool, EachCommandExplainsEveryArgumentOnALineOfItsOwn) {
+    testing::TemporaryFolder folder;
+    const struct {
+        std::string_view command;
+        std::vector<std::string> lines;
+    } expected[] = {
+        {"convert", {"Usage: qvxtool convert IN OUT\n", "\n  IN ", "\n  OUT ", "\n  --help "}},
+        {"dump", {"Usage: qvxtool dump IN [--json]\n", "\n  IN ", "\n  --json ", "\n  --help "}},
+        {"info", {"Usage: qvxtool info IN\n", "\n  IN ", "\n  --help "}},
+        {"compare",
+         {"Usage: qvxtool compare A B OUT_A OUT_B [--by name|sid|both]\n", "\n  A, B ", "\n  OUT_A, OUT_B ",
+          "\n  --by name|sid|both ", "\n  --help "}},
+    };
+    for (const auto& command : expected) {
+        // Help wins over whatever else stands on the line; nothing is read or written.
+        const ToolRun run = qvxtool(folder, {command.command, "missing.qvx", "--help"});
+        EXPECT_EQ(run.status, 0) << command.command;
+        EXPECT_EQ(run.err, "") << command.command;
+        for (const std::string& line : command.lines)
+            EXPECT_NE(run.out.find(line), std::string::npos) << command.command << ": " << line;
     }
 }
 
