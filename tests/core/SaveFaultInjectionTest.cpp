@@ -77,6 +77,13 @@ std::vector<std::string> namesIn(const std::string& folder) {
     return names;
 }
 
+// What a failed save must leave: the old file as it was and nothing beside it.
+void expectOldFileKept(const std::string& path, const Bytes& old, const testing::TemporaryFolder& folder,
+                       const std::string& name) {
+    EXPECT_EQ(testing::readFileBytes(path), old);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{name});
+}
+
 void reportCases(int count, const char* what) {
     std::cout << "[ cases    ] " << count << ' ' << what << '\n';
 }
@@ -126,8 +133,7 @@ TEST(SaveFaultInjection, EveryWriteCallFailsWithEachKindInEveryFormat) {
                     EXPECT_EQ(result.message, withPath(kind.message, path));
                     EXPECT_EQ(calls.writeCalls, failAt);
                     if (fileExists) {
-                        EXPECT_EQ(testing::readFileBytes(path), old);
-                        EXPECT_EQ(folder.names(), std::vector<std::string>{name});
+                        expectOldFileKept(path, old, folder, name);
                     } else {
                         EXPECT_TRUE(folder.names().empty());
                     }
@@ -158,8 +164,7 @@ TEST(SaveFaultInjection, FailedFlushToDiskOrRenameInEveryFormat) {
                 ++cases;
                 EXPECT_FALSE(result.ok);
                 EXPECT_EQ(result.message, fileErrorText(causeForErrno(errorNumber), path));
-                EXPECT_EQ(testing::readFileBytes(path), old);
-                EXPECT_EQ(folder.names(), std::vector<std::string>{name});
+                expectOldFileKept(path, old, folder, name);
             }
         }
     }
@@ -187,8 +192,7 @@ TEST(SaveFaultInjection, ALockOfAnotherProcessStopsTheSaveInEveryFormat) {
             EXPECT_EQ(result.cause, kCauseSharingViolation);
             EXPECT_EQ(result.message, "File " + path + " could not be opened. Cause 11");
             EXPECT_EQ(calls.writeCalls, 0);
-            EXPECT_EQ(testing::readFileBytes(path), old);
-            EXPECT_EQ(folder.names(), std::vector<std::string>{name});
+            expectOldFileKept(path, old, folder, name);
         }
     }
     reportCases(cases, "saves over a file another process holds locked");
@@ -282,8 +286,7 @@ TEST(SaveFaultInjection, AFolderThatCannotBeWrittenKeepsTheFile) {
         // Replacing the file takes a new name in the folder: refused before a byte is written.
         EXPECT_FALSE(result->ok);
         EXPECT_EQ(result->message, "File " + path + " could not be opened. Cause 5");
-        EXPECT_EQ(testing::readFileBytes(path), old);
-        EXPECT_EQ(folder.names(), std::vector<std::string>{name});
+        expectOldFileKept(path, old, folder, name);
     }
     reportCases(cases, "saves into a folder that cannot be written");
 }
