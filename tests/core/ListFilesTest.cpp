@@ -3,7 +3,7 @@
 #include <cerrno>
 
 #include "FormatTestSupport.h"
-#include "formats/FailingFileCalls.h"
+#include "FailingFileCalls.h"
 #include "formats/ListFiles.h"
 
 namespace qvx {
