@@ -384,6 +384,34 @@ TEST(SaveTemporaryFiles, ADiskFullHalfWayLeavesTheOldFileAndNothingElse) {
     }
 }
 
+// An unnamed file is given its name through /proc; where /proc is missing
+// the save must take a named file from the start rather than fail at the end.
+TEST(SaveTemporaryFiles, WithoutProcTheSaveTakesANamedFile) {
+    TemporaryFolder folder;
+    const std::string path = folder.file("list.qvx");
+    testing::writeFileBytes(path, kOldContents);
+    const testing::ChildOutcome outcome = testing::runInChild([&](std::string& report) {
+        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount("tmpfs", "/proc", "tmpfs", 0, "size=16k") != 0)
+            return 77;
+        struct NameWatchingCalls final : FailingFileCalls {
+            int named = 0;
+            int createNamed(int folder, const char* name, mode_t mode) override {
+                ++named;
+                return FailingFileCalls::createNamed(folder, name, mode);
+            }
+        } calls;
+        const WriteResult result = save(path, calls);
+        report = (result.ok ? "saved" : result.message) + " after " + std::to_string(calls.named) + " named";
+        return 0;
+    });
+    if (outcome.exited(77)) GTEST_SKIP() << "/proc cannot be hidden here (needs root)";
+    ASSERT_TRUE(outcome.exited(0));
+    EXPECT_EQ(outcome.report, "saved after 1 named");
+    EXPECT_EQ(testing::readFileBytes(path).size(), kListSize);
+    EXPECT_EQ(folder.names(), std::vector<std::string>{"list.qvx"});
+}
+
 TEST(SaveTemporaryFiles, RunningOutOfMemoryIsAFailedSaveThatChangesNothing) {
     struct OutOfMemoryCalls final : FailingFileCalls {
         ssize_t write(int fd, const void* data, std::size_t size) override {
