@@ -57,7 +57,9 @@ public:
     mode_t widest = 0;
     int looks = 0;
 
-    int createUnnamed(int folder, mode_t mode) override { return watched(FailingFileCalls::createUnnamed(folder, mode)); }
+    int createUnnamed(int folder, mode_t mode) override {
+        return watched(FailingFileCalls::createUnnamed(folder, mode));
+    }
     int createNamed(int folder, const char* name, mode_t mode) override {
         return watched(FailingFileCalls::createNamed(folder, name, mode));
     }
@@ -333,6 +335,13 @@ TEST(SaveTemporaryFiles, ANameOf255BytesAndAPathAtTheSystemLimitSave) {
     }
 }
 
+// In a child process only: a 16 KiB tmpfs at `where`, seen by this process
+// alone (its own mount namespace) and gone when it ends. Needs root.
+bool mountSmallTmpfs(const std::string& where) {
+    return ::unshare(CLONE_NEWNS) == 0 && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           ::mount("tmpfs", where.c_str(), "tmpfs", 0, "size=16k") == 0;
+}
+
 // A disk that fills up half-way, for real: a 16 KiB tmpfs in a mount
 // namespace of a child process (root only), and a file size limit (anyone).
 TEST(SaveTemporaryFiles, ADiskFullHalfWayLeavesTheOldFileAndNothingElse) {
@@ -343,9 +352,7 @@ TEST(SaveTemporaryFiles, ADiskFullHalfWayLeavesTheOldFileAndNothingElse) {
         std::filesystem::create_directory(mountPoint);
         const std::string path = mountPoint + "/list.qvx";
         const testing::ChildOutcome outcome = testing::runInChild([&](std::string& report) {
-            if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-                ::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=16k") != 0)
-                return 77;
+            if (!mountSmallTmpfs(mountPoint)) return 77;
             testing::writeFileBytes(path, kOldContents);
             FailingFileCalls calls;
             calls.unnamedFiles = kind.unnamed;
@@ -391,9 +398,7 @@ TEST(SaveTemporaryFiles, WithoutProcTheSaveTakesANamedFile) {
     const std::string path = folder.file("list.qvx");
     testing::writeFileBytes(path, kOldContents);
     const testing::ChildOutcome outcome = testing::runInChild([&](std::string& report) {
-        if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount("tmpfs", "/proc", "tmpfs", 0, "size=16k") != 0)
-            return 77;
+        if (!mountSmallTmpfs("/proc")) return 77;
         struct NameWatchingCalls final : FailingFileCalls {
             int named = 0;
             int createNamed(int folder, const char* name, mode_t mode) override {
@@ -431,7 +436,9 @@ TEST(SaveTemporaryFiles, RunningOutOfMemoryIsAFailedSaveThatChangesNothing) {
             const WriteResult result = save(path, calls);
             EXPECT_FALSE(result.ok);
             EXPECT_EQ(result.message, "Out of memory while writing " + path);
-            EXPECT_EQ(folder.names(), exists ? std::vector<std::string>{"list.qvx"} : std::vector<std::string>{});
+            const std::vector<std::string> expected =
+                exists ? std::vector<std::string>{"list.qvx"} : std::vector<std::string>{};
+            EXPECT_EQ(folder.names(), expected);
             if (exists) {
                 EXPECT_EQ(testing::readFileBytes(path), kOldContents);
             }
