@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -11,6 +12,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <iostream>
 #include <new>
 
 #include "ChildProcess.h"
@@ -173,6 +175,13 @@ TEST(SaveTemporaryFiles, ASignalTheProgramIgnoresLetsTheSaveFinish) {
     }
 }
 
+bool unnamedFilesWorkIn(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
 // kill -9 while the save is inside its third write call.
 void killSaveMidWay(const std::string& path, bool unnamed) {
     int inside[2];
@@ -209,6 +218,10 @@ TEST(SaveTemporaryFiles, KillMinus9LeavesNothingWithAnUnnamedFileAndTheNextSaveC
     for (const Kind& kind : kKinds) {
         SCOPED_TRACE(kind.name);
         TemporaryFolder folder;
+        if (kind.unnamed && !unnamedFilesWorkIn(folder.file(""))) {
+            std::cout << "[ skipped  ] the file system of " << folder.file("") << " has no unnamed files\n";
+            continue;
+        }
         const std::string path = folder.file("list.qvx");
         testing::writeFileBytes(path, kOldContents);
         killSaveMidWay(path, kind.unnamed);
