@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <new>
 
 #include "formats/Dvb98Format.h"
 #include "formats/DvbExtremeFormat.h"
@@ -15,6 +16,11 @@ namespace qvx {
 namespace {
 
 ReadResult cannotOpen(const std::string& path) { return {kReadCannotOpen, "Can't open file " + path}; }
+
+// Like a read error: the load ends, the trees keep what was built so far.
+ReadResult outOfMemory(const std::string& path) {
+    return {kReadShortRecord, "Out of memory while reading " + path};
+}
 
 ReadResult readFormat(ByteSource& source, ListFormat format, ChannelTree& television, ChannelTree& radio) {
     switch (format) {
@@ -53,8 +59,12 @@ ReadResult readList(const std::string& path, ListFormat format, ChannelTree& tel
     const int flags = ::fcntl(file.get(), F_GETFL);
     if (flags != -1) ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK);
 
-    FileSource source(file.get(), calls);
-    return readFormat(source, format, television, radio);
+    try {
+        FileSource source(file.get(), calls);
+        return readFormat(source, format, television, radio);
+    } catch (const std::bad_alloc&) {
+        return outOfMemory(path);
+    }
 }
 
 ReadResult readList(const std::string& path, ListFormat format, ChannelTree& television, ChannelTree& radio) {

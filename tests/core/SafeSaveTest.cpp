@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "FormatTestSupport.h"
-#include "formats/FailingFileCalls.h"
+#include "FailingFileCalls.h"
 #include "formats/FileError.h"
 #include "formats/ListFiles.h"
 

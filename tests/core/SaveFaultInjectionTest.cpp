@@ -19,7 +19,7 @@
 
 #include "FormatTestSupport.h"
 #include "LockHolder.h"
-#include "formats/FailingFileCalls.h"
+#include "FailingFileCalls.h"
 #include "formats/FileError.h"
 #include "formats/ListFiles.h"
 
@@ -67,14 +67,6 @@ Bytes oldFileAt(const std::string& path, const Format& format) {
 
 std::string withPath(std::string text, const std::string& path) {
     return text.replace(text.find('%'), 1, path);
-}
-
-std::vector<std::string> namesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // What a failed save must leave: the old file as it was and nothing beside it.
@@ -326,8 +318,8 @@ TEST(SaveFaultInjection, SymbolicLinksStayAndTheirTargetIsReplacedOrKept) {
             EXPECT_TRUE(std::filesystem::is_symlink(folder.file("links/far")));
             EXPECT_EQ(testing::readFileBytes(real), fail ? old : expected);
             EXPECT_EQ(folder.names(), (std::vector<std::string>{"links", "real"}));
-            EXPECT_EQ(namesIn(folder.file("real")), std::vector<std::string>{name});
-            EXPECT_EQ(namesIn(folder.file("links")), (std::vector<std::string>{"far", "near"}));
+            EXPECT_EQ(testing::namesIn(folder.file("real")), std::vector<std::string>{name});
+            EXPECT_EQ(testing::namesIn(folder.file("links")), (std::vector<std::string>{"far", "near"}));
         }
     }
     reportCases(cases, "saves through symbolic links");
