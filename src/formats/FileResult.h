@@ -41,6 +41,10 @@ FileResult cannotOpenList(std::string_view path, int errorNumber);
 FileResult readFailure(int errorNumber);
 // Reading: a short header or record, with the reader's own text.
 FileResult shortRead(FileOutcome outcome, std::string_view message);
+// Reading or writing ran out of memory: a failure like any other, never an
+// exception; what was built or written so far is kept as for a read error.
+FileResult outOfMemoryReading(std::string_view path);
+FileResult outOfMemoryWriting(std::string_view path);
 // Writing: the target or its new file could not be opened or locked.
 FileResult cannotCreateList(std::string_view path, int errorNumber);
 // Writing: a failure after the file was opened.

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <new>
 
 #include "formats/FileStreams.h"
 #include "formats/SafeSave.h"
@@ -26,8 +27,12 @@ FileResult readList(const std::string& path, ListFormat format, ChannelTree& tel
     const int flags = ::fcntl(file.get(), F_GETFL);
     if (flags != -1) ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK);
 
-    FileSource source(file.get(), calls);
-    return listFormatEntry(format).read(source, television, radio);
+    try {
+        FileSource source(file.get(), calls);
+        return listFormatEntry(format).read(source, television, radio);
+    } catch (const std::bad_alloc&) {
+        return outOfMemoryReading(path);
+    }
 }
 
 FileResult readList(const std::string& path, ListFormat format, ChannelTree& television, ChannelTree& radio) {

@@ -7,9 +7,10 @@
 namespace qvx {
 
 // System calls that fail on purpose: the Nth read or write call (counting
-// from 1), the lock, fsync or rename, each with a chosen errno. For tests of
-// what a failed load or save leaves behind.
-class FailingFileCalls final : public FileCalls {
+// from 1), the lock, fsync or rename, each with a chosen errno; and a file
+// system without unnamed temporary files. For tests of what a failed load or
+// save leaves behind.
+class FailingFileCalls : public FileCalls {
 public:
     int failReadAt = 0;  // 0: never
     int readErrno = EIO;
@@ -18,6 +19,7 @@ public:
     int lockErrno = 0;   // 0: the lock works
     int fsyncErrno = 0;
     int renameErrno = 0;
+    bool unnamedFiles = true;  // false: as on a file system without O_TMPFILE
     std::size_t chunkSize = 64 * 1024;
 
     int readCalls = 0;
@@ -33,12 +35,15 @@ public:
     }
     int fsync(int fd) override { return fsyncErrno ? fail(fsyncErrno) : FileCalls::fsync(fd); }
     int lock(int fd, short type) override { return lockErrno ? fail(lockErrno) : FileCalls::lock(fd, type); }
-    int rename(const char* from, const char* to) override {
-        return renameErrno ? fail(renameErrno) : FileCalls::rename(from, to);
+    int rename(int folder, const char* from, const char* to) override {
+        return renameErrno ? fail(renameErrno) : FileCalls::rename(folder, from, to);
+    }
+    int createUnnamed(int folder, mode_t mode) override {
+        return unnamedFiles ? FileCalls::createUnnamed(folder, mode) : fail(EOPNOTSUPP);
     }
     std::size_t writeChunkSize() const override { return chunkSize; }
 
-private:
+protected:
     static int fail(int errorNumber) {
         errno = errorNumber;
         return -1;
