@@ -191,12 +191,13 @@ TEST(ListFiles, ALoadThatRunsOutOfMemoryIsAnErrorNotAnAbort) {
         limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(addressSpaceInUse() + 40L * 1024 * 1024);
         if (::setrlimit(RLIMIT_AS, &limit) != 0) return 3;
         ChannelList list(1);
-        const ReadResult result = readList(path, ListFormat::Dvb98, list.television(), list.radio());
-        report = std::to_string(result.code) + "|" + result.message;
+        const FileResult result = readList(path, ListFormat::Dvb98, list.television(), list.radio());
+        report = std::string(result.outcome == FileOutcome::ReadFailed ? "read failed" : "other") + "|" +
+                 result.messageWithReason();
         return 0;
     });
     ASSERT_TRUE(outcome.exited(0)) << "status " << outcome.status;
-    EXPECT_EQ(outcome.report, "-5|Out of memory while reading " + path);
+    EXPECT_EQ(outcome.report, "read failed|Out of memory while reading " + path + ": Cannot allocate memory");
 }
 
 }  // namespace

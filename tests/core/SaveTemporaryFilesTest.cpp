@@ -419,8 +419,8 @@ TEST(SaveTemporaryFiles, WithoutProcTheSaveTakesANamedFile) {
                 return FailingFileCalls::createNamed(folder, name, mode);
             }
         } calls;
-        const WriteResult result = save(path, calls);
-        report = (result.ok ? "saved" : result.message) + " after " + std::to_string(calls.named) + " named";
+        const FileResult result = save(path, calls);
+        report = (result.ok() ? "saved" : result.message) + " after " + std::to_string(calls.named) + " named";
         return 0;
     });
     if (outcome.exited(77)) GTEST_SKIP() << "/proc cannot be hidden here (needs root)";
