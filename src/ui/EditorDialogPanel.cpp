@@ -93,9 +93,7 @@ void CEditorDialog::ApplyEdit() {
         const bool asChannel = editAsChannel_ && copy.isChannel == 1;
         panel_->storeInto(copy, asChannel);
         tree.setLabel(editItem_, std::string(copy.nameText()));
-        if (asChannel)
-            tree.setLooks(editItem_, copy.isScrambled() ? kScrambledChannelImage : kFreeChannelImage,
-                          kSelectedChannelImage);
+        if (asChannel) tree.setLooks(editItem_, channelLooks(copy));
         tree.replaceRecord(editItem_, copy);
     }
     EndEdit();
