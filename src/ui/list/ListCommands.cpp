@@ -36,13 +36,17 @@ bool ListCommands::readChosenFile(ListFormat format) {
     loading_ = true;
     const ReadResult result = readList(list_.path(), format, list_.television(), list_.radio());
     loading_ = false;
+    changes_.loaded(list_);
     if (result.code != kReadOk) prompts_.tell(&window_, fromLocal(result.message));
     return result.code == kReadOk;
 }
 
 void ListCommands::writeChosenFile() {
     const WriteResult result = writeList(list_.path(), list_.extension(), list_.television(), list_.radio());
-    if (!result.ok) prompts_.tell(&window_, fromLocal(result.message));
+    if (result.ok)
+        changes_.saved(list_);
+    else
+        prompts_.tell(&window_, fromLocal(result.message));
 }
 
 void ListCommands::Load() {

@@ -281,7 +281,7 @@ void CEditorDialog::deleteSelectedItem(InputTree& filtered) {
     for (CTreeSat* candidate : channelTrees())
         if (candidate->treeWidget() == filtered.treeWidget()) tree = candidate;
     if (!tree) return;
-    changes_->remove(tree->channelModel()->tree(), tree->selectedItem());
+    if (TreeItem* item = tree->selectedItem()) changes_->remove(tree->channelModel()->tree(), *item);
 }
 
 bool CEditorDialog::isDragging() const { return drag_ && drag_->isDragging(); }
