@@ -8,11 +8,10 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "BenchLists.h"
 #include "commands/CommandHistory.h"
 #include "commands/ListCommands.h"
 #include "model/ChannelList.h"
@@ -20,8 +19,6 @@
 namespace {
 
 using namespace qvx;
-
-constexpr int kChannelsPerProvider = 100;
 
 template <typename Work>
 double milliseconds(Work&& work) {
@@ -51,26 +48,10 @@ std::string contentOf(const ChannelList& list1, const ChannelList& list2) {
     return out;
 }
 
-ChannelRecord channelRecord(std::uint8_t kind, const std::string& name, std::uint16_t serviceId) {
+ChannelRecord channelRecord(std::uint8_t kind, const std::string& name) {
     ChannelRecord record = ChannelRecord::newChannel(kind);
     record.setName(name);
-    record.serviceId = serviceId;
     return record;
-}
-
-// `names` channels under providers of kChannelsPerProvider each.
-void fill(ChannelTree& tree, const std::vector<std::pair<std::string, std::uint16_t>>& channels) {
-    ChannelTree::BulkChange bulk(tree);
-    TreeItem* provider = nullptr;
-    for (std::size_t i = 0; i < channels.size(); ++i) {
-        if (i % kChannelsPerProvider == 0) {
-            ChannelRecord record = ChannelRecord::newProvider(tree.serviceType());
-            record.setName("Provider " + std::to_string(i / kChannelsPerProvider));
-            provider = tree.appendItem(nullptr, TreeItem::makeProvider(record));
-        }
-        tree.appendItem(provider, TreeItem::makeChannel(
-                                      channelRecord(tree.serviceType(), channels[i].first, channels[i].second)));
-    }
 }
 
 void deleteProvider() {
@@ -80,7 +61,7 @@ void deleteProvider() {
     ChannelTree& tree = list1.television();
     TreeItem* provider = tree.appendItem(nullptr, TreeItem::makeProvider(ChannelRecord::newProvider(1)));
     for (int i = 0; i < kChannels; ++i)
-        tree.appendItem(provider, TreeItem::makeChannel(channelRecord(1, "Channel " + std::to_string(i), 0)));
+        tree.appendItem(provider, TreeItem::makeChannel(channelRecord(1, "Channel " + std::to_string(i))));
     tree.appendItem(nullptr, TreeItem::makeProvider(ChannelRecord::newProvider(1)));
     CommandHistory history{list1, list2};
     const std::string before = contentOf(list1, list2);
@@ -97,25 +78,16 @@ void deleteProvider() {
                 contentOf(list1, list2) == before ? "exactly" : "WRONGLY");
 }
 
-void compareLists(const char* what, double shared) {
+void compareLists(const char* what, bool allShared) {
     constexpr std::size_t kChannels = 100000;
-    std::mt19937 random(7);
-    const std::size_t pool = kChannels / 20;
-    auto fresh = [&] {
-        std::string name = "Channel " + std::to_string(random() % pool);
-        if (random() % 10 == 0) name += "  ";
-        return std::pair<std::string, std::uint16_t>{name, static_cast<std::uint16_t>(random() & 0xFFFF)};
-    };
-    std::vector<std::pair<std::string, std::uint16_t>> first, second;
-    for (std::size_t i = 0; i < kChannels; ++i) first.push_back(fresh());
-    second.assign(first.begin(), first.begin() + static_cast<long>(static_cast<double>(kChannels) * shared));
-    while (second.size() < kChannels) second.push_back(fresh());
-    if (shared < 1.0) std::shuffle(second.begin(), second.end(), random);
+    const bench::ListPair pair = bench::makePair(kChannels, 7);
+    const std::vector<bench::Channel>& first = pair.first;
+    const std::vector<bench::Channel>& second = allShared ? pair.first : pair.second;
 
     ChannelList list1{1};
     ChannelList list2{2};
-    fill(list1.television(), first);
-    fill(list2.television(), second);
+    bench::fill(list1.television(), first);
+    bench::fill(list2.television(), second);
     CommandHistory history{list1, list2};
     const std::string before = contentOf(list1, list2);
 
@@ -137,15 +109,15 @@ void renames() {
     constexpr int kChannels = 100000;
     ChannelList list1{1};
     ChannelList list2{2};
-    std::vector<std::pair<std::string, std::uint16_t>> channels;
-    for (int i = 0; i < kChannels; ++i) channels.emplace_back("Channel " + std::to_string(i), 0);
-    fill(list1.television(), channels);
+    std::vector<bench::Channel> channels;
+    for (int i = 0; i < kChannels; ++i) channels.push_back({"Channel " + std::to_string(i), 0});
+    bench::fill(list1.television(), channels);
     CommandHistory history{list1, list2};
 
     malloc_trim(0);
     const std::size_t heapBefore = mallinfo2().uordblks;
     for (int i = 0; i < 100; ++i) {
-        TreeItem* channel = list1.television().topLevelItem(i * 7)->child(i % kChannelsPerProvider);
+        TreeItem* channel = list1.television().topLevelItem(i * 7)->child(i % bench::kChannelsPerProvider);
         history.execute(makeRenameCommand(list1.television(), *channel, "Renamed channel " + std::to_string(i)));
     }
     const std::size_t heapAfter = mallinfo2().uordblks;
@@ -159,8 +131,8 @@ void renames() {
 
 int main() {
     deleteProvider();
-    compareLists("half of them shared", 0.5);
-    compareLists("all of them shared", 1.0);
+    compareLists("half of them shared", false);
+    compareLists("all of them shared", true);
     renames();
     return 0;
 }
