@@ -72,9 +72,7 @@ void CommandHistory::markSaved(const ChannelList& list) {
 bool CommandHistory::isChanged(const ChannelList& list) const {
     const ListState& state = stateOf(list);
     if (state.unknown) return true;
-    const std::size_t first = state.list == lists_[0].list ? 0 : 2;
-    if (list.television().changeCount() != changeCounts_[first] || list.radio().changeCount() != changeCounts_[first + 1])
-        return true;
+    if (changedBehind(state)) return true;
     return currentState(state) != state.savedAt;
 }
 
@@ -112,13 +110,13 @@ void CommandHistory::trim() {
     }
 }
 
-bool CommandHistory::treesAsLeft() const {
-    std::size_t i = 0;
-    for (const ListState& state : lists_)
-        for (const ChannelTree* tree : {&state.list->television(), &state.list->radio()})
-            if (tree->changeCount() != changeCounts_[i++]) return false;
-    return true;
+bool CommandHistory::changedBehind(const ListState& state) const {
+    const std::size_t first = &state == &lists_[0] ? 0 : 2;
+    return state.list->television().changeCount() != changeCounts_[first] ||
+           state.list->radio().changeCount() != changeCounts_[first + 1];
 }
+
+bool CommandHistory::treesAsLeft() const { return !changedBehind(lists_[0]) && !changedBehind(lists_[1]); }
 
 void CommandHistory::noteTrees() {
     std::size_t i = 0;
@@ -131,13 +129,9 @@ void CommandHistory::noteTrees() {
 // other way, no step can be trusted, and the changed list is marked as such.
 void CommandHistory::forgetIfChangedBehind() {
     if (treesAsLeft()) return;
-    std::size_t i = 0;
     for (ListState& state : lists_) {
-        const bool changed = state.list->television().changeCount() != changeCounts_[i] ||
-                             state.list->radio().changeCount() != changeCounts_[i + 1];
         state.base = currentState(state);
-        if (changed) state.unknown = true;
-        i += 2;
+        if (changedBehind(state)) state.unknown = true;
     }
     while (!steps_.empty()) steps_.pop_back();
     done_ = 0;

@@ -49,7 +49,8 @@ public:
     // Forgets every step (Load and Close of either list). The changed marks stay.
     void clear();
 
-    // The list is as it was when last loaded or saved.
+    // The list is as it was when last loaded or saved: Load, Close and Save
+    // call it (Load and Close after clear()).
     void markSaved(const ChannelList& list);
     // Whether the list changed since it was last loaded or saved.
     bool isChanged(const ChannelList& list) const;
@@ -77,6 +78,7 @@ private:
     const ListState& stateOf(const ChannelList& list) const;
     std::uint64_t currentState(const ListState& state) const;
     void trim();
+    bool changedBehind(const ListState& state) const;
     bool treesAsLeft() const;
     void noteTrees();
     void forgetIfChangedBehind();

@@ -47,11 +47,11 @@ std::string bulkText(BulkField field, const TreeItem* reference) {
         const char* provider;
         const char* all;
     };
-    const Texts texts = field == BulkField::Lnb             ? Texts{"Set LNB", "Set LNB for provider", "Set LNB for all"}
-                        : field == BulkField::RotorPosition ? Texts{"Set Rotor position", "Set Rotor Pos for provider",
-                                                                    "Set Rotor Pos for all"}
-                                                            : Texts{"Set Volume", "Set Volume for provider",
-                                                                    "Set Volume for all"};
+    // The texts of the tree menu's entries.
+    Texts texts{"Set Volume", "Set Volume for provider", "Set Volume for all"};
+    if (field == BulkField::Lnb) texts = {"Set LNB", "Set LNB for provider", "Set LNB for all"};
+    if (field == BulkField::RotorPosition)
+        texts = {"Set Rotor position", "Set Rotor Pos for provider", "Set Rotor Pos for all"};
     if (!reference) return texts.all;
     return named(reference->hasParent() ? texts.one : texts.provider, *reference);
 }

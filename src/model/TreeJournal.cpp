@@ -166,13 +166,25 @@ void TreeJournal::toggle(Entry& entry) {
     std::visit(Toggle{tree}, entry.change);
 }
 
+namespace {
+
+// Calls visit(parent, first, end) for each run [first, end) of items under one parent.
+template <typename Items, typename Visit>
+void forEachParent(Items& items, Visit&& visit) {
+    for (std::size_t first = 0; first < items.size();) {
+        std::size_t end = first;
+        while (end < items.size() && items[end].parent == items[first].parent) ++end;
+        visit(items[first].parent, first, end);
+        first = end;
+    }
+}
+
+}  // namespace
+
 // Each parent's removed items are merged back at their old rows in one pass.
 void TreeJournal::putBack(ChannelTree& tree, std::vector<RemovedChild>& items) {
     ChannelTree::BulkChange bulk(tree);
-    for (std::size_t first = 0; first < items.size();) {
-        TreeItem* parent = items[first].parent;
-        std::size_t end = first;
-        while (end < items.size() && items[end].parent == parent) ++end;
+    forEachParent(items, [&](TreeItem* parent, std::size_t first, std::size_t end) {
         auto& siblings = tree.siblingsOf(parent);
         std::vector<std::unique_ptr<TreeItem>> merged;
         merged.reserve(siblings.size() + (end - first));
@@ -187,17 +199,13 @@ void TreeJournal::putBack(ChannelTree& tree, std::vector<RemovedChild>& items) {
         while (kept < siblings.size()) merged.push_back(std::move(siblings[kept++]));
         siblings = std::move(merged);
         ChannelTree::renumber(siblings, 0);
-        first = end;
-    }
+    });
 }
 
 // The same items leave the same rows again, each parent's in one pass.
 void TreeJournal::takeOut(ChannelTree& tree, std::vector<RemovedChild>& items) {
     ChannelTree::BulkChange bulk(tree);
-    for (std::size_t first = 0; first < items.size();) {
-        TreeItem* parent = items[first].parent;
-        std::size_t end = first;
-        while (end < items.size() && items[end].parent == parent) ++end;
+    forEachParent(items, [&](TreeItem* parent, std::size_t first, std::size_t end) {
         auto& siblings = tree.siblingsOf(parent);
         std::size_t write = 0;
         std::size_t next = first;
@@ -216,8 +224,7 @@ void TreeJournal::takeOut(ChannelTree& tree, std::vector<RemovedChild>& items) {
         assert(next == end);
         siblings.resize(write);
         ChannelTree::renumber(siblings, 0);
-        first = end;
-    }
+    });
 }
 
 void TreeJournal::swapTopLevel(ChannelTree& tree, std::vector<std::unique_ptr<TreeItem>>& topLevel,

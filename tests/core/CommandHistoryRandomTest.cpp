@@ -38,7 +38,7 @@ public:
             if (history_.undoCount() != before)
                 states_.push_back(snapshotOf(list1_, list2_));
             else
-                ASSERT_SAME_LISTS(snapshotOf(list1_, list2_), states_.back()) << "a command that was not kept changed a list";
+                ASSERT_SAME_LISTS(snapshotOf(list1_, list2_), states_.back()) << "a step not kept changed a list";
         }
         ASSERT_FALSE(::testing::Test::HasFailure());
 
