@@ -2,10 +2,12 @@
 #include <string>
 #include <vector>
 
-#include "cli/ListLoading.h"
 #include "cli/Subcommand.h"
+#include "cli/ToolDocuments.h"
 #include "compare/CompareTrees.h"
-#include "formats/ListFiles.h"
+#include "documents/ListDocument.h"
+#include "formats/SafeSave.h"
+#include "formats/SameFile.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
@@ -16,13 +18,6 @@ std::optional<CompareOptions> optionsNamed(std::string_view name) {
     if (name == "sid") return CompareOptions{false, true};
     if (name == "both") return CompareOptions{true, true};
     return std::nullopt;
-}
-
-int writeResult(const std::string& path, const ChannelList& list, std::ostream& err) {
-    const WriteResult result = writeList(path, lowerCasedExtension(path), list.television(), list.radio());
-    if (result.ok) return kExitOk;
-    err << result.message << "\n";
-    return kExitFailure;
 }
 
 }  // namespace
@@ -46,18 +41,32 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
         }
     }
     if (paths.size() != 4) return usageError(command, "expected four file names", err);
-    if (paths[2] == paths[3]) return usageError(command, "OUT_A and OUT_B must be different files", err);
+    if (nameSameFile(paths[2], paths[3]))
+        return usageError(command, "OUT_A and OUT_B must be different files", err);
     // Every extension is checked before anything is read or written.
     for (const std::string& path : paths)
         if (!formatOfPath(path, err)) return kExitUsage;
 
     ChannelList list1(1);
     ChannelList list2(2);
-    if (const int status = loadList(paths[0], list1, err); status != kExitOk) return status;
-    if (const int status = loadList(paths[1], list2, err); status != kExitOk) return status;
+    ListDocument document1(list1);
+    ListDocument document2(list2);
+    if (const int status = loadDocument(document1, paths[0], err); status != kExitOk) return status;
+    if (const int status = loadDocument(document2, paths[1], err); status != kExitOk) return status;
     CompareLists(list1, list2, options);
-    if (const int status = writeResult(paths[2], list1, err); status != kExitOk) return status;
-    return writeResult(paths[3], list2, err);
+    // Both results or neither: each is written completely beside its target
+    // before either is put in place.
+    PreparedSave saveA(paths[2]);
+    PreparedSave saveB(paths[3]);
+    if (const FileResult result = document1.prepareSaveAs(paths[2], saveA); !result.ok())
+        return reportFailure(result, err);
+    if (const FileResult result = document2.prepareSaveAs(paths[3], saveB); !result.ok())
+        return reportFailure(result, err);  // the prepared OUT_A is dropped, the old one stays
+    if (const FileResult result = saveA.commit(); !result.ok()) return reportFailure(result, err);
+    if (const FileResult result = saveB.commit(); !result.ok()) return reportFailure(result, err);
+    warnOfLosses(document1, paths[2], err);
+    warnOfLosses(document2, paths[3], err);
+    return kExitOk;
 }
 
 }  // namespace qvx::cli

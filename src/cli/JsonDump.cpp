@@ -1,8 +1,10 @@
 #include <cstdint>
+#include <ostream>
 #include <string_view>
 
 #include "cli/ListDump.h"
-#include "formats/Windows1252.h"
+#include "cli/PieceWriter.h"
+#include "cli/TerminalText.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
@@ -12,20 +14,7 @@ constexpr char kHexDigits[] = "0123456789abcdef";
 
 void appendJsonText(std::string& out, std::string_view bytes) {
     out += '"';
-    for (const char c : bytes) {
-        const char32_t codePoint = windows1252ToCodePoint(static_cast<std::uint8_t>(c));
-        if (codePoint == '"' || codePoint == '\\') {
-            out += '\\';
-            out += static_cast<char>(codePoint);
-        } else if (codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F)) {
-            // Controls, C1 included, are written as escapes so the output stays readable.
-            out += "\\u00";
-            out += kHexDigits[codePoint >> 4];
-            out += kHexDigits[codePoint & 0xF];
-        } else {
-            appendUtf8(out, codePoint);
-        }
-    }
+    appendRecordText(out, bytes, true);
     out += '"';
 }
 
@@ -120,7 +109,8 @@ void appendRecord(std::string& out, const ChannelRecord& r) {
     w.hex("image", r.image());
 }
 
-void appendTree(std::string& out, const ChannelTree& tree) {
+bool writeTree(PieceWriter& writer, const ChannelTree& tree) {
+    std::string& out = writer.text();
     out += '[';
     bool firstItem = true;
     for (const auto& top : tree.topLevelItems()) {
@@ -134,10 +124,13 @@ void appendTree(std::string& out, const ChannelTree& tree) {
             out += firstChild ? "\n    " : ",\n    ";
             firstChild = false;
             appendRecord(out, child->record());
+            if (!writer.pass()) return false;
         }
         out += firstChild ? "]}" : "\n  ]}";
+        if (!writer.pass()) return false;
     }
     out += firstItem ? "]" : "\n]";
+    return true;
 }
 
 }  // namespace
@@ -148,13 +141,14 @@ std::string recordAsJson(const ChannelRecord& record) {
     return out;
 }
 
-std::string listAsJson(const ChannelList& list) {
-    std::string out = "{\"television\": ";
-    appendTree(out, list.television());
-    out += ", \"radio\": ";
-    appendTree(out, list.radio());
-    out += "}\n";
-    return out;
+bool writeListAsJson(const ChannelList& list, std::ostream& out) {
+    PieceWriter writer(out);
+    writer.text() = "{\"television\": ";
+    if (!writeTree(writer, list.television())) return false;
+    writer.text() += ", \"radio\": ";
+    if (!writeTree(writer, list.radio())) return false;
+    writer.text() += "}\n";
+    return writer.passAll();
 }
 
 }  // namespace qvx::cli

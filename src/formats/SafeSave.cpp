@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <new>
 
-#include "formats/FileError.h"
 #include "formats/FileStreams.h"
 #include "formats/InterruptCleanup.h"
 #include "formats/SaveTarget.h"
@@ -27,19 +26,7 @@ bool locksUnsupported(int errorNumber) {
     return errorNumber == ENOLCK || errorNumber == EINVAL || errorNumber == EOPNOTSUPP;
 }
 
-WriteResult openFailure(const std::string& path, int errorNumber) {
-    const int cause = causeForErrno(errorNumber);
-    return {false, cause, "File " + path + " could not be opened. Cause " + std::to_string(cause)};
-}
-
-WriteResult writeFailure(const std::string& path, int errorNumber) {
-    const int cause = causeForErrno(errorNumber);
-    return {false, cause, fileErrorText(cause, path)};
-}
-
-WriteResult outOfMemory(const std::string& path) {
-    return {false, kCauseGeneric, "Out of memory while writing " + path};
-}
+FileResult openFailure(const std::string& path, int errorNumber) { return cannotCreateList(path, errorNumber); }
 
 std::size_t nameLimitOf(int folder) {
     const long limit = ::fpathconf(folder, _PC_NAME_MAX);
@@ -71,12 +58,12 @@ struct PreparedSave::State {
     bool done = false;
     InterruptCleanup cleanup;
 
-    WriteResult prepare(const FileProducer& produce);
-    WriteResult createFile(mode_t mode);
-    WriteResult commit();
+    FileResult prepare(const FileProducer& produce);
+    FileResult createFile(mode_t mode);
+    FileResult commit();
     // Gives the new file a name of its own in the folder.
     int linkUnnamed();
-    WriteResult fail(int errorNumber) {
+    FileResult fail(int errorNumber) {
         discard();
         return writeFailure(path, errorNumber);
     }
@@ -89,7 +76,7 @@ struct PreparedSave::State {
     }
 };
 
-WriteResult PreparedSave::State::createFile(mode_t mode) {
+FileResult PreparedSave::State::createFile(mode_t mode) {
     const int unnamedFd = calls.createUnnamed(folder.get(), mode);
     if (unnamedFd >= 0 && canBeNamed(unnamedFd)) {
         file.reset(unnamedFd);
@@ -115,7 +102,7 @@ WriteResult PreparedSave::State::createFile(mode_t mode) {
     return openFailure(path, errorNumber);
 }
 
-WriteResult PreparedSave::State::prepare(const FileProducer& produce) {
+FileResult PreparedSave::State::prepare(const FileProducer& produce) {
     target = findSaveTarget(path);
     if (target.error != 0) return openFailure(path, target.error);
     // A folder, a device or a pipe is refused before it is opened: opening
@@ -151,7 +138,7 @@ WriteResult PreparedSave::State::prepare(const FileProducer& produce) {
     }
 
     removeStaleTemporaries(folder.get());
-    if (WriteResult created = createFile(createMode); !created.ok) return created;
+    if (FileResult created = createFile(createMode); !created.ok()) return created;
 
     if (target.exists) {
         // Keep who may read and write the list. Owner first: changing it can
@@ -191,7 +178,7 @@ int PreparedSave::State::linkUnnamed() {
     return EEXIST;
 }
 
-WriteResult PreparedSave::State::commit() {
+FileResult PreparedSave::State::commit() {
     if (!prepared) return writeFailure(path, EINVAL);
     // Nothing can replace a file by linking, so an unnamed file is linked
     // under a temporary name and renamed like a named one.
@@ -219,31 +206,31 @@ PreparedSave::~PreparedSave() {
     if (!state_->done) state_->discard();
 }
 
-WriteResult PreparedSave::prepare(const FileProducer& produce) {
+FileResult PreparedSave::prepare(const FileProducer& produce) {
     try {
         return state_->prepare(produce);
     } catch (const std::bad_alloc&) {
         state_->discard();
-        return outOfMemory(state_->path);
+        return outOfMemoryWriting(state_->path);
     }
 }
 
-WriteResult PreparedSave::commit() {
+FileResult PreparedSave::commit() {
     try {
         return state_->commit();
     } catch (const std::bad_alloc&) {
         state_->discard();
-        return outOfMemory(state_->path);
+        return outOfMemoryWriting(state_->path);
     }
 }
 
-WriteResult saveFileSafely(const std::string& path, const FileProducer& produce, FileCalls& calls) {
+FileResult saveFileSafely(const std::string& path, const FileProducer& produce, FileCalls& calls) {
     try {
         PreparedSave save(path, calls);
-        if (WriteResult prepared = save.prepare(produce); !prepared.ok) return prepared;
+        if (FileResult prepared = save.prepare(produce); !prepared.ok()) return prepared;
         return save.commit();
     } catch (const std::bad_alloc&) {
-        return outOfMemory(path);
+        return outOfMemoryWriting(path);
     }
 }
 

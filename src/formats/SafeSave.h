@@ -6,7 +6,7 @@
 
 #include "formats/ByteStream.h"
 #include "formats/FileCalls.h"
-#include "formats/ListFiles.h"
+#include "formats/FileResult.h"
 
 namespace qvx {
 
@@ -22,7 +22,7 @@ using FileProducer = std::function<bool(ByteSink&)>;
 // locked, or the path may not be saved to) gives "File <path> could not be
 // opened. Cause <n>"; a failure after that gives the file-error text of its
 // cause with the path.
-WriteResult saveFileSafely(const std::string& path, const FileProducer& produce,
+FileResult saveFileSafely(const std::string& path, const FileProducer& produce,
                            FileCalls& calls = systemFileCalls());
 
 // One save in two steps, so that several files can be written completely
@@ -48,9 +48,9 @@ public:
     PreparedSave& operator=(const PreparedSave&) = delete;
 
     // Neither throws: running out of memory is a failed save with nothing left behind.
-    WriteResult prepare(const FileProducer& produce);
+    FileResult prepare(const FileProducer& produce);
     // Only after a prepare() that went well.
-    WriteResult commit();
+    FileResult commit();
 
 private:
     struct State;

@@ -24,10 +24,10 @@ const Bytes kOldContents = {'o', 'l', 'd'};
 
 // One provider and one channel: 12 + 2 * 172 bytes in the native format.
 constexpr std::size_t kNewSize = 12 + 2 * 172;
-WriteResult saveSmallList(const std::string& path) {
+FileResult saveSmallList(const std::string& path) {
     ChannelList list(1);
     testing::addChannel(list.television(), testing::addProvider(list.television(), "P"), "c");
-    return writeList(path, "qvx", list.television(), list.radio());
+    return writeList(path, ListFormat::Native, list.television(), list.radio());
 }
 
 std::string refusal(const std::string& path, int cause) {
@@ -79,8 +79,8 @@ TEST(SaveLinks, InASharedFolderOnlyTheSaversOrTheFolderOwnersLinkIsFollowed) {
             if (targetExists) testing::writeFileBytes(folders.victim, kOldContents);
             folders.makeLink(folders.victim, c.linkOwner, folders.link);
 
-            const WriteResult result = saveSmallList(folders.link);
-            EXPECT_EQ(result.ok, c.followed);
+            const FileResult result = saveSmallList(folders.link);
+            EXPECT_EQ(result.ok(), c.followed);
             EXPECT_TRUE(std::filesystem::is_symlink(folders.link));
             EXPECT_EQ(testing::namesIn(folders.shared), std::vector<std::string>{"list.qvx"});
             if (c.followed) {
@@ -114,7 +114,7 @@ TEST(SaveLinks, TheRuleHoldsAtEveryLinkOfAChainAndForFolders) {
 
     for (const std::string& path : {ours, folderLink + "/list.qvx", folderLink + "/new.qvx"}) {
         SCOPED_TRACE(path);
-        const WriteResult result = saveSmallList(path);
+        const FileResult result = saveSmallList(path);
         EXPECT_EQ(result.message, refusal(path, 5));
         EXPECT_EQ(testing::readFileBytes(folders.victim), kOldContents);
         EXPECT_EQ(testing::namesIn(folders.victimFolder), std::vector<std::string>{"list.qvx"});
@@ -141,8 +141,8 @@ TEST(SaveLinks, AChainOfFortyLinksIsFollowedAndALongerOneOrALoopIsRefusedAsItIs)
         TemporaryFolder folder;
         testing::writeFileBytes(folder.file("list.qvx"), kOldContents);
         const std::string start = chainOf(folder, c.links);
-        const WriteResult result = saveSmallList(start);
-        EXPECT_EQ(result.ok, c.followed);
+        const FileResult result = saveSmallList(start);
+        EXPECT_EQ(result.ok(), c.followed);
         EXPECT_EQ(testing::readFileBytes(folder.file("list.qvx")).size(),
                   c.followed ? kNewSize : kOldContents.size());
         if (!c.followed) {
@@ -170,7 +170,7 @@ TEST(SaveLinks, RelativeLinksAndDotDotAreFollowedAsTheKernelDoes) {
     testing::writeFileBytes(folder.file("real/list.qvx"), kOldContents);
     std::filesystem::create_symlink("../../real/list.qvx", folder.file("a/b/rel.qvx"));
     std::filesystem::create_symlink("b", folder.file("a/blink"));
-    ASSERT_TRUE(saveSmallList(folder.file("a/blink/rel.qvx")).ok);
+    ASSERT_TRUE(saveSmallList(folder.file("a/blink/rel.qvx")).ok());
     EXPECT_EQ(testing::readFileBytes(folder.file("real/list.qvx")).size(), kNewSize);
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file("a/b/rel.qvx")));
     EXPECT_EQ(testing::namesIn(folder.file("a/b")), std::vector<std::string>{"rel.qvx"});
@@ -178,12 +178,12 @@ TEST(SaveLinks, RelativeLinksAndDotDotAreFollowedAsTheKernelDoes) {
     // ".." after a folder link goes up from where the link led (base/real/.. is
     // base), not back over the link's name (a/far/.. would be a).
     std::filesystem::create_symlink("../real", folder.file("a/far"));
-    ASSERT_TRUE(saveSmallList(folder.file("a/far/../a/b/new.qvx")).ok);
+    ASSERT_TRUE(saveSmallList(folder.file("a/far/../a/b/new.qvx")).ok());
     EXPECT_EQ(testing::readFileBytes(folder.file("a/b/new.qvx")).size(), kNewSize);
 
     const std::string dangling = folder.file("a/dangling.qvx");
     std::filesystem::create_symlink("../real/created.qvx", dangling);
-    ASSERT_TRUE(saveSmallList(dangling).ok);  // our own dangling link outside a shared folder creates
+    ASSERT_TRUE(saveSmallList(dangling).ok());  // our own dangling link outside a shared folder creates
     EXPECT_EQ(testing::readFileBytes(folder.file("real/created.qvx")).size(), kNewSize);
     EXPECT_TRUE(std::filesystem::is_symlink(dangling));
 }

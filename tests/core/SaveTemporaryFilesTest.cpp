@@ -42,8 +42,8 @@ const ChannelList& largeList() {
 }
 const Bytes kOldContents = {'o', 'l', 'd', ' ', 'l', 'i', 's', 't'};
 
-WriteResult save(const std::string& path, FileCalls& calls) {
-    return writeList(path, "qvx", largeList().television(), largeList().radio(), calls);
+FileResult save(const std::string& path, FileCalls& calls) {
+    return writeList(path, ListFormat::Native, largeList().television(), largeList().radio(), calls);
 }
 
 // Unnamed temporary files where the file system has them, and named ones as elsewhere.
@@ -113,9 +113,9 @@ TEST(SaveTemporaryFiles, TheNewFileIsNeverReadableByMoreThanTheFinalOne) {
             calls.unnamedFiles = kind.unnamed;
             calls.chunkSize = 4096;
             const mode_t previous = ::umask(c.umask);
-            const WriteResult result = save(path, calls);
+            const FileResult result = save(path, calls);
             ::umask(previous);
-            ASSERT_TRUE(result.ok) << result.message;
+            ASSERT_TRUE(result.ok()) << result.message;
             struct stat status {};
             ASSERT_EQ(::stat(path.c_str(), &status), 0);
             EXPECT_EQ(status.st_mode & 07777, c.finalMode);
@@ -235,7 +235,7 @@ TEST(SaveTemporaryFiles, KillMinus9LeavesNothingWithAnUnnamedFileAndTheNextSaveC
         }
         // The next save into the folder, of another file, removes what the killed one left.
         FailingFileCalls calls;
-        ASSERT_TRUE(save(folder.file("other.qvx"), calls).ok);
+        ASSERT_TRUE(save(folder.file("other.qvx"), calls).ok());
         EXPECT_EQ(folder.names(), (std::vector<std::string>{"list.qvx", "other.qvx"}));
     }
 }
@@ -281,7 +281,7 @@ TEST(SaveTemporaryFiles, OnlyStaleTemporaryFilesOfOursAreRemoved) {
         }
         FailingFileCalls calls;
         calls.unnamedFiles = false;
-        ASSERT_TRUE(save(folder.file("list.qvx"), calls).ok);
+        ASSERT_TRUE(save(folder.file("list.qvx"), calls).ok());
         const std::vector<std::string> expected =
             c.removed ? std::vector<std::string>{"list.qvx"} : std::vector<std::string>{c.name, "list.qvx"};
         std::vector<std::string> sorted = expected;
@@ -338,11 +338,11 @@ TEST(SaveTemporaryFiles, ANameOf255BytesAndAPathAtTheSystemLimitSave) {
             SCOPED_TRACE(std::string(kind.name) + ", path of " + std::to_string(path.size()) + " bytes");
             FailingFileCalls calls;
             calls.unnamedFiles = kind.unnamed;
-            const WriteResult result = save(path, calls);
-            EXPECT_TRUE(result.ok) << result.message;
+            const FileResult result = save(path, calls);
+            EXPECT_TRUE(result.ok()) << result.message;
             EXPECT_EQ(testing::readFileBytes(path).size(), kListSize);
             ChannelList back(1);
-            EXPECT_EQ(readList(path, ListFormat::Native, back.television(), back.radio()).code, kReadOk);
+            EXPECT_EQ(readList(path, ListFormat::Native, back.television(), back.radio()).outcome, FileOutcome::Done);
             EXPECT_EQ(back.television().itemCount(), 100u);
         }
     }
@@ -394,7 +394,7 @@ TEST(SaveTemporaryFiles, ADiskFullHalfWayLeavesTheOldFileAndNothingElse) {
         FailingFileCalls calls;
         calls.unnamedFiles = kind.unnamed;
         calls.chunkSize = 4096;
-        const WriteResult result = save(path, calls);
+        const FileResult result = save(path, calls);
         ::setrlimit(RLIMIT_FSIZE, &previous);
         ::signal(SIGXFSZ, previousHandler);
         EXPECT_EQ(calls.writeCalls, 3);  // the second chunk is cut short, the third refused
@@ -419,8 +419,8 @@ TEST(SaveTemporaryFiles, WithoutProcTheSaveTakesANamedFile) {
                 return FailingFileCalls::createNamed(folder, name, mode);
             }
         } calls;
-        const WriteResult result = save(path, calls);
-        report = (result.ok ? "saved" : result.message) + " after " + std::to_string(calls.named) + " named";
+        const FileResult result = save(path, calls);
+        report = (result.ok() ? "saved" : result.message) + " after " + std::to_string(calls.named) + " named";
         return 0;
     });
     if (outcome.exited(77)) GTEST_SKIP() << "/proc cannot be hidden here (needs root)";
@@ -446,8 +446,8 @@ TEST(SaveTemporaryFiles, RunningOutOfMemoryIsAFailedSaveThatChangesNothing) {
             OutOfMemoryCalls calls;
             calls.unnamedFiles = kind.unnamed;
             calls.chunkSize = 4096;
-            const WriteResult result = save(path, calls);
-            EXPECT_FALSE(result.ok);
+            const FileResult result = save(path, calls);
+            EXPECT_FALSE(result.ok());
             EXPECT_EQ(result.message, "Out of memory while writing " + path);
             const std::vector<std::string> expected =
                 exists ? std::vector<std::string>{"list.qvx"} : std::vector<std::string>{};

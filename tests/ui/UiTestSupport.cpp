@@ -9,10 +9,10 @@
 #include "formats/ListFiles.h"
 #include "model/ChannelList.h"
 #include "model/TreeBuilder.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CTreeSat.h"
-#include "ui/EditorStatusBar.h"
-#include "ui/ListColumn.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/status/EditorStatusBar.h"
+#include "ui/list/ListColumn.h"
 
 namespace qvx {
 
@@ -71,10 +71,10 @@ QString EditorTest::writeList(const QString& fileName, const std::vector<Entry>&
         builder.finish();
     }
     const QString path = pathOf(fileName);
-    const WriteResult result = qvx::writeList(QFile::encodeName(path).toStdString(),
-                                              lowerCasedExtension(path.toStdString()), list.television(),
-                                              list.radio());
-    EXPECT_TRUE(result.ok) << result.message;
+    const FileResult result = qvx::writeList(QFile::encodeName(path).toStdString(),
+                                             *listFormatForExtension(lowerCasedExtension(path.toStdString())),
+                                             list.television(), list.radio());
+    EXPECT_TRUE(result.ok()) << result.message;
     return path;
 }
 

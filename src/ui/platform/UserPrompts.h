@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QDialog;
+class QWidget;
+
+namespace qvx {
+
+// Every question the window asks the user goes through here, so tests can
+// answer in advance instead of driving real dialogs.
+class UserPrompts {
+public:
+    UserPrompts() = default;
+    virtual ~UserPrompts() = default;
+    UserPrompts(const UserPrompts&) = delete;
+    UserPrompts& operator=(const UserPrompts&) = delete;
+
+    // The chosen file's full path; empty on Cancel. Only existing files can be chosen.
+    virtual QString chooseFileToLoad(QWidget* parent, const QString& title) = 0;
+    // The chosen path with the native extension added to a name typed without one; the
+    // user was asked before an existing file is overwritten. Empty on Cancel.
+    virtual QString chooseFileToSave(QWidget* parent, const QString& title) = 0;
+    // Yes/No with the question icon; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& question) = 0;
+    // A message with an OK button.
+    virtual void tell(QWidget* parent, const QString& message) = 0;
+    // Runs a small modal dialog such as the About box.
+    virtual void runDialog(QDialog& dialog) = 0;
+};
+
+// The real dialogs.
+class QtUserPrompts final : public UserPrompts {
+public:
+    QString chooseFileToLoad(QWidget* parent, const QString& title) override;
+    QString chooseFileToSave(QWidget* parent, const QString& title) override;
+    bool askYesNo(QWidget* parent, const QString& question) override;
+    void tell(QWidget* parent, const QString& message) override;
+    void runDialog(QDialog& dialog) override;
+};
+
+// The file-type choices of the Load and Save as dialogs. The dialogs show the
+// part before the last parentheses; the patterns list both cases, so files
+// with upper-case extensions are listed too.
+QStringList channelListNameFilters();
+// What the dialogs show for each choice.
+QStringList channelListFilterDescriptions();
+
+}  // namespace qvx
