@@ -27,8 +27,9 @@ ListCommands::ListCommands(ChannelList& list, ListColumn& column, ListChanges& c
     : list_(list), column_(column), changes_(changes), statusBar_(statusBar), prompts_(prompts), window_(window) {}
 
 void ListCommands::updateStatusPane() {
-    statusBar_.setPaneText(list_.number() == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane,
-                           fromLocal(list_.statusText()));
+    QString text = fromLocal(list_.statusText());
+    if (changes_.history().isChanged(list_)) text += QStringLiteral(" (changed)");
+    statusBar_.setPaneText(list_.number() == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane, text);
 }
 
 bool ListCommands::readChosenFile(ListFormat format) {
