@@ -30,7 +30,8 @@ class HeldItems : public ::testing::TestWithParam<Change> {
 protected:
     HeldItems() {
         for (const char* provider : {"P1", "P2"}) {
-            TreeItem* top = tree_.appendItem(nullptr, TreeItem::makeProvider(named(ChannelRecord::newProvider(1), provider)));
+            TreeItem* top =
+                tree_.appendItem(nullptr, TreeItem::makeProvider(named(ChannelRecord::newProvider(1), provider)));
             for (const char* channel : {"A", "B"})
                 tree_.appendItem(top, TreeItem::makeChannel(named(ChannelRecord::newChannel(1), channel)));
         }
@@ -53,27 +54,33 @@ TEST_P(HeldItems, LetGoExactlyWhenTheItemGoes) {
     } else {
         ASSERT_TRUE(item);
         EXPECT_EQ(item.get(), held);
-        EXPECT_EQ(item.get()->label(), "B");
+        EXPECT_EQ(item.get()->record().nameText(), GetParam().name == std::string("Renamed") ? "B2" : "B");
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryKindOfChange, HeldItems,
-    ::testing::Values(
-        Change{"ItemDeleted", [](ChannelTree& channels) { DeleteTreeItem(channels, channels.topLevelItem(0)->child(1)); }, true},
-        Change{"ProviderDeleted", [](ChannelTree& channels) { DeleteTreeItem(channels, channels.topLevelItem(0)); }, true},
-        Change{"TreeCleared", [](ChannelTree& channels) { channels.clear(); }, true},
-        Change{"ChannelsRemovedInOneStep",
-               [](ChannelTree& channels) { channels.removeChildrenWhere([](const TreeItem& c) { return c.label() == "B"; }); },
-               true},
-        Change{"SiblingBeforeDeleted", [](ChannelTree& channels) { DeleteTreeItem(channels, channels.topLevelItem(0)->child(0)); },
-               false},
-        Change{"OtherProviderDeleted", [](ChannelTree& channels) { DeleteTreeItem(channels, channels.topLevelItem(1)); }, false},
-        Change{"ChannelInsertedBefore", [](ChannelTree& channels) { insertNewChannel(channels, channels.topLevelItem(0)->child(0)); },
-               false},
-        Change{"Renamed", [](ChannelTree& channels) { applyRename(channels, channels.topLevelItem(0)->child(1), std::string("B")); },
-               false}),
-    [](const ::testing::TestParamInfo<Change>& change) { return std::string(change.param.name); });
+using Channels = ChannelTree;
+
+void deleteB(Channels& channels) { DeleteTreeItem(channels, channels.topLevelItem(0)->child(1)); }
+void deleteP1(Channels& channels) { DeleteTreeItem(channels, channels.topLevelItem(0)); }
+void clearAll(Channels& channels) { channels.clear(); }
+void removeEveryB(Channels& channels) {
+    channels.removeChildrenWhere([](const TreeItem& channel) { return channel.label() == "B"; });
+}
+void deleteA(Channels& channels) { DeleteTreeItem(channels, channels.topLevelItem(0)->child(0)); }
+void deleteP2(Channels& channels) { DeleteTreeItem(channels, channels.topLevelItem(1)); }
+void insertBeforeB(Channels& channels) { insertNewChannel(channels, channels.topLevelItem(0)->child(0)); }
+void renameB(Channels& channels) { applyRename(channels, channels.topLevelItem(0)->child(1), std::string("B2")); }
+
+INSTANTIATE_TEST_SUITE_P(EveryKindOfChange, HeldItems,
+                         ::testing::Values(Change{"ItemDeleted", deleteB, true},
+                                           Change{"ProviderDeleted", deleteP1, true},
+                                           Change{"TreeCleared", clearAll, true},
+                                           Change{"ChannelsRemovedInOneStep", removeEveryB, true},
+                                           Change{"SiblingBeforeDeleted", deleteA, false},
+                                           Change{"OtherProviderDeleted", deleteP2, false},
+                                           Change{"ChannelInsertedBefore", insertBeforeB, false},
+                                           Change{"Renamed", renameB, false}),
+                         [](const ::testing::TestParamInfo<Change>& change) { return std::string(change.param.name); });
 
 TEST(HeldItem, HoldsNothingWithoutAnItemOrAModel) {
     ChannelTree tree{TreeKind::Radio};

@@ -46,6 +46,11 @@ std::vector<std::string> contents(ChannelList& list) {
     return lines;
 }
 
+class OneRoadTest : public EditorTest {
+protected:
+    void SetUp() override { load(1, writeStandardList(QStringLiteral("first.qvx"))); }
+};
+
 struct Road {
     const char* name;
     std::function<void(class OneRoad&)> change;
@@ -161,6 +166,23 @@ INSTANTIATE_TEST_SUITE_P(
         Road{"CompareLists", [](OneRoad& test) { test.window().CompareLists(); }},
         Road{"ClearAll", [](OneRoad& test) { test.window().ClearAll(2); }}),
     [](const ::testing::TestParamInfo<Road>& road) { return std::string(road.param.name); });
+
+// The tree menu's item outlives the event loop of its bulk dialog only as long as it is
+// in the tree: gone meanwhile, the setting changes nothing (and is no "for all").
+TEST_F(OneRoadTest, BulkSettingForAnItemThatWentMeanwhileChangesNothing) {
+    ChannelTree& tv = dialog_->list(1).television();
+    TreeItem* provider = tv.topLevelItem(1);
+    prompts_->dialogAnswer = [this, &tv, provider](QDialog& dialog) {
+        dialog_->changes().remove(tv, *provider);
+        static_cast<CSetVolumeDialog&>(dialog).volumeField()->setText(QStringLiteral("42"));
+        dialog.setResult(QDialog::Accepted);
+    };
+    const auto before = contents(dialog_->list(1));
+    dialog_->RunTreeCommand(TreeMenuCommand::SetVolume, *tree(1), provider);
+    dialog_->changes().history().undo();  // the removal
+    EXPECT_EQ(contents(dialog_->list(1)), before);
+    EXPECT_FALSE(dialog_->changes().history().canUndo());
+}
 
 }  // namespace
 }  // namespace qvx

@@ -128,8 +128,12 @@ void TreeMenu::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item) {
     if (!item && tree.channelModel()->tree().empty()) return;
     const std::unique_ptr<BulkSettingDialog> dialog = makeBulkDialog(field, &window_);
     dialog->setValue(bulkStartValue(field, item));
+    // The dialog runs its own event loop, like the menu.
+    HeldItem reference;
+    reference.hold(tree.channelModel(), item);
     prompts_.runDialog(*dialog);
-    if (dialog->result() != QDialog::Accepted) return;
+    if (dialog->result() != QDialog::Accepted || (item && !reference)) return;
+    item = reference.get();
     changes_.setBulkValue(tree.channelModel()->tree(), item, field, dialog->value());
     // "For all" leaves the panel as it is.
     if (item) session_.showItemRecord(*item);
