@@ -76,6 +76,14 @@ std::string_view comparisonName(const ChannelRecord& record) {
     return name;
 }
 
+std::optional<CompareOptions> compareOptionsNamed(std::string_view name, bool withTuning) {
+    if (name == "name") return CompareOptions{true, false, false};
+    if (name == "sid") return CompareOptions{false, true, false};
+    if (name == "both") return CompareOptions{true, true, false};
+    if (name == "tuning" && withTuning) return CompareOptions{false, true, true};
+    return std::nullopt;
+}
+
 bool CompareTrees(ChannelTree& treeA, ChannelTree& treeB, CompareOptions options, CompareProgress* progress) {
     if (treeA.empty() || treeB.empty()) return false;
     if (progress) progress->begin(treeA.itemCount());
