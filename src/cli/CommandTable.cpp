@@ -21,6 +21,19 @@ std::span<const Subcommand> subcommands() {
          "  --by name|sid|both  what makes two channels equal: the name, the Service ID or both\n"
          "                      (default both)\n",
          runCompare},
+        {"duplicates", "duplicates LIST [--by KEY] [--json]",
+         "list the groups of equal channels in each tree",
+         "  LIST                the list to read; it is not changed\n"
+         "  --by KEY            what makes two channels equal: name, sid, both (default) or tuning\n"
+         "                      (frequency, symbol rate, polarity and Service ID)\n"
+         "  --json              the groups as JSON\n",
+         runDuplicates},
+        {"dedupe", "dedupe IN OUT [--by KEY]",
+         "keep the first of every group of equal channels, write the list to OUT",
+         "  IN                  the list to read; it is not changed unless OUT is IN\n"
+         "  OUT                 the list to write; providers left without channels are dropped\n"
+         "  --by KEY            what makes two channels equal: name, sid, both (default) or tuning\n",
+         runDedupe},
     };
     return kCommands;
 }

@@ -1,0 +1,51 @@
+#include <ostream>
+#include <string>
+
+#include "cli/CommandLine.h"
+#include "cli/ListLoading.h"
+#include "cli/Subcommand.h"
+#include "editing/Duplicates.h"
+#include "formats/ListFiles.h"
+#include "model/ChannelList.h"
+
+namespace qvx::cli {
+namespace {
+
+std::string counted(std::size_t count, std::string_view one, std::string_view many) {
+    return std::to_string(count) + ' ' + std::string(count == 1 ? one : many);
+}
+
+}  // namespace
+
+// Keeps the first of every group of equal channels, in each tree, and writes the rest to OUT.
+int runDedupe(Arguments arguments, std::ostream& out, std::ostream& err) {
+    const Subcommand& command = subcommandNamed("dedupe");
+    const std::optional<CommandLine> line = splitCommandLine(command, arguments, {}, true, err);
+    if (!line) return kExitUsage;
+    if (line->files.size() != 2) return usageError(command, "expected two file names", err);
+    const std::optional<CompareOptions> key = channelKeyOf(command, *line, err);
+    if (!key) return kExitUsage;
+    const std::string& input = line->files[0];
+    const std::string& output = line->files[1];
+    // Both extensions are checked before anything is read or written.
+    if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
+
+    ChannelList list(1);
+    if (const int status = loadList(input, list, err); status != kExitOk) return status;
+    RemovedCounts removed;
+    for (ChannelTree* tree : {&list.television(), &list.radio()}) {
+        const RemovedCounts fromTree = removeDuplicates(*tree, *key);
+        removed.channels += fromTree.channels;
+        removed.providers += fromTree.providers;
+    }
+    const WriteResult result = writeList(output, lowerCasedExtension(output), list.television(), list.radio());
+    if (!result.ok) {
+        err << result.message << "\n";
+        return kExitFailure;
+    }
+    out << "Removed " << counted(removed.channels, "channel", "channels") << " and "
+        << counted(removed.providers, "provider", "providers") << ".\n";
+    return kExitOk;
+}
+
+}  // namespace qvx::cli
