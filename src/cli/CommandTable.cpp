@@ -34,6 +34,13 @@ std::span<const Subcommand> subcommands() {
          "  OUT                 the list to write; providers left without channels are dropped\n"
          "  --by KEY            what makes two channels equal: name, sid, both (default) or tuning\n",
          runDedupe},
+        {"diff", "diff A B [--by KEY] [--json]",
+         "show the channels only one list holds and the fields that differ",
+         "  A, B                the lists to compare, as list 1 and list 2; neither is changed\n"
+         "  --by KEY            what pairs two channels: name, sid, both (default) or tuning\n"
+         "  --json              the findings as JSON\n"
+         "                      exit status 0 when the lists are the same, 1 when not, 2 on trouble\n",
+         runDiff},
     };
     return kCommands;
 }

@@ -3,7 +3,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ListLoading.h"
-#include "cli/QuotedText.h"
+#include "cli/PlaceText.h"
 #include "cli/Subcommand.h"
 #include "editing/Duplicates.h"
 #include "model/ChannelList.h"
@@ -11,35 +11,26 @@
 namespace qvx::cli {
 namespace {
 
-const ChannelRecord& providerRecordOf(const ChannelPlace& place) { return place.item->parent()->record(); }
-
 // "Television group 1: provider 0 "ARD", channel 2 "Das Erste HD"", one line per channel.
 void appendText(std::string& out, std::string_view title, const std::vector<DuplicateGroup>& groups) {
     for (std::size_t g = 0; g < groups.size(); ++g) {
         for (const ChannelPlace& place : groups[g]) {
             out += title;
-            out += " group " + std::to_string(g + 1) + ": provider " + std::to_string(place.provider) + ' ';
-            appendQuotedText(out, providerRecordOf(place).nameText());
-            out += ", channel " + std::to_string(place.channel) + ' ';
-            appendQuotedText(out, place.item->record().nameText());
+            out += " group " + std::to_string(g + 1) + ": ";
+            appendPlaceText(out, place);
             out += '\n';
         }
     }
 }
 
-// [[{"provider": 0, "providerName": "ARD", "channel": 2, "name": "Das Erste HD"}, ...], ...]
+// [[PLACE, PLACE...], ...]
 void appendJson(std::string& out, const std::vector<DuplicateGroup>& groups) {
     out += '[';
     for (std::size_t g = 0; g < groups.size(); ++g) {
         out += g == 0 ? "\n  [" : ",\n  [";
         for (std::size_t m = 0; m < groups[g].size(); ++m) {
-            const ChannelPlace& place = groups[g][m];
             out += m == 0 ? "\n    " : ",\n    ";
-            out += "{\"provider\": " + std::to_string(place.provider) + ", \"providerName\": ";
-            appendQuotedText(out, providerRecordOf(place).nameText());
-            out += ", \"channel\": " + std::to_string(place.channel) + ", \"name\": ";
-            appendQuotedText(out, place.item->record().nameText());
-            out += '}';
+            appendPlaceJson(out, groups[g][m]);
         }
         out += "\n  ]";
     }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "compare/ChannelPlace.h"
 #include "model/ChannelTree.h"
 
 namespace qvx {
@@ -26,6 +27,11 @@ public:
     std::size_t size() const { return channels_.size(); }
     std::size_t markedCount() const { return marked_; }
     const TreeItem& channel(std::size_t number) const { return *channels_[number]; }
+    ChannelPlace place(std::size_t number) const {
+        const TreeItem* channel = channels_[number];
+        return {channel->parent()->row(), channel->row(), channel};
+    }
+    bool isMarked(std::size_t number) const { return marks_[number] != 0; }
     void mark(std::size_t number) {
         if (marks_[number] != 0) return;
         marks_[number] = 1;

@@ -16,10 +16,7 @@ std::vector<DuplicateGroup> findDuplicates(const ChannelTree& tree, CompareOptio
         if (members.size() < 2) return;
         DuplicateGroup& group = groups.emplace_back();
         group.reserve(members.size());
-        for (const std::uint32_t number : members) {
-            const TreeItem& channel = channels.channel(number);
-            group.push_back({channel.parent()->row(), channel.row(), &channel});
-        }
+        for (const std::uint32_t number : members) group.push_back(channels.place(number));
     });
     return groups;
 }

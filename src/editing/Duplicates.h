@@ -3,20 +3,12 @@
 #include <cstddef>
 #include <vector>
 
+#include "compare/ChannelPlace.h"
 #include "compare/CompareOptions.h"
 
 namespace qvx {
 
 class ChannelTree;
-class TreeItem;
-
-// A channel by its place in its tree: the row of the top-level item above it
-// and its own row there, both counted from 0.
-struct ChannelPlace {
-    int provider;
-    int channel;
-    const TreeItem* item;
-};
 
 // Two or more channels of one tree that are equal under the options, in tree order.
 using DuplicateGroup = std::vector<ChannelPlace>;
