@@ -1,0 +1,42 @@
+#include <ostream>
+#include <string>
+
+#include "cli/CommandLine.h"
+#include "cli/ListLoading.h"
+#include "cli/Subcommand.h"
+#include "editing/SortChannels.h"
+#include "formats/ListFiles.h"
+#include "model/ChannelList.h"
+
+namespace qvx::cli {
+
+// Sorts the channels of every provider (and with --providers the providers) and writes the list to OUT.
+int runSort(Arguments arguments, std::ostream&, std::ostream& err) {
+    const Subcommand& command = subcommandNamed("sort");
+    static constexpr std::string_view kFlags[] = {"--providers"};
+    const std::optional<CommandLine> line = splitCommandLine(command, arguments, kFlags, true, err);
+    if (!line) return kExitUsage;
+    if (line->files.size() != 2) return usageError(command, "expected two file names", err);
+    if (!line->by) return usageError(command, "--by name, frequency or sid is needed", err);
+    const std::optional<SortKey> key = sortKeyNamed(*line->by);
+    if (!key)
+        return usageError(command, "--by takes name, frequency or sid, not '" + std::string(*line->by) + "'", err);
+    const std::string& input = line->files[0];
+    const std::string& output = line->files[1];
+    if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
+
+    ChannelList list(1);
+    if (const int status = loadList(input, list, err); status != kExitOk) return status;
+    for (ChannelTree* tree : {&list.television(), &list.radio()}) {
+        sortChannels(*tree, nullptr, *key);
+        if (line->has("--providers")) sortProviders(*tree);
+    }
+    const WriteResult result = writeList(output, lowerCasedExtension(output), list.television(), list.radio());
+    if (!result.ok) {
+        err << result.message << "\n";
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+}  // namespace qvx::cli
