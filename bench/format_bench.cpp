@@ -112,8 +112,8 @@ int main() {
                          Case{"xch", qvx::ListFormat::DvbExtreme}}) {
         const std::string path = folder + "/bench." + c.extension;
         double saveSeconds = bestTime([&] {
-            const qvx::WriteResult result = qvx::writeList(path, c.extension, list.television(), list.radio());
-            if (!result.ok) std::fprintf(stderr, "%s\n", result.message.c_str());
+            const qvx::FileResult result = qvx::writeList(path, c.format, list.television(), list.radio());
+            if (!result.ok()) std::fprintf(stderr, "%s\n", result.message.c_str());
         });
         std::size_t written = 0;
         const double memorySeconds = bestTime([&] {
@@ -126,8 +126,8 @@ int main() {
         const double plainSeconds = bestTime([&] { size = plainRead(path).size(); });
         const double readSeconds = bestTime([&] {
             qvx::ChannelList loaded(2);
-            const qvx::ReadResult result = qvx::readList(path, c.format, loaded.television(), loaded.radio());
-            if (result.code != 0) std::fprintf(stderr, "%s\n", result.message.c_str());
+            const qvx::FileResult result = qvx::readList(path, c.format, loaded.television(), loaded.radio());
+            if (!result.ok()) std::fprintf(stderr, "%s\n", result.message.c_str());
         });
         if (written != size) std::fprintf(stderr, "size mismatch: %zu written, %zu on disk\n", written, size);
         std::printf("%-11s %9.1f %7.0f MB/s %7.0f MB/s %7.0f MB/s %7.0f MB/s %7.2fx\n", c.extension,

@@ -67,8 +67,8 @@ std::string writeLargeList(const QString& path, int channels, int bigProvider, i
         television.appendItem(current, qvx::TreeItem::makeChannel(record));
     }
     const std::string file = QFile::encodeName(path).toStdString();
-    const qvx::WriteResult result = qvx::writeList(file, "qvx", television, list.radio());
-    if (!result.ok) std::fprintf(stderr, "%s\n", result.message.c_str());
+    const qvx::FileResult result = qvx::writeList(file, qvx::ListFormat::Native, television, list.radio());
+    if (!result.ok()) std::fprintf(stderr, "%s\n", result.message.c_str());
     return file;
 }
 

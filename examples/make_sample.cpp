@@ -156,10 +156,12 @@ int main(int argc, char** argv) {
     fill(list.television(), kTelevision);
     fill(list.radio(), kRadio);
     const std::string folder = argv[1];
-    for (const char* extension : {"qvx", "chl", "dvb", "xch"}) {
-        const std::string path = folder + "/sample." + extension;
-        const qvx::WriteResult result = qvx::writeList(path, extension, list.television(), list.radio());
-        if (!result.ok) {
+    // One sample per format of the editor's file dialogs.
+    for (const qvx::ListFormatEntry& format : qvx::listFormats()) {
+        if (!format.offeredByWindow()) continue;
+        const std::string path = folder + "/sample." + std::string(format.extension);
+        const qvx::FileResult result = qvx::writeList(path, format.format, list.television(), list.radio());
+        if (!result.ok()) {
             std::cerr << result.message << "\n";
             return 1;
         }

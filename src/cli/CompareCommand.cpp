@@ -2,24 +2,13 @@
 #include <string>
 #include <vector>
 
-#include "cli/ListLoading.h"
 #include "cli/Subcommand.h"
+#include "cli/ToolDocuments.h"
 #include "compare/CompareTrees.h"
-#include "formats/ListFiles.h"
+#include "documents/ListDocument.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
-namespace {
-
-int writeResult(const std::string& path, const ChannelList& list, std::ostream& err) {
-    const WriteResult result = writeList(path, lowerCasedExtension(path), list.television(), list.radio());
-    if (result.ok) return kExitOk;
-    err << result.message << "\n";
-    return kExitFailure;
-}
-
-}  // namespace
-
 // "Compare Lists" on two files: A as list 1, B as list 2; the two lists that
 // remain are written to OUT_A and OUT_B.
 int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
@@ -46,11 +35,13 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
 
     ChannelList list1(1);
     ChannelList list2(2);
-    if (const int status = loadList(paths[0], list1, err); status != kExitOk) return status;
-    if (const int status = loadList(paths[1], list2, err); status != kExitOk) return status;
+    ListDocument document1(list1);
+    ListDocument document2(list2);
+    if (const int status = loadDocument(document1, paths[0], err); status != kExitOk) return status;
+    if (const int status = loadDocument(document2, paths[1], err); status != kExitOk) return status;
     CompareLists(list1, list2, options);
-    if (const int status = writeResult(paths[2], list1, err); status != kExitOk) return status;
-    return writeResult(paths[3], list2, err);
+    if (const int status = saveDocumentAs(document1, paths[2], err); status != kExitOk) return status;
+    return saveDocumentAs(document2, paths[3], err);
 }
 
 }  // namespace qvx::cli

@@ -1,9 +1,9 @@
 #include <ostream>
 #include <string>
 
-#include "cli/ListLoading.h"
 #include "cli/Subcommand.h"
-#include "formats/ListFiles.h"
+#include "cli/ToolDocuments.h"
+#include "documents/ListDocument.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
@@ -18,14 +18,9 @@ int runConvert(Arguments arguments, std::ostream&, std::ostream& err) {
     if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
 
     ChannelList list(1);
-    if (const int status = loadList(input, list, err); status != kExitOk) return status;
-    const WriteResult result =
-        writeList(output, lowerCasedExtension(output), list.television(), list.radio());
-    if (!result.ok) {
-        err << result.message << "\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    ListDocument document(list);
+    if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
+    return saveDocumentAs(document, output, err);
 }
 
 }  // namespace qvx::cli

@@ -2,10 +2,10 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "cli/ListLoading.h"
+#include "cli/ToolDocuments.h"
+#include "documents/ListDocument.h"
 #include "cli/Subcommand.h"
 #include "editing/Duplicates.h"
-#include "formats/ListFiles.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
@@ -31,18 +31,15 @@ int runDedupe(Arguments arguments, std::ostream& out, std::ostream& err) {
     if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
 
     ChannelList list(1);
-    if (const int status = loadList(input, list, err); status != kExitOk) return status;
+    ListDocument document(list);
+    if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
     RemovedCounts removed;
     for (ChannelTree* tree : {&list.television(), &list.radio()}) {
         const RemovedCounts fromTree = removeDuplicates(*tree, *key);
         removed.channels += fromTree.channels;
         removed.providers += fromTree.providers;
     }
-    const WriteResult result = writeList(output, lowerCasedExtension(output), list.television(), list.radio());
-    if (!result.ok) {
-        err << result.message << "\n";
-        return kExitFailure;
-    }
+    if (const int status = saveDocumentAs(document, output, err); status != kExitOk) return status;
     out << "Removed " << counted(removed.channels, "channel", "channels") << " and "
         << counted(removed.providers, "provider", "providers") << ".\n";
     return kExitOk;

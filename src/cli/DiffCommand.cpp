@@ -2,7 +2,8 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "cli/ListLoading.h"
+#include "cli/ToolDocuments.h"
+#include "documents/ListDocument.h"
 #include "cli/PlaceText.h"
 #include "cli/Subcommand.h"
 #include "compare/ListDiff.h"
@@ -118,7 +119,10 @@ int runDiff(Arguments arguments, std::ostream& out, std::ostream& err) {
 
     ChannelList a(1);
     ChannelList b(2);
-    if (loadList(line->files[0], a, err) != kExitOk || loadList(line->files[1], b, err) != kExitOk)
+    ListDocument documentA(a);
+    ListDocument documentB(b);
+    if (loadDocument(documentA, line->files[0], err) != kExitOk ||
+        loadDocument(documentB, line->files[1], err) != kExitOk)
         return kDiffTrouble;
     const NamedDiff trees[] = {
         {"Television", "television", diffTrees(a.television(), b.television(), *key)},

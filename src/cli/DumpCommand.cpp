@@ -2,8 +2,9 @@
 #include <string>
 
 #include "cli/ListDump.h"
-#include "cli/ListLoading.h"
 #include "cli/Subcommand.h"
+#include "cli/ToolDocuments.h"
+#include "documents/ListDocument.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
@@ -26,7 +27,8 @@ int runDump(Arguments arguments, std::ostream& out, std::ostream& err) {
     if (input.empty()) return usageError(command, "expected one file name", err);
 
     ChannelList list(1);
-    if (const int status = loadList(input, list, err); status != kExitOk) return status;
+    ListDocument document(list);
+    if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
     out << (json ? listAsJson(list) : listAsText(list));
     return kExitOk;
 }

@@ -2,7 +2,8 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "cli/ListLoading.h"
+#include "cli/ToolDocuments.h"
+#include "documents/ListDocument.h"
 #include "cli/PlaceText.h"
 #include "cli/Subcommand.h"
 #include "editing/Duplicates.h"
@@ -50,7 +51,8 @@ int runDuplicates(Arguments arguments, std::ostream& out, std::ostream& err) {
     if (!key) return kExitUsage;
 
     ChannelList list(1);
-    if (const int status = loadList(line->files[0], list, err); status != kExitOk) return status;
+    ListDocument document(list);
+    if (const int status = loadDocument(document, line->files[0], err); status != kExitOk) return status;
     const std::vector<DuplicateGroup> television = findDuplicates(list.television(), *key);
     const std::vector<DuplicateGroup> radio = findDuplicates(list.radio(), *key);
     std::string text;

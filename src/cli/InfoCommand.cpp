@@ -1,8 +1,9 @@
 #include <ostream>
 #include <string>
 
-#include "cli/ListLoading.h"
 #include "cli/Subcommand.h"
+#include "cli/ToolDocuments.h"
+#include "documents/ListDocument.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
@@ -21,7 +22,9 @@ void printCounts(std::string_view title, const ChannelTree& tree, std::ostream& 
 int runInfo(Arguments arguments, std::ostream& out, std::ostream& err) {
     if (arguments.size() != 1) return usageError(subcommandNamed("info"), "expected one file name", err);
     ChannelList list(1);
-    if (const int status = loadList(std::string(arguments[0]), list, err); status != kExitOk) return status;
+    ListDocument document(list);
+    if (const int status = loadDocument(document, std::string(arguments[0]), err); status != kExitOk)
+        return status;
     printCounts("Television", list.television(), out);
     printCounts("Radio", list.radio(), out);
     return kExitOk;

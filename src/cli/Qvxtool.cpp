@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/Subcommand.h"
+#include "formats/ListFormat.h"
 
 #ifndef QVX_DISPLAY_VERSION
 #error "QVX_DISPLAY_VERSION must be defined by the build"
@@ -13,10 +14,20 @@
 namespace qvx::cli {
 namespace {
 
+// "ext (Name), ..." for every format of the table.
+std::string formatsForHelp() {
+    std::string text;
+    for (const ListFormatEntry& format : listFormats()) {
+        if (!text.empty()) text += ", ";
+        text += std::string(format.extension) + " (" + std::string(format.name) + ")";
+    }
+    return text;
+}
+
 void printUsage(std::ostream& stream) {
     stream << "Usage: qvxtool COMMAND [ARGUMENTS]\n"
               "Reads and writes channel lists. The format follows the file extension:\n"
-              "qvx (Quorvex), chl (WinDVBLive), dvb (DVB98), xch (DVBextreme), in any case.\n"
+              << formatsForHelp() << ", in any case.\n"
               "\n"
               "Commands:\n";
     std::size_t width = std::string_view("--version").size();

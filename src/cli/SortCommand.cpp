@@ -2,10 +2,10 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "cli/ListLoading.h"
+#include "cli/ToolDocuments.h"
+#include "documents/ListDocument.h"
 #include "cli/Subcommand.h"
 #include "editing/SortChannels.h"
-#include "formats/ListFiles.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
@@ -26,17 +26,13 @@ int runSort(Arguments arguments, std::ostream&, std::ostream& err) {
     if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
 
     ChannelList list(1);
-    if (const int status = loadList(input, list, err); status != kExitOk) return status;
+    ListDocument document(list);
+    if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
     for (ChannelTree* tree : {&list.television(), &list.radio()}) {
         sortChannels(*tree, nullptr, *key);
         if (line->has("--providers")) sortProviders(*tree);
     }
-    const WriteResult result = writeList(output, lowerCasedExtension(output), list.television(), list.radio());
-    if (!result.ok) {
-        err << result.message << "\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return saveDocumentAs(document, output, err);
 }
 
 }  // namespace qvx::cli

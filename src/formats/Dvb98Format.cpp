@@ -84,7 +84,7 @@ Dvb98Record dvb98FromRecord(const ChannelRecord& record) {
     return raw;
 }
 
-ReadResult readDvb98List(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
+FileResult readDvb98List(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
     return readRecordRun<kDvb98RecordSize>(source, television, radio, [](const Dvb98Record& raw) {
         return recordFromDvb98(raw);
     });

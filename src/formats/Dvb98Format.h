@@ -6,7 +6,7 @@
 #include <span>
 
 #include "formats/ByteStream.h"
-#include "formats/ListFiles.h"
+#include "formats/FileResult.h"
 #include "model/ChannelRecord.h"
 
 namespace qvx {
@@ -20,8 +20,8 @@ using Dvb98Record = std::array<std::uint8_t, kDvb98RecordSize>;
 ChannelRecord recordFromDvb98(std::span<const std::uint8_t, kDvb98RecordSize> raw);
 Dvb98Record dvb98FromRecord(const ChannelRecord& record);
 
-// Clears the trees and fills them from `source`; 0, or -5 when the file failed.
-ReadResult readDvb98List(ByteSource& source, ChannelTree& television, ChannelTree& radio);
+// Clears the trees and fills them from `source`; ReadFailed when the file failed.
+FileResult readDvb98List(ByteSource& source, ChannelTree& television, ChannelTree& radio);
 // False when the sink failed.
 bool writeDvb98List(ByteSink& sink, const ChannelTree& television, const ChannelTree& radio);
 

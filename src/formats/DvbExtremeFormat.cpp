@@ -95,7 +95,7 @@ DvbExtremeRecord dvbExtremeFromRecord(const ChannelRecord& record, std::uint16_t
     return raw;
 }
 
-ReadResult readDvbExtremeList(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
+FileResult readDvbExtremeList(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
     return readRecordRun<kDvbExtremeRecordSize>(source, television, radio, [](const DvbExtremeRecord& raw) {
         return recordFromDvbExtreme(raw);
     });

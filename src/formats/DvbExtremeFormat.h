@@ -6,7 +6,7 @@
 #include <span>
 
 #include "formats/ByteStream.h"
-#include "formats/ListFiles.h"
+#include "formats/FileResult.h"
 #include "model/ChannelRecord.h"
 
 namespace qvx {
@@ -25,8 +25,8 @@ ChannelRecord recordFromDvbExtreme(std::span<const std::uint8_t, kDvbExtremeReco
 DvbExtremeRecord dvbExtremeFromRecord(const ChannelRecord& record, std::uint16_t entryNumber,
                                       std::uint16_t parentNumber);
 
-// Clears the trees and fills them from `source`; 0, or -5 when the file failed.
-ReadResult readDvbExtremeList(ByteSource& source, ChannelTree& television, ChannelTree& radio);
+// Clears the trees and fills them from `source`; ReadFailed when the file failed.
+FileResult readDvbExtremeList(ByteSource& source, ChannelTree& television, ChannelTree& radio);
 // Numbers the entries afresh: top-level items from 30001, their children from
 // 1, over both trees. False when the sink failed.
 bool writeDvbExtremeList(ByteSink& sink, const ChannelTree& television, const ChannelTree& radio);

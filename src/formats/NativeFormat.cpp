@@ -24,11 +24,11 @@ void resetUnsharedFields(ChannelRecord& record) {
 
 }  // namespace
 
-ReadResult readNativeList(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
+FileResult readNativeList(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
     std::array<std::uint8_t, kNativeHeaderSize> header;
     if (source.read(header) != header.size()) {
         if (source.error() != 0) return readFailure(source.error());
-        return {kReadShortHeader, std::string(kShortHeaderMessage)};
+        return shortRead(FileOutcome::ShortHeader, kShortHeaderMessage);
     }
     // All three fields count, added as 32-bit numbers. The count is never
     // used to size anything: a corrupt one just reads until the data ends.
@@ -43,7 +43,7 @@ ReadResult readNativeList(ByteSource& source, ChannelTree& television, ChannelTr
         RecordImage image;
         if (source.read(image) != image.size()) {
             if (source.error() != 0) return readFailure(source.error());
-            return {kReadShortRecord, std::string(kShortRecordMessage)};
+            return shortRead(FileOutcome::ReadFailed, kShortRecordMessage);
         }
         record.replace(image);
         resetUnsharedFields(record);

@@ -4,22 +4,23 @@
 #include <cstdint>
 
 #include "formats/ByteStream.h"
-#include "formats/ListFiles.h"
+#include "formats/FileResult.h"
 
 namespace qvx {
 
 class ChannelTree;
 
-// Native (qvx) and WinDVBLive (chl) lists: a 12-byte header of three
+// Native and WinDVBLive lists: a 12-byte header of three
 // little-endian counts, then 172-byte record images.
 inline constexpr std::size_t kNativeHeaderSize = 12;
 
 inline constexpr std::string_view kShortHeaderMessage = "Error reading DVB_CHANNEL_HEADER";
 inline constexpr std::string_view kShortRecordMessage = "Error reading Radio DVB_CHANNELS";
 
-// 0; -2 with a short header (trees untouched); -5 with a short record, the
-// entries read so far staying in the trees; -5 when the file itself failed.
-ReadResult readNativeList(ByteSource& source, ChannelTree& television, ChannelTree& radio);
+// ShortHeader with a short header (trees untouched); ReadFailed with a short
+// record, the entries read so far staying in the trees, or when the file
+// itself failed.
+FileResult readNativeList(ByteSource& source, ChannelTree& television, ChannelTree& radio);
 
 // With `winDvbLiveLnbRule` the providers of the Television tree are written
 // with an LNB of at most 3. False when the sink failed.

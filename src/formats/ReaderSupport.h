@@ -5,25 +5,17 @@
 #include <cstdint>
 
 #include "formats/ByteStream.h"
-#include "formats/FileError.h"
-#include "formats/ListFiles.h"
+#include "formats/FileResult.h"
 #include "model/ChannelTree.h"
 #include "model/TreeBuilder.h"
 
 namespace qvx {
 
-// A failure of the file itself while reading (EIO and the like, not a short
-// read): the load ends with the file-error text and -5, the code of a record
-// that could not be read; the trees keep what was built.
-inline ReadResult readFailure(int errorNumber) {
-    return {kReadShortRecord, fileErrorText(causeForErrno(errorNumber), kUnnamedFile)};
-}
-
 // The reading loop of the formats without header: clears both trees, hands
 // every full record of `Size` bytes, converted, to the tree builder, and ends
 // at the first short read (a trailing part of a record is ignored).
 template <std::size_t Size, typename Convert>
-ReadResult readRecordRun(ByteSource& source, ChannelTree& television, ChannelTree& radio, Convert convert) {
+FileResult readRecordRun(ByteSource& source, ChannelTree& television, ChannelTree& radio, Convert convert) {
     TreeBuilder builder(television, radio);  // opened first, so views see one reset
     television.clear();
     radio.clear();

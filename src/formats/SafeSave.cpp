@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cerrno>
 
-#include "formats/FileError.h"
 #include "formats/FileStreams.h"
 
 namespace qvx {
@@ -34,15 +33,7 @@ bool locksUnsupported(int errorNumber) {
     return errorNumber == ENOLCK || errorNumber == EINVAL || errorNumber == EOPNOTSUPP;
 }
 
-WriteResult openFailure(const std::string& path, int errorNumber) {
-    const int cause = causeForErrno(errorNumber);
-    return {false, cause, "File " + path + " could not be opened. Cause " + std::to_string(cause)};
-}
-
-WriteResult writeFailure(const std::string& path, int errorNumber) {
-    const int cause = causeForErrno(errorNumber);
-    return {false, cause, fileErrorText(cause, path)};
-}
+FileResult openFailure(const std::string& path, int errorNumber) { return cannotCreateList(path, errorNumber); }
 
 // Creates a file no one else uses, beside the target. The name starts with a
 // dot so a file manager does not show it while it exists.
@@ -73,7 +64,7 @@ std::string resolveSymbolicLinks(const std::string& path) {
     return current;  // a loop of links: opening it reports ELOOP
 }
 
-WriteResult saveFileSafely(const std::string& path, const FileProducer& produce, FileCalls& calls) {
+FileResult saveFileSafely(const std::string& path, const FileProducer& produce, FileCalls& calls) {
     const std::string target = resolveSymbolicLinks(path);
 
     // The existing file is opened for writing (not changed) so that a file the

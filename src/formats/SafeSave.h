@@ -5,7 +5,7 @@
 
 #include "formats/ByteStream.h"
 #include "formats/FileCalls.h"
-#include "formats/ListFiles.h"
+#include "formats/FileResult.h"
 
 namespace qvx {
 
@@ -23,7 +23,7 @@ using FileProducer = std::function<bool(ByteSink&)>;
 // An open failure (the target or the temporary file cannot be opened or
 // locked) gives "File <path> could not be opened. Cause <n>"; a failure after
 // that gives the file-error text of its cause with the path.
-WriteResult saveFileSafely(const std::string& path, const FileProducer& produce,
+FileResult saveFileSafely(const std::string& path, const FileProducer& produce,
                            FileCalls& calls = systemFileCalls());
 
 // The file a path names after following every symbolic link (the path itself

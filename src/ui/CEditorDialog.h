@@ -26,7 +26,7 @@ class DragController;
 class EditorStatusBar;
 class HintControl;
 class ListColumn;
-enum class ListFormat;
+struct FileResult;
 enum class TreeMenuCommand;
 
 // The editor's one window: the two lists side by side, the settings panel, the
@@ -99,9 +99,8 @@ private:
     void setFocusOrder();
     void setListButtonsEnabled(bool enabled);
     void updateStatusPane(int number);
-    // Reads or writes the file `target` has chosen; a failure is told to the user.
-    bool readChosenFile(ChannelList& target, ListFormat format);
-    void writeChosenFile(const ChannelList& target);
+    // Tells the user why reading or writing a list failed; true when it went well.
+    bool reportFileResult(const FileResult& result);
     void showEditControls(bool editing, bool asChannel);
     void onCurrentItemChanged(CTreeSat& tree, TreeItem* item);
     // Shows the item's record in the panel; Cancel shows it again.

@@ -3,8 +3,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-#include "formats/ListFiles.h"
-#include "formats/ListFormat.h"
+#include "documents/ListDocument.h"
 #include "ui/CEditorDialog.h"
 #include "ui/EditorStatusBar.h"
 #include "ui/ListColumn.h"
@@ -24,30 +23,20 @@ void CEditorDialog::updateStatusPane(int number) {
                             fromLocal(list(number).statusText()));
 }
 
-bool CEditorDialog::readChosenFile(ChannelList& target, ListFormat format) {
-    target.setHasFile(true);
-    loading_ = true;
-    const ReadResult result = readList(target.path(), format, target.television(), target.radio());
-    loading_ = false;
-    if (result.code != kReadOk) prompts_->tell(this, fromLocal(result.message));
-    return result.code == kReadOk;
-}
-
-void CEditorDialog::writeChosenFile(const ChannelList& target) {
-    const WriteResult result =
-        writeList(target.path(), target.extension(), target.television(), target.radio());
-    if (!result.ok) prompts_->tell(this, fromLocal(result.message));
+bool CEditorDialog::reportFileResult(const FileResult& result) {
+    if (!result.message.empty()) prompts_->tell(this, fromLocal(result.message));
+    return result.ok();
 }
 
 void CEditorDialog::Load(int number) {
     const QString path =
         prompts_->chooseFileToLoad(this, QStringLiteral("Load Channellist File %1").arg(number));
     if (path.isEmpty()) return;
-    ChannelList& target = list(number);
-    target.chooseFile(localPath(path));
+    loading_ = true;
+    const FileResult result = ListDocument(list(number)).load(localPath(path));
+    loading_ = false;
     updateStatusPane(number);
-    const auto format = listFormatForExtension(target.extension());
-    if (!format || !readChosenFile(target, *format)) return;
+    if (!reportFileResult(result)) return;
     column(number).saveButton()->setEnabled(true);
     column(number).closeButton()->setEnabled(true);
 }
@@ -56,15 +45,14 @@ void CEditorDialog::SaveAs(int number) {
     const QString path =
         prompts_->chooseFileToSave(this, QStringLiteral("Save Channellist File %1").arg(number));
     if (path.isEmpty()) return;
-    ChannelList& target = list(number);
-    target.chooseFile(localPath(path));
+    const FileResult result = ListDocument(list(number)).saveAs(localPath(path));
     updateStatusPane(number);
-    writeChosenFile(target);
+    reportFileResult(result);
     column(number).saveButton()->setEnabled(true);
 }
 
 void CEditorDialog::Save(int number) {
-    writeChosenFile(list(number));
+    reportFileResult(ListDocument(list(number)).save());
     // The viewer rereads list 1 after every Save, also one that failed.
     if (number == 1 && notifyViewer_) notifyViewer_(static_cast<unsigned long>(winId()));
 }
@@ -83,11 +71,12 @@ void CEditorDialog::loadStartupFile(const QString& commandLine) {
     QFile file(commandLine);
     if (!QFileInfo(commandLine).isFile() || !file.open(QIODevice::ReadOnly)) return;
     file.close();
-    ChannelList& first = list(1);
-    first.chooseFile(localPath(commandLine));
-    if (first.extension() != "qvx" && first.extension() != "chl") return;
+    loading_ = true;
+    const FileResult result = ListDocument(list(1)).loadAtStartup(localPath(commandLine));
+    loading_ = false;
+    if (result.outcome == FileOutcome::UnknownFormat) return;
     updateStatusPane(1);
-    if (!readChosenFile(first, ListFormat::Native)) return;
+    if (!reportFileResult(result)) return;
     // Close stays disabled until the panel next leaves edit mode.
     column(1).saveButton()->setEnabled(true);
 }

@@ -4,21 +4,33 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+#include <vector>
+
+#include "formats/ListFormat.h"
+
 namespace qvx {
 namespace {
 
+// One choice of the file dialogs: what it shows and the formats it lists.
 struct FilterChoice {
-    const char* description;
-    const char* extensions[4];
+    QString description;
+    std::vector<ListFormat> formats;
 };
 
-const FilterChoice kFilterChoices[] = {
-    {"Channellists (*.qvx;*.chl;*.dvb;*.xch)", {"dvb", "chl", "qvx", "xch"}},
-    {"DVB98 (*.dvb)", {"dvb"}},
-    {"Quorvex (*.qvx)", {"qvx"}},
-    {"WinDVBLive (*.chl)", {"chl"}},
-    {"DVBextreme (*.xch)", {"xch"}},
-};
+// The choice of every list first, then each format the window offers in its place.
+std::vector<FilterChoice> filterChoices() {
+    const AllListsDialogChoice& all = allListsDialogChoice();
+    std::vector<FilterChoice> choices{{QString::fromUtf8(all.description),
+                                       std::vector<ListFormat>(all.patternOrder.begin(), all.patternOrder.end())}};
+    std::vector<const ListFormatEntry*> offered;
+    for (const ListFormatEntry& entry : listFormats())
+        if (entry.offeredByWindow()) offered.push_back(&entry);
+    std::ranges::sort(offered, {}, &ListFormatEntry::dialogPosition);
+    for (const ListFormatEntry* entry : offered)
+        choices.push_back({QString::fromUtf8(entry->dialogDescription), {entry->format}});
+    return choices;
+}
 
 QString messageTitle(QWidget* parent) { return parent ? parent->window()->windowTitle() : QString(); }
 
@@ -32,21 +44,19 @@ void prepare(QFileDialog& dialog) {
 
 QStringList channelListFilterDescriptions() {
     QStringList descriptions;
-    for (const auto& choice : kFilterChoices) descriptions << QLatin1String(choice.description);
+    for (const FilterChoice& choice : filterChoices()) descriptions << choice.description;
     return descriptions;
 }
 
 QStringList channelListNameFilters() {
     QStringList filters;
-    for (const auto& choice : kFilterChoices) {
+    for (const FilterChoice& choice : filterChoices()) {
         QStringList patterns;
-        for (const char* extension : choice.extensions) {
-            if (!extension) break;
-            patterns << QStringLiteral("*.") + QLatin1String(extension);
-            patterns << QStringLiteral("*.") + QLatin1String(extension).toString().toUpper();
+        for (const ListFormat format : choice.formats) {
+            const QString extension = QString::fromUtf8(listFormatEntry(format).extension);
+            patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
         }
-        filters << QLatin1String(choice.description) + QStringLiteral(" (") +
-                       patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        filters << choice.description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters;
 }
@@ -65,7 +75,7 @@ QString QtUserPrompts::chooseFileToSave(QWidget* parent, const QString& title) {
     prepare(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("qvx"));
+    dialog.setDefaultSuffix(QString::fromUtf8(listFormatEntry(ListFormat::Native).extension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
 }

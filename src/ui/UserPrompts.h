@@ -19,7 +19,7 @@ public:
 
     // The chosen file's full path; empty on Cancel. Only existing files can be chosen.
     virtual QString chooseFileToLoad(QWidget* parent, const QString& title) = 0;
-    // The chosen path with "qvx" added to a name typed without extension; the
+    // The chosen path with the native extension added to a name typed without one; the
     // user was asked before an existing file is overwritten. Empty on Cancel.
     virtual QString chooseFileToSave(QWidget* parent, const QString& title) = 0;
     // Yes/No with the question icon; true for Yes.

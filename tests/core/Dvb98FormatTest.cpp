@@ -166,8 +166,8 @@ TEST(Dvb98Format, ListReadingGroupsByOrderAndDropsChannelsOfUnsetKind) {
     ChannelList list(1);
     testing::addProvider(list.television(), "old");
     MemorySource source(file);
-    const ReadResult result = readDvb98List(source, list.television(), list.radio());
-    EXPECT_EQ(result.code, kReadOk);
+    const FileResult result = readDvb98List(source, list.television(), list.radio());
+    EXPECT_EQ(result.outcome, FileOutcome::Done);
     EXPECT_EQ(result.message, "");
     EXPECT_EQ(testing::shapeOf(list.television()), "P[A]");
     EXPECT_EQ(testing::shapeOf(list.radio()), "P[B] Q[C]");
@@ -177,7 +177,7 @@ TEST(Dvb98Format, EmptyFileClearsBothTrees) {
     ChannelList list(1);
     testing::addChannel(list.radio(), testing::addProvider(list.radio(), "old"), "x");
     MemorySource source({});
-    EXPECT_EQ(readDvb98List(source, list.television(), list.radio()).code, kReadOk);
+    EXPECT_EQ(readDvb98List(source, list.television(), list.radio()).outcome, FileOutcome::Done);
     EXPECT_TRUE(list.television().empty());
     EXPECT_TRUE(list.radio().empty());
 }

@@ -221,7 +221,7 @@ TEST(DvbExtremeFormat, ChannelOfServiceTypeZeroIsDroppedAndPartialRecordIgnored)
     entry(3, 11836, 2, 'B');
     ChannelList list(1);
     MemorySource source(file);
-    EXPECT_EQ(readDvbExtremeList(source, list.television(), list.radio()).code, kReadOk);
+    EXPECT_EQ(readDvbExtremeList(source, list.television(), list.radio()).outcome, FileOutcome::Done);
     EXPECT_EQ(testing::shapeOf(list.television()), "P[A]");
     EXPECT_EQ(testing::shapeOf(list.radio()), "P[B]");
 }

@@ -23,15 +23,15 @@ TEST(FileLock, SaveOverAFileAnotherProcessHoldsIsASharingViolation) {
     for (short type : {F_RDLCK, F_WRLCK}) {  // a reader blocks a save as much as a writer
         LockHolder holder(path, type);
         ASSERT_TRUE(holder.locked());
-        const WriteResult result = writeList(path, "qvx", list.television(), list.radio());
-        EXPECT_FALSE(result.ok);
+        const FileResult result = writeList(path, ListFormat::Native, list.television(), list.radio());
+        EXPECT_FALSE(result.ok());
         EXPECT_EQ(result.cause, 11);
         EXPECT_EQ(result.message, "File " + path + " could not be opened. Cause 11");
         EXPECT_EQ(testing::readFileBytes(path), kOldContents);
         EXPECT_EQ(folder.names(), std::vector<std::string>{"list.qvx"});
     }
     // Once the other process lets go, the save goes through.
-    EXPECT_TRUE(writeList(path, "qvx", list.television(), list.radio()).ok);
+    EXPECT_TRUE(writeList(path, ListFormat::Native, list.television(), list.radio()).ok());
     EXPECT_EQ(testing::readFileBytes(path).size(), 12 + 2 * kRecordSize);
 }
 
@@ -44,14 +44,14 @@ TEST(FileLock, ReadingAFileBeingWrittenCannotOpenItButReadersShare) {
     {
         LockHolder writer(path, F_WRLCK);
         ASSERT_TRUE(writer.locked());
-        const ReadResult result = readList(path, ListFormat::Native, list.television(), list.radio());
-        EXPECT_EQ(result.code, kReadCannotOpen);
+        const FileResult result = readList(path, ListFormat::Native, list.television(), list.radio());
+        EXPECT_EQ(result.outcome, FileOutcome::CannotOpen);
         EXPECT_EQ(result.message, "Can't open file " + path);
         EXPECT_EQ(testing::shapeOf(list.television()), "untouched");
     }
     LockHolder reader(path, F_RDLCK);
     ASSERT_TRUE(reader.locked());
-    EXPECT_EQ(readList(path, ListFormat::Native, list.television(), list.radio()).code, kReadOk);
+    EXPECT_EQ(readList(path, ListFormat::Native, list.television(), list.radio()).outcome, FileOutcome::Done);
     EXPECT_TRUE(list.television().empty());
 }
 

@@ -26,8 +26,8 @@ TEST(ListFiles, FileThatCannotBeOpenedLeavesTheTreesAlone) {
     testing::addProvider(list.radio(), "kept");
     for (const std::string& path : {folder.file("missing.dvb"), folder.file(""), std::string("/dev/zero")}) {
         for (ListFormat format : {ListFormat::Native, ListFormat::Dvb98, ListFormat::DvbExtreme}) {
-            const ReadResult result = readList(path, format, list.television(), list.radio());
-            EXPECT_EQ(result.code, kReadCannotOpen);
+            const FileResult result = readList(path, format, list.television(), list.radio());
+            EXPECT_EQ(result.outcome, FileOutcome::CannotOpen);
             EXPECT_EQ(result.message, "Can't open file " + path);
             EXPECT_EQ(testing::shapeOf(list.radio()), "kept");
         }
@@ -40,7 +40,7 @@ std::string writeLargeList(const testing::TemporaryFolder& folder, std::string_v
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (int i = 0; i < 2999; ++i) testing::addChannel(list.television(), provider, "c");
     const std::string path = folder.file("large." + std::string(extension));
-    EXPECT_TRUE(writeList(path, extension, list.television(), list.radio()).ok);
+    EXPECT_TRUE(writeList(path, *listFormatForExtension(extension), list.television(), list.radio()).ok());
     return path;
 }
 
@@ -57,9 +57,9 @@ TEST(ListFiles, ReadFailureInsideTheFileEndsTheLoadWithItsCause) {
         FailingFileCalls calls;
         calls.failReadAt = 2;
         calls.readErrno = EIO;
-        const ReadResult result = readList(path, c.format, list.television(), list.radio(), calls);
+        const FileResult result = readList(path, c.format, list.television(), list.radio(), calls);
         SCOPED_TRACE(std::string(c.extension));
-        EXPECT_EQ(result.code, kReadShortRecord);
+        EXPECT_EQ(result.outcome, FileOutcome::ReadFailed);
         EXPECT_EQ(result.message, "A hardware I/O error was reported while accessing an unnamed file.");
         // What came before the failure stays; nothing after it.
         ASSERT_EQ(list.television().topLevelCount(), 1);
@@ -74,8 +74,8 @@ TEST(ListFiles, ReadFailureInsideTheFileEndsTheLoadWithItsCause) {
     FailingFileCalls calls;
     calls.failReadAt = 1;
     calls.readErrno = EIO;
-    EXPECT_EQ(readList(path, ListFormat::Native, list.television(), list.radio(), calls).code,
-              kReadShortRecord);
+    EXPECT_EQ(readList(path, ListFormat::Native, list.television(), list.radio(), calls).outcome,
+              FileOutcome::ReadFailed);
     EXPECT_EQ(testing::shapeOf(list.television()), "kept");
 }
 
@@ -85,8 +85,8 @@ TEST(ListFiles, ChlFileLoadsLikeTheSameBytesAsQvx) {
     const std::string chl = folder.file("large.chl");
     testing::writeFileBytes(chl, testing::readFileBytes(qvx));
     ChannelList a(1), b(2);
-    ASSERT_EQ(readList(qvx, ListFormat::Native, a.television(), a.radio()).code, kReadOk);
-    ASSERT_EQ(readList(chl, ListFormat::WinDvbLive, b.television(), b.radio()).code, kReadOk);
+    ASSERT_EQ(readList(qvx, ListFormat::Native, a.television(), a.radio()).outcome, FileOutcome::Done);
+    ASSERT_EQ(readList(chl, ListFormat::WinDvbLive, b.television(), b.radio()).outcome, FileOutcome::Done);
     EXPECT_EQ(testing::shapeOf(a.television()), testing::shapeOf(b.television()));
     EXPECT_EQ(a.television().itemCount(), 3000u);
 }

@@ -26,7 +26,7 @@ Bytes nativeFile(const Bytes& header, const std::vector<ChannelRecord>& records)
     return file;
 }
 
-ReadResult readBytes(const Bytes& file, ChannelList& list) {
+FileResult readBytes(const Bytes& file, ChannelList& list) {
     MemorySource source(file);
     return readNativeList(source, list.television(), list.radio());
 }
@@ -101,8 +101,8 @@ TEST(NativeFormat, ReadingKeepsTheImageButResetsTheFieldsItDoesNotTakeOver) {
     ChannelList list(1);
     ASSERT_EQ(
         readBytes(nativeFile(hexBytes("01 00 00 00 01 00 00 00 00 00 00 00"), {provider, channel}), list)
-            .code,
-        kReadOk);
+            .outcome,
+        FileOutcome::Done);
     ASSERT_EQ(testing::shapeOf(list.television()), "P[A]");
     Bytes expected = imageBytes(channel);
     expected[149] = 100;  // volume
@@ -114,8 +114,8 @@ TEST(NativeFormat, ReadingKeepsTheImageButResetsTheFieldsItDoesNotTakeOver) {
 TEST(NativeFormat, AllZeroHeaderClearsTheTreesAndSucceeds) {
     ChannelList list(1);
     testing::addProvider(list.television(), "old");
-    const ReadResult result = readBytes(hexBytes("00 00 00 00 00 00 00 00 00 00 00 00"), list);
-    EXPECT_EQ(result.code, kReadOk);
+    const FileResult result = readBytes(hexBytes("00 00 00 00 00 00 00 00 00 00 00 00"), list);
+    EXPECT_EQ(result.outcome, FileOutcome::Done);
     EXPECT_EQ(result.message, "");
     EXPECT_TRUE(list.television().empty());
     EXPECT_TRUE(list.radio().empty());
@@ -124,8 +124,8 @@ TEST(NativeFormat, AllZeroHeaderClearsTheTreesAndSucceeds) {
 TEST(NativeFormat, ShortHeaderLeavesTheTreesUntouched) {
     ChannelList list(1);
     testing::addChannel(list.television(), testing::addProvider(list.television(), "old"), "kept");
-    const ReadResult result = readBytes(hexBytes("01 00 00 00 00 00 00 00 00 00 00"), list);
-    EXPECT_EQ(result.code, kReadShortHeader);
+    const FileResult result = readBytes(hexBytes("01 00 00 00 00 00 00 00 00 00 00"), list);
+    EXPECT_EQ(result.outcome, FileOutcome::ShortHeader);
     EXPECT_EQ(result.message, "Error reading DVB_CHANNEL_HEADER");
     EXPECT_EQ(testing::shapeOf(list.television()), "old[kept]");
 }
@@ -138,8 +138,8 @@ TEST(NativeFormat, ShortRecordKeepsWhatWasBuiltWithoutTheEndStep) {
         hexBytes("03 00 00 00 02 00 00 00 00 00 00 00"),
         {testing::providerRecord("P", 1), testing::channelRecord("A", 1), testing::providerRecord("Q", 1)});
     file.insert(file.end(), 100, 0);  // part of a fourth record
-    const ReadResult result = readBytes(file, list);
-    EXPECT_EQ(result.code, kReadShortRecord);
+    const FileResult result = readBytes(file, list);
+    EXPECT_EQ(result.outcome, FileOutcome::ReadFailed);
     EXPECT_EQ(result.message, "Error reading Radio DVB_CHANNELS");
     EXPECT_EQ(testing::shapeOf(list.television()), "P[A] Q");
     EXPECT_EQ(testing::shapeOf(list.radio()), "Q");
@@ -150,22 +150,22 @@ TEST(NativeFormat, CountIsTheSumOfAllThreeFieldsIn32Bits) {
                                                 testing::channelRecord("A", 0)};
     ChannelList list(1);
     // 0xFFFFFFFF + 2 + 1 wraps to 2: the channel of kind 0 follows its provider.
-    EXPECT_EQ(readBytes(nativeFile(hexBytes("FF FF FF FF 02 00 00 00 01 00 00 00"), records), list).code,
-              kReadOk);
+    EXPECT_EQ(readBytes(nativeFile(hexBytes("FF FF FF FF 02 00 00 00 01 00 00 00"), records), list).outcome,
+              FileOutcome::Done);
     EXPECT_EQ(testing::shapeOf(list.radio()), "P[A]");
     // The reserved field counts too.
-    EXPECT_EQ(readBytes(nativeFile(hexBytes("00 00 00 00 00 00 00 00 02 00 00 00"), records), list).code,
-              kReadOk);
+    EXPECT_EQ(readBytes(nativeFile(hexBytes("00 00 00 00 00 00 00 00 02 00 00 00"), records), list).outcome,
+              FileOutcome::Done);
     EXPECT_EQ(testing::shapeOf(list.radio()), "P[A]");
 }
 
 TEST(NativeFormat, HugeAnnouncedCountReadsUntilTheDataEnds) {
     ChannelList list(1);
-    const ReadResult result =
+    const FileResult result =
         readBytes(nativeFile(hexBytes("FF FF FF 7F FF FF FF 7F 00 00 00 00"),
                              {testing::providerRecord("P", 1), testing::channelRecord("A", 1)}),
                   list);
-    EXPECT_EQ(result.code, kReadShortRecord);
+    EXPECT_EQ(result.outcome, FileOutcome::ReadFailed);
     EXPECT_EQ(result.message, "Error reading Radio DVB_CHANNELS");
     EXPECT_EQ(testing::shapeOf(list.television()), "P[A]");
 }

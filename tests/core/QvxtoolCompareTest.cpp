@@ -37,15 +37,15 @@ protected:
         addChannelWithId(list2.television(), s, "Y", 2);
         addChannelWithId(list2.television(), s, "X", 9);
         addChannelWithId(list2.radio(), addProvider(list2.radio(), "T"), "M", 5);
-        ASSERT_TRUE(writeList(a, "qvx", list1.television(), list1.radio()).ok);
-        ASSERT_TRUE(writeList(b, "chl", list2.television(), list2.radio()).ok);
+        ASSERT_TRUE(writeList(a, ListFormat::Native, list1.television(), list1.radio()).ok());
+        ASSERT_TRUE(writeList(b, ListFormat::WinDvbLive, list2.television(), list2.radio()).ok());
     }
 
     // "television | radio" of a written result.
     std::string read(const std::string& path, ListFormat format) {
         ChannelList list(1);
-        const ReadResult result = readList(path, format, list.television(), list.radio());
-        EXPECT_EQ(result.code, kReadOk) << result.message;
+        const FileResult result = readList(path, format, list.television(), list.radio());
+        EXPECT_EQ(result.outcome, FileOutcome::Done) << result.message;
         return shapeOf(list.television()) + " | " + shapeOf(list.radio());
     }
 };

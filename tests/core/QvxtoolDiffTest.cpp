@@ -39,9 +39,9 @@ protected:
         TreeItem* r = addProvider(listB.radio(), "R");
         addChannel(listB.radio(), r, channel("M", 5, 11836000, 2));
         addChannel(listB.radio(), r, channel("N", 6, 11836000, 2));
-        ASSERT_TRUE(writeList(a, "qvx", listA.television(), listA.radio()).ok);
+        ASSERT_TRUE(writeList(a, ListFormat::Native, listA.television(), listA.radio()).ok());
         // Through DVB98 and back, so that B's records hold what that format keeps.
-        ASSERT_TRUE(writeList(b, "dvb", listB.television(), listB.radio()).ok);
+        ASSERT_TRUE(writeList(b, ListFormat::Dvb98, listB.television(), listB.radio()).ok());
         ASSERT_EQ(qvxtool(folder, {"convert", b, folder.file("b.qvx")}).status, 0);
         b = folder.file("b.qvx");
     }

@@ -35,12 +35,12 @@ protected:
         TreeItem* r = addProvider(source.radio(), "R");
         addWithId(source.radio(), r, "Tab\t", 5);
         addWithId(source.radio(), r, "Tab\t", 5);
-        ASSERT_TRUE(writeList(list, "qvx", source.television(), source.radio()).ok);
+        ASSERT_TRUE(writeList(list, ListFormat::Native, source.television(), source.radio()).ok());
     }
 
     std::string shapes(const std::string& path) {
         ChannelList loaded(1);
-        EXPECT_EQ(readList(path, ListFormat::Native, loaded.television(), loaded.radio()).code, kReadOk);
+        EXPECT_TRUE(readList(path, ListFormat::Native, loaded.television(), loaded.radio()).ok());
         return shapeOf(loaded.television()) + " | " + shapeOf(loaded.radio());
     }
 };

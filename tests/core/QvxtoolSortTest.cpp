@@ -30,12 +30,12 @@ protected:
         TreeItem* r = addProvider(source.radio(), "R");
         addChannel(source.radio(), r, "n");
         addChannel(source.radio(), r, "m");
-        ASSERT_TRUE(writeList(list, "chl", source.television(), source.radio()).ok);
+        ASSERT_TRUE(writeList(list, ListFormat::WinDvbLive, source.television(), source.radio()).ok());
     }
 
     std::string shapes(const std::string& path) {
         ChannelList loaded(1);
-        EXPECT_EQ(readList(path, ListFormat::Native, loaded.television(), loaded.radio()).code, kReadOk);
+        EXPECT_TRUE(readList(path, ListFormat::Native, loaded.television(), loaded.radio()).ok());
         return shapeOf(loaded.television()) + " | " + shapeOf(loaded.radio());
     }
 };

@@ -17,7 +17,7 @@ struct Reader {
     const char* extension;
     std::size_t recordSize;
     std::size_t headerSize;
-    ReadResult (*read)(ByteSource&, ChannelTree&, ChannelTree&);
+    FileResult (*read)(ByteSource&, ChannelTree&, ChannelTree&);
 };
 
 const Reader kReaders[] = {
@@ -31,17 +31,17 @@ const Reader kReaders[] = {
 void checkReadOf(const Reader& reader, const Bytes& data) {
     ChannelList list(1);
     MemorySource source(data);
-    const ReadResult result = reader.read(source, list.television(), list.radio());
+    const FileResult result = reader.read(source, list.television(), list.radio());
     if (reader.headerSize == 0) {
-        ASSERT_EQ(result.code, kReadOk);
+        ASSERT_EQ(result.outcome, FileOutcome::Done);
         ASSERT_EQ(result.message, "");
-    } else if (result.code == kReadShortHeader) {
+    } else if (result.outcome == FileOutcome::ShortHeader) {
         ASSERT_LT(data.size(), reader.headerSize);
         ASSERT_EQ(result.message, "Error reading DVB_CHANNEL_HEADER");
-    } else if (result.code == kReadShortRecord) {
+    } else if (result.outcome == FileOutcome::ReadFailed) {
         ASSERT_EQ(result.message, "Error reading Radio DVB_CHANNELS");
     } else {
-        ASSERT_EQ(result.code, kReadOk);
+        ASSERT_EQ(result.outcome, FileOutcome::Done);
         ASSERT_EQ(result.message, "");
     }
     const std::size_t records =
@@ -131,8 +131,8 @@ TEST(ReaderRobustness, HeaderAnnouncingFourBillionRecords) {
     data.insert(data.end(), records.begin(), records.end());
     ChannelList list(1);
     MemorySource source(data);
-    const ReadResult result = readNativeList(source, list.television(), list.radio());
-    EXPECT_EQ(result.code, kReadShortRecord);
+    const FileResult result = readNativeList(source, list.television(), list.radio());
+    EXPECT_EQ(result.outcome, FileOutcome::ReadFailed);
     EXPECT_EQ(result.message, "Error reading Radio DVB_CHANNELS");
 }
 
@@ -148,7 +148,7 @@ TEST(ReaderRobustness, BytesOfEveryValueSurviveInTextFields) {
     ASSERT_TRUE(writeNativeList(sink, list.television(), list.radio(), false));
     ChannelList reread(1);
     MemorySource source(sink.bytes());
-    ASSERT_EQ(readNativeList(source, reread.television(), reread.radio()).code, kReadOk);
+    ASSERT_EQ(readNativeList(source, reread.television(), reread.radio()).outcome, FileOutcome::Done);
     const ChannelRecord& back = reread.television().topLevelItem(0)->child(0)->record();
     EXPECT_EQ(std::string(back.name, 32), std::string(record.name, 32));
     EXPECT_EQ(back.nameText().size(), 32u);

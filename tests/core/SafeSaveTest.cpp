@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "FormatTestSupport.h"
+#include "documents/ListDocument.h"
 #include "formats/FailingFileCalls.h"
 #include "formats/FileError.h"
 #include "formats/ListFiles.h"
@@ -45,9 +46,9 @@ TEST(SafeSave, WriteFailureAtAnyCallLeavesTheOldFileAndNoTemporaryFile) {
             calls.chunkSize = 1000;
             calls.failWriteAt = failAt;
             calls.writeErrno = c.errorNumber;
-            const WriteResult result = writeList(path, "qvx", list.television(), list.radio(), calls);
+            const FileResult result = writeList(path, ListFormat::Native, list.television(), list.radio(), calls);
             SCOPED_TRACE("errno " + std::to_string(c.errorNumber) + " at call " + std::to_string(failAt));
-            EXPECT_FALSE(result.ok);
+            EXPECT_FALSE(result.ok());
             EXPECT_EQ(result.cause, causeForErrno(c.errorNumber));
             std::string expected = c.message;
             expected.replace(expected.find('%'), 1, path);
@@ -65,9 +66,9 @@ TEST(SafeSave, EveryByteIsWrittenThroughTheChunks) {
     TemporaryFolder folder;
     FailingFileCalls calls;
     calls.chunkSize = 1000;
-    ASSERT_TRUE(writeList(folder.file("a.qvx"), "qvx", list.television(), list.radio(), calls).ok);
+    ASSERT_TRUE(writeList(folder.file("a.qvx"), ListFormat::Native, list.television(), list.radio(), calls).ok());
     EXPECT_EQ(calls.writeCalls, 18);
-    ASSERT_TRUE(writeList(folder.file("b.qvx"), "qvx", list.television(), list.radio()).ok);
+    ASSERT_TRUE(writeList(folder.file("b.qvx"), ListFormat::Native, list.television(), list.radio()).ok());
     EXPECT_EQ(testing::readFileBytes(folder.file("a.qvx")), testing::readFileBytes(folder.file("b.qvx")));
     EXPECT_EQ(testing::readFileBytes(folder.file("a.qvx")).size(), 17212u);
 }
@@ -81,8 +82,8 @@ TEST(SafeSave, FailedFlushOrRenameLeavesTheOldFile) {
         testing::writeFileBytes(path, kOldContents);
         FailingFileCalls calls;
         (which == 0 ? calls.fsyncErrno : calls.renameErrno) = EIO;
-        const WriteResult result = writeList(path, "xch", list.television(), list.radio(), calls);
-        EXPECT_FALSE(result.ok);
+        const FileResult result = writeList(path, ListFormat::DvbExtreme, list.television(), list.radio(), calls);
+        EXPECT_FALSE(result.ok());
         EXPECT_EQ(result.cause, 10);
         EXPECT_EQ(result.message, "A hardware I/O error was reported while accessing " + path + ".");
         EXPECT_EQ(testing::readFileBytes(path), kOldContents);
@@ -96,7 +97,7 @@ TEST(SafeSave, FailedSaveOfANewFileCreatesNothing) {
     TemporaryFolder folder;
     FailingFileCalls calls;
     calls.failWriteAt = 1;
-    EXPECT_FALSE(writeList(folder.file("new.dvb"), "dvb", list.television(), list.radio(), calls).ok);
+    EXPECT_FALSE(writeList(folder.file("new.dvb"), ListFormat::Dvb98, list.television(), list.radio(), calls).ok());
     EXPECT_TRUE(folder.names().empty());
 }
 
@@ -104,8 +105,8 @@ TEST(SafeSave, OpenFailureNamesThePathAndTheCause) {
     ChannelList list(1);
     TemporaryFolder folder;
     const std::string path = folder.file("missing/list.qvx");
-    const WriteResult result = writeList(path, "qvx", list.television(), list.radio());
-    EXPECT_FALSE(result.ok);
+    const FileResult result = writeList(path, ListFormat::Native, list.television(), list.radio());
+    EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.cause, 2);
     EXPECT_EQ(result.message, "File " + path + " could not be opened. Cause 2");
 
@@ -114,7 +115,7 @@ TEST(SafeSave, OpenFailureNamesThePathAndTheCause) {
     testing::writeFileBytes(existing, kOldContents);
     FailingFileCalls calls;
     calls.lockErrno = EAGAIN;
-    const WriteResult locked = writeList(existing, "chl", list.television(), list.radio(), calls);
+    const FileResult locked = writeList(existing, ListFormat::WinDvbLive, list.television(), list.radio(), calls);
     EXPECT_EQ(locked.cause, 11);
     EXPECT_EQ(locked.message, "File " + existing + " could not be opened. Cause 11");
     EXPECT_EQ(calls.writeCalls, 0);
@@ -124,12 +125,13 @@ TEST(SafeSave, OpenFailureNamesThePathAndTheCause) {
 TEST(SafeSave, UnknownExtensionWritesNothing) {
     ChannelList list(1);
     fillList(list, 3);
+    ListDocument document(list);
     TemporaryFolder folder;
     const std::string path = folder.file("list.txt");
     testing::writeFileBytes(path, kOldContents);
-    EXPECT_TRUE(writeList(path, "txt", list.television(), list.radio()).ok);
+    EXPECT_TRUE(document.saveAs(path).ok());
     EXPECT_EQ(testing::readFileBytes(path), kOldContents);
-    EXPECT_TRUE(writeList(folder.file("other"), "", list.television(), list.radio()).ok);
+    EXPECT_TRUE(document.saveAs(folder.file("other")).ok());
     EXPECT_EQ(folder.names(), std::vector<std::string>{"list.txt"});
 }
 
@@ -140,7 +142,7 @@ TEST(SafeSave, ModeOfAnExistingFileIsKept) {
     const std::string path = folder.file("list.qvx");
     testing::writeFileBytes(path, kOldContents);
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    ASSERT_TRUE(writeList(path, "qvx", list.television(), list.radio()).ok);
+    ASSERT_TRUE(writeList(path, ListFormat::Native, list.television(), list.radio()).ok());
     struct stat status {};
     ASSERT_EQ(::stat(path.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
@@ -157,7 +159,7 @@ TEST(SafeSave, SymbolicLinkIsFollowedAndStays) {
     const std::string link = folder.file("link.dvb");
     std::filesystem::create_symlink("real/list.dvb", link);  // relative to the link's folder
 
-    ASSERT_TRUE(writeList(link, "dvb", list.television(), list.radio()).ok);
+    ASSERT_TRUE(writeList(link, ListFormat::Dvb98, list.television(), list.radio()).ok());
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(testing::readFileBytes(real).size(), 3 * 64u);
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"link.dvb", "real"}));

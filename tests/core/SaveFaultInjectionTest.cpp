@@ -33,6 +33,8 @@ struct Format {
     const char* extension;
     std::size_t headerSize;
     std::size_t recordSize;
+
+    ListFormat listFormat() const { return *listFormatForExtension(extension); }
 };
 
 const Format kFormats[] = {{"qvx", 12, 172}, {"chl", 12, 172}, {"dvb", 0, 64}, {"xch", 0, 89}};
@@ -61,7 +63,7 @@ int writeCallsFor(const Format& format) {
 Bytes oldFileAt(const std::string& path, const Format& format) {
     ChannelList old(1);
     testing::addChannel(old.television(), testing::addProvider(old.television(), "Old"), "kept");
-    EXPECT_TRUE(writeList(path, format.extension, old.television(), old.radio()).ok);
+    EXPECT_TRUE(writeList(path, format.listFormat(), old.television(), old.radio()).ok());
     return testing::readFileBytes(path);
 }
 
@@ -107,7 +109,7 @@ TEST(SaveFaultInjection, EveryWriteCallFailsWithEachKindInEveryFormat) {
             const std::string path = folder.file(std::string("whole.") + format.extension);
             FailingFileCalls calls;
             calls.chunkSize = kChunkSize;
-            ASSERT_TRUE(writeList(path, format.extension, list.television(), list.radio(), calls).ok);
+            ASSERT_TRUE(writeList(path, format.listFormat(), list.television(), list.radio(), calls).ok());
             ASSERT_EQ(testing::readFileBytes(path).size(), fileSize(format));
             ASSERT_EQ(calls.writeCalls, writeCallsFor(format));
             ASSERT_GE(calls.writeCalls, 8);
@@ -125,10 +127,10 @@ TEST(SaveFaultInjection, EveryWriteCallFailsWithEachKindInEveryFormat) {
                     calls.chunkSize = kChunkSize;
                     calls.failWriteAt = failAt;
                     calls.writeErrno = kind.errorNumber;
-                    const WriteResult result =
-                        writeList(path, format.extension, list.television(), list.radio(), calls);
+                    const FileResult result =
+                        writeList(path, format.listFormat(), list.television(), list.radio(), calls);
                     ++cases;
-                    EXPECT_FALSE(result.ok);
+                    EXPECT_FALSE(result.ok());
                     EXPECT_EQ(result.cause, causeForErrno(kind.errorNumber));
                     EXPECT_EQ(result.message, withPath(kind.message, path));
                     EXPECT_EQ(calls.writeCalls, failAt);
@@ -159,10 +161,10 @@ TEST(SaveFaultInjection, FailedFlushToDiskOrRenameInEveryFormat) {
                 const Bytes old = oldFileAt(path, format);
                 FailingFileCalls calls;
                 (atRename ? calls.renameErrno : calls.fsyncErrno) = errorNumber;
-                const WriteResult result =
-                    writeList(path, format.extension, list.television(), list.radio(), calls);
+                const FileResult result =
+                    writeList(path, format.listFormat(), list.television(), list.radio(), calls);
                 ++cases;
-                EXPECT_FALSE(result.ok);
+                EXPECT_FALSE(result.ok());
                 EXPECT_EQ(result.message, fileErrorText(causeForErrno(errorNumber), path));
                 expectOldFileKept(path, old, folder, name);
             }
@@ -185,10 +187,10 @@ TEST(SaveFaultInjection, ALockOfAnotherProcessStopsTheSaveInEveryFormat) {
             testing::LockHolder holder(path, type);
             ASSERT_TRUE(holder.locked());
             FailingFileCalls calls;
-            const WriteResult result =
-                writeList(path, format.extension, list.television(), list.radio(), calls);
+            const FileResult result =
+                writeList(path, format.listFormat(), list.television(), list.radio(), calls);
             ++cases;
-            EXPECT_FALSE(result.ok);
+            EXPECT_FALSE(result.ok());
             EXPECT_EQ(result.cause, kCauseSharingViolation);
             EXPECT_EQ(result.message, "File " + path + " could not be opened. Cause 11");
             EXPECT_EQ(calls.writeCalls, 0);
@@ -220,8 +222,8 @@ TEST(SaveFaultInjection, ShortAndInterruptedWritesStillWriteEveryByte) {
         TemporaryFolder folder;
         GrudgingFileCalls grudging;
         ASSERT_TRUE(
-            writeList(folder.file("a"), format.extension, list.television(), list.radio(), grudging).ok);
-        ASSERT_TRUE(writeList(folder.file("b"), format.extension, list.television(), list.radio()).ok);
+            writeList(folder.file("a"), format.listFormat(), list.television(), list.radio(), grudging).ok());
+        ASSERT_TRUE(writeList(folder.file("b"), format.listFormat(), list.television(), list.radio()).ok());
         EXPECT_GT(grudging.calls, static_cast<int>(fileSize(format) / 100));
         EXPECT_EQ(testing::readFileBytes(folder.file("a")), testing::readFileBytes(folder.file("b")));
         EXPECT_EQ(testing::readFileBytes(folder.file("a")).size(), fileSize(format));
@@ -233,16 +235,16 @@ constexpr uid_t kNobody = 65534;
 // A save by a user who may not write the folder. Root may write anywhere, so
 // as root a child process that has become user nobody saves. None when no
 // such user can be had.
-std::optional<WriteResult> saveAsOrdinaryUser(const std::string& path, const Format& format,
+std::optional<FileResult> saveAsOrdinaryUser(const std::string& path, const Format& format,
                                               const ChannelList& list) {
-    if (::geteuid() != 0) return writeList(path, format.extension, list.television(), list.radio());
+    if (::geteuid() != 0) return writeList(path, format.listFormat(), list.television(), list.radio());
     int channel[2];
     if (::pipe(channel) != 0) return std::nullopt;
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(channel[0]);
         if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(3);
-        const WriteResult result = writeList(path, format.extension, list.television(), list.radio());
+        const FileResult result = writeList(path, format.listFormat(), list.television(), list.radio());
         const std::string answer = std::to_string(result.cause) + ' ' + result.message;
         const bool sent =
             ::write(channel[1], answer.data(), answer.size()) == static_cast<ssize_t>(answer.size());
@@ -259,7 +261,8 @@ std::optional<WriteResult> saveAsOrdinaryUser(const std::string& path, const For
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
     const auto blank = answer.find(' ');
     const int cause = std::stoi(answer.substr(0, blank));
-    return WriteResult{cause == 0, cause, answer.substr(blank + 1)};
+    const FileOutcome outcome = cause == 0 ? FileOutcome::Done : FileOutcome::CannotCreate;
+    return FileResult{outcome, cause, answer.substr(blank + 1), {}};
 }
 
 TEST(SaveFaultInjection, AFolderThatCannotBeWrittenKeepsTheFile) {
@@ -279,12 +282,12 @@ TEST(SaveFaultInjection, AFolderThatCannotBeWrittenKeepsTheFile) {
         }
         ASSERT_EQ(::chmod(path.c_str(), 0644), 0);
         ASSERT_EQ(::chmod(folderPath.c_str(), 0555), 0);
-        const std::optional<WriteResult> result = saveAsOrdinaryUser(path, format, list);
+        const std::optional<FileResult> result = saveAsOrdinaryUser(path, format, list);
         ::chmod(folderPath.c_str(), 0755);
         if (!result) GTEST_SKIP() << "running as root and no child could become user nobody";
         ++cases;
         // Replacing the file takes a new name in the folder: refused before a byte is written.
-        EXPECT_FALSE(result->ok);
+        EXPECT_FALSE(result->ok());
         EXPECT_EQ(result->message, "File " + path + " could not be opened. Cause 5");
         expectOldFileKept(path, old, folder, name);
     }
@@ -299,7 +302,7 @@ TEST(SaveFaultInjection, SymbolicLinksStayAndTheirTargetIsReplacedOrKept) {
         SCOPED_TRACE(format.extension);
         const std::string name = std::string("list.") + format.extension;
         TemporaryFolder reference;
-        ASSERT_TRUE(writeList(reference.file(name), format.extension, list.television(), list.radio()).ok);
+        ASSERT_TRUE(writeList(reference.file(name), format.listFormat(), list.television(), list.radio()).ok());
         const Bytes expected = testing::readFileBytes(reference.file(name));
 
         for (const bool fail : {false, true}) {
@@ -315,10 +318,10 @@ TEST(SaveFaultInjection, SymbolicLinksStayAndTheirTargetIsReplacedOrKept) {
             FailingFileCalls calls;
             calls.chunkSize = kChunkSize;
             calls.failWriteAt = fail ? 2 : 0;
-            const WriteResult result =
-                writeList(link, format.extension, list.television(), list.radio(), calls);
+            const FileResult result =
+                writeList(link, format.listFormat(), list.television(), list.radio(), calls);
             ++cases;
-            EXPECT_EQ(result.ok, !fail);
+            EXPECT_EQ(result.ok(), !fail);
             if (fail) {
                 EXPECT_EQ(result.message, "Disk full while accessing " + link + ".");
             }
@@ -348,7 +351,7 @@ TEST(SaveFaultInjection, ModeAndOwnerOfTheFileAreKept) {
             if (root) {
                 ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
             }
-            ASSERT_TRUE(writeList(path, format.extension, list.television(), list.radio()).ok);
+            ASSERT_TRUE(writeList(path, format.listFormat(), list.television(), list.radio()).ok());
             ++cases;
             struct stat status {};
             ASSERT_EQ(::stat(path.c_str(), &status), 0);
@@ -363,7 +366,7 @@ TEST(SaveFaultInjection, ModeAndOwnerOfTheFileAreKept) {
         TemporaryFolder folder;
         const std::string path = folder.file(std::string("new.") + format.extension);
         const mode_t mask = ::umask(022);
-        ASSERT_TRUE(writeList(path, format.extension, list.television(), list.radio()).ok);
+        ASSERT_TRUE(writeList(path, format.listFormat(), list.television(), list.radio()).ok());
         ::umask(mask);
         ++cases;
         struct stat status {};

@@ -7,10 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "formats/Dvb98Format.h"
-#include "formats/DvbExtremeFormat.h"
+#include "formats/ByteStream.h"
 #include "formats/ListFormat.h"
-#include "formats/NativeFormat.h"
 #include "model/ChannelTree.h"
 #include "model/EntryWalk.h"
 
@@ -19,25 +17,13 @@ namespace qvx::fuzz {
 // QVX_FUZZ_FORMAT is the name of one ListFormat value (set by CMake).
 inline constexpr ListFormat kFormat = ListFormat::QVX_FUZZ_FORMAT;
 
-// The reader the file layer calls for the format, on any byte source.
-inline ReadResult readFormat(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
-    switch (kFormat) {
-    case ListFormat::Native:
-    case ListFormat::WinDvbLive: return readNativeList(source, television, radio);
-    case ListFormat::Dvb98: return readDvb98List(source, television, radio);
-    case ListFormat::DvbExtreme: return readDvbExtremeList(source, television, radio);
-    }
-    return {};
+// The reader and writer the file layer calls for the format, on any byte source.
+inline FileResult readFormat(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
+    return listFormatEntry(kFormat).read(source, television, radio);
 }
 
 inline bool writeFormat(ByteSink& sink, const ChannelTree& television, const ChannelTree& radio) {
-    switch (kFormat) {
-    case ListFormat::Native: return writeNativeList(sink, television, radio, false);
-    case ListFormat::WinDvbLive: return writeNativeList(sink, television, radio, true);
-    case ListFormat::Dvb98: return writeDvb98List(sink, television, radio);
-    case ListFormat::DvbExtreme: return writeDvbExtremeList(sink, television, radio);
-    }
-    return false;
+    return listFormatEntry(kFormat).write(sink, television, radio);
 }
 
 // Every item in file order with its tree, depth, label, looks and whole record

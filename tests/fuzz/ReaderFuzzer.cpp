@@ -23,11 +23,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace qvx;
     ChannelList list(1);
     MemorySource source({data, size});
-    const ReadResult result = fuzz::readFormat(source, list.television(), list.radio());
+    const FileResult result = fuzz::readFormat(source, list.television(), list.radio());
 
-    require(result.code == kReadOk || result.code == kReadShortHeader || result.code == kReadShortRecord,
-            "a result code the reader may give");
-    require((result.code == kReadOk) == result.message.empty(), "a message exactly when the read failed");
+    require(result.ok() || result.outcome == FileOutcome::ShortHeader || result.outcome == FileOutcome::ReadFailed,
+            "a result the reader may give");
+    require(result.ok() == result.message.empty(), "a message exactly when the read failed");
     for (const ChannelTree* tree : {&list.television(), &list.radio()}) {
         std::size_t items = 0;
         for (const auto& top : tree->topLevelItems()) {

@@ -26,7 +26,7 @@ void writeAndRead(const ChannelList& from, ChannelList& into) {
     MemorySink sink;
     require(fuzz::writeFormat(sink, from.television(), from.radio()), "writing to memory succeeds");
     MemorySource source(sink.bytes());
-    require(fuzz::readFormat(source, into.television(), into.radio()).code == kReadOk,
+    require(fuzz::readFormat(source, into.television(), into.radio()).outcome == FileOutcome::Done,
             "what the writer wrote reads without error");
 }
 
@@ -36,8 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ChannelList original(1);
     MemorySource source({data, size});
     // A list cut short still holds what was read: that is what a user would save.
-    const ReadResult result = fuzz::readFormat(source, original.television(), original.radio());
-    if (result.code == kReadShortHeader) return 0;
+    const FileResult result = fuzz::readFormat(source, original.television(), original.radio());
+    if (result.outcome == FileOutcome::ShortHeader) return 0;
 
     ChannelList once(1);
     writeAndRead(original, once);

@@ -71,10 +71,10 @@ QString EditorTest::writeList(const QString& fileName, const std::vector<Entry>&
         builder.finish();
     }
     const QString path = pathOf(fileName);
-    const WriteResult result = qvx::writeList(QFile::encodeName(path).toStdString(),
-                                              lowerCasedExtension(path.toStdString()), list.television(),
-                                              list.radio());
-    EXPECT_TRUE(result.ok) << result.message;
+    const FileResult result = qvx::writeList(QFile::encodeName(path).toStdString(),
+                                             *listFormatForExtension(lowerCasedExtension(path.toStdString())),
+                                             list.television(), list.radio());
+    EXPECT_TRUE(result.ok()) << result.message;
     return path;
 }
 

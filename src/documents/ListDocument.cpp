@@ -1,0 +1,42 @@
+#include "documents/ListDocument.h"
+
+#include "formats/ListFiles.h"
+#include "model/ChannelList.h"
+
+namespace qvx {
+
+ListDocument::ListDocument(ChannelList& list, FileCalls& calls) : list_(list), calls_(calls) {}
+
+const ListFormatEntry* ListDocument::format() const { return listFormatEntryForExtension(list_.extension()); }
+
+FileResult ListDocument::load(const std::string& path) {
+    list_.chooseFile(path);
+    return readChosenFile();
+}
+
+FileResult ListDocument::readChosenFile() {
+    const ListFormatEntry* entry = format();
+    if (!entry) return unknownFormat();
+    list_.setHasFile(true);
+    return readList(list_.path(), entry->format, list_.television(), list_.radio(), calls_);
+}
+
+FileResult ListDocument::saveAs(const std::string& path) {
+    list_.chooseFile(path);
+    return save();
+}
+
+FileResult ListDocument::save() const {
+    const ListFormatEntry* entry = format();
+    if (!entry) return {};
+    return writeList(list_.path(), entry->format, list_.television(), list_.radio(), calls_);
+}
+
+FileResult ListDocument::loadAtStartup(const std::string& path) {
+    list_.chooseFile(path);
+    const ListFormatEntry* entry = format();
+    if (!entry || !entry->loadableAtStartup) return unknownFormat();
+    return readChosenFile();
+}
+
+}  // namespace qvx

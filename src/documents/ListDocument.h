@@ -1,0 +1,48 @@
+#pragma once
+
+#include <string>
+
+#include "formats/FileCalls.h"
+#include "formats/FileResult.h"
+#include "formats/ListFormat.h"
+
+namespace qvx {
+
+class ChannelList;
+
+// One list with its file: Load, Save as and Save, as the window's buttons and
+// the command-line tool run them. The list keeps the file's state (path,
+// extension, has-file flag, status text); the document holds the rules for
+// when each of them changes.
+class ListDocument final {
+public:
+    explicit ListDocument(ChannelList& list, FileCalls& calls = systemFileCalls());
+
+    ChannelList& list() { return list_; }
+    // The format of the chosen file's extension; none when it names no format.
+    const ListFormatEntry* format() const;
+
+    // Load: the file becomes the list's file at once (path, status text and
+    // extension), whatever happens next; then readChosenFile().
+    FileResult load(const std::string& path);
+    // The rest of Load once the file is chosen. An extension that names no
+    // format gives UnknownFormat and touches nothing. Otherwise the has-file
+    // flag is set, and stays set when the reader fails, and the reader runs.
+    FileResult readChosenFile();
+    // Save as: the file becomes the list's file, then save(). The has-file
+    // flag is not touched.
+    FileResult saveAs(const std::string& path);
+    // Save: writes both trees to the chosen file in the format of its
+    // extension. An extension that names no format writes nothing and
+    // leaves an existing file untouched (Done: nothing failed).
+    FileResult save() const;
+    // The file named on the editor's command line: chosen, and read only when
+    // its format is one read at start-up (UnknownFormat otherwise).
+    FileResult loadAtStartup(const std::string& path);
+
+private:
+    ChannelList& list_;
+    FileCalls& calls_;
+};
+
+}  // namespace qvx

@@ -1,0 +1,44 @@
+#include "formats/FileResult.h"
+
+#include <system_error>
+
+namespace qvx {
+namespace {
+
+std::string reasonOrNone(int errorNumber) { return errorNumber != 0 ? systemReason(errorNumber) : std::string(); }
+
+}  // namespace
+
+std::string FileResult::messageWithReason() const {
+    return reason.empty() ? message : message + ": " + reason;
+}
+
+std::string systemReason(int errorNumber) { return std::generic_category().message(errorNumber); }
+
+FileResult cannotOpenList(std::string_view path, int errorNumber) {
+    return {FileOutcome::CannotOpen, causeForErrno(errorNumber), "Can't open file " + std::string(path),
+            reasonOrNone(errorNumber)};
+}
+
+FileResult readFailure(int errorNumber) {
+    const int cause = causeForErrno(errorNumber);
+    return {FileOutcome::ReadFailed, cause, fileErrorText(cause, kUnnamedFile), reasonOrNone(errorNumber)};
+}
+
+FileResult shortRead(FileOutcome outcome, std::string_view message) {
+    return {outcome, kCauseNone, std::string(message), {}};
+}
+
+FileResult cannotCreateList(std::string_view path, int errorNumber) {
+    const int cause = causeForErrno(errorNumber);
+    return {FileOutcome::CannotCreate, cause,
+            "File " + std::string(path) + " could not be opened. Cause " + std::to_string(cause),
+            reasonOrNone(errorNumber)};
+}
+
+FileResult writeFailure(std::string_view path, int errorNumber) {
+    const int cause = causeForErrno(errorNumber);
+    return {FileOutcome::WriteFailed, cause, fileErrorText(cause, path), reasonOrNone(errorNumber)};
+}
+
+}  // namespace qvx

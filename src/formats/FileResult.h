@@ -1,0 +1,52 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "formats/FileError.h"
+
+namespace qvx {
+
+// What became of reading or writing a list file.
+enum class FileOutcome {
+    Done,
+    UnknownFormat,   // the extension names no format: nothing read or written, nothing to say
+    CannotOpen,      // reading: "Can't open file <path>", the list untouched
+    ShortHeader,     // reading: the native header was short, the list untouched
+    ReadFailed,      // reading: a short record or a failing file; the trees keep what was built
+    CannotCreate,    // writing: "File <path> could not be opened. Cause <n>", nothing written
+    WriteFailed,     // writing: the file-error text of the cause, the old file kept
+};
+
+// The one result of every read and write of a list file.
+struct FileResult {
+    FileOutcome outcome = FileOutcome::Done;
+    // Cause number of a failure of the file itself (kCauseNone otherwise).
+    int cause = kCauseNone;
+    // The text the user is shown; empty when all went well.
+    std::string message;
+    // The system's own words for the failure (strerror), empty when it gave none.
+    std::string reason;
+
+    bool ok() const { return outcome == FileOutcome::Done; }
+    // The message followed by ": " and the reason where there is one.
+    std::string messageWithReason() const;
+};
+
+// Nothing read or written: the extension names no format.
+inline FileResult unknownFormat() { return {FileOutcome::UnknownFormat, kCauseNone, {}, {}}; }
+// Reading: the list file could not be opened (errorNumber 0: the system gave no reason).
+FileResult cannotOpenList(std::string_view path, int errorNumber);
+// Reading: the file itself failed (EIO and the like, not a short read).
+FileResult readFailure(int errorNumber);
+// Reading: a short header or record, with the reader's own text.
+FileResult shortRead(FileOutcome outcome, std::string_view message);
+// Writing: the target or its new file could not be opened or locked.
+FileResult cannotCreateList(std::string_view path, int errorNumber);
+// Writing: a failure after the file was opened.
+FileResult writeFailure(std::string_view path, int errorNumber);
+
+// The system's text for an errno value ("No such file or directory").
+std::string systemReason(int errorNumber);
+
+}  // namespace qvx
