@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ToolDocuments.h"
 #include "documents/ListDocument.h"
+#include "formats/JsonText.h"
 #include "cli/PlaceText.h"
 #include "cli/Subcommand.h"
 #include "compare/ListDiff.h"

@@ -1,8 +1,7 @@
 #include "cli/PlaceText.h"
 
-#include "cli/QuotedText.h"
+#include "formats/JsonText.h"
 #include "model/ChannelTree.h"
-#include "model/RecordFields.h"
 
 namespace qvx::cli {
 namespace {
@@ -24,21 +23,6 @@ void appendPlaceJson(std::string& out, const ChannelPlace& place) {
     out += ", \"channel\": " + std::to_string(place.channel) + ", \"name\": ";
     appendQuotedText(out, place.item->record().nameText());
     out += '}';
-}
-
-void appendFieldValue(std::string& out, const ChannelRecord& record, const RecordField& field) {
-    switch (field.kind) {
-    case FieldKind::Text: appendQuotedText(out, field.text(record)); return;
-    case FieldKind::Number: out += std::to_string(field.number(record)); return;
-    case FieldKind::Numbers:
-        out += '[';
-        for (std::size_t i = 0; i < field.count(); ++i) {
-            if (i != 0) out += ", ";
-            out += std::to_string(field.number(record, i));
-        }
-        out += ']';
-        return;
-    }
 }
 
 }  // namespace qvx::cli

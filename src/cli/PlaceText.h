@@ -4,11 +4,6 @@
 
 #include "compare/ChannelPlace.h"
 
-namespace qvx {
-struct ChannelRecord;
-struct RecordField;
-}  // namespace qvx
-
 namespace qvx::cli {
 
 // How the findings of duplicates and diff name a channel.
@@ -16,8 +11,5 @@ namespace qvx::cli {
 void appendPlaceText(std::string& out, const ChannelPlace& place);
 // JSON: {"provider": 0, "providerName": "ARD", "channel": 2, "name": "Das Erste HD"}
 void appendPlaceJson(std::string& out, const ChannelPlace& place);
-
-// A field's value as JSON: a quoted text, a number, or an array of numbers.
-void appendFieldValue(std::string& out, const ChannelRecord& record, const RecordField& field);
 
 }  // namespace qvx::cli

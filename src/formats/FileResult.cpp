@@ -29,6 +29,8 @@ FileResult shortRead(FileOutcome outcome, std::string_view message) {
     return {outcome, kCauseNone, std::string(message), {}};
 }
 
+FileResult badContent(std::string_view where) { return {FileOutcome::BadContent, kCauseNone, std::string(where), {}}; }
+
 FileResult cannotCreateList(std::string_view path, int errorNumber) {
     const int cause = causeForErrno(errorNumber);
     return {FileOutcome::CannotCreate, cause,

@@ -27,7 +27,9 @@ FileResult readList(const std::string& path, ListFormat format, ChannelTree& tel
     if (flags != -1) ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK);
 
     FileSource source(file.get(), calls);
-    return listFormatEntry(format).read(source, television, radio);
+    FileResult result = listFormatEntry(format).read(source, television, radio);
+    if (result.outcome == FileOutcome::BadContent) result.message = path + ": " + result.message;
+    return result;
 }
 
 FileResult readList(const std::string& path, ListFormat format, ChannelTree& television, ChannelTree& radio) {

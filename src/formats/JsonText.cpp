@@ -1,10 +1,12 @@
-#include "cli/QuotedText.h"
+#include "formats/JsonText.h"
 
+#include <charconv>
 #include <cstdint>
 
 #include "formats/Windows1252.h"
+#include "model/RecordFields.h"
 
-namespace qvx::cli {
+namespace qvx {
 
 void appendQuotedText(std::string& out, std::string_view windows1252) {
     static constexpr char kHexDigits[] = "0123456789abcdef";
@@ -31,4 +33,29 @@ std::string quotedText(std::string_view windows1252) {
     return out;
 }
 
-}  // namespace qvx::cli
+namespace {
+
+void appendNumber(std::string& out, std::uint64_t value) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    out.append(digits, end);
+}
+
+}  // namespace
+
+void appendFieldValue(std::string& out, const ChannelRecord& record, const RecordField& field) {
+    switch (field.kind) {
+    case FieldKind::Text: appendQuotedText(out, field.text(record)); return;
+    case FieldKind::Number: appendNumber(out, field.number(record)); return;
+    case FieldKind::Numbers:
+        out += '[';
+        for (std::size_t i = 0; i < field.count(); ++i) {
+            if (i != 0) out += ", ";
+            appendNumber(out, field.number(record, i));
+        }
+        out += ']';
+        return;
+    }
+}
+
+}  // namespace qvx
