@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "ui/CEditorApp.h"
+#include "ui/window/CEditorApp.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

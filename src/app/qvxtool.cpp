@@ -3,8 +3,12 @@
 #include <vector>
 
 #include "cli/Qvxtool.h"
+#include "cli/StandardOutput.h"
 
 int main(int argc, char** argv) {
+    qvx::cli::reserveStandardDescriptors();
     const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-    return qvx::cli::runQvxtool(arguments, std::cout, std::cerr);
+    qvx::cli::DescriptorBuffer standardOutput(1);
+    std::ostream out(&standardOutput);
+    return qvx::cli::runQvxtool(arguments, out, std::cerr);
 }

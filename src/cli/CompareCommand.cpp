@@ -6,6 +6,8 @@
 #include "cli/ToolDocuments.h"
 #include "compare/CompareTrees.h"
 #include "documents/ListDocument.h"
+#include "formats/SafeSave.h"
+#include "formats/SameFile.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
@@ -28,7 +30,8 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
         }
     }
     if (paths.size() != 4) return usageError(command, "expected four file names", err);
-    if (paths[2] == paths[3]) return usageError(command, "OUT_A and OUT_B must be different files", err);
+    if (nameSameFile(paths[2], paths[3]))
+        return usageError(command, "OUT_A and OUT_B must be different files", err);
     // Every extension is checked before anything is read or written.
     for (const std::string& path : paths)
         if (!formatOfPath(path, err)) return kExitUsage;
@@ -40,8 +43,19 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     if (const int status = loadDocument(document1, paths[0], err); status != kExitOk) return status;
     if (const int status = loadDocument(document2, paths[1], err); status != kExitOk) return status;
     CompareLists(list1, list2, options);
-    if (const int status = saveDocumentAs(document1, paths[2], err); status != kExitOk) return status;
-    return saveDocumentAs(document2, paths[3], err);
+    // Both results or neither: each is written completely beside its target
+    // before either is put in place.
+    PreparedSave saveA(paths[2]);
+    PreparedSave saveB(paths[3]);
+    if (const FileResult result = document1.prepareSaveAs(paths[2], saveA); !result.ok())
+        return reportFailure(result, err);
+    if (const FileResult result = document2.prepareSaveAs(paths[3], saveB); !result.ok())
+        return reportFailure(result, err);  // the prepared OUT_A is dropped, the old one stays
+    if (const FileResult result = saveA.commit(); !result.ok()) return reportFailure(result, err);
+    if (const FileResult result = saveB.commit(); !result.ok()) return reportFailure(result, err);
+    warnOfLosses(document1, paths[2], err);
+    warnOfLosses(document2, paths[3], err);
+    return kExitOk;
 }
 
 }  // namespace qvx::cli

@@ -29,7 +29,11 @@ int runDump(Arguments arguments, std::ostream& out, std::ostream& err) {
     ChannelList list(1);
     ListDocument document(list);
     if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
-    out << (json ? listAsJson(list) : listAsText(list));
+    // A failure of `out` stops the dump early; the tool reports it when it ends.
+    if (json)
+        writeListAsJson(list, out);
+    else
+        writeListAsText(list, out);
     return kExitOk;
 }
 

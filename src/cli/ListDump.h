@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 
 namespace qvx {
@@ -9,14 +10,14 @@ struct ChannelRecord;
 
 namespace qvx::cli {
 
-// {"television": [ITEM...], "radio": [ITEM...]} with ITEM = {"record": REC,
-// "children": [REC...]}; REC holds every named field of the record (text as
-// UTF-8 decoded from windows-1252) and "image", the 172 bytes in hex.
-std::string listAsJson(const ChannelList& list);
+// The list in the JSON format (formats/JsonFormat.h), as `convert` writes a
+// .json file. Written as it goes; false when `out` failed.
+bool writeListAsJson(const ChannelList& list, std::ostream& out);
 std::string recordAsJson(const ChannelRecord& record);
 
 // A readable outline: each tree, its providers and their channels with the
-// main tuning values.
-std::string listAsText(const ChannelList& list);
+// main tuning values; control characters in names escaped. Written as it
+// goes; false when `out` failed.
+bool writeListAsText(const ChannelList& list, std::ostream& out);
 
 }  // namespace qvx::cli

@@ -1,10 +1,15 @@
 #include "cli/Qvxtool.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <new>
 #include <ostream>
 #include <string>
 
+#include "cli/StandardOutput.h"
 #include "cli/Subcommand.h"
+#include "cli/TerminalText.h"
+#include "formats/FileResult.h"
 #include "formats/ListFormat.h"
 
 #ifndef QVX_DISPLAY_VERSION
@@ -64,12 +69,14 @@ const Subcommand& subcommandNamed(std::string_view name) {
 }
 
 int usageError(const Subcommand& command, std::string_view problem, std::ostream& err) {
-    err << "qvxtool " << command.name << ": " << problem << "\n"
+    err << "qvxtool: " << command.name << ": " << terminalSafe(problem) << "\n"
         << "Usage: qvxtool " << command.synopsis << "\n";
     return kExitUsage;
 }
 
-int runQvxtool(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
+namespace {
+
+int runCommandLine(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
     if (arguments.empty()) {
         printUsage(err);
         return kExitUsage;
@@ -91,8 +98,23 @@ int runQvxtool(std::span<const std::string_view> arguments, std::ostream& out, s
         }
         return command.run(arguments.subspan(1), out, err);
     }
-    err << "qvxtool: unknown command '" << first << "'. Try 'qvxtool --help'.\n";
+    err << "qvxtool: unknown command '" << terminalSafe(first) << "'. Try 'qvxtool --help'.\n";
     return kExitUsage;
+}
+
+}  // namespace
+
+int runQvxtool(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
+    int status = kExitFailure;
+    try {
+        status = runCommandLine(arguments, out, err);
+    } catch (const std::bad_alloc&) {
+        // Whatever was being built is gone with the exception; nothing was put in place.
+        err << "qvxtool: out of memory: " << systemReason(ENOMEM) << "\n";
+        return kExitFailure;
+    }
+    const int outputStatus = finishOutput(out, err);
+    return status != kExitOk ? status : outputStatus;
 }
 
 }  // namespace qvx::cli

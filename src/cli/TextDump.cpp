@@ -1,14 +1,15 @@
 #include <string_view>
 
 #include "cli/ListDump.h"
-#include "formats/Windows1252.h"
+#include "cli/PieceWriter.h"
+#include "cli/TerminalText.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
 namespace {
 
 void appendChannel(std::string& out, const ChannelRecord& r) {
-    out += windows1252ToUtf8(r.nameText());
+    appendRecordText(out, r.nameText(), false);
     out += "  " + std::to_string(r.frequency) + " kHz";
     out += r.polarity == 0 ? " H" : " V";
     out += "  " + std::to_string(r.symbolRate) + " sym/s";
@@ -18,31 +19,34 @@ void appendChannel(std::string& out, const ChannelRecord& r) {
     out += r.isScrambled() ? "  PAY-TV\n" : "  FREE-TV\n";
 }
 
-void appendTree(std::string& out, std::string_view title, const ChannelTree& tree) {
+bool writeTree(PieceWriter& writer, std::string_view title, const ChannelTree& tree) {
+    std::string& out = writer.text();
     out += title;
     out += '\n';
     for (const auto& top : tree.topLevelItems()) {
         out += "  ";
         if (top->record().isChannel != 0) {
             appendChannel(out, top->record());  // a channel that came before any provider
+            if (!writer.pass()) return false;
             continue;
         }
-        out += windows1252ToUtf8(top->record().nameText());
+        appendRecordText(out, top->record().nameText(), false);
         out += '\n';
         for (const auto& child : top->children()) {
             out += "    ";
             appendChannel(out, child->record());
+            if (!writer.pass()) return false;
         }
     }
+    return writer.pass();
 }
 
 }  // namespace
 
-std::string listAsText(const ChannelList& list) {
-    std::string out;
-    appendTree(out, "Television", list.television());
-    appendTree(out, "Radio", list.radio());
-    return out;
+bool writeListAsText(const ChannelList& list, std::ostream& out) {
+    PieceWriter writer(out);
+    return writeTree(writer, "Television", list.television()) && writeTree(writer, "Radio", list.radio()) &&
+           writer.passAll();
 }
 
 }  // namespace qvx::cli

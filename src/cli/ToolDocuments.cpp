@@ -1,35 +1,68 @@
 #include "cli/ToolDocuments.h"
 
+#include <sys/stat.h>
+
 #include <ostream>
 
 #include "cli/Subcommand.h"
+#include "cli/TerminalText.h"
 #include "documents/ListDocument.h"
+#include "formats/ConversionLoss.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
+namespace {
+
+bool isNonEmptyFile(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && status.st_size > 0;
+}
+
+}  // namespace
 
 const ListFormatEntry* formatOfPath(const std::string& path, std::ostream& err) {
     const ListFormatEntry* format = listFormatEntryForExtension(lowerCasedExtension(path));
     if (!format)
-        err << "qvxtool: " << path << ": unknown list format; the name must end in " << extensionsForMessage()
-            << "\n";
+        err << "qvxtool: " << terminalSafe(path) << ": unknown list format; the name must end in "
+            << extensionsForMessage() << "\n";
     return format;
 }
 
 int reportFailure(const FileResult& result, std::ostream& err) {
-    err << result.message << "\n";
+    err << "qvxtool: " << terminalSafe(result.messageWithReason()) << "\n";
     return kExitFailure;
+}
+
+void warn(std::string_view subject, std::string_view text, std::ostream& err) {
+    err << "qvxtool: warning: " << terminalSafe(subject) << ": " << terminalSafe(text) << "\n";
 }
 
 int loadDocument(ListDocument& document, const std::string& path, std::ostream& err) {
     if (!formatOfPath(path, err)) return kExitUsage;
     const FileResult result = document.load(path);
-    return result.ok() ? kExitOk : reportFailure(result, err);
+    if (!result.ok()) return reportFailure(result, err);
+    const ChannelList& list = document.list();
+    if (list.television().itemCount() == 0 && list.radio().itemCount() == 0 && isNonEmptyFile(path))
+        warn(path, "no record recognised in a file that is not empty", err);
+    return kExitOk;
+}
+
+void warnOfLosses(const ListDocument& document, const std::string& path, std::ostream& err) {
+    const ListFormatEntry* format = listFormatEntryForExtension(lowerCasedExtension(path));
+    if (!format) return;
+    const ChannelList& list = document.list();
+    for (const ConversionLoss& loss : conversionLosses(format->format, list.television(), list.radio()))
+        warn(path,
+             std::string(loss.what) + " (" + std::to_string(loss.records) +
+                 (loss.records == 1 ? " record)" : " records)"),
+             err);
 }
 
 int saveDocumentAs(ListDocument& document, const std::string& path, std::ostream& err) {
     const FileResult result = document.saveAs(path);
-    return result.ok() ? kExitOk : reportFailure(result, err);
+    if (!result.ok()) return reportFailure(result, err);
+    warnOfLosses(document, path, err);
+    return kExitOk;
 }
 
 }  // namespace qvx::cli

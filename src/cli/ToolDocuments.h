@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "formats/ListFormat.h"
 
@@ -16,12 +17,20 @@ namespace qvx::cli {
 // extension names no format.
 const ListFormatEntry* formatOfPath(const std::string& path, std::ostream& err);
 
-// Load and Save as of the window, for the tool: kExitOk, or the exit status
-// after telling `err` why not.
+// Load of the window, for the tool: kExitOk, or the exit status after telling
+// `err` why not. A non-empty file in which the reader recognised no record
+// loads, with a warning.
 int loadDocument(ListDocument& document, const std::string& path, std::ostream& err);
+// Save as of the window, for the tool; once saved, a warning for each kind of
+// loss the target format causes for this list.
 int saveDocumentAs(ListDocument& document, const std::string& path, std::ostream& err);
+// The warnings of saveDocumentAs alone.
+void warnOfLosses(const ListDocument& document, const std::string& path, std::ostream& err);
 
-// Tells `err` what went wrong; the exit status of a failed read or write.
+// "qvxtool: " + the message + ": " + the system's reason where there is one;
+// the exit status of a failed read or write.
 int reportFailure(const FileResult& result, std::ostream& err);
+// "qvxtool: warning: " + `subject` + ": " + `text`.
+void warn(std::string_view subject, std::string_view text, std::ostream& err);
 
 }  // namespace qvx::cli

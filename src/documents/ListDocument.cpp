@@ -1,6 +1,7 @@
 #include "documents/ListDocument.h"
 
 #include "formats/ListFiles.h"
+#include "formats/SafeSave.h"
 #include "model/ChannelList.h"
 
 namespace qvx {
@@ -30,6 +31,14 @@ FileResult ListDocument::save() const {
     const ListFormatEntry* entry = format();
     if (!entry) return {};
     return writeList(list_.path(), entry->format, list_.television(), list_.radio(), calls_);
+}
+
+FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& save) {
+    list_.chooseFile(path);
+    const ListFormatEntry* entry = format();
+    if (!entry) return unknownFormat();
+    const ListWriter write = entry->write;
+    return save.prepare([&](ByteSink& sink) { return write(sink, list_.television(), list_.radio()); });
 }
 
 FileResult ListDocument::loadAtStartup(const std::string& path) {

@@ -9,6 +9,7 @@
 namespace qvx {
 
 class ChannelList;
+class PreparedSave;
 
 // One list with its file: Load, Save as and Save, as the window's buttons and
 // the command-line tool run them. The list keeps the file's state (path,
@@ -19,6 +20,7 @@ public:
     explicit ListDocument(ChannelList& list, FileCalls& calls = systemFileCalls());
 
     ChannelList& list() { return list_; }
+    const ChannelList& list() const { return list_; }
     // The format of the chosen file's extension; none when it names no format.
     const ListFormatEntry* format() const;
 
@@ -36,6 +38,11 @@ public:
     // extension. An extension that names no format writes nothing and
     // leaves an existing file untouched (Done: nothing failed).
     FileResult save() const;
+    // Save as in two steps, for saving several lists all or none: the file
+    // becomes the list's file and the new contents are written beside it;
+    // `save`, made for the same path, puts them in place on commit(). An
+    // extension that names no format gives UnknownFormat and prepares nothing.
+    FileResult prepareSaveAs(const std::string& path, PreparedSave& save);
     // The file named on the editor's command line: chosen, and read only when
     // its format is one read at start-up (UnknownFormat otherwise).
     FileResult loadAtStartup(const std::string& path);

@@ -1,10 +1,10 @@
 #include "formats/FileCalls.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 
 namespace qvx {
 
@@ -23,7 +23,15 @@ int FileCalls::lock(int fd, short type) {
     return ::fcntl(fd, F_SETLK, &region);
 }
 
-int FileCalls::rename(const char* from, const char* to) { return std::rename(from, to); }
+int FileCalls::rename(int folder, const char* from, const char* to) { return ::renameat(folder, from, folder, to); }
+
+int FileCalls::createUnnamed(int folder, mode_t mode) {
+    return ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+}
+
+int FileCalls::createNamed(int folder, const char* name, mode_t mode) {
+    return ::openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode);
+}
 
 FileCalls& systemFileCalls() {
     static FileCalls calls;

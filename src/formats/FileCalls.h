@@ -7,8 +7,8 @@
 namespace qvx {
 
 // The system calls of the file layer, behind one seam so that a test can fail
-// any of them at a chosen moment (see FailingFileCalls). Each returns what the
-// system call returns and leaves errno set on failure.
+// or watch any of them at a chosen moment. Each returns what the system call
+// returns and leaves errno set on failure.
 class FileCalls {
 public:
     virtual ~FileCalls() = default;
@@ -17,7 +17,14 @@ public:
     virtual int fsync(int fd);
     // A record lock over the whole file, without waiting: F_RDLCK or F_WRLCK.
     virtual int lock(int fd, short type);
-    virtual int rename(const char* from, const char* to);
+    // Renames `from` to `to`, both names inside the open folder `folder`.
+    virtual int rename(int folder, const char* from, const char* to);
+    // A new file without a name in the open folder `folder` (O_TMPFILE), for
+    // writing; fails where the file system has no such files.
+    virtual int createUnnamed(int folder, mode_t mode);
+    // A new file `name` in the open folder `folder`, for writing; fails when
+    // the name exists.
+    virtual int createNamed(int folder, const char* name, mode_t mode);
     // Output goes to write() in pieces of this size, so a save costs few calls.
     virtual std::size_t writeChunkSize() const { return 64 * 1024; }
 };
@@ -33,10 +40,20 @@ public:
     ~FileDescriptor() { reset(); }
     FileDescriptor(const FileDescriptor&) = delete;
     FileDescriptor& operator=(const FileDescriptor&) = delete;
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.release()) {}
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
 
     int get() const { return fd_; }
     bool valid() const { return fd_ >= 0; }
     void reset(int fd = -1);
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
     // Closes now and reports the errno of a failed close (0 when it went well).
     int close();
 

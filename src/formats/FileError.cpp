@@ -26,6 +26,7 @@ constexpr std::pair<int, int> kCauseOfErrno[] = {
     {EIO, kCauseHardIo},
     {ENXIO, kCauseHardIo},
     {ENODEV, kCauseHardIo},
+    {ETIMEDOUT, kCauseHardIo},  // a file whose data never comes
     {EAGAIN, kCauseSharingViolation},
     {ETXTBSY, kCauseSharingViolation},
     {EBUSY, kCauseSharingViolation},

@@ -1,5 +1,6 @@
 #include "formats/FileResult.h"
 
+#include <cerrno>
 #include <system_error>
 
 namespace qvx {
@@ -30,6 +31,16 @@ FileResult shortRead(FileOutcome outcome, std::string_view message) {
 }
 
 FileResult badContent(std::string_view where) { return {FileOutcome::BadContent, kCauseNone, std::string(where), {}}; }
+
+FileResult outOfMemoryReading(std::string_view path) {
+    return {FileOutcome::ReadFailed, kCauseGeneric, "Out of memory while reading " + std::string(path),
+            systemReason(ENOMEM)};
+}
+
+FileResult outOfMemoryWriting(std::string_view path) {
+    return {FileOutcome::WriteFailed, kCauseGeneric, "Out of memory while writing " + std::string(path),
+            systemReason(ENOMEM)};
+}
 
 FileResult cannotCreateList(std::string_view path, int errorNumber) {
     const int cause = causeForErrno(errorNumber);

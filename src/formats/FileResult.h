@@ -46,6 +46,10 @@ FileResult shortRead(FileOutcome outcome, std::string_view message);
 // and the fault ("television[0].record.lnb: 300 is out of range 0..255").
 // readList puts the path in front.
 FileResult badContent(std::string_view where);
+// Reading or writing ran out of memory: a failure like any other, never an
+// exception; what was built or written so far is kept as for a read error.
+FileResult outOfMemoryReading(std::string_view path);
+FileResult outOfMemoryWriting(std::string_view path);
 // Writing: the target or its new file could not be opened or locked.
 FileResult cannotCreateList(std::string_view path, int errorNumber);
 // Writing: a failure after the file was opened.

@@ -1,5 +1,7 @@
 #include "formats/FileStreams.h"
 
+#include <poll.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -11,9 +13,23 @@ constexpr std::size_t kReadBufferSize = 64 * 1024;
 
 FileSource::FileSource(int fd, FileCalls& calls) : fd_(fd), calls_(calls), buffer_(kReadBufferSize) {}
 
+// Plain files on disk are always ready; only files that wait for something
+// (like /proc/kmsg) make poll() wait.
+bool FileSource::waitForData() {
+    pollfd entry{fd_, POLLIN, 0};
+    int ready = 0;
+    while ((ready = ::poll(&entry, 1, kReadWaitMilliseconds)) < 0 && errno == EINTR) {
+    }
+    if (ready != 0) return true;  // ready, or a failure that read() will tell
+    setError(ETIMEDOUT);
+    atEnd_ = true;
+    return false;
+}
+
 bool FileSource::refill() {
     begin_ = end_ = 0;
     while (!atEnd_) {
+        if (!waitForData()) return false;
         const ssize_t got = calls_.read(fd_, buffer_.data(), buffer_.size());
         if (got > 0) {
             end_ = static_cast<std::size_t>(got);

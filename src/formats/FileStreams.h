@@ -10,14 +10,19 @@
 namespace qvx {
 
 // Reads an open descriptor through a 64 KiB buffer, so that small record
-// reads cost no system call each.
+// reads cost no system call each. A file whose data does not come within
+// kReadWaitMilliseconds (some files under /proc wait for events) ends the
+// read with ETIMEDOUT instead of hanging the load.
 class FileSource final : public ByteSource {
 public:
+    static constexpr int kReadWaitMilliseconds = 2000;
+
     FileSource(int fd, FileCalls& calls);
     std::size_t read(std::span<std::uint8_t> buffer) override;
 
 private:
     bool refill();
+    bool waitForData();
 
     int fd_;
     FileCalls& calls_;

@@ -8,12 +8,11 @@
 
 namespace qvx {
 
-void appendQuotedText(std::string& out, std::string_view windows1252) {
+void appendRecordText(std::string& out, std::string_view windows1252, bool jsonQuoting) {
     static constexpr char kHexDigits[] = "0123456789abcdef";
-    out += '"';
     for (const char c : windows1252) {
         const char32_t codePoint = windows1252ToCodePoint(static_cast<std::uint8_t>(c));
-        if (codePoint == '"' || codePoint == '\\') {
+        if (jsonQuoting && (codePoint == '"' || codePoint == '\\')) {
             out += '\\';
             out += static_cast<char>(codePoint);
         } else if (codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F)) {
@@ -24,6 +23,11 @@ void appendQuotedText(std::string& out, std::string_view windows1252) {
             appendUtf8(out, codePoint);
         }
     }
+}
+
+void appendQuotedText(std::string& out, std::string_view windows1252) {
+    out += '"';
+    appendRecordText(out, windows1252, true);
     out += '"';
 }
 

@@ -8,9 +8,11 @@ namespace qvx {
 struct ChannelRecord;
 struct RecordField;
 
-// Record text (windows-1252) as a JSON string literal in UTF-8: quotes and
-// backslashes escaped, control characters (C1 included) as \u00XX, so that no
-// control character of a list reaches a terminal raw.
+// Record text (windows-1252) as UTF-8 with control characters (C1 included)
+// escaped as \u00XX, so that none reaches a terminal raw; `jsonQuoting`
+// escapes quote and backslash too.
+void appendRecordText(std::string& out, std::string_view windows1252, bool jsonQuoting);
+// The same as a JSON string literal.
 void appendQuotedText(std::string& out, std::string_view windows1252);
 std::string quotedText(std::string_view windows1252);
 

@@ -42,7 +42,8 @@ void appendHex(std::string& out, const RecordImage& image) {
     out += '"';
 }
 
-void appendTree(BlockWriter& writer, const ChannelTree& tree) {
+// False, stopping early, once the sink failed.
+bool appendTree(BlockWriter& writer, const ChannelTree& tree) {
     std::string& out = writer.text();
     out += '[';
     bool firstItem = true;
@@ -57,12 +58,13 @@ void appendTree(BlockWriter& writer, const ChannelTree& tree) {
             out += firstChild ? "\n    " : ",\n    ";
             firstChild = false;
             appendJsonRecord(out, child->record());
-            writer.flushFull();
+            if (!writer.flushFull()) return false;
         }
         out += firstChild ? "]}" : "\n  ]}";
-        writer.flushFull();
+        if (!writer.flushFull()) return false;
     }
     out += firstItem ? "]" : "\n]";
+    return true;
 }
 
 }  // namespace
@@ -84,9 +86,9 @@ void appendJsonRecord(std::string& out, const ChannelRecord& record) {
 bool writeJsonList(ByteSink& sink, const ChannelTree& television, const ChannelTree& radio) {
     BlockWriter writer(sink);
     writer.text() += "{\"television\": ";
-    appendTree(writer, television);
+    if (!appendTree(writer, television)) return false;
     writer.text() += ", \"radio\": ";
-    appendTree(writer, radio);
+    if (!appendTree(writer, radio)) return false;
     writer.text() += "}\n";
     return writer.flush();
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <new>
 
 #include "formats/FileStreams.h"
 #include "formats/SafeSave.h"
@@ -26,10 +27,14 @@ FileResult readList(const std::string& path, ListFormat format, ChannelTree& tel
     const int flags = ::fcntl(file.get(), F_GETFL);
     if (flags != -1) ::fcntl(file.get(), F_SETFL, flags & ~O_NONBLOCK);
 
-    FileSource source(file.get(), calls);
-    FileResult result = listFormatEntry(format).read(source, television, radio);
-    if (result.outcome == FileOutcome::BadContent) result.message = path + ": " + result.message;
-    return result;
+    try {
+        FileSource source(file.get(), calls);
+        FileResult result = listFormatEntry(format).read(source, television, radio);
+        if (result.outcome == FileOutcome::BadContent) result.message = path + ": " + result.message;
+        return result;
+    } catch (const std::bad_alloc&) {
+        return outOfMemoryReading(path);
+    }
 }
 
 FileResult readList(const std::string& path, ListFormat format, ChannelTree& television, ChannelTree& radio) {

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <new>
 
 #include "FormatTestSupport.h"
-#include "formats/FailingFileCalls.h"
+#include "FailingFileCalls.h"
 #include "formats/ListFiles.h"
 
 namespace qvx {
@@ -89,6 +95,58 @@ TEST(ListFiles, ChlFileLoadsLikeTheSameBytesAsQvx) {
     ASSERT_EQ(readList(chl, ListFormat::WinDvbLive, b.television(), b.radio()).outcome, FileOutcome::Done);
     EXPECT_EQ(testing::shapeOf(a.television()), testing::shapeOf(b.television()));
     EXPECT_EQ(a.television().itemCount(), 3000u);
+}
+
+}  // namespace
+}  // namespace qvx
+
+namespace qvx {
+namespace {
+
+// A plain file whose read waits for ever: /proc/kmsg waits for the next
+// kernel message. The load gives up with the read-error text.
+TEST(ListFiles, AFileWhoseReadNeverEndsFailsWithinSeconds) {
+    const int probe = ::open("/proc/kmsg", O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (probe < 0) GTEST_SKIP() << "/proc/kmsg cannot be read here (needs root and the kernel log)";
+    ::close(probe);
+    testing::TemporaryFolder folder;
+    const std::string link = folder.file("kmsg.dvb");
+    std::filesystem::create_symlink("/proc/kmsg", link);
+    ChannelList list(1);
+    const auto start = std::chrono::steady_clock::now();
+    const FileResult result = readList(link, ListFormat::Dvb98, list.television(), list.radio());
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(result.outcome, FileOutcome::ReadFailed);
+    EXPECT_EQ(result.message, "A hardware I/O error was reported while accessing an unnamed file.");
+    EXPECT_LT(waited, std::chrono::seconds(10));  // a bound on the hang, not a speed target
+}
+
+TEST(ListFiles, RunningOutOfMemoryEndsTheLoadLikeAReadError) {
+    testing::TemporaryFolder folder;
+    struct Case {
+        std::string_view extension;
+        ListFormat format;
+    };
+    struct OutOfMemoryCalls final : FailingFileCalls {
+        ssize_t read(int fd, void* data, std::size_t size) override {
+            if (readCalls == 1) throw std::bad_alloc();  // on the second call
+            return FailingFileCalls::read(fd, data, size);
+        }
+    };
+    for (const Case& c : {Case{"qvx", ListFormat::Native}, Case{"dvb", ListFormat::Dvb98},
+                          Case{"xch", ListFormat::DvbExtreme}}) {
+        SCOPED_TRACE(std::string(c.extension));
+        const std::string path = writeLargeList(folder, c.extension);
+        ChannelList list(1);
+        OutOfMemoryCalls calls;
+        const FileResult result = readList(path, c.format, list.television(), list.radio(), calls);
+        EXPECT_EQ(result.outcome, FileOutcome::ReadFailed);
+        EXPECT_EQ(result.message, "Out of memory while reading " + path);
+        // The first 64 KiB were read into the trees and stay there.
+        ASSERT_EQ(list.television().topLevelCount(), 1);
+        EXPECT_GT(list.television().topLevelItem(0)->childCount(), 100);
+        EXPECT_LT(list.television().topLevelItem(0)->childCount(), 2999);
+    }
 }
 
 }  // namespace

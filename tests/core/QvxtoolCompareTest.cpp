@@ -91,7 +91,7 @@ TEST_F(CompareCommand, UnreadableListWritesNothing) {
     const std::string missing = folder.file("missing.dvb");
     const ToolRun run = qvxtool(folder, {"compare", a, missing, folder.file("x.qvx"), folder.file("y.qvx")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Can't open file " + missing + "\n");
+    EXPECT_EQ(run.err, "qvxtool: Can't open file " + missing + ": No such file or directory\n");
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"a.qvx", "b.chl"}));
 }
 

@@ -84,7 +84,11 @@ TEST(Qvxtool, ConvertWritesTheTargetFormat) {
         const std::string out = folder.file(std::string("converted") + extension);
         const ToolRun run = qvxtool(folder, {"convert", kSample + ".qvx", out});
         EXPECT_EQ(run.status, 0);
-        EXPECT_EQ(run.err, "");
+        // Four names of the sample hold an umlaut, which a DVB98 reader drops.
+        EXPECT_EQ(run.err, std::string(extension) != ".dvb"
+                               ? ""
+                               : "qvxtool: warning: " + out +
+                                     ": names hold characters above 127, which the DVB98 reader drops (4 records)\n");
         EXPECT_EQ(testing::readFileBytes(out), testing::readFileBytes(kSample + extension)) << extension;
     }
     // Upper-case extensions select the format too.
@@ -102,19 +106,19 @@ TEST(Qvxtool, ReaderFailureLeavesTheOutputAlone) {
     const std::string missing = folder.file("missing.qvx");
     ToolRun run = qvxtool(folder, {"convert", missing, target});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Can't open file " + missing + "\n");
+    EXPECT_EQ(run.err, "qvxtool: Can't open file " + missing + ": No such file or directory\n");
 
     const std::string shortFile = folder.file("short.qvx");
     testing::writeFileBytes(shortFile, {1, 0, 0, 0, 0});
     run = qvxtool(folder, {"convert", shortFile, target});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Error reading DVB_CHANNEL_HEADER\n");
+    EXPECT_EQ(run.err, "qvxtool: Error reading DVB_CHANNEL_HEADER\n");
 
     const std::string cut = folder.file("cut.chl");
     testing::writeFileBytes(cut, {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7});
     run = qvxtool(folder, {"convert", cut, folder.file("new.xch")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Error reading Radio DVB_CHANNELS\n");
+    EXPECT_EQ(run.err, "qvxtool: Error reading Radio DVB_CHANNELS\n");
 
     EXPECT_EQ(testing::readFileBytes(target), old);
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"cut.chl", "short.qvx", "target.dvb"}));
@@ -132,7 +136,8 @@ TEST(Qvxtool, UnknownExtensionAndWriteFailure) {
     const std::string unreachable = folder.file("no/such/folder.qvx");
     run = qvxtool(folder, {"convert", kSample + ".qvx", unreachable});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "File " + unreachable + " could not be opened. Cause 2\n");
+    EXPECT_EQ(run.err,
+              "qvxtool: File " + unreachable + " could not be opened. Cause 2: No such file or directory\n");
 }
 
 TEST(Qvxtool, DumpJsonHoldsEveryFieldAndTheImage) {

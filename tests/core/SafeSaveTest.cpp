@@ -7,8 +7,8 @@
 #include <filesystem>
 
 #include "FormatTestSupport.h"
+#include "FailingFileCalls.h"
 #include "documents/ListDocument.h"
-#include "formats/FailingFileCalls.h"
 #include "formats/FileError.h"
 #include "formats/ListFiles.h"
 

@@ -19,7 +19,7 @@
 
 #include "FormatTestSupport.h"
 #include "LockHolder.h"
-#include "formats/FailingFileCalls.h"
+#include "FailingFileCalls.h"
 #include "formats/FileError.h"
 #include "formats/ListFiles.h"
 

@@ -1,13 +1,20 @@
 // Load, Save as, Save, Clear all, Close and the start-up file, driven through the window's commands.
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 
 #include "UiTestSupport.h"
 #include "model/ChannelList.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CTreeSat.h"
-#include "ui/ChannelTreeModel.h"
-#include "ui/UserPrompts.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/platform/UserPrompts.h"
 
 namespace qvx {
 namespace {
@@ -156,6 +163,52 @@ TEST_F(FileCommands, SaveIntoAMissingFolderShowsTheOpenFailureAndStillNotifies) 
     EXPECT_TRUE(prompts_->messages.first().startsWith("File " + path + " could not be opened. Cause "))
         << prompts_->messages.first().toStdString();
     EXPECT_EQ(notifications_.size(), 1u);
+}
+
+TEST_F(FileCommands, SaveThroughAStrangersLinkInASharedFolderIsRefused) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to give a link to user nobody";
+    const QString victim = writeStandardList(QStringLiteral("victim.qvx"));
+    const QByteArray before = contentsOf(victim);
+    const QString shared = pathOf(QStringLiteral("shared"));
+    ASSERT_TRUE(QDir().mkdir(shared));
+    ASSERT_EQ(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+    const QString link = shared + QStringLiteral("/list.qvx");
+    ASSERT_EQ(::symlink(QFile::encodeName(victim).constData(), QFile::encodeName(link).constData()), 0);
+    constexpr uid_t nobody = 65534;
+    ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), nobody, nobody), 0);
+
+    load(1, writeStandardList(QStringLiteral("mine.qvx")));
+    dialog_->ClearAll(1);  // what would go over the victim differs from it
+    prompts_->fileAnswers.push_back(link);
+    dialog_->SaveAs(1);
+    EXPECT_EQ(prompts_->messages, QStringList{"File " + link + " could not be opened. Cause 5"});
+    EXPECT_EQ(contentsOf(victim), before);
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QDir(shared).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"list.qvx"});
+}
+
+TEST_F(FileCommands, SaveThatFailsHalfWayKeepsTheOldFileAndSaysWhy) {
+    const QString path = writeStandardList(QStringLiteral("channels.qvx"));
+    load(1, path);
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old bytes");
+    old.close();
+    // The list is 12 + 7 * 172 bytes; the system lets no file grow past 500.
+    const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+    rlimit small = previous;
+    small.rlim_cur = 500;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    dialog_->Save(1);
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    ::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(prompts_->messages, QStringList{"Disk full while accessing " + path + "."});
+    EXPECT_EQ(contentsOf(path), QByteArray("old bytes"));
+    EXPECT_EQ(QDir(pathOf(QString())).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"channels.qvx"});
 }
 
 TEST_F(FileCommands, CloseForgetsTheFile) {

@@ -1,0 +1,112 @@
+#include "formats/ConversionLoss.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "formats/DvbExtremeFormat.h"
+#include "model/EntryWalk.h"
+
+namespace qvx {
+namespace {
+
+// The limits of the foreign layouts: 23 name characters survive a read, a
+// frequency and (DVB98) a symbol rate are stored in 16 bits of MHz or
+// ksymbols/s, an LNB number in 2 bits, a DVBextreme entry number in 16 bits.
+constexpr std::size_t kForeignNameKept = 23;
+constexpr std::uint32_t kMax16 = 0xFFFF;
+constexpr std::uint8_t kForeignMaxLnb = 3;
+// What a read of a native file sets in every record, and a DVB98 file cannot hold.
+constexpr std::uint8_t kDefaultVolume = 100;
+
+bool isChannel(const ChannelRecord& r) { return r.isChannel != 0; }
+
+bool nameIsCut(const ChannelRecord& r) { return r.nameText().size() > kForeignNameKept; }
+bool nameLosesHighCharacters(const ChannelRecord& r) {
+    const std::string_view kept = r.nameText().substr(0, kForeignNameKept);
+    return std::ranges::any_of(kept, [](char c) { return static_cast<std::uint8_t>(c) >= 0x80; });
+}
+bool frequencyTooHigh(const ChannelRecord& r) { return isChannel(r) && r.frequency / 1000 > kMax16; }
+bool frequencyBelowOneMegahertz(const ChannelRecord& r) { return isChannel(r) && r.frequency < 1000; }
+bool symbolRateTooHigh(const ChannelRecord& r) { return isChannel(r) && r.symbolRate / 1000 > kMax16; }
+bool lnbTooHigh(const ChannelRecord& r) { return r.lnb > kForeignMaxLnb; }
+bool noServiceType(const ChannelRecord& r) { return isChannel(r) && r.serviceType == 0; }
+bool volumeOrRotorSet(const ChannelRecord& r) { return r.volume != kDefaultVolume || r.rotorPosition != 0; }
+bool dvbExtremeFieldsSet(const ChannelRecord& r) {
+    return r.dvbxExtra1 != 0 || r.dvbxExtra2 != 0 || r.dvbxExtra3 != 0 || r.dvbxExtra4 != 0;
+}
+bool dvbExtremeExtraBytesSet(const ChannelRecord& r) { return r.dvbxExtra3 != 0 || r.dvbxExtra4 != 0; }
+
+constexpr unsigned bit(ListFormat format) { return 1u << static_cast<unsigned>(format); }
+constexpr unsigned kNative = bit(ListFormat::Native) | bit(ListFormat::WinDvbLive);
+constexpr unsigned kDvb98 = bit(ListFormat::Dvb98);
+constexpr unsigned kDvbExtreme = bit(ListFormat::DvbExtreme);
+
+struct LossRule {
+    unsigned formats;
+    std::string_view what;
+    bool (*hits)(const ChannelRecord&);
+};
+
+constexpr LossRule kRules[] = {
+    {kDvb98 | kDvbExtreme, "names longer than 23 characters are cut", nameIsCut},
+    {kDvb98, "names hold characters above 127, which the DVB98 reader drops", nameLosesHighCharacters},
+    {kDvb98 | kDvbExtreme, "frequencies above 65535 MHz cannot be held", frequencyTooHigh},
+    {kDvb98 | kDvbExtreme, "channel frequencies below 1 MHz come back as providers", frequencyBelowOneMegahertz},
+    {kDvb98, "symbol rates above 65535 ksymbols/s cannot be held", symbolRateTooHigh},
+    {kDvb98 | kDvbExtreme, "LNB numbers above 3 are written as 3", lnbTooHigh},
+    {kDvb98 | kDvbExtreme, "channels without a service type are dropped by the reader", noServiceType},
+    {kDvb98, "volume and rotor positions cannot be held", volumeOrRotorSet},
+    {kNative, "volume and rotor positions are reset by the native reader", volumeOrRotorSet},
+    {kNative | kDvb98, "DVBextreme fields are not kept", dvbExtremeFieldsSet},
+    {kDvbExtreme, "DVBextreme extra bytes are written as 0", dvbExtremeExtraBytesSet},
+};
+
+// The WinDVBLive rule: Television providers get an LNB of at most 3.
+std::size_t winDvbLiveProviderLnbs(const ChannelTree& television) {
+    std::size_t hits = 0;
+    for (const auto& top : television.topLevelItems())
+        if (top->record().isChannel == 0 && lnbTooHigh(top->record())) ++hits;
+    return hits;
+}
+
+// DVBextreme numbers top-level entries from 30001 and children from 1 over
+// the whole file; entries whose own or parent number passes 16 bits.
+std::size_t dvbExtremeNumbersBeyond16Bits(const ChannelTree& television, const ChannelTree& radio) {
+    std::size_t topLevel = 0;
+    std::size_t children = 0;
+    std::size_t hits = 0;
+    walkEntries(television, radio, [&](const Entry& entry) {
+        if (entry.topLevel) {
+            ++topLevel;
+            if (kFirstProviderNumber + topLevel - 1 > kMax16) ++hits;
+        } else {
+            ++children;
+            if (children > kMax16 || kFirstProviderNumber + topLevel - 1 > kMax16) ++hits;
+        }
+    });
+    return hits;
+}
+
+}  // namespace
+
+std::vector<ConversionLoss> conversionLosses(ListFormat format, const ChannelTree& television,
+                                             const ChannelTree& radio) {
+    std::vector<ConversionLoss> losses;
+    for (const LossRule& rule : kRules) {
+        if ((rule.formats & bit(format)) == 0) continue;
+        std::size_t hits = 0;
+        walkEntries(television, radio, [&](const Entry& entry) {
+            if (rule.hits(entry.item.record())) ++hits;
+        });
+        if (hits != 0) losses.push_back({rule.what, hits});
+    }
+    if (format == ListFormat::WinDvbLive)
+        if (const std::size_t hits = winDvbLiveProviderLnbs(television); hits != 0)
+            losses.push_back({"Television provider LNB numbers above 3 are written as 3", hits});
+    if (format == ListFormat::DvbExtreme)
+        if (const std::size_t hits = dvbExtremeNumbersBeyond16Bits(television, radio); hits != 0)
+            losses.push_back({"entry numbers beyond 65535 keep only their low 16 bits", hits});
+    return losses;
+}
+
+}  // namespace qvx

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "formats/ListFormat.h"
+
+namespace qvx {
+
+class ChannelTree;
+
+// One kind of loss that writing a list in a format, and reading the file
+// back, causes, with the number of records it hits.
+struct ConversionLoss {
+    std::string_view what;  // "names longer than 23 characters are cut"
+    std::size_t records;
+};
+
+// Every kind of loss that saving these trees in `format` causes, in a fixed
+// order; kinds that hit no record are left out.
+std::vector<ConversionLoss> conversionLosses(ListFormat format, const ChannelTree& television,
+                                             const ChannelTree& radio);
+
+}  // namespace qvx

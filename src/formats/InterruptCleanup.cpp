@@ -1,0 +1,108 @@
+#include "formats/InterruptCleanup.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <mutex>
+
+namespace qvx {
+namespace {
+
+// What the handler may touch: fixed storage and lock-free atomics only.
+struct Slot {
+    std::atomic<int> state{0};  // kFree, kTaken or kArmed
+    int folder = -1;
+    char name[NAME_MAX + 1] = {};
+};
+constexpr int kFree = 0;
+constexpr int kTaken = 1;
+constexpr int kArmed = 2;
+
+constexpr int kSlots = 8;  // saves under way at once
+Slot slots[kSlots];
+
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+bool installed[std::size(kSignals)] = {};
+int users = 0;
+std::mutex installation;
+
+void removeAndEnd(int signalNumber) {
+    const int savedErrno = errno;
+    for (Slot& slot : slots)
+        if (slot.state.load() == kArmed) ::unlinkat(slot.folder, slot.name, 0);
+    // SA_RESETHAND put the default action back; the signal is blocked while
+    // this runs and ends the process as soon as the handler returns.
+    ::raise(signalNumber);
+    errno = savedErrno;
+}
+
+void installHandlers() {
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+        struct sigaction current {};
+        if (::sigaction(kSignals[i], nullptr, &current) != 0) continue;
+        if ((current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler != SIG_DFL) continue;
+        struct sigaction ours {};
+        ours.sa_handler = removeAndEnd;
+        ours.sa_flags = SA_RESETHAND | SA_RESTART;
+        sigemptyset(&ours.sa_mask);
+        installed[i] = ::sigaction(kSignals[i], &ours, nullptr) == 0;
+    }
+}
+
+void removeHandlers() {
+    for (std::size_t i = 0; i < std::size(kSignals); ++i) {
+        if (!installed[i]) continue;
+        installed[i] = false;
+        struct sigaction current {};
+        if (::sigaction(kSignals[i], nullptr, &current) != 0 || current.sa_handler != removeAndEnd) continue;
+        struct sigaction standard {};
+        standard.sa_handler = SIG_DFL;
+        sigemptyset(&standard.sa_mask);
+        ::sigaction(kSignals[i], &standard, nullptr);
+    }
+}
+
+}  // namespace
+
+InterruptCleanup::InterruptCleanup() {
+    for (int i = 0; i < kSlots; ++i) {
+        int expected = kFree;
+        if (slots[i].state.compare_exchange_strong(expected, kTaken)) {
+            slot_ = i;
+            break;
+        }
+    }
+    if (slot_ < 0) return;
+    const std::lock_guard guard(installation);
+    if (users++ == 0) installHandlers();
+}
+
+InterruptCleanup::~InterruptCleanup() {
+    if (slot_ < 0) return;
+    {
+        const std::lock_guard guard(installation);
+        if (--users == 0) removeHandlers();
+    }
+    slots[slot_].state.store(kFree);
+}
+
+void InterruptCleanup::watch(int folder, const char* name) {
+    if (slot_ < 0) return;
+    Slot& slot = slots[slot_];
+    slot.state.store(kTaken);  // the handler must not see half a name
+    slot.folder = folder;
+    std::strncpy(slot.name, name, NAME_MAX);
+    slot.name[NAME_MAX] = '\0';
+    slot.state.store(kArmed);
+}
+
+void InterruptCleanup::forget() {
+    if (slot_ >= 0) slots[slot_].state.store(kTaken);
+}
+
+}  // namespace qvx

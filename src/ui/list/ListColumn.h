@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QGroupBox>
+
+#include "model/ChannelTree.h"
+
+class QPushButton;
+class QTabWidget;
+
+namespace qvx {
+
+class ChannelList;
+class ChannelTreeModel;
+class ListChanges;
+class CTreeSat;
+
+// One list's column: the tab control with the Television and Radio trees
+// stacked in one place, and the list's five buttons.
+class ListColumn final : public QGroupBox {
+    Q_OBJECT
+
+public:
+    // Label edits in the column's trees change the list through `changes`.
+    ListColumn(ChannelList& list, ListChanges& changes, QWidget* parent = nullptr);
+    ListColumn(const ListColumn&) = delete;
+    ListColumn& operator=(const ListColumn&) = delete;
+
+    ChannelList& list() const { return list_; }
+    CTreeSat* tree(TreeKind kind) const { return kind == TreeKind::Television ? television_ : radio_; }
+    ChannelTreeModel* model(TreeKind kind) const;
+    QTabWidget* tabs() const { return tabs_; }
+
+    QPushButton* loadButton() const { return load_; }
+    QPushButton* saveAsButton() const { return saveAs_; }
+    QPushButton* saveButton() const { return save_; }
+    QPushButton* clearAllButton() const { return clearAll_; }
+    QPushButton* closeButton() const { return close_; }
+
+private:
+    // The tab change reaction: the tree of the chosen tab is shown, the other hidden.
+    void showTreeOfTab(int tab);
+    QPushButton* makeButton(const QString& caption, const char* role);
+
+    ChannelList& list_;
+    QTabWidget* tabs_;
+    CTreeSat* television_;
+    CTreeSat* radio_;
+    QPushButton* load_;
+    QPushButton* saveAs_;
+    QPushButton* save_;
+    QPushButton* clearAll_;
+    QPushButton* close_;
+};
+
+}  // namespace qvx

@@ -1,0 +1,90 @@
+// The list commands: Load, Save as, Save, Clear all, Close and the start-up file.
+#include "ui/list/ListCommands.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPushButton>
+
+#include "documents/ListDocument.h"
+#include "model/ChannelList.h"
+#include "ui/changes/ListChanges.h"
+#include "ui/list/ListColumn.h"
+#include "ui/platform/UserPrompts.h"
+#include "ui/status/EditorStatusBar.h"
+
+namespace qvx {
+namespace {
+
+std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray::fromStdString(text)); }
+
+}  // namespace
+
+ListCommands::ListCommands(ChannelList& list, ListColumn& column, ListChanges& changes,
+                           EditorStatusBar& statusBar, UserPrompts& prompts, QWidget& window)
+    : list_(list), column_(column), changes_(changes), statusBar_(statusBar), prompts_(prompts), window_(window) {}
+
+void ListCommands::updateStatusPane() {
+    statusBar_.setPaneText(list_.number() == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane,
+                           fromLocal(list_.statusText()));
+}
+
+bool ListCommands::reportFileResult(const FileResult& result) {
+    if (!result.message.empty()) prompts_.tell(&window_, fromLocal(result.message));
+    return result.ok();
+}
+
+void ListCommands::Load() {
+    const QString path =
+        prompts_.chooseFileToLoad(&window_, QStringLiteral("Load Channellist File %1").arg(list_.number()));
+    if (path.isEmpty()) return;
+    loading_ = true;
+    const FileResult result = ListDocument(list_).load(localPath(path));
+    loading_ = false;
+    updateStatusPane();
+    if (!reportFileResult(result)) return;
+    column_.saveButton()->setEnabled(true);
+    column_.closeButton()->setEnabled(true);
+}
+
+void ListCommands::SaveAs() {
+    const QString path =
+        prompts_.chooseFileToSave(&window_, QStringLiteral("Save Channellist File %1").arg(list_.number()));
+    if (path.isEmpty()) return;
+    const FileResult result = ListDocument(list_).saveAs(localPath(path));
+    updateStatusPane();
+    reportFileResult(result);
+    column_.saveButton()->setEnabled(true);
+}
+
+void ListCommands::Save() {
+    reportFileResult(ListDocument(list_).save());
+    if (afterSave_) afterSave_();
+}
+
+void ListCommands::ClearAll() { changes_.clearAll(list_); }
+
+void ListCommands::Close() {
+    changes_.close(list_);
+    column_.closeButton()->setEnabled(false);
+    column_.saveButton()->setEnabled(false);
+    updateStatusPane();
+}
+
+void ListCommands::loadStartupFile(const QString& commandLine) {
+    if (commandLine.isEmpty()) return;
+    QFile file(commandLine);
+    if (!QFileInfo(commandLine).isFile() || !file.open(QIODevice::ReadOnly)) return;
+    file.close();
+    loading_ = true;
+    const FileResult result = ListDocument(list_).loadAtStartup(localPath(commandLine));
+    loading_ = false;
+    if (result.outcome == FileOutcome::UnknownFormat) return;
+    updateStatusPane();
+    if (!reportFileResult(result)) return;
+    // Close stays disabled until the panel next leaves edit mode.
+    column_.saveButton()->setEnabled(true);
+}
+
+}  // namespace qvx

@@ -1,0 +1,135 @@
+#include "ui/menu/TreeMenu.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "model/ChannelTree.h"
+#include "ui/changes/ListChanges.h"
+#include "ui/dialogs/CSetLnbDialog.h"
+#include "ui/dialogs/CSetRotorPositionDialog.h"
+#include "ui/dialogs/CSetVolumeDialog.h"
+#include "ui/menu/TreeContextMenu.h"
+#include "ui/panel/EditSession.h"
+#include "ui/platform/UserPrompts.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/tree/HeldItem.h"
+
+namespace qvx {
+namespace {
+
+std::unique_ptr<BulkSettingDialog> makeBulkDialog(BulkField field, QWidget* parent) {
+    switch (field) {
+    case BulkField::Lnb:
+        return std::make_unique<CSetLnbDialog>(parent);
+    case BulkField::RotorPosition:
+        return std::make_unique<CSetRotorPositionDialog>(parent);
+    case BulkField::Volume:
+        break;
+    }
+    return std::make_unique<CSetVolumeDialog>(parent);
+}
+
+MenuTarget targetOf(const TreeItem* item, const ChannelTree& tree) {
+    if (item) return item->hasParent() ? MenuTarget::Channel : MenuTarget::Provider;
+    return tree.empty() ? MenuTarget::EmptyTree : MenuTarget::ElsewhereWithItems;
+}
+
+}  // namespace
+
+TreeMenu::TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UserPrompts& prompts)
+    : window_(window), session_(session), changes_(changes), prompts_(prompts) {}
+
+void TreeMenu::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
+    if (session_.isEditing()) return;
+    const QModelIndex hit = tree.indexOnIconOrLabel(viewportPoint);
+    TreeItem* item = hit.isValid() ? tree.channelModel()->itemAt(hit) : nullptr;
+    QPoint menuCorner = tree.viewport()->mapToGlobal(viewportPoint);
+    if (item) {
+        tree.selectItem(item);
+        menuCorner.ry() += tree.visualRect(hit).height();
+    }
+    session_.takeClickedItem(tree, item);
+    // The menu runs its own event loop: hold the item so that it cannot dangle meanwhile.
+    HeldItem clicked;
+    clicked.hold(tree.channelModel(), item);
+    TreeContextMenu menu(targetOf(item, tree.channelModel()->tree()), !clipboard_.empty(), &window_);
+    const std::optional<TreeMenuCommand> command = menu.commandOf(menu.exec(menuCorner));
+    // An item that went while the menu was open is no reason to act on the whole tree.
+    if (!command || (item && !clicked)) return;
+    RunTreeCommand(*command, tree, clicked.get());
+}
+
+void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item) {
+    if (session_.isEditing()) return;
+    ChannelTree& channels = tree.channelModel()->tree();
+    switch (command) {
+    case TreeMenuCommand::NewChannel:
+    case TreeMenuCommand::NewProvider: {
+        TreeItem* created = command == TreeMenuCommand::NewChannel ? changes_.newChannel(channels, item)
+                                                                   : changes_.newProvider(channels, item);
+        tree.selectItem(created);
+        tree.setFocus(Qt::OtherFocusReason);
+        tree.startLabelEdit();
+        return;
+    }
+    case TreeMenuCommand::Paste: {
+        if (clipboard_.empty()) return;
+        // One Copy or Cut is pasted once.
+        const std::vector<RecordImage> images = clipboard_.records();
+        clipboard_.clear();
+        if (TreeItem* pasted = changes_.paste(channels, item, images)) tree.selectItem(pasted);
+        return;
+    }
+    // Without an item these are the "for all" forms.
+    case TreeMenuCommand::SetLnb:
+        runBulkSetting(BulkField::Lnb, tree, item);
+        return;
+    case TreeMenuCommand::SetRotorPosition:
+        runBulkSetting(BulkField::RotorPosition, tree, item);
+        return;
+    case TreeMenuCommand::SetVolume:
+        runBulkSetting(BulkField::Volume, tree, item);
+        return;
+    default:
+        break;
+    }
+    if (!item) return;  // the remaining commands need the clicked item
+    switch (command) {
+    case TreeMenuCommand::Edit:
+        tree.selectItem(item);
+        session_.EditSelectedItem(tree);
+        break;
+    case TreeMenuCommand::Rename:
+        tree.selectItem(item);
+        tree.setFocus(Qt::OtherFocusReason);
+        tree.startLabelEdit();
+        break;
+    case TreeMenuCommand::Copy:
+        clipboard_.copy(*item);
+        break;
+    case TreeMenuCommand::Cut:
+        clipboard_.copy(*item);
+        changes_.remove(channels, item);
+        break;
+    case TreeMenuCommand::Delete:
+        changes_.remove(channels, item);
+        break;
+    default:
+        break;
+    }
+}
+
+void TreeMenu::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item) {
+    if (!item && tree.channelModel()->tree().empty()) return;
+    const std::unique_ptr<BulkSettingDialog> dialog = makeBulkDialog(field, &window_);
+    dialog->setValue(bulkStartValue(field, item));
+    prompts_.runDialog(*dialog);
+    if (dialog->result() != QDialog::Accepted) return;
+    changes_.setBulkValue(tree.channelModel()->tree(), item, field, dialog->value());
+    // "For all" leaves the panel as it is.
+    if (item) session_.showItemRecord(*item);
+}
+
+}  // namespace qvx

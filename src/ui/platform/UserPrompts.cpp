@@ -1,0 +1,95 @@
+#include "ui/platform/UserPrompts.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <vector>
+
+#include "formats/ListFormat.h"
+
+namespace qvx {
+namespace {
+
+// One choice of the file dialogs: what it shows and the formats it lists.
+struct FilterChoice {
+    QString description;
+    std::vector<ListFormat> formats;
+};
+
+// The choice of every list first, then each format the window offers in its place.
+std::vector<FilterChoice> filterChoices() {
+    const AllListsDialogChoice& all = allListsDialogChoice();
+    std::vector<FilterChoice> choices{{QString::fromUtf8(all.description),
+                                       std::vector<ListFormat>(all.patternOrder.begin(), all.patternOrder.end())}};
+    std::vector<const ListFormatEntry*> offered;
+    for (const ListFormatEntry& entry : listFormats())
+        if (entry.offeredByWindow()) offered.push_back(&entry);
+    std::ranges::sort(offered, {}, &ListFormatEntry::dialogPosition);
+    for (const ListFormatEntry* entry : offered)
+        choices.push_back({QString::fromUtf8(entry->dialogDescription), {entry->format}});
+    return choices;
+}
+
+QString messageTitle(QWidget* parent) { return parent ? parent->window()->windowTitle() : QString(); }
+
+void prepare(QFileDialog& dialog) {
+    dialog.setNameFilters(channelListNameFilters());
+    // Shows the descriptions without the pattern lists behind them.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+}
+
+}  // namespace
+
+QStringList channelListFilterDescriptions() {
+    QStringList descriptions;
+    for (const FilterChoice& choice : filterChoices()) descriptions << choice.description;
+    return descriptions;
+}
+
+QStringList channelListNameFilters() {
+    QStringList filters;
+    for (const FilterChoice& choice : filterChoices()) {
+        QStringList patterns;
+        for (const ListFormat format : choice.formats) {
+            const QString extension = QString::fromUtf8(listFormatEntry(format).extension);
+            patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
+        }
+        filters << choice.description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return filters;
+}
+
+QString QtUserPrompts::chooseFileToLoad(QWidget* parent, const QString& title) {
+    QFileDialog dialog(parent, title);
+    prepare(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString QtUserPrompts::chooseFileToSave(QWidget* parent, const QString& title) {
+    QFileDialog dialog(parent, title);
+    prepare(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromUtf8(listFormatEntry(ListFormat::Native).extension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool QtUserPrompts::askYesNo(QWidget* parent, const QString& question) {
+    return QMessageBox::question(parent, messageTitle(parent), question, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtUserPrompts::tell(QWidget* parent, const QString& message) {
+    QMessageBox box(QMessageBox::Warning, messageTitle(parent), message, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtUserPrompts::runDialog(QDialog& dialog) { dialog.exec(); }
+
+}  // namespace qvx

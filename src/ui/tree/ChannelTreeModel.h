@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QAbstractItemModel>
+
+#include "model/ChannelTree.h"
+
+namespace qvx {
+
+class ListChanges;
+
+// The Qt face of one ChannelTree. It keeps no data of its own: an index points
+// at the TreeItem itself, and the tree's change reports become the model's
+// begin/end calls, so views follow every edit without a reset.
+class ChannelTreeModel final : public QAbstractItemModel, private ChannelTreeObserver {
+    Q_OBJECT
+
+public:
+    // The picture shown while the row is selected.
+    static constexpr int SelectedDecorationRole = Qt::UserRole + 1;
+
+    explicit ChannelTreeModel(ChannelTree& tree, QObject* parent = nullptr);
+    ~ChannelTreeModel() override;
+    ChannelTreeModel(const ChannelTreeModel&) = delete;
+    ChannelTreeModel& operator=(const ChannelTreeModel&) = delete;
+
+    ChannelTree& tree() const { return tree_; }
+    // The road a finished label edit takes; a model on its own (no window) renames through the core directly.
+    void setChanges(ListChanges* changes) { changes_ = changes; }
+    TreeItem* itemAt(const QModelIndex& index) const;
+    QModelIndex indexOf(const TreeItem* item) const;
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    bool hasChildren(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // A finished label edit: the rename rule (the record keeps the first 31 characters).
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+signals:
+    // After a label edit was taken; `text` is the whole new label.
+    void itemRenamed(qvx::TreeItem* item, const QString& text);
+
+private:
+    void itemsAboutToBeInserted(const TreeItem* parent, int first, int last) override;
+    void itemsInserted(const TreeItem* parent, int first, int last) override;
+    void itemsAboutToBeRemoved(const TreeItem* parent, int first, int last) override;
+    void itemsRemoved(const TreeItem* parent, int first, int last) override;
+    void aboutToReset() override;
+    void resetDone() override;
+    void itemChanged(const TreeItem* item) override;
+
+    ChannelTree& tree_;
+    ListChanges* changes_ = nullptr;
+};
+
+}  // namespace qvx

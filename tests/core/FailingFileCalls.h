@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cerrno>
+
+#include "formats/FileCalls.h"
+
+namespace qvx {
+
+// System calls that fail on purpose: the Nth read or write call (counting
+// from 1), the lock, fsync or rename, each with a chosen errno; and a file
+// system without unnamed temporary files. For tests of what a failed load or
+// save leaves behind.
+class FailingFileCalls : public FileCalls {
+public:
+    int failReadAt = 0;  // 0: never
+    int readErrno = EIO;
+    int failWriteAt = 0;
+    int writeErrno = ENOSPC;
+    int lockErrno = 0;   // 0: the lock works
+    int fsyncErrno = 0;
+    int renameErrno = 0;
+    bool unnamedFiles = true;  // false: as on a file system without O_TMPFILE
+    std::size_t chunkSize = 64 * 1024;
+
+    int readCalls = 0;
+    int writeCalls = 0;
+
+    ssize_t read(int fd, void* data, std::size_t size) override {
+        if (++readCalls == failReadAt) return fail(readErrno);
+        return FileCalls::read(fd, data, size);
+    }
+    ssize_t write(int fd, const void* data, std::size_t size) override {
+        if (++writeCalls == failWriteAt) return fail(writeErrno);
+        return FileCalls::write(fd, data, size);
+    }
+    int fsync(int fd) override { return fsyncErrno ? fail(fsyncErrno) : FileCalls::fsync(fd); }
+    int lock(int fd, short type) override { return lockErrno ? fail(lockErrno) : FileCalls::lock(fd, type); }
+    int rename(int folder, const char* from, const char* to) override {
+        return renameErrno ? fail(renameErrno) : FileCalls::rename(folder, from, to);
+    }
+    int createUnnamed(int folder, mode_t mode) override {
+        return unnamedFiles ? FileCalls::createUnnamed(folder, mode) : fail(EOPNOTSUPP);
+    }
+    std::size_t writeChunkSize() const override { return chunkSize; }
+
+protected:
+    static int fail(int errorNumber) {
+        errno = errorNumber;
+        return -1;
+    }
+};
+
+}  // namespace qvx
