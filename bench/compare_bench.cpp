@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "ProcessorTime.h"
 #include "compare/CompareTrees.h"
 #include "compare/LiteralCompare.h"
 #include "model/ChannelTree.h"
@@ -71,16 +72,6 @@ void fill(ChannelTree& tree, const std::vector<Channel>& channels) {
         record.serviceId = channels[i].serviceId;
         tree.appendItem(provider, TreeItem::makeChannel(record));
     }
-}
-
-template <typename Work>
-double cpuMilliseconds(Work&& work) {
-    timespec start{}, stop{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &start);
-    work();
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &stop);
-    return static_cast<double>(stop.tv_sec - start.tv_sec) * 1e3 +
-           static_cast<double>(stop.tv_nsec - start.tv_nsec) / 1e6;
 }
 
 using CompareFunction = bool (*)(ChannelTree&, ChannelTree&, CompareOptions, qvx::CompareProgress*);

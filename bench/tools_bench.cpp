@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "ProcessorTime.h"
 #include "compare/ListDiff.h"
 #include "editing/Duplicates.h"
 #include "formats/ByteStream.h"
@@ -31,16 +32,6 @@ namespace {
 using namespace qvx;
 
 constexpr int kChannelsPerProvider = 100;
-
-template <typename Work>
-double cpuMilliseconds(Work&& work) {
-    timespec start{}, stop{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &start);
-    work();
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &stop);
-    return static_cast<double>(stop.tv_sec - start.tv_sec) * 1e3 +
-           static_cast<double>(stop.tv_nsec - start.tv_nsec) / 1e6;
-}
 
 template <typename Work>
 double best(int runs, Work&& work) {

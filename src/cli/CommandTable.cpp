@@ -41,12 +41,11 @@ std::span<const Subcommand> subcommands() {
          "  --json              the findings as JSON\n"
          "                      exit status 0 when the lists are the same, 1 when not, 2 on trouble\n",
          runDiff},
-        {"sort", "sort IN OUT --by name|frequency|sid [--providers]",
+        {"sort", "sort IN OUT --by KEY [--providers]",
          "sort the channels of every provider, write the list to OUT",
          "  IN                  the list to read; it is not changed unless OUT is IN\n"
          "  OUT                 the list to write\n"
-         "  --by name|frequency|sid\n"
-         "                      the order: names as bytes without trailing blanks, or the number;\n"
+         "  --by KEY            the order: name (as bytes, without trailing blanks), frequency or sid;\n"
          "                      channels that are equal in it keep their order\n"
          "  --providers         sort the providers by name too\n",
          runSort},

@@ -2,11 +2,9 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "cli/ToolDocuments.h"
-#include "documents/ListDocument.h"
+#include "cli/ListRewrite.h"
 #include "cli/Subcommand.h"
 #include "editing/Duplicates.h"
-#include "model/ChannelList.h"
 
 namespace qvx::cli {
 namespace {
@@ -25,21 +23,13 @@ int runDedupe(Arguments arguments, std::ostream& out, std::ostream& err) {
     if (line->files.size() != 2) return usageError(command, "expected two file names", err);
     const std::optional<CompareOptions> key = channelKeyOf(command, *line, err);
     if (!key) return kExitUsage;
-    const std::string& input = line->files[0];
-    const std::string& output = line->files[1];
-    // Both extensions are checked before anything is read or written.
-    if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
-
-    ChannelList list(1);
-    ListDocument document(list);
-    if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
     RemovedCounts removed;
-    for (ChannelTree* tree : {&list.television(), &list.radio()}) {
-        const RemovedCounts fromTree = removeDuplicates(*tree, *key);
+    const int status = rewriteList(line->files[0], line->files[1], [&](ChannelTree& tree) {
+        const RemovedCounts fromTree = removeDuplicates(tree, *key);
         removed.channels += fromTree.channels;
         removed.providers += fromTree.providers;
-    }
-    if (const int status = saveDocumentAs(document, output, err); status != kExitOk) return status;
+    }, err);
+    if (status != kExitOk) return status;
     out << "Removed " << counted(removed.channels, "channel", "channels") << " and "
         << counted(removed.providers, "provider", "providers") << ".\n";
     return kExitOk;

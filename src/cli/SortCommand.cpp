@@ -2,11 +2,9 @@
 #include <string>
 
 #include "cli/CommandLine.h"
-#include "cli/ToolDocuments.h"
-#include "documents/ListDocument.h"
+#include "cli/ListRewrite.h"
 #include "cli/Subcommand.h"
 #include "editing/SortChannels.h"
-#include "model/ChannelList.h"
 
 namespace qvx::cli {
 
@@ -21,18 +19,11 @@ int runSort(Arguments arguments, std::ostream&, std::ostream& err) {
     const std::optional<SortKey> key = sortKeyNamed(*line->by);
     if (!key)
         return usageError(command, "--by takes name, frequency or sid, not '" + std::string(*line->by) + "'", err);
-    const std::string& input = line->files[0];
-    const std::string& output = line->files[1];
-    if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
-
-    ChannelList list(1);
-    ListDocument document(list);
-    if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
-    for (ChannelTree* tree : {&list.television(), &list.radio()}) {
-        sortChannels(*tree, nullptr, *key);
-        if (line->has("--providers")) sortProviders(*tree);
-    }
-    return saveDocumentAs(document, output, err);
+    const bool providers = line->has("--providers");
+    return rewriteList(line->files[0], line->files[1], [&](ChannelTree& tree) {
+        sortChannels(tree, nullptr, *key);
+        if (providers) sortProviders(tree);
+    }, err);
 }
 
 }  // namespace qvx::cli

@@ -6,17 +6,11 @@
 namespace qvx {
 namespace {
 
-using testing::addChannel;
+using testing::addChannelWithId;
 using testing::addProvider;
 using testing::qvxtool;
 using testing::readFileBytes;
 using testing::ToolRun;
-
-ChannelRecord channel(std::string_view name, std::uint16_t serviceId, std::uint32_t frequency, std::uint8_t kind = 1) {
-    ChannelRecord record = testing::channelRecord(name, kind, frequency);
-    record.serviceId = serviceId;
-    return record;
-}
 
 // A: Television P[X 1 @11836000, Y 2, Z 3]; Radio R[M 5].
 // B: Television Q[Y 2, X 1 @11954000]; Radio R[M 5, N 6].
@@ -29,16 +23,16 @@ protected:
     void SetUp() override {
         ChannelList listA(1), listB(2);
         TreeItem* p = addProvider(listA.television(), "P");
-        addChannel(listA.television(), p, channel("X", 1, 11836000));
-        addChannel(listA.television(), p, channel("Y", 2, 11836000));
-        addChannel(listA.television(), p, channel("Z", 3, 11836000));
-        addChannel(listA.radio(), addProvider(listA.radio(), "R"), channel("M", 5, 11836000, 2));
+        addChannelWithId(listA.television(), p, "X", 1, 11836000);
+        addChannelWithId(listA.television(), p, "Y", 2, 11836000);
+        addChannelWithId(listA.television(), p, "Z", 3, 11836000);
+        addChannelWithId(listA.radio(), addProvider(listA.radio(), "R"), "M", 5, 11836000);
         TreeItem* q = addProvider(listB.television(), "Q");
-        addChannel(listB.television(), q, channel("Y", 2, 11836000));
-        addChannel(listB.television(), q, channel("X", 1, 11954000));
+        addChannelWithId(listB.television(), q, "Y", 2, 11836000);
+        addChannelWithId(listB.television(), q, "X", 1, 11954000);
         TreeItem* r = addProvider(listB.radio(), "R");
-        addChannel(listB.radio(), r, channel("M", 5, 11836000, 2));
-        addChannel(listB.radio(), r, channel("N", 6, 11836000, 2));
+        addChannelWithId(listB.radio(), r, "M", 5, 11836000);
+        addChannelWithId(listB.radio(), r, "N", 6, 11836000);
         ASSERT_TRUE(writeList(a, ListFormat::Native, listA.television(), listA.radio()).ok());
         // Through DVB98 and back, so that B's records hold what that format keeps.
         ASSERT_TRUE(writeList(b, ListFormat::Dvb98, listB.television(), listB.radio()).ok());

@@ -6,18 +6,11 @@
 namespace qvx {
 namespace {
 
-using testing::addChannel;
+using testing::addChannelWithId;
 using testing::addProvider;
 using testing::qvxtool;
 using testing::readFileBytes;
-using testing::shapeOf;
 using testing::ToolRun;
-
-void addWithId(ChannelTree& tree, TreeItem* provider, std::string_view name, std::uint16_t serviceId) {
-    ChannelRecord record = testing::channelRecord(name, tree.serviceType());
-    record.serviceId = serviceId;
-    addChannel(tree, provider, record);
-}
 
 // Television P[X 1, "X  " 1, Y 2] Q[X 1]; Radio R["Tab\t" 5, "Tab\t" 5].
 class DuplicatesCommand : public ::testing::Test {
@@ -28,20 +21,14 @@ protected:
     void SetUp() override {
         ChannelList source(1);
         TreeItem* p = addProvider(source.television(), "P");
-        addWithId(source.television(), p, "X", 1);
-        addWithId(source.television(), p, "X  ", 1);
-        addWithId(source.television(), p, "Y", 2);
-        addWithId(source.television(), addProvider(source.television(), "Q \"1\""), "X", 1);
+        addChannelWithId(source.television(), p, "X", 1);
+        addChannelWithId(source.television(), p, "X  ", 1);
+        addChannelWithId(source.television(), p, "Y", 2);
+        addChannelWithId(source.television(), addProvider(source.television(), "Q \"1\""), "X", 1);
         TreeItem* r = addProvider(source.radio(), "R");
-        addWithId(source.radio(), r, "Tab\t", 5);
-        addWithId(source.radio(), r, "Tab\t", 5);
+        addChannelWithId(source.radio(), r, "Tab\t", 5);
+        addChannelWithId(source.radio(), r, "Tab\t", 5);
         ASSERT_TRUE(writeList(list, ListFormat::Native, source.television(), source.radio()).ok());
-    }
-
-    std::string shapes(const std::string& path) {
-        ChannelList loaded(1);
-        EXPECT_TRUE(readList(path, ListFormat::Native, loaded.television(), loaded.radio()).ok());
-        return shapeOf(loaded.television()) + " | " + shapeOf(loaded.radio());
     }
 };
 
@@ -79,13 +66,13 @@ TEST_F(DuplicatesCommand, DedupeWritesOutAndLeavesInAlone) {
     ToolRun run = qvxtool(folder, {"dedupe", list, out});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Removed 3 channels and 1 provider.\n");
-    EXPECT_EQ(shapes(out), "P[X,Y] | R[Tab\t]");
+    EXPECT_EQ(testing::shapesOfFile(out, ListFormat::Native), "P[X,Y] | R[Tab\t]");
     EXPECT_EQ(readFileBytes(list), before);
 
     run = qvxtool(folder, {"dedupe", "--by", "name", list, list});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Removed 3 channels and 1 provider.\n");
-    EXPECT_EQ(shapes(list), "P[X,Y] | R[Tab\t]");
+    EXPECT_EQ(testing::shapesOfFile(list, ListFormat::Native), "P[X,Y] | R[Tab\t]");
 
     run = qvxtool(folder, {"dedupe", list, out});
     EXPECT_EQ(run.out, "Removed 0 channels and 0 providers.\n");

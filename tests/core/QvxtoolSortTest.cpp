@@ -10,7 +10,6 @@ using testing::addChannel;
 using testing::addProvider;
 using testing::qvxtool;
 using testing::readFileBytes;
-using testing::shapeOf;
 using testing::ToolRun;
 
 class SortCommand : public ::testing::Test {
@@ -32,12 +31,6 @@ protected:
         addChannel(source.radio(), r, "m");
         ASSERT_TRUE(writeList(list, ListFormat::WinDvbLive, source.television(), source.radio()).ok());
     }
-
-    std::string shapes(const std::string& path) {
-        ChannelList loaded(1);
-        EXPECT_TRUE(readList(path, ListFormat::Native, loaded.television(), loaded.radio()).ok());
-        return shapeOf(loaded.television()) + " | " + shapeOf(loaded.radio());
-    }
 };
 
 TEST_F(SortCommand, SortsChannelsAndWithProvidersTheProviders) {
@@ -45,10 +38,10 @@ TEST_F(SortCommand, SortsChannelsAndWithProvidersTheProviders) {
     ToolRun run = qvxtool(folder, {"sort", list, out, "--by", "frequency"});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(shapes(out), "Z[a,b,c] A[y] | R[n,m]");
+    EXPECT_EQ(testing::shapesOfFile(out, ListFormat::Native), "Z[a,b,c] A[y] | R[n,m]");
     run = qvxtool(folder, {"sort", "--providers", list, out, "--by", "name"});
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(shapes(out), "A[y] Z[a,b,c] | R[m,n]");
+    EXPECT_EQ(testing::shapesOfFile(out, ListFormat::Native), "A[y] Z[a,b,c] | R[m,n]");
     EXPECT_EQ(readFileBytes(list), before);
 }
 
