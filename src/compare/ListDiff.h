@@ -28,8 +28,9 @@ struct TreeDiff {
 // What tells two trees apart, without changing either: channels are paired
 // exactly as CompareTrees pairs them (each channel of `a`, in tree order,
 // with the first still unpaired equal channel of `b`); what stays unpaired is
-// only in one of them, and a pair whose records differ in any named field is
-// changed. Linear, on the comparison's index.
+// only in one of them, and a pair whose records differ in any named field but
+// the key is changed (the key's other fields are equal in a pair anyway; the
+// names may differ in trailing blanks). Linear, on the comparison's index.
 TreeDiff diffTrees(const ChannelTree& a, const ChannelTree& b, CompareOptions options);
 
 }  // namespace qvx

@@ -50,7 +50,7 @@ Findings referenceDiff(const ChannelTree& a, const ChannelTree& b, CompareOption
             pairedA[i] = pairedB[j] = true;
             const ChannelRecord& y = channelsB[j]->record();
             std::string fields;
-            if (x.nameText() != y.nameText()) fields += "name,";
+            if (!options.byName && x.nameText() != y.nameText()) fields += "name,";
             if (x.frequency != y.frequency) fields += "frequency,";
             if (x.symbolRate != y.symbolRate) fields += "symbolRate,";
             if (x.polarity != y.polarity) fields += "polarity,";
