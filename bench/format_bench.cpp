@@ -21,31 +21,13 @@
 #include "formats/NativeFormat.h"
 #include "model/ChannelList.h"
 
+#include "MillionEntryList.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr int kProviders = 10000;
-constexpr int kChannelsPerProvider = 99;  // 10,000 x (1 + 99) = 1,000,000 entries
 constexpr int kRounds = 3;
-
-void fillList(qvx::ChannelList& list) {
-    for (int p = 0; p < kProviders; ++p) {
-        qvx::ChannelTree& tree = p % 4 == 3 ? list.radio() : list.television();
-        qvx::ChannelRecord provider = qvx::ChannelRecord::newProvider(tree.serviceType());
-        provider.setName("Provider " + std::to_string(p));
-        qvx::TreeItem* item = tree.appendItem(nullptr, qvx::TreeItem::makeProvider(provider));
-        for (int c = 0; c < kChannelsPerProvider; ++c) {
-            qvx::ChannelRecord channel = qvx::ChannelRecord::newChannel(tree.serviceType());
-            channel.setName("Channel " + std::to_string(p) + "-" + std::to_string(c));
-            channel.frequency = static_cast<std::uint32_t>(10700000 + (c * 19500) % 2050000);
-            channel.symbolRate = c % 2 ? 27500000 : 22000000;
-            channel.serviceId = static_cast<std::uint16_t>(p * 100 + c);
-            channel.scrambled = static_cast<std::uint16_t>(c % 3 == 0);
-            tree.appendItem(item, qvx::TreeItem::makeChannel(channel));
-        }
-    }
-}
 
 // The best of a few rounds, in seconds.
 double bestTime(const std::function<void()>& work) {
@@ -91,7 +73,7 @@ int main() {
 
     qvx::ChannelList list(1);
     const auto buildStart = Clock::now();
-    fillList(list);
+    qvx::bench::fillMillionEntryList(list);
     std::printf("list of %zu entries built in %.2f s\n\n", list.television().itemCount() + list.radio().itemCount(),
                 std::chrono::duration<double>(Clock::now() - buildStart).count());
     std::printf("%-11s %9s %12s %12s %12s %12s %8s\n", "format", "MB", "plain read", "read", "write mem",

@@ -78,6 +78,7 @@ namespace {
 
 int runCommandLine(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
     if (arguments.empty()) {
+        err << "qvxtool: no command given\n";
         printUsage(err);
         return kExitUsage;
     }

@@ -7,15 +7,23 @@
 #include "cli/Subcommand.h"
 #include "cli/TerminalText.h"
 #include "documents/ListDocument.h"
+#include "formats/ByteStream.h"
 #include "formats/ConversionLoss.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
 namespace {
 
-bool isNonEmptyFile(const std::string& path) {
+// Whether the file holds more than an empty list in its format would (a
+// native header says "no records" in 12 bytes; other formats need none).
+bool holdsMoreThanAnEmptyList(const std::string& path, const ListFormatEntry& format) {
     struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 && status.st_size > 0;
+    if (::stat(path.c_str(), &status) != 0) return false;
+    const ChannelTree television(TreeKind::Television);
+    const ChannelTree radio(TreeKind::Radio);
+    MemorySink emptyList;
+    format.write(emptyList, television, radio);
+    return static_cast<std::size_t>(status.st_size) > emptyList.bytes().size();
 }
 
 }  // namespace
@@ -38,11 +46,13 @@ void warn(std::string_view subject, std::string_view text, std::ostream& err) {
 }
 
 int loadDocument(ListDocument& document, const std::string& path, std::ostream& err) {
-    if (!formatOfPath(path, err)) return kExitUsage;
+    const ListFormatEntry* format = formatOfPath(path, err);
+    if (!format) return kExitUsage;
     const FileResult result = document.load(path);
     if (!result.ok()) return reportFailure(result, err);
     const ChannelList& list = document.list();
-    if (list.television().itemCount() == 0 && list.radio().itemCount() == 0 && isNonEmptyFile(path))
+    if (list.television().itemCount() == 0 && list.radio().itemCount() == 0 &&
+        holdsMoreThanAnEmptyList(path, *format))
         warn(path, "no record recognised in a file that is not empty", err);
     return kExitOk;
 }

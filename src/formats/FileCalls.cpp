@@ -23,7 +23,9 @@ int FileCalls::lock(int fd, short type) {
     return ::fcntl(fd, F_SETLK, &region);
 }
 
-int FileCalls::rename(int folder, const char* from, const char* to) { return ::renameat(folder, from, folder, to); }
+int FileCalls::rename(int folder, const char* from, const char* to) {
+    return ::renameat(folder, from, folder, to);
+}
 
 int FileCalls::createUnnamed(int folder, mode_t mode) {
     return ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);

@@ -48,7 +48,7 @@ void installHandlers() {
         if ((current.sa_flags & SA_SIGINFO) != 0 || current.sa_handler != SIG_DFL) continue;
         struct sigaction ours {};
         ours.sa_handler = removeAndEnd;
-        ours.sa_flags = SA_RESETHAND | SA_RESTART;
+        ours.sa_flags = static_cast<int>(SA_RESETHAND | SA_RESTART);
         sigemptyset(&ours.sa_mask);
         installed[i] = ::sigaction(kSignals[i], &ours, nullptr) == 0;
     }

@@ -48,8 +48,9 @@ pid_t ownerOf(std::string_view name) {
 
 std::string temporaryName(const std::string& targetName, std::size_t nameLimit) {
     char stem[64];
-    const int length = std::snprintf(stem, sizeof stem, "%.*s%ld-%08x-", static_cast<int>(kTemporaryPrefix.size()),
-                                     kTemporaryPrefix.data(), static_cast<long>(::getpid()), randomNumber());
+    const int length = std::snprintf(stem, sizeof stem, "%.*s%ld-%08x-",
+                                     static_cast<int>(kTemporaryPrefix.size()), kTemporaryPrefix.data(),
+                                     static_cast<long>(::getpid()), randomNumber());
     std::string name(stem, static_cast<std::size_t>(length));
     if (name.size() < nameLimit) name += cutAtCharacter(targetName, nameLimit - name.size());
     return name;

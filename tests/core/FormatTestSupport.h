@@ -99,6 +99,15 @@ inline void writeFileBytes(const std::string& path, const Bytes& bytes) {
 }
 
 // A fresh folder, removed with everything in it at the end of the test.
+// Every name in a folder, sorted; shows a left-over temporary file.
+inline std::vector<std::string> namesIn(const std::string& folder) {
+    std::vector<std::string> out;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        out.push_back(entry.path().filename().string());
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 class TemporaryFolder {
 public:
     TemporaryFolder() {
@@ -113,14 +122,7 @@ public:
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
 
     std::string file(std::string_view name) const { return path_ + "/" + std::string(name); }
-    // Every name in the folder, sorted; shows a left-over temporary file.
-    std::vector<std::string> names() const {
-        std::vector<std::string> out;
-        for (const auto& entry : std::filesystem::directory_iterator(path_))
-            out.push_back(entry.path().filename().string());
-        std::sort(out.begin(), out.end());
-        return out;
-    }
+    std::vector<std::string> names() const { return namesIn(path_); }
 
 private:
     std::string path_;

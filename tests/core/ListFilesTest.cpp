@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <new>
 
+#include "ChildProcess.h"
 #include "FormatTestSupport.h"
 #include "FailingFileCalls.h"
 #include "formats/ListFiles.h"
@@ -147,6 +150,54 @@ TEST(ListFiles, RunningOutOfMemoryEndsTheLoadLikeAReadError) {
         EXPECT_GT(list.television().topLevelItem(0)->childCount(), 100);
         EXPECT_LT(list.television().topLevelItem(0)->childCount(), 2999);
     }
+}
+
+}  // namespace
+}  // namespace qvx
+
+namespace qvx {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;  // reserves terabytes of address space: no limit fits
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
+long addressSpaceInUse() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.starts_with("VmSize:")) return std::stol(line.substr(7)) * 1024;
+    return 0;
+}
+
+// Real memory exhaustion: a child that may use only 40 MB more address space
+// loads a DVB98 list of 400,000 channels (25.6 MB of file, far more as trees).
+TEST(ListFiles, ALoadThatRunsOutOfMemoryIsAnErrorNotAnAbort) {
+    if (kAddressSanitizer) GTEST_SKIP() << "AddressSanitizer cannot run under an address-space limit";
+    testing::TemporaryFolder folder;
+    const std::string sample = writeLargeList(folder, "dvb");  // a provider and 2999 channels
+    const testing::Bytes records = testing::readFileBytes(sample);
+    const std::string path = folder.file("huge.dvb");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(records.data()), 64);
+        for (int copy = 0; copy < 134; ++copy)  // 134 * 2999 channels
+            out.write(reinterpret_cast<const char*>(records.data()) + 64,
+                      static_cast<std::streamsize>(records.size() - 64));
+    }
+    const testing::ChildOutcome outcome = testing::runInChild([&](std::string& report) {
+        rlimit limit {};
+        limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(addressSpaceInUse() + 40L * 1024 * 1024);
+        if (::setrlimit(RLIMIT_AS, &limit) != 0) return 3;
+        ChannelList list(1);
+        const FileResult result = readList(path, ListFormat::Dvb98, list.television(), list.radio());
+        report = std::string(result.outcome == FileOutcome::ReadFailed ? "read failed" : "other") + "|" +
+                 result.messageWithReason();
+        return 0;
+    });
+    ASSERT_TRUE(outcome.exited(0)) << "status " << outcome.status;
+    EXPECT_EQ(outcome.report, "read failed|Out of memory while reading " + path + ": Cannot allocate memory");
 }
 
 }  // namespace

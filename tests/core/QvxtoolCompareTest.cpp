@@ -1,11 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "ChildProcess.h"
 #include "QvxtoolTestSupport.h"
 #include "formats/ListFiles.h"
 
 namespace qvx {
 namespace {
 
+using testing::addChannel;
 using testing::addChannelWithId;
 using testing::addProvider;
 using testing::qvxtool;
@@ -87,6 +96,148 @@ TEST_F(CompareCommand, UnreadableListWritesNothing) {
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "qvxtool: Can't open file " + missing + ": No such file or directory\n");
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"a.qvx", "b.chl"}));
+}
+
+TEST_F(CompareCommand, OneFileUnderTwoNamesIsRefusedBeforeAnythingIsWritten) {
+    const std::string out = folder.file("o.qvx");
+    const testing::Bytes old = {9, 9, 9};
+    std::filesystem::create_directory(folder.file("sub"));
+    std::filesystem::create_directory_symlink(folder.file("sub"), folder.file("via"));
+    const struct {
+        const char* title;
+        std::string outA;
+        std::string outB;
+        std::function<void()> prepare;
+    } cases[] = {
+        {"dot", out, folder.file("./o.qvx"), [] {}},
+        {"dot-dot", folder.file("sub/new.qvx"), folder.file("sub/../sub/new.qvx"), [] {}},
+        {"folder link", folder.file("sub/new.qvx"), folder.file("via/new.qvx"), [] {}},
+        {"symbolic link", out, folder.file("link.qvx"),
+         [&] { std::filesystem::create_symlink(out, folder.file("link.qvx")); }},
+        {"hard link", folder.file("hard.chl"), out,
+         [&] { std::filesystem::create_hard_link(out, folder.file("hard.chl")); }},
+        {"dangling link", folder.file("later.qvx"), folder.file("dangling.qvx"),
+         [&] { std::filesystem::create_symlink(folder.file("later.qvx"), folder.file("dangling.qvx")); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.title);
+        testing::writeFileBytes(out, old);
+        c.prepare();
+        const std::vector<std::string> before = folder.names();
+        const ToolRun run = qvxtool(folder, {"compare", a, b, c.outA, c.outB});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.err.rfind("qvxtool: compare: OUT_A and OUT_B must be different files\n", 0), 0u) << run.err;
+        EXPECT_EQ(folder.names(), before);
+        EXPECT_EQ(testing::readFileBytes(out), old);
+        EXPECT_FALSE(std::filesystem::exists(folder.file("sub/new.qvx")));
+        std::filesystem::remove(folder.file("link.qvx"));
+        std::filesystem::remove(folder.file("hard.chl"));
+        std::filesystem::remove(folder.file("dangling.qvx"));
+    }
+    // Two names in one folder are two files.
+    EXPECT_EQ(qvxtool(folder, {"compare", a, b, out, folder.file("p.qvx")}).status, 0);
+}
+
+// Runs qvxtool as user nobody where the tests run as root, so that a folder
+// without write permission stops it; as anyone else, directly.
+int runAsOrdinaryUser(const std::string& command) {
+    if (::geteuid() != 0) return testing::runShell(command);
+    const testing::ChildOutcome outcome = testing::runInChild([&](std::string&) {
+        constexpr uid_t kNobody = 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) return 99;
+        return testing::runShell(command);
+    });
+    return WIFEXITED(outcome.status) ? WEXITSTATUS(outcome.status) : -1;
+}
+
+TEST_F(CompareCommand, WhenOutBCannotBeWrittenOutAStaysAsItWas) {
+    const testing::Bytes old = {1, 2, 3, 4};
+    // OUT_B in a folder that does not exist.
+    const std::string outA = folder.file("kept.qvx");
+    testing::writeFileBytes(outA, old);
+    const std::string nowhere = folder.file("no/such/b.qvx");
+    ToolRun run = qvxtool(folder, {"compare", a, b, outA, nowhere});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "qvxtool: File " + nowhere + " could not be opened. Cause 2: No such file or directory\n");
+    EXPECT_EQ(testing::readFileBytes(outA), old);
+    EXPECT_EQ(folder.names(), (std::vector<std::string>{"a.qvx", "b.chl", "kept.qvx"}));
+
+    // OUT_B in a folder its user may not write; OUT_A's folder and file are theirs.
+    const std::string writable = folder.file("writable"), locked = folder.file("locked");
+    std::filesystem::create_directory(writable);
+    std::filesystem::create_directory(locked);
+    const std::string ownA = writable + "/a.qvx";
+    testing::writeFileBytes(ownA, old);
+    ::chmod(folder.file("").c_str(), 0755);
+    ::chmod(locked.c_str(), 0555);
+    ::chmod(writable.c_str(), 0777);
+    ::chmod(ownA.c_str(), 0666);
+    std::filesystem::create_directory(folder.file("logs"));
+    ::chmod(folder.file("logs").c_str(), 0777);
+    const std::string err = folder.file("logs/err");
+    const int status = runAsOrdinaryUser(testing::qvxtoolCommand({"compare", a, b, ownA, locked + "/b.qvx"}) +
+                                         " 2>" + testing::shellQuoted(err));
+    ASSERT_NE(status, 99) << "no child could become user nobody";
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(testing::contentsOf(err),
+              "qvxtool: File " + locked + "/b.qvx could not be opened. Cause 5: Permission denied\n");
+    EXPECT_EQ(testing::readFileBytes(ownA), old);
+    EXPECT_EQ(std::filesystem::directory_iterator(writable)->path().filename(), "a.qvx");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(writable), {}), 1);
+    ::chmod(locked.c_str(), 0755);
+}
+
+// What convert says of a list that the target format cannot hold whole.
+TEST_F(CompareCommand, ConvertWarnsOfEachLossWithItsCount) {
+    const std::string out = folder.file("out.dvb");
+    ChannelList list(1);
+    TreeItem* provider = addProvider(list.television(), "P");
+    for (const char* name : {"short", "a name of twenty-four ch", "Gr\xFC\xDF", "\xC4rger"})
+        addChannel(list.television(), provider, name);
+    ChannelRecord far = testing::channelRecord("far", 1, 70000000);
+    far.lnb = 9;
+    addChannel(list.television(), provider, far);
+    const std::string in = folder.file("in.qvx");
+    ASSERT_TRUE(writeList(in, ListFormat::Native, list.television(), list.radio()).ok());
+    ToolRun run = qvxtool(folder, {"convert", in, out});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err,
+              "qvxtool: warning: " + out + ": names longer than 23 characters are cut (1 record)\n"
+              "qvxtool: warning: " + out + ": names hold characters above 127, which the DVB98 reader drops "
+              "(2 records)\n"
+              "qvxtool: warning: " + out + ": frequencies above 65535 MHz cannot be held (1 record)\n"
+              "qvxtool: warning: " + out + ": LNB numbers above 3 are written as 3 (1 record)\n");
+    // The DVBextreme reader keeps volume and rotor position as they are (0 here).
+    const std::string xch = folder.file("in.xch");
+    ASSERT_TRUE(writeList(xch, ListFormat::DvbExtreme, list.television(), list.radio()).ok());
+    run = qvxtool(folder, {"convert", xch, folder.file("out.qvx")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "qvxtool: warning: " + folder.file("out.qvx") +
+                           ": volume and rotor positions are reset by the native reader (6 records)\n");
+
+    // Files in which the reader finds no record at all; a native header that
+    // announces none is an empty list, not a loss.
+    const struct {
+        const char* name;
+        testing::Bytes bytes;
+        bool warned;
+    } files[] = {
+        {"junk.xch", {1, 2, 3}, true},
+        {"junk.dvb", testing::Bytes(63, 'x'), true},
+        {"empty.qvx", testing::Bytes(12, 0), false},
+        {"tail.qvx", testing::Bytes(13, 0), true},
+        {"nothing.dvb", {}, false},
+    };
+    for (const auto& file : files) {
+        const std::string path = folder.file(file.name);
+        testing::writeFileBytes(path, file.bytes);
+        run = qvxtool(folder, {"convert", path, folder.file("empty.chl")});
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, file.warned ? "qvxtool: warning: " + path +
+                                             ": no record recognised in a file that is not empty\n"
+                                       : "")
+            << file.name;
+    }
 }
 
 }  // namespace

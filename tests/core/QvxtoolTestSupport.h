@@ -37,14 +37,24 @@ inline std::string contentsOf(const std::string& path) {
     return text.str();
 }
 
-// Runs qvxtool with `arguments`; its output goes through files in `folder`.
-inline ToolRun qvxtool(const TemporaryFolder& folder, std::initializer_list<std::string_view> arguments) {
+// The shell words that run qvxtool with `arguments`.
+inline std::string qvxtoolCommand(std::initializer_list<std::string_view> arguments) {
     std::string command = shellQuoted(QVXTOOL_PATH);
     for (const std::string_view argument : arguments) command += " " + shellQuoted(argument);
-    const std::string out = folder.file("stdout"), err = folder.file("stderr");
-    command += " >" + shellQuoted(out) + " 2>" + shellQuoted(err);
+    return command;
+}
+
+// Runs a shell command line; its exit status, or -1 when it did not exit.
+inline int runShell(const std::string& command) {
     const int raw = std::system(command.c_str());
-    ToolRun run{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, contentsOf(out), contentsOf(err)};
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+// Runs qvxtool with `arguments`; its output goes through files in `folder`.
+inline ToolRun qvxtool(const TemporaryFolder& folder, std::initializer_list<std::string_view> arguments) {
+    const std::string out = folder.file("stdout"), err = folder.file("stderr");
+    const int status = runShell(qvxtoolCommand(arguments) + " >" + shellQuoted(out) + " 2>" + shellQuoted(err));
+    ToolRun run{status, contentsOf(out), contentsOf(err)};
     std::remove(out.c_str());
     std::remove(err.c_str());
     return run;

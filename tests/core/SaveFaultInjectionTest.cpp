@@ -71,14 +71,6 @@ std::string withPath(std::string text, const std::string& path) {
     return text.replace(text.find('%'), 1, path);
 }
 
-std::vector<std::string> namesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 // What a failed save must leave: the old file as it was and nothing beside it.
 void expectOldFileKept(const std::string& path, const Bytes& old, const testing::TemporaryFolder& folder,
                        const std::string& name) {
@@ -329,8 +321,8 @@ TEST(SaveFaultInjection, SymbolicLinksStayAndTheirTargetIsReplacedOrKept) {
             EXPECT_TRUE(std::filesystem::is_symlink(folder.file("links/far")));
             EXPECT_EQ(testing::readFileBytes(real), fail ? old : expected);
             EXPECT_EQ(folder.names(), (std::vector<std::string>{"links", "real"}));
-            EXPECT_EQ(namesIn(folder.file("real")), std::vector<std::string>{name});
-            EXPECT_EQ(namesIn(folder.file("links")), (std::vector<std::string>{"far", "near"}));
+            EXPECT_EQ(testing::namesIn(folder.file("real")), std::vector<std::string>{name});
+            EXPECT_EQ(testing::namesIn(folder.file("links")), (std::vector<std::string>{"far", "near"}));
         }
     }
     reportCases(cases, "saves through symbolic links");

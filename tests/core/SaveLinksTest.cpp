@@ -30,14 +30,6 @@ FileResult saveSmallList(const std::string& path) {
     return writeList(path, ListFormat::Native, list.television(), list.radio());
 }
 
-std::vector<std::string> namesIn(const std::string& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::string refusal(const std::string& path, int cause) {
     return "File " + path + " could not be opened. Cause " + std::to_string(cause);
 }
@@ -90,7 +82,7 @@ TEST(SaveLinks, InASharedFolderOnlyTheSaversOrTheFolderOwnersLinkIsFollowed) {
             const FileResult result = saveSmallList(folders.link);
             EXPECT_EQ(result.ok(), c.followed);
             EXPECT_TRUE(std::filesystem::is_symlink(folders.link));
-            EXPECT_EQ(namesIn(folders.shared), std::vector<std::string>{"list.qvx"});
+            EXPECT_EQ(testing::namesIn(folders.shared), std::vector<std::string>{"list.qvx"});
             if (c.followed) {
                 EXPECT_EQ(testing::readFileBytes(folders.victim).size(), kNewSize);
                 continue;
@@ -99,9 +91,9 @@ TEST(SaveLinks, InASharedFolderOnlyTheSaversOrTheFolderOwnersLinkIsFollowed) {
             EXPECT_EQ(result.message, refusal(folders.link, 5));
             if (targetExists) {
                 EXPECT_EQ(testing::readFileBytes(folders.victim), kOldContents);
-                EXPECT_EQ(namesIn(folders.victimFolder), std::vector<std::string>{"list.qvx"});
+                EXPECT_EQ(testing::namesIn(folders.victimFolder), std::vector<std::string>{"list.qvx"});
             } else {
-                EXPECT_TRUE(namesIn(folders.victimFolder).empty());  // nothing created anywhere
+                EXPECT_TRUE(testing::namesIn(folders.victimFolder).empty());  // nothing created anywhere
             }
         }
     }
@@ -125,8 +117,8 @@ TEST(SaveLinks, TheRuleHoldsAtEveryLinkOfAChainAndForFolders) {
         const FileResult result = saveSmallList(path);
         EXPECT_EQ(result.message, refusal(path, 5));
         EXPECT_EQ(testing::readFileBytes(folders.victim), kOldContents);
-        EXPECT_EQ(namesIn(folders.victimFolder), std::vector<std::string>{"list.qvx"});
-        EXPECT_EQ(namesIn(folders.shared), (std::vector<std::string>{"dir", "list.qvx"}));
+        EXPECT_EQ(testing::namesIn(folders.victimFolder), std::vector<std::string>{"list.qvx"});
+        EXPECT_EQ(testing::namesIn(folders.shared), (std::vector<std::string>{"dir", "list.qvx"}));
     }
 }
 
@@ -181,7 +173,7 @@ TEST(SaveLinks, RelativeLinksAndDotDotAreFollowedAsTheKernelDoes) {
     ASSERT_TRUE(saveSmallList(folder.file("a/blink/rel.qvx")).ok());
     EXPECT_EQ(testing::readFileBytes(folder.file("real/list.qvx")).size(), kNewSize);
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file("a/b/rel.qvx")));
-    EXPECT_EQ(namesIn(folder.file("a/b")), std::vector<std::string>{"rel.qvx"});
+    EXPECT_EQ(testing::namesIn(folder.file("a/b")), std::vector<std::string>{"rel.qvx"});
 
     // ".." after a folder link goes up from where the link led (base/real/.. is
     // base), not back over the link's name (a/far/.. would be a).

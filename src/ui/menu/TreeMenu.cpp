@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "model/ChannelTree.h"
 #include "ui/changes/ListChanges.h"
@@ -74,14 +73,9 @@ void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem*
         tree.startLabelEdit();
         return;
     }
-    case TreeMenuCommand::Paste: {
-        if (clipboard_.empty()) return;
-        // One Copy or Cut is pasted once.
-        const std::vector<RecordImage> images = clipboard_.records();
-        clipboard_.clear();
-        if (TreeItem* pasted = changes_.paste(channels, item, images)) tree.selectItem(pasted);
+    case TreeMenuCommand::Paste:
+        if (TreeItem* pasted = changes_.paste(channels, item, clipboard_)) tree.selectItem(pasted);
         return;
-    }
     // Without an item these are the "for all" forms.
     case TreeMenuCommand::SetLnb:
         runBulkSetting(BulkField::Lnb, tree, item);
@@ -110,11 +104,10 @@ void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem*
         clipboard_.copy(*item);
         break;
     case TreeMenuCommand::Cut:
-        clipboard_.copy(*item);
-        changes_.remove(channels, item);
+        changes_.cut(channels, *item, clipboard_);
         break;
     case TreeMenuCommand::Delete:
-        changes_.remove(channels, item);
+        changes_.remove(channels, *item);
         break;
     default:
         break;

@@ -1,5 +1,5 @@
 // The list commands: Load, Save as, Save, Clear all, Close and the start-up file.
-#include "ui/list/ListCommands.h"
+#include "ui/list/ListColumnCommands.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,21 +21,29 @@ QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray
 
 }  // namespace
 
-ListCommands::ListCommands(ChannelList& list, ListColumn& column, ListChanges& changes,
+ListColumnCommands::ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes,
                            EditorStatusBar& statusBar, UserPrompts& prompts, QWidget& window)
     : list_(list), column_(column), changes_(changes), statusBar_(statusBar), prompts_(prompts), window_(window) {}
 
-void ListCommands::updateStatusPane() {
+void ListColumnCommands::updateStatusPane() {
     statusBar_.setPaneText(list_.number() == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane,
                            fromLocal(list_.statusText()));
 }
 
-bool ListCommands::reportFileResult(const FileResult& result) {
+bool ListColumnCommands::finishLoad(const FileResult& result) {
+    if (result.outcome != FileOutcome::UnknownFormat) changes_.loaded(list_);
     if (!result.message.empty()) prompts_.tell(&window_, fromLocal(result.message));
     return result.ok();
 }
 
-void ListCommands::Load() {
+void ListColumnCommands::finishSave(const FileResult& result) {
+    if (result.ok())
+        changes_.saved(list_);
+    else
+        prompts_.tell(&window_, fromLocal(result.message));
+}
+
+void ListColumnCommands::Load() {
     const QString path =
         prompts_.chooseFileToLoad(&window_, QStringLiteral("Load Channellist File %1").arg(list_.number()));
     if (path.isEmpty()) return;
@@ -43,36 +51,36 @@ void ListCommands::Load() {
     const FileResult result = ListDocument(list_).load(localPath(path));
     loading_ = false;
     updateStatusPane();
-    if (!reportFileResult(result)) return;
+    if (!finishLoad(result)) return;
     column_.saveButton()->setEnabled(true);
     column_.closeButton()->setEnabled(true);
 }
 
-void ListCommands::SaveAs() {
+void ListColumnCommands::SaveAs() {
     const QString path =
         prompts_.chooseFileToSave(&window_, QStringLiteral("Save Channellist File %1").arg(list_.number()));
     if (path.isEmpty()) return;
     const FileResult result = ListDocument(list_).saveAs(localPath(path));
     updateStatusPane();
-    reportFileResult(result);
+    finishSave(result);
     column_.saveButton()->setEnabled(true);
 }
 
-void ListCommands::Save() {
-    reportFileResult(ListDocument(list_).save());
+void ListColumnCommands::Save() {
+    finishSave(ListDocument(list_).save());
     if (afterSave_) afterSave_();
 }
 
-void ListCommands::ClearAll() { changes_.clearAll(list_); }
+void ListColumnCommands::ClearAll() { changes_.clearAll(list_); }
 
-void ListCommands::Close() {
+void ListColumnCommands::Close() {
     changes_.close(list_);
     column_.closeButton()->setEnabled(false);
     column_.saveButton()->setEnabled(false);
     updateStatusPane();
 }
 
-void ListCommands::loadStartupFile(const QString& commandLine) {
+void ListColumnCommands::loadStartupFile(const QString& commandLine) {
     if (commandLine.isEmpty()) return;
     QFile file(commandLine);
     if (!QFileInfo(commandLine).isFile() || !file.open(QIODevice::ReadOnly)) return;
@@ -82,7 +90,7 @@ void ListCommands::loadStartupFile(const QString& commandLine) {
     loading_ = false;
     if (result.outcome == FileOutcome::UnknownFormat) return;
     updateStatusPane();
-    if (!reportFileResult(result)) return;
+    if (!finishLoad(result)) return;
     // Close stays disabled until the panel next leaves edit mode.
     column_.saveButton()->setEnabled(true);
 }

@@ -18,12 +18,12 @@ struct FileResult;
 // Close, with the list's status pane and the state of its Save and Close
 // buttons; for list 1 also the start-up file. Questions and messages go
 // through the window's prompts; clearing goes through the one road of changes.
-class ListCommands final {
+class ListColumnCommands final {
 public:
-    ListCommands(ChannelList& list, ListColumn& column, ListChanges& changes, EditorStatusBar& statusBar,
+    ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes, EditorStatusBar& statusBar,
                  UserPrompts& prompts, QWidget& window);
-    ListCommands(const ListCommands&) = delete;
-    ListCommands& operator=(const ListCommands&) = delete;
+    ListColumnCommands(const ListColumnCommands&) = delete;
+    ListColumnCommands& operator=(const ListColumnCommands&) = delete;
 
     void Load();
     void SaveAs();
@@ -41,8 +41,11 @@ public:
 
 private:
     void updateStatusPane();
-    // Tells the user why reading or writing the list failed; true when it went well.
-    bool reportFileResult(const FileResult& result);
+    // After a read: the changes learn of the new contents, the user why it
+    // failed; true when it went well.
+    bool finishLoad(const FileResult& result);
+    // After a write: the changes learn that the list is saved, or the user why not.
+    void finishSave(const FileResult& result);
 
     ChannelList& list_;
     ListColumn& column_;
