@@ -134,8 +134,9 @@ public:
     bool null() { return begin(std::nullopt, "null"); }
     bool boolean(bool value) { return begin(std::nullopt, value ? "true" : "false"); }
     bool number_integer(std::int64_t value) {
-        // The parser gives non-negative integers to number_unsigned.
+        // The parser gives integers with a minus sign here, "-0" among them.
         if (!begin(Kind::Integer, "an integer")) return false;
+        if (value == 0) return store(0);
         return fail(std::to_string(value) + " is out of range 0.." + std::to_string(currentMaximum()));
     }
     bool number_unsigned(std::uint64_t value) { return begin(Kind::Integer, "an integer") && store(value); }

@@ -150,6 +150,13 @@ TEST(JsonFormat, NamedFieldsWinOverTheImageWhichGivesTheRest) {
     EXPECT_EQ(list.television().topLevelItem(0)->child(1)->record().image(), channel.bytes);
 }
 
+TEST(JsonFormat, MinusZeroIsZero) {
+    ChannelList list(1);
+    ASSERT_TRUE(readJson(R"({"radio": [{"record": {"lnb": -0, "reservedWords": [-0, 0, 0, 0, 1]}}]})", list).ok());
+    EXPECT_EQ(list.radio().topLevelItem(0)->record().lnb, 0);
+    EXPECT_EQ(list.radio().topLevelItem(0)->record().reservedWords[4], 1);
+}
+
 TEST(JsonFormat, ANameMayFillItsWholeFieldAndTakesWindows1252) {
     const std::string name32 = "\xE2\x82\xAC" + std::string(31, 'n');  // "€" (0x80) and 31 letters: 32 bytes
     ChannelList list(1);
