@@ -38,8 +38,8 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
 
     ChannelList list1(1);
     ChannelList list2(2);
-    ListDocument document1(list1);
-    ListDocument document2(list2);
+    ListDocument document1(list1, FormatChoice::EveryFormat);
+    ListDocument document2(list2, FormatChoice::EveryFormat);
     if (const int status = loadDocument(document1, paths[0], err); status != kExitOk) return status;
     if (const int status = loadDocument(document2, paths[1], err); status != kExitOk) return status;
     CompareLists(list1, list2, options);

@@ -120,8 +120,8 @@ int runDiff(Arguments arguments, std::ostream& out, std::ostream& err) {
 
     ChannelList a(1);
     ChannelList b(2);
-    ListDocument documentA(a);
-    ListDocument documentB(b);
+    ListDocument documentA(a, FormatChoice::EveryFormat);
+    ListDocument documentB(b, FormatChoice::EveryFormat);
     if (loadDocument(documentA, line->files[0], err) != kExitOk ||
         loadDocument(documentB, line->files[1], err) != kExitOk)
         return kDiffTrouble;

@@ -6,9 +6,17 @@
 
 namespace qvx {
 
-ListDocument::ListDocument(ChannelList& list, FileCalls& calls) : list_(list), calls_(calls) {}
+ListDocument::ListDocument(ChannelList& list, FileCalls& calls)
+    : ListDocument(list, FormatChoice::WindowFormats, calls) {}
 
-const ListFormatEntry* ListDocument::format() const { return listFormatEntryForExtension(list_.extension()); }
+ListDocument::ListDocument(ChannelList& list, FormatChoice choice, FileCalls& calls)
+    : list_(list), choice_(choice), calls_(calls) {}
+
+const ListFormatEntry* ListDocument::format() const {
+    const ListFormatEntry* entry = listFormatEntryForExtension(list_.extension());
+    if (entry && choice_ == FormatChoice::WindowFormats && !entry->offeredByWindow()) return nullptr;
+    return entry;
+}
 
 FileResult ListDocument::load(const std::string& path) {
     list_.chooseFile(path);

@@ -15,9 +15,15 @@ class PreparedSave;
 // the command-line tool run them. The list keeps the file's state (path,
 // extension, has-file flag, status text); the document holds the rules for
 // when each of them changes.
+// Which rows of the format table a document reads and writes: the window
+// keeps to its four list formats (a .json name is no list to it), the
+// command-line tool takes every row.
+enum class FormatChoice { WindowFormats, EveryFormat };
+
 class ListDocument final {
 public:
     explicit ListDocument(ChannelList& list, FileCalls& calls = systemFileCalls());
+    ListDocument(ChannelList& list, FormatChoice choice, FileCalls& calls = systemFileCalls());
 
     ChannelList& list() { return list_; }
     const ChannelList& list() const { return list_; }
@@ -49,6 +55,7 @@ public:
 
 private:
     ChannelList& list_;
+    FormatChoice choice_;
     FileCalls& calls_;
 };
 

@@ -124,6 +124,28 @@ TEST_F(ListDocumentTest, AnUnknownExtensionChangesTheFileButNotTheTreesOrFlag) {
     EXPECT_EQ(testing::readFileBytes(path), (testing::Bytes{1, 2, 3}));
 }
 
+// A .json list is the command-line tool's; the window treats the name like
+// any other unknown extension.
+TEST_F(ListDocumentTest, JsonIsAListForTheToolOnly) {
+    ChannelList source(2);
+    testing::addProvider(source.radio(), "R");
+    const std::string path = folder.file("list.json");
+    ASSERT_TRUE(ListDocument(source, FormatChoice::EveryFormat).saveAs(path).ok());
+    const testing::Bytes written = testing::readFileBytes(path);
+
+    testing::addProvider(list.television(), "kept");
+    EXPECT_EQ(document.load(path).outcome, FileOutcome::UnknownFormat);
+    EXPECT_FALSE(list.hasFile());
+    EXPECT_EQ(list.television().itemCount(), 1u);
+    EXPECT_EQ(list.radio().itemCount(), 0u);
+    EXPECT_TRUE(document.save().ok());
+    EXPECT_EQ(testing::readFileBytes(path), written);  // nothing written over it
+
+    ChannelList tool(1);
+    EXPECT_TRUE(ListDocument(tool, FormatChoice::EveryFormat).load(path).ok());
+    EXPECT_EQ(tool.radio().itemCount(), 1u);
+}
+
 TEST_F(ListDocumentTest, SaveAsTakesTheNewFileEvenWhenItCannotBeWritten) {
     const std::string unreachable = folder.file("no/such/list.xch");
     const FileResult result = document.saveAs(unreachable);
