@@ -22,9 +22,11 @@
 #include "ui/fields/CValidatingEdit.h"
 #include "ui/panel/ChannelSettingsPanel.h"
 #include "ui/tree/ChannelTreeModel.h"
+#include "model/ChannelList.h"
 #include "ui/drag/DragController.h"
 #include "ui/status/EditorStatusBar.h"
 #include "ui/list/ListColumn.h"
+#include "ui/changes/ListChanges.h"
 #include "ui/menu/TreeContextMenu.h"
 #include "ui/platform/UserPrompts.h"
 
@@ -76,6 +78,20 @@ void openFirstProviderAndSelect(qvx::CTreeSat* tree, int channelRow) {
     tree->expand(provider);
     if (model->rowCount(provider) > channelRow)
         tree->selectItem(model->itemAt(model->index(channelRow, 0, provider)));
+}
+
+// The menu is modal: the picture is taken from inside it, of the window and the menu together.
+void showContextMenu(qvx::CEditorDialog& dialog, qvx::CTreeSat& tree, const qvx::TreeItem& item,
+                     const QString& path) {
+    const QRect label = tree.iconAndLabelRect(tree.channelModel()->indexOf(&item));
+    QTimer::singleShot(0, &dialog, [&dialog, path] {
+        settle(400);
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            saveRegion(dialog, dialog.frameGeometry().united(menu->geometry()).adjusted(-1, -1, 1, 1), path);
+            menu->close();
+        }
+    });
+    dialog.OnTreeRightClick(tree, QPoint(label.left() + 24, label.center().y()));
 }
 
 }  // namespace
@@ -151,19 +167,10 @@ int main(int argc, char* argv[]) {
         save(dialog, folder + QStringLiteral("/compare-progress.png"));
     }
 
-    // The context menu of a channel: the menu is modal, so the picture is taken from inside it.
+    // The context menu of a channel.
     qvx::TreeItem* channel = tree->selectedItem();
     if (!channel) return 1;
-    const QRect label = tree->iconAndLabelRect(tree->channelModel()->indexOf(channel));
-    QTimer::singleShot(0, &dialog, [&dialog, &folder] {
-        settle(400);
-        if (QWidget* menu = QApplication::activePopupWidget()) {
-            saveRegion(dialog, dialog.frameGeometry().united(menu->geometry()).adjusted(-1, -1, 1, 1),
-                       folder + QStringLiteral("/context-menu.png"));
-            menu->close();
-        }
-    });
-    dialog.OnTreeRightClick(*tree, QPoint(label.left() + 24, label.center().y()));
+    showContextMenu(dialog, *tree, *channel, folder + QStringLiteral("/context-menu.png"));
 
     // The rotor dialog for that channel, with a little of the window around it.
     files.whileOpen = [&folder](QDialog& setting) {
@@ -174,7 +181,15 @@ int main(int argc, char* argv[]) {
     // The sample's channels are on Astra 19.2E: show that position.
     qvx::ChannelRecord onAstra = channel->record();
     onAstra.rotorPosition = 2;
-    tree->channelModel()->tree().replaceRecord(channel, onAstra);
+    dialog.changes().storeRecord(tree->channelModel()->tree(), *channel, onAstra, true);
     dialog.RunTreeCommand(qvx::TreeMenuCommand::SetRotorPosition, *tree, channel);
+    files.whileOpen = nullptr;
+
+    // One step more (a provider deleted), and the menu offers to take it back.
+    qvx::ChannelTree& television = tree->channelModel()->tree();
+    if (television.topLevelCount() < 2) return 1;
+    dialog.RunTreeCommand(qvx::TreeMenuCommand::Delete, *tree, television.topLevelItem(1));
+    settle(300);
+    showContextMenu(dialog, *tree, *channel, folder + QStringLiteral("/undo-menu.png"));
     return 0;
 }

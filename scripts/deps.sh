@@ -15,6 +15,10 @@ packages=(
 if [ "${QVX_WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)
 fi
+# scripts/screenshots.sh: a window manager to frame the window.
+if [ "${QVX_WITH_SCREENSHOTS:-0}" = 1 ]; then
+  packages+=(openbox)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
