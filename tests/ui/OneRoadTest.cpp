@@ -186,3 +186,47 @@ TEST_F(OneRoadTest, BulkSettingForAnItemThatWentMeanwhileChangesNothing) {
 
 }  // namespace
 }  // namespace qvx
+
+namespace qvx {
+namespace {
+
+// The same roads, taken back and made again with the keys a user presses, in
+// the widget that has the focus after the change (a tree or a button).
+void pressInWindow(QWidget& window, Qt::KeyboardModifiers modifiers, Qt::Key key) {
+    // After a modal dialog the window is the active one again, as for a user.
+    if (!window.isActiveWindow()) {
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus && window.isAncestorOf(focus) ? focus : &window, key, modifiers);
+}
+
+TEST_P(OneRoad, CtrlZUndoesItCtrlYAndCtrlShiftZRedoIt) {
+    const auto before1 = contents(dialog_->list(1));
+    const auto before2 = contents(dialog_->list(2));
+    GetParam().change(*this);
+    if (HasFatalFailure()) return;
+    const auto after1 = contents(dialog_->list(1));
+    const auto after2 = contents(dialog_->list(2));
+    EXPECT_TRUE(pane(1).endsWith(" (changed)") || pane(3).endsWith(" (changed)"));
+    if (auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget())) editor->clearFocus();
+
+    pressInWindow(window(), Qt::ControlModifier, Qt::Key_Z);
+    EXPECT_EQ(contents(dialog_->list(1)), before1);
+    EXPECT_EQ(contents(dialog_->list(2)), before2);
+    EXPECT_EQ(pane(1), "File1: first.qvx");
+    EXPECT_EQ(pane(3), "File2: second.qvx");
+
+    pressInWindow(window(), Qt::ControlModifier, Qt::Key_Y);
+    EXPECT_EQ(contents(dialog_->list(1)), after1);
+    EXPECT_EQ(contents(dialog_->list(2)), after2);
+
+    pressInWindow(window(), Qt::ControlModifier, Qt::Key_Z);
+    pressInWindow(window(), Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z);
+    EXPECT_EQ(contents(dialog_->list(1)), after1);
+    EXPECT_EQ(contents(dialog_->list(2)), after2);
+}
+
+}  // namespace
+}  // namespace qvx

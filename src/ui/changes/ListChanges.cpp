@@ -34,61 +34,88 @@ private:
 ListChanges::ListChanges(ChannelList& list1, ChannelList& list2)
     : list1_(list1), list2_(list2), history_(list1, list2) {}
 
+ItemToSelect ListChanges::run(std::unique_ptr<ListCommand> command) {
+    const ItemToSelect selection = history_.execute(std::move(command));
+    told();
+    return selection;
+}
+
+void ListChanges::told() const {
+    if (listener_) listener_();
+}
+
 void ListChanges::storeRecord(ChannelTree& tree, TreeItem& item, const ChannelRecord& record, bool asChannel) {
-    history_.execute(makeEditRecordCommand(tree, item, record, asChannel));
+    run(makeEditRecordCommand(tree, item, record, asChannel));
 }
 
 bool ListChanges::rename(ChannelTree& tree, TreeItem& item, const std::optional<std::string>& text) {
     if (!text) return false;
-    history_.execute(makeRenameCommand(tree, item, *text));
+    run(makeRenameCommand(tree, item, *text));
     return true;
 }
 
-void ListChanges::remove(ChannelTree& tree, TreeItem& item) { history_.execute(makeDeleteCommand(tree, item)); }
+void ListChanges::remove(ChannelTree& tree, TreeItem& item) { run(makeDeleteCommand(tree, item)); }
 
 void ListChanges::cut(ChannelTree& tree, TreeItem& item, EditorClipboard& clipboard) {
-    history_.execute(makeCutCommand(tree, item, clipboard));
+    run(makeCutCommand(tree, item, clipboard));
 }
 
 TreeItem* ListChanges::paste(ChannelTree& tree, TreeItem* reference, EditorClipboard& clipboard) {
-    return history_.execute(makePasteCommand(tree, reference, clipboard)).item;
+    return run(makePasteCommand(tree, reference, clipboard)).item;
 }
 
 TreeItem* ListChanges::newChannel(ChannelTree& tree, TreeItem* reference) {
-    return history_.execute(makeNewChannelCommand(tree, reference)).item;
+    return run(makeNewChannelCommand(tree, reference)).item;
 }
 
 TreeItem* ListChanges::newProvider(ChannelTree& tree, TreeItem* reference) {
-    return history_.execute(makeNewProviderCommand(tree, reference)).item;
+    return run(makeNewProviderCommand(tree, reference)).item;
 }
 
 TreeItem* ListChanges::transfer(ChannelTree& source, ChannelTree& target, TreeItem& dragged,
                                 TreeItem* dropTarget) {
-    return history_.execute(makeTransferCommand(source, target, dragged, dropTarget)).item;
+    return run(makeTransferCommand(source, target, dragged, dropTarget)).item;
 }
 
 void ListChanges::setBulkValue(ChannelTree& tree, TreeItem* reference, BulkField field, int value) {
-    history_.execute(makeBulkSettingCommand(tree, reference, field, value));
+    run(makeBulkSettingCommand(tree, reference, field, value));
 }
 
 bool ListChanges::compare(CompareOptions options, CompareProgress* progress) {
     ComparedProgress watched(progress);
-    history_.execute(makeCompareListsCommand(list1_, list2_, options, &watched));
+    run(makeCompareListsCommand(list1_, list2_, options, &watched));
     return watched.compared();
 }
 
-void ListChanges::clearAll(ChannelList& list) { history_.execute(makeClearAllCommand(list)); }
+void ListChanges::clearAll(ChannelList& list) { run(makeClearAllCommand(list)); }
 
 void ListChanges::close(ChannelList& list) {
     list.close();
-    history_.clear();
+    // An empty list without a file has nothing unsaved.
+    loaded(list);
 }
 
 void ListChanges::loaded(const ChannelList& list) {
     history_.clear();
     history_.markSaved(list);
+    told();
 }
 
-void ListChanges::saved(const ChannelList& list) { history_.markSaved(list); }
+void ListChanges::saved(const ChannelList& list) {
+    history_.markSaved(list);
+    told();
+}
+
+ItemToSelect ListChanges::undo() {
+    const ItemToSelect selection = history_.undo();
+    told();
+    return selection;
+}
+
+ItemToSelect ListChanges::redo() {
+    const ItemToSelect selection = history_.redo();
+    told();
+    return selection;
+}
 
 }  // namespace qvx

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -55,13 +57,26 @@ public:
     void loaded(const ChannelList& list);
     void saved(const ChannelList& list);
 
+    // Takes back or makes again the last step; returns the item to select.
+    ItemToSelect undo();
+    ItemToSelect redo();
+
     // The history every change above went into.
     CommandHistory& history() { return history_; }
+    const CommandHistory& history() const { return history_; }
+
+    // Told after every change above, and after a Load, Save or Close: the
+    // history or a list's changed mark may be different.
+    void setChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
 private:
+    ItemToSelect run(std::unique_ptr<ListCommand> command);
+    void told() const;
+
     ChannelList& list1_;
     ChannelList& list2_;
     CommandHistory history_;
+    std::function<void()> listener_;
 };
 
 }  // namespace qvx

@@ -22,12 +22,13 @@ QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray
 }  // namespace
 
 ListColumnCommands::ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes,
-                           EditorStatusBar& statusBar, UserPrompts& prompts, QWidget& window)
+                                       EditorStatusBar& statusBar, UserPrompts& prompts, QWidget& window)
     : list_(list), column_(column), changes_(changes), statusBar_(statusBar), prompts_(prompts), window_(window) {}
 
 void ListColumnCommands::updateStatusPane() {
-    statusBar_.setPaneText(list_.number() == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane,
-                           fromLocal(list_.statusText()));
+    QString text = fromLocal(list_.statusText());
+    if (changes_.history().isChanged(list_)) text += QStringLiteral(" (changed)");
+    statusBar_.setPaneText(list_.number() == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane, text);
 }
 
 bool ListColumnCommands::finishLoad(const FileResult& result) {

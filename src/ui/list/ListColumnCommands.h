@@ -21,7 +21,7 @@ struct FileResult;
 class ListColumnCommands final {
 public:
     ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes, EditorStatusBar& statusBar,
-                 UserPrompts& prompts, QWidget& window);
+                       UserPrompts& prompts, QWidget& window);
     ListColumnCommands(const ListColumnCommands&) = delete;
     ListColumnCommands& operator=(const ListColumnCommands&) = delete;
 
@@ -36,11 +36,13 @@ public:
 
     // True while a reader fills the list.
     bool isLoading() const { return loading_; }
+    // Shows the list's file in its status pane, marked " (changed)" while the
+    // list differs from what was last loaded or saved.
+    void updateStatusPane();
     // Runs after every Save, also one that failed (list 1 tells the viewer).
     void setAfterSave(std::function<void()> afterSave) { afterSave_ = std::move(afterSave); }
 
 private:
-    void updateStatusPane();
     // After a read: the changes learn of the new contents, the user why it
     // failed; true when it went well.
     bool finishLoad(const FileResult& result);

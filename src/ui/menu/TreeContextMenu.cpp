@@ -28,29 +28,34 @@ const char* bulkText(const BulkTexts& texts, MenuTarget target) {
 
 }  // namespace
 
-TreeContextMenu::TreeContextMenu(MenuTarget target, bool clipboardFilled, QWidget* parent) : QMenu(parent) {
+TreeContextMenu::TreeContextMenu(MenuTarget target, bool clipboardFilled, const HistoryEntries& history,
+                                 QWidget* parent)
+    : QMenu(parent) {
     setObjectName(QStringLiteral("treeContextMenu"));
     const bool onItem = target == MenuTarget::Channel || target == MenuTarget::Provider;
     const bool treeHasItems = target != MenuTarget::EmptyTree;
-    auto add = [this](TreeMenuCommand command, const char* text, bool enabled) {
-        QAction* entry = addAction(QString::fromLatin1(text));
+    auto add = [this](TreeMenuCommand command, const QString& text, bool enabled) {
+        QAction* entry = addAction(text);
         entry->setEnabled(enabled);
         actions_[static_cast<std::size_t>(command)] = entry;
     };
-    add(TreeMenuCommand::Edit, "Edit", onItem);
-    add(TreeMenuCommand::Rename, "Rename", onItem);
+    add(TreeMenuCommand::Edit, QStringLiteral("Edit"), onItem);
+    add(TreeMenuCommand::Rename, QStringLiteral("Rename"), onItem);
     addSeparator();
-    add(TreeMenuCommand::Cut, "Cut", onItem);
-    add(TreeMenuCommand::Copy, "Copy", onItem);
-    add(TreeMenuCommand::Paste, "Paste", clipboardFilled);
-    add(TreeMenuCommand::Delete, "Delete", onItem);
+    add(TreeMenuCommand::Cut, QStringLiteral("Cut"), onItem);
+    add(TreeMenuCommand::Copy, QStringLiteral("Copy"), onItem);
+    add(TreeMenuCommand::Paste, QStringLiteral("Paste"), clipboardFilled);
+    add(TreeMenuCommand::Delete, QStringLiteral("Delete"), onItem);
     addSeparator();
-    add(TreeMenuCommand::NewChannel, "New channel", true);
-    add(TreeMenuCommand::NewProvider, "New provider", true);
+    add(TreeMenuCommand::NewChannel, QStringLiteral("New channel"), true);
+    add(TreeMenuCommand::NewProvider, QStringLiteral("New provider"), true);
     addSeparator();
-    add(TreeMenuCommand::SetLnb, bulkText(kLnbTexts, target), treeHasItems);
-    add(TreeMenuCommand::SetRotorPosition, bulkText(kRotorTexts, target), treeHasItems);
-    add(TreeMenuCommand::SetVolume, bulkText(kVolumeTexts, target), treeHasItems);
+    add(TreeMenuCommand::SetLnb, QString::fromLatin1(bulkText(kLnbTexts, target)), treeHasItems);
+    add(TreeMenuCommand::SetRotorPosition, QString::fromLatin1(bulkText(kRotorTexts, target)), treeHasItems);
+    add(TreeMenuCommand::SetVolume, QString::fromLatin1(bulkText(kVolumeTexts, target)), treeHasItems);
+    addSeparator();
+    add(TreeMenuCommand::Undo, history.undoText, history.canUndo);
+    add(TreeMenuCommand::Redo, history.redoText, history.canRedo);
 }
 
 std::optional<TreeMenuCommand> TreeContextMenu::commandOf(const QAction* picked) const {

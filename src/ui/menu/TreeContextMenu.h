@@ -20,6 +20,16 @@ enum class TreeMenuCommand {
     SetLnb,
     SetRotorPosition,
     SetVolume,
+    Undo,
+    Redo,
+};
+
+// The last two entries: what undo and redo would do ("Undo Delete ZDFvision"), and whether they can.
+struct HistoryEntries {
+    QString undoText = QStringLiteral("Undo");
+    bool canUndo = false;
+    QString redoText = QStringLiteral("Redo");
+    bool canRedo = false;
 };
 
 // What a right-click hit: an item with a parent counts as a channel, one
@@ -28,11 +38,13 @@ enum class MenuTarget { Channel, Provider, ElsewhereWithItems, EmptyTree };
 
 // The pop-up menu of the four channel trees. Its entries' texts and states
 // depend on what was clicked; "Paste" is open exactly while the clipboard holds images.
+// Undo and redo follow the specified entries, below a separator.
 class TreeContextMenu final : public QMenu {
     Q_OBJECT
 
 public:
-    TreeContextMenu(MenuTarget target, bool clipboardFilled, QWidget* parent = nullptr);
+    TreeContextMenu(MenuTarget target, bool clipboardFilled, const HistoryEntries& history = {},
+                    QWidget* parent = nullptr);
     TreeContextMenu(const TreeContextMenu&) = delete;
     TreeContextMenu& operator=(const TreeContextMenu&) = delete;
 
@@ -41,7 +53,7 @@ public:
     std::optional<TreeMenuCommand> commandOf(const QAction* picked) const;
 
 private:
-    static constexpr std::size_t kCommandCount = static_cast<std::size_t>(TreeMenuCommand::SetVolume) + 1;
+    static constexpr std::size_t kCommandCount = static_cast<std::size_t>(TreeMenuCommand::Redo) + 1;
     std::array<QAction*, kCommandCount> actions_{};
 };
 

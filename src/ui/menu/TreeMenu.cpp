@@ -9,6 +9,7 @@
 #include "ui/dialogs/CSetRotorPositionDialog.h"
 #include "ui/dialogs/CSetVolumeDialog.h"
 #include "ui/menu/TreeContextMenu.h"
+#include "ui/menu/UndoRedo.h"
 #include "ui/panel/EditSession.h"
 #include "ui/platform/UserPrompts.h"
 #include "ui/tree/CTreeSat.h"
@@ -37,8 +38,9 @@ MenuTarget targetOf(const TreeItem* item, const ChannelTree& tree) {
 
 }  // namespace
 
-TreeMenu::TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UserPrompts& prompts)
-    : window_(window), session_(session), changes_(changes), prompts_(prompts) {}
+TreeMenu::TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UndoRedo& undoRedo,
+                   UserPrompts& prompts)
+    : window_(window), session_(session), changes_(changes), undoRedo_(undoRedo), prompts_(prompts) {}
 
 void TreeMenu::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
     if (session_.isEditing()) return;
@@ -53,7 +55,9 @@ void TreeMenu::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
     // The menu runs its own event loop: hold the item so that it cannot dangle meanwhile.
     HeldItem clicked;
     clicked.hold(tree.channelModel(), item);
-    TreeContextMenu menu(targetOf(item, tree.channelModel()->tree()), !clipboard_.empty(), &window_);
+    const HistoryEntries history{undoRedo_.undoText(), undoRedo_.canUndo(), undoRedo_.redoText(),
+                                 undoRedo_.canRedo()};
+    TreeContextMenu menu(targetOf(item, tree.channelModel()->tree()), !clipboard_.empty(), history, &window_);
     const std::optional<TreeMenuCommand> command = menu.commandOf(menu.exec(menuCorner));
     // An item that went while the menu was open is no reason to act on the whole tree.
     if (!command || (item && !clicked)) return;
@@ -85,6 +89,12 @@ void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem*
         return;
     case TreeMenuCommand::SetVolume:
         runBulkSetting(BulkField::Volume, tree, item);
+        return;
+    case TreeMenuCommand::Undo:
+        undoRedo_.undo();
+        return;
+    case TreeMenuCommand::Redo:
+        undoRedo_.redo();
         return;
     default:
         break;

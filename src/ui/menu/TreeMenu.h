@@ -12,17 +12,20 @@ class CTreeSat;
 class EditSession;
 class ListChanges;
 class TreeItem;
+class UndoRedo;
 class UserPrompts;
 enum class TreeMenuCommand;
 
 // The context menu of the four trees and what its commands do: it finds what
 // a right-click hit, offers the entries that suit it, keeps the one clipboard
 // of both lists and runs the bulk-setting dialogs. Every change it makes goes
-// through the window's one road; Edit hands over to the edit session.
+// through the window's one road; Edit hands over to the edit session, Undo and
+// Redo to `undoRedo`.
 class TreeMenu final {
 public:
     // `window` parents the menu and the dialogs; `prompts` runs the dialogs.
-    TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UserPrompts& prompts);
+    TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UndoRedo& undoRedo,
+             UserPrompts& prompts);
     TreeMenu(const TreeMenu&) = delete;
     TreeMenu& operator=(const TreeMenu&) = delete;
 
@@ -40,6 +43,7 @@ private:
     QWidget& window_;
     EditSession& session_;
     ListChanges& changes_;
+    UndoRedo& undoRedo_;
     UserPrompts& prompts_;
     // The one clipboard of both lists.
     EditorClipboard clipboard_;

@@ -15,6 +15,7 @@
 #include "ui/fields/CValidatingEdit.h"
 #include "ui/drag/DragController.h"
 #include "ui/list/ListColumn.h"
+#include "ui/menu/UndoRedo.h"
 #include "ui/panel/ChannelSettingsPanel.h"
 #include "ui/platform/Pictures.h"
 #include "ui/status/CQuickSearchEdit.h"
@@ -92,7 +93,9 @@ void CEditorDialog::buildWindow() {
     panel_->setObjectName(QStringLiteral("settingsPanel"));
     session_ = new EditSession(*panel_, *changes_, this);
     connect(session_, &EditSession::modeChanged, this, &CEditorDialog::showEditControls);
-    treeMenu_ = std::make_unique<TreeMenu>(*this, *session_, *changes_, *prompts_);
+    // A drag or a load holds items that a step could take away under it.
+    undoRedo_ = new UndoRedo(*this, *changes_, columns_, *session_, [this] { return isDragging() || isLoading(); });
+    treeMenu_ = std::make_unique<TreeMenu>(*this, *session_, *changes_, *undoRedo_, *prompts_);
 
     auto* settingsColumn = new QVBoxLayout;
     settingsColumn->addWidget(panel_);
@@ -117,6 +120,12 @@ void CEditorDialog::buildWindow() {
 
     connectList(1);
     connectList(2);
+    changes_->setChangeListener([this] { showListStates(); });
+}
+
+void CEditorDialog::showListStates() {
+    commands(1).updateStatusPane();
+    commands(2).updateStatusPane();
 }
 
 QWidget* CEditorDialog::buildCommandGroup() {

@@ -26,6 +26,7 @@ class EditorStatusBar;
 class HintControl;
 class ListChanges;
 class ListColumn;
+class UndoRedo;
 
 // The editor's one window: the two lists side by side, the settings panel, the
 // command buttons and the status bar. It owns both lists, lays the window out
@@ -62,6 +63,7 @@ public:
     TreeMenu& treeMenu() const { return *treeMenu_; }
     DragController& drag() const { return *drag_; }
     ListChanges& changes() const { return *changes_; }
+    UndoRedo& undoRedo() const { return *undoRedo_; }
 
     bool isEditing() const override { return session_->isEditing(); }
     bool isLoading() const { return commands(1).isLoading() || commands(2).isLoading(); }
@@ -108,6 +110,8 @@ private:
     void connectCompare();
     void setFocusOrder();
     void setListButtonsEnabled(bool enabled);
+    // Each list's status pane, with its mark when it changed since it was loaded or saved.
+    void showListStates();
     // Edit mode locks everything outside the panel and trades Quit and Compare Lists for OK and Cancel.
     void showEditControls(bool editing, bool asChannel);
     // List 1 Television, list 1 Radio, list 2 Television, list 2 Radio.
@@ -139,6 +143,7 @@ private:
     EditSession* session_ = nullptr;
     std::unique_ptr<TreeMenu> treeMenu_;
     DragController* drag_ = nullptr;
+    UndoRedo* undoRedo_ = nullptr;
 
     bool shownBefore_ = false;
 };

@@ -1,0 +1,86 @@
+#include "ui/menu/UndoRedo.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "model/ChannelList.h"
+#include "ui/changes/ListChanges.h"
+#include "ui/list/ListColumn.h"
+#include "ui/panel/EditSession.h"
+#include "ui/platform/Windows1252Text.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/tree/ChannelTreeModel.h"
+
+namespace qvx {
+namespace {
+
+// A field that takes typed text keeps its own undo keys.
+bool typingInTextField() {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* edit = qobject_cast<QLineEdit*>(focus)) return !edit->isReadOnly();
+    return qobject_cast<QTextEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus);
+}
+
+QString entryText(const char* action, const std::string& step) {
+    QString text = QString::fromLatin1(action);
+    // An ampersand in a label is a character, not a menu mnemonic.
+    if (!step.empty()) text += QLatin1Char(' ') + fromWindows1252(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return text;
+}
+
+}  // namespace
+
+UndoRedo::UndoRedo(QWidget& window, ListChanges& changes, std::array<ListColumn*, 2> columns,
+                   EditSession& session, std::function<bool()> busy)
+    : QObject(&window), window_(window), changes_(changes), columns_(columns), session_(session),
+      busy_(std::move(busy)) {
+    auto bind = [this](QKeyCombination keys, void (UndoRedo::*act)()) {
+        auto* shortcut = new QShortcut(QKeySequence(keys), &window_);
+        connect(shortcut, &QShortcut::activated, this, [this, act] {
+            if (!typingInTextField()) (this->*act)();
+        });
+    };
+    bind(Qt::CTRL | Qt::Key_Z, &UndoRedo::undo);
+    bind(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &UndoRedo::redo);
+    bind(Qt::CTRL | Qt::Key_Y, &UndoRedo::redo);
+}
+
+bool UndoRedo::blocked() const { return session_.isEditing() || (busy_ && busy_()); }
+
+bool UndoRedo::canUndo() const { return !blocked() && changes_.history().canUndo(); }
+
+bool UndoRedo::canRedo() const { return !blocked() && changes_.history().canRedo(); }
+
+QString UndoRedo::undoText() const { return entryText("Undo", changes_.history().undoText()); }
+
+QString UndoRedo::redoText() const { return entryText("Redo", changes_.history().redoText()); }
+
+void UndoRedo::undo() {
+    if (canUndo()) show(changes_.undo());
+}
+
+void UndoRedo::redo() {
+    if (canRedo()) show(changes_.redo());
+}
+
+// The item goes to the front of its list column, selected, and the panel shows
+// its record (also when it was selected already, as the record may have changed).
+void UndoRedo::show(const ItemToSelect& selection) {
+    if (!selection.tree || !selection.item) return;
+    for (ListColumn* column : columns_) {
+        for (const TreeKind kind : {TreeKind::Television, TreeKind::Radio}) {
+            CTreeSat* tree = column->tree(kind);
+            if (&tree->channelModel()->tree() != selection.tree) continue;
+            column->tabs()->setCurrentWidget(tree);
+            tree->selectItem(selection.item);
+            session_.showCurrentItem(selection.item);
+            return;
+        }
+    }
+}
+
+}  // namespace qvx

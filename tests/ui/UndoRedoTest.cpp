@@ -1,0 +1,143 @@
+// Undo and redo in the window: the tree menu's last entries, the "(changed)"
+// mark of the status panes, and when the keys do nothing.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "TreeMenuDriver.h"
+#include "UiTestSupport.h"
+#include "model/ChannelList.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/list/ListColumn.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/status/CQuickSearchEdit.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/window/CEditorDialog.h"
+
+namespace qvx {
+namespace {
+
+class UndoRedoTest : public EditorTest {
+protected:
+    void SetUp() override {
+        load(1, writeStandardList(QStringLiteral("sample.qvx")));
+        tree(1)->expandAll();
+    }
+
+    ChannelTree& television() const { return dialog_->list(1).television(); }
+    TreeItem* providerP2() const { return television().topLevelItem(1); }
+    SeenMenu menuOn(const TreeItem* item, const QString& pick = {}) const {
+        return rightClickMenu(tree(1), pointOnLabel(tree(1), item), pick);
+    }
+    // The last two entries of a menu: texts and states.
+    static QStringList lastTexts(const SeenMenu& seen) { return seen.texts.mid(seen.texts.size() - 2); }
+    static QList<bool> lastStates(const SeenMenu& seen) { return seen.enabled.mid(seen.enabled.size() - 2); }
+    // A key pressed while `target` (or list 1's Television tree) has the focus.
+    void ctrl(Qt::Key key, QWidget* target = nullptr) {
+        if (!target) target = tree(1);
+        target->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(target, key, Qt::ControlModifier);
+    }
+};
+
+TEST_F(UndoRedoTest, MenuNamesWhatUndoAndRedoWouldDoAndGraysThemWhenNothing) {
+    TreeItem* p2 = providerP2();
+    SeenMenu seen = menuOn(p2, QStringLiteral("Delete"));
+    EXPECT_EQ(lastTexts(seen), (QStringList{"Undo", "Redo"}));
+    EXPECT_EQ(lastStates(seen), (QList<bool>{false, false}));
+    ASSERT_EQ(television().topLevelCount(), 1);
+
+    seen = menuOn(television().topLevelItem(0), QStringLiteral("Undo Delete P2"));
+    EXPECT_EQ(lastTexts(seen), (QStringList{"Undo Delete P2", "Redo"}));
+    EXPECT_EQ(lastStates(seen), (QList<bool>{true, false}));
+    // The very item is back, selected, and the panel shows it.
+    ASSERT_EQ(television().topLevelCount(), 2);
+    EXPECT_EQ(providerP2(), p2);
+    EXPECT_EQ(tree(1)->selectedItem(), p2);
+    EXPECT_EQ(dialog_->panel().nameField()->text(), "P2");
+
+    seen = rightClickMenu(tree(1), pointBelowItems(tree(1)), QStringLiteral("Redo Delete P2"));
+    EXPECT_EQ(lastTexts(seen), (QStringList{"Undo", "Redo Delete P2"}));
+    EXPECT_EQ(lastStates(seen), (QList<bool>{false, true}));
+    EXPECT_EQ(television().topLevelCount(), 1);
+}
+
+TEST_F(UndoRedoTest, ChangedMarkFollowsTheSavedState) {
+    EXPECT_EQ(pane(1), "File1: sample.qvx");
+    menuOn(providerP2(), QStringLiteral("Delete"));
+    EXPECT_EQ(pane(1), "File1: sample.qvx (changed)");
+    EXPECT_EQ(pane(3), "File2: none");
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(pane(1), "File1: sample.qvx");
+
+    // Save keeps the history and moves the saved state.
+    ctrl(Qt::Key_Y);
+    button("list1SaveButton")->click();
+    EXPECT_EQ(pane(1), "File1: sample.qvx");
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(pane(1), "File1: sample.qvx (changed)");
+    ctrl(Qt::Key_Y);
+    EXPECT_EQ(pane(1), "File1: sample.qvx");
+}
+
+TEST_F(UndoRedoTest, LoadAndCloseForgetTheWholeHistory) {
+    load(2, writeStandardList(QStringLiteral("other.qvx")));
+    menuOn(providerP2(), QStringLiteral("Delete"));
+    dialog_->ClearAll(2);
+    EXPECT_EQ(pane(3), "File2: other.qvx (changed)");
+    button("list2CloseButton")->click();
+    EXPECT_EQ(pane(3), "File2: none ");
+    // A step spanning both lists could not be kept half: none is kept.
+    EXPECT_EQ(lastStates(menuOn(television().topLevelItem(0))), (QList<bool>{false, false}));
+    EXPECT_EQ(pane(1), "File1: sample.qvx (changed)");
+
+    menuOn(television().topLevelItem(0), QStringLiteral("Delete"));
+    load(1, writeStandardList(QStringLiteral("again.qvx")));
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(television().topLevelCount(), 2);
+    EXPECT_EQ(pane(1), "File1: again.qvx");
+}
+
+TEST_F(UndoRedoTest, EditModeAndTextFieldsLeaveTheKeysAlone) {
+    menuOn(providerP2(), QStringLiteral("Delete"));
+    tree(1)->selectItem(television().topLevelItem(0));
+    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+    ctrl(Qt::Key_Z, dialog_->panel().nameField());
+    ctrl(Qt::Key_Z, button("okButton"));
+    EXPECT_EQ(television().topLevelCount(), 1);
+    dialog_->CancelEdit();
+
+    // In the quick-search field Ctrl+Z is the field's own.
+    CQuickSearchEdit* search = dialog_->quickSearch();
+    search->setFocus();
+    QTest::keyClicks(search, QStringLiteral("P"));
+    QTest::keyClick(search, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(television().topLevelCount(), 1);
+    EXPECT_EQ(search->text(), "");
+
+    ctrl(Qt::Key_Z, button("quitButton"));
+    EXPECT_EQ(television().topLevelCount(), 2);
+    search->setFocus();
+    QTest::keyClick(search, Qt::Key_Y, Qt::ControlModifier);
+    QTest::keyClick(search, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(television().topLevelCount(), 2);
+}
+
+TEST_F(UndoRedoTest, UndoShowsTheRestoredItemOnItsTab) {
+    TreeItem* radioProvider = dialog_->list(1).radio().topLevelItem(0);
+    dialog_->column(1).tabs()->setCurrentIndex(1);
+    rightClickMenu(tree(1, false), pointOnLabel(tree(1, false), radioProvider), QStringLiteral("Delete"));
+    ASSERT_TRUE(dialog_->list(1).radio().empty());
+    dialog_->column(1).tabs()->setCurrentIndex(0);
+
+    ctrl(Qt::Key_Z);
+    EXPECT_EQ(dialog_->column(1).tabs()->currentIndex(), 1);
+    EXPECT_EQ(tree(1, false)->selectedItem(), radioProvider);
+    EXPECT_EQ(dialog_->panel().nameField()->text(), "R1");
+}
+
+}  // namespace
+}  // namespace qvx
