@@ -22,7 +22,7 @@ QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray
 }  // namespace
 
 ListColumnCommands::ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes,
-                           EditorStatusBar& statusBar, UserPrompts& prompts, QWidget& window)
+                                       EditorStatusBar& statusBar, UserPrompts& prompts, QWidget& window)
     : list_(list), column_(column), changes_(changes), statusBar_(statusBar), prompts_(prompts), window_(window) {}
 
 void ListColumnCommands::updateStatusPane() {

@@ -21,7 +21,7 @@ struct FileResult;
 class ListColumnCommands final {
 public:
     ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes, EditorStatusBar& statusBar,
-                 UserPrompts& prompts, QWidget& window);
+                       UserPrompts& prompts, QWidget& window);
     ListColumnCommands(const ListColumnCommands&) = delete;
     ListColumnCommands& operator=(const ListColumnCommands&) = delete;
 
