@@ -18,11 +18,11 @@
 #include "SentMouse.h"
 #include "formats/ListFiles.h"
 #include "model/ChannelList.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CQuickSearchEdit.h"
-#include "ui/CTreeSat.h"
-#include "ui/ChannelTreeModel.h"
-#include "ui/ListColumn.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/status/CQuickSearchEdit.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/list/ListColumn.h"
 
 namespace {
 

@@ -16,17 +16,17 @@
 #include <QTimer>
 
 #include "SentMouse.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CProgressBar.h"
-#include "ui/CTreeSat.h"
-#include "ui/CValidatingEdit.h"
-#include "ui/ChannelSettingsPanel.h"
-#include "ui/ChannelTreeModel.h"
-#include "ui/DragController.h"
-#include "ui/EditorStatusBar.h"
-#include "ui/ListColumn.h"
-#include "ui/TreeContextMenu.h"
-#include "ui/UserPrompts.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/status/CProgressBar.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/drag/DragController.h"
+#include "ui/status/EditorStatusBar.h"
+#include "ui/list/ListColumn.h"
+#include "ui/tree/TreeContextMenu.h"
+#include "ui/platform/UserPrompts.h"
 
 namespace {
 

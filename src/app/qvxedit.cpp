@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "ui/CEditorApp.h"
+#include "ui/window/CEditorApp.h"
 
 #ifndef QVX_DISPLAY_VERSION
 #error "QVX_DISPLAY_VERSION must be defined by the build"

@@ -7,7 +7,7 @@
 
 #include "input/InputFilterHost.h"
 #include "input/InputMessages.h"
-#include "ui/CTreeSat.h"
+#include "input/InputTree.h"
 
 namespace qvx {
 
@@ -40,7 +40,7 @@ bool CInputFilter::PreTranslateInput(QObject* target, QEvent* event) {
             host_.CancelDrag();
             return true;
         }
-        for (CTreeSat* tree : host_.channelTrees()) {
+        for (InputTree* tree : host_.inputTrees()) {
             if (tree->isEditingLabel()) {
                 tree->endLabelEdit(key != Qt::Key_Escape);
                 return true;
@@ -51,8 +51,8 @@ bool CInputFilter::PreTranslateInput(QObject* target, QEvent* event) {
 
     if (key != Qt::Key_Delete && key != Qt::Key_F2) return false;
     if (host_.isEditing()) return false;
-    for (CTreeSat* tree : host_.channelTrees()) {
-        if (tree != target || !tree->hasFocus() || !tree->selectedItem()) continue;
+    for (InputTree* tree : host_.inputTrees()) {
+        if (tree->treeWidget() != target || !tree->treeWidget()->hasFocus() || !tree->hasSelectedItem()) continue;
         if (key == Qt::Key_Delete)
             host_.deleteSelectedItem(*tree);
         else

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace qvx {
 
-class CTreeSat;
+class InputTree;
 
 // What the key and mouse filter needs to know about, and do to, its window.
 class InputFilterHost {
@@ -18,12 +18,12 @@ public:
     // The window whose messages the filter looks at (it and its children).
     virtual QWidget* filteredWindow() const = 0;
     // List 1 Television, list 1 Radio, list 2 Television, list 2 Radio.
-    virtual std::array<CTreeSat*, 4> channelTrees() const = 0;
+    virtual std::array<InputTree*, 4> inputTrees() const = 0;
     virtual bool isEditing() const = 0;
     virtual bool isDragging() const = 0;
     virtual void CancelDrag() = 0;
     // Removes the tree's selected item with its channels.
-    virtual void deleteSelectedItem(CTreeSat& tree) = 0;
+    virtual void deleteSelectedItem(InputTree& tree) = 0;
     virtual void relayToHints(QObject* target, QEvent* event) = 0;
 };
 

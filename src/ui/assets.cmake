@@ -1,11 +1,4 @@
-# The pictures and the viewer notification, part of qvxui.
-find_package(PkgConfig REQUIRED)
-pkg_check_modules(XCB REQUIRED IMPORTED_TARGET GLOBAL xcb)
-
-target_sources(qvxui PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/ViewerNotifier.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ViewerNotifier.h)
-target_link_libraries(qvxui PRIVATE PkgConfig::XCB)
+# The pictures, part of qvxui.
 
 # The compiled resources are an object library handed to every program that
 # links qvxui: inside the static archive nothing would refer to them, and the

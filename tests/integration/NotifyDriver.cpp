@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/ViewerNotifier.h"
+#include "ui/platform/ViewerNotifier.h"
 
 int main(int argc, char* argv[]) {
     const unsigned long ownWindowId = argc > 1 ? std::strtoul(argv[1], nullptr, 0) : 0;

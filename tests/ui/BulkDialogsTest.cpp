@@ -13,14 +13,14 @@
 #include "TreeMenuDriver.h"
 #include "UiTestSupport.h"
 #include "model/ChannelList.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CPanelComboBox.h"
-#include "ui/CSetLnbDialog.h"
-#include "ui/CSetVolumeDialog.h"
-#include "ui/CTreeSat.h"
-#include "ui/CValidatingEdit.h"
-#include "ui/ChannelSettingsPanel.h"
-#include "ui/ListColumn.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/fields/CPanelComboBox.h"
+#include "ui/dialogs/CSetLnbDialog.h"
+#include "ui/dialogs/CSetVolumeDialog.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/list/ListColumn.h"
 
 namespace qvx {
 namespace {

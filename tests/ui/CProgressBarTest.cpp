@@ -3,9 +3,9 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CProgressBar.h"
-#include "ui/EditorStatusBar.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/status/CProgressBar.h"
+#include "ui/status/EditorStatusBar.h"
 
 namespace qvx {
 namespace {

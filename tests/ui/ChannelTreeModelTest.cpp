@@ -8,7 +8,7 @@
 #include "editing/TreeCommands.h"
 #include "model/ChannelTree.h"
 #include "model/TreeBuilder.h"
-#include "ui/ChannelTreeModel.h"
+#include "ui/tree/ChannelTreeModel.h"
 
 namespace qvx {
 namespace {

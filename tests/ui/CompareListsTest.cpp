@@ -9,10 +9,10 @@
 
 #include "UiTestSupport.h"
 #include "model/ChannelList.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CProgressBar.h"
-#include "ui/ChannelSettingsPanel.h"
-#include "ui/EditorStatusBar.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/status/CProgressBar.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/status/EditorStatusBar.h"
 
 namespace qvx {
 namespace {

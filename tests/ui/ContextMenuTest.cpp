@@ -6,12 +6,12 @@
 #include "TreeMenuDriver.h"
 #include "UiTestSupport.h"
 #include "model/ChannelList.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CTreeSat.h"
-#include "ui/CValidatingEdit.h"
-#include "ui/ChannelSettingsPanel.h"
-#include "ui/ChannelTreeModel.h"
-#include "ui/ListColumn.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/list/ListColumn.h"
 
 namespace qvx {
 namespace {

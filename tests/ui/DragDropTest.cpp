@@ -9,14 +9,14 @@
 
 #include "UiTestSupport.h"
 #include "model/ChannelList.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CTreeSat.h"
-#include "ui/CValidatingEdit.h"
-#include "ui/ChannelSettingsPanel.h"
-#include "ui/ChannelTreeModel.h"
-#include "ui/DragController.h"
-#include "ui/DragPicture.h"
-#include "ui/ListColumn.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/drag/DragController.h"
+#include "ui/drag/DragPicture.h"
+#include "ui/list/ListColumn.h"
 
 namespace qvx {
 namespace {

@@ -7,10 +7,10 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/CFieldValidator.h"
-#include "ui/CPanelComboBox.h"
-#include "ui/CValidatingEdit.h"
-#include "ui/ST_InfoWnd.h"
+#include "ui/fields/CFieldValidator.h"
+#include "ui/fields/CPanelComboBox.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/fields/ST_InfoWnd.h"
 
 namespace qvx {
 namespace {

@@ -4,10 +4,10 @@
 
 #include "UiTestSupport.h"
 #include "model/ChannelList.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CTreeSat.h"
-#include "ui/ChannelTreeModel.h"
-#include "ui/UserPrompts.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/platform/UserPrompts.h"
 
 namespace qvx {
 namespace {

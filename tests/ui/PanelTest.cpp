@@ -5,12 +5,12 @@
 
 #include "UiTestSupport.h"
 #include "model/ChannelList.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CPanelComboBox.h"
-#include "ui/CTreeSat.h"
-#include "ui/CValidatingEdit.h"
-#include "ui/ChannelSettingsPanel.h"
-#include "ui/ChannelTreeModel.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/fields/CPanelComboBox.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/tree/ChannelTreeModel.h"
 
 namespace qvx {
 namespace {

@@ -6,13 +6,13 @@
 
 #include "UiTestSupport.h"
 #include "model/ChannelList.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CQuickSearchEdit.h"
-#include "ui/CTreeSat.h"
-#include "ui/CValidatingEdit.h"
-#include "ui/ChannelSettingsPanel.h"
-#include "ui/ChannelTreeModel.h"
-#include "ui/EditorStatusBar.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/status/CQuickSearchEdit.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/status/EditorStatusBar.h"
 
 namespace qvx {
 namespace {

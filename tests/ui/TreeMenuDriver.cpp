@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/CTreeSat.h"
-#include "ui/ChannelTreeModel.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/tree/ChannelTreeModel.h"
 
 namespace qvx {
 

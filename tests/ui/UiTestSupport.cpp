@@ -9,10 +9,10 @@
 #include "formats/ListFiles.h"
 #include "model/ChannelList.h"
 #include "model/TreeBuilder.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CTreeSat.h"
-#include "ui/EditorStatusBar.h"
-#include "ui/ListColumn.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/status/EditorStatusBar.h"
+#include "ui/list/ListColumn.h"
 
 namespace qvx {
 

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 #include "model/ChannelRecord.h"
-#include "ui/UserPrompts.h"
+#include "ui/platform/UserPrompts.h"
 
 class QPushButton;
 

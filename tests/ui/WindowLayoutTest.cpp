@@ -10,15 +10,15 @@
 #include <QTest>
 
 #include "UiTestSupport.h"
-#include "ui/CEditorApp.h"
-#include "ui/CEditorDialog.h"
-#include "ui/CPanelComboBox.h"
-#include "ui/CValidatingEdit.h"
-#include "ui/CTreeSat.h"
-#include "ui/ChannelSettingsPanel.h"
-#include "ui/ChannelTreeModel.h"
-#include "ui/HintControl.h"
-#include "ui/ListColumn.h"
+#include "ui/window/CEditorApp.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/fields/CPanelComboBox.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/window/HintControl.h"
+#include "ui/list/ListColumn.h"
 
 namespace qvx {
 namespace {

@@ -1,9 +1,0 @@
-#include "ui/ViewerNotification.h"
-
-#include "ui/ViewerNotifier.h"
-
-namespace qvx {
-
-std::function<void(unsigned long)> notifyViewerFunction() { return NotifyViewer; }
-
-}  // namespace qvx

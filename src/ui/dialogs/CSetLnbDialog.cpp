@@ -1,0 +1,21 @@
+#include "ui/dialogs/CSetLnbDialog.h"
+
+#include "editing/RotorPositions.h"
+
+namespace qvx {
+namespace {
+
+QStringList lnbEntries() {
+    QStringList entries;
+    for (int index = 0; index < kLnbCount; ++index) entries << QString::fromStdString(lnbEntry(index));
+    return entries;
+}
+
+}  // namespace
+
+CSetLnbDialog::CSetLnbDialog(QWidget* parent)
+    : BulkChoiceDialog(QStringLiteral("Set LNB"), QStringLiteral("LNB"), lnbEntries(), parent) {
+    setObjectName(QStringLiteral("setLnbDialog"));
+}
+
+}  // namespace qvx

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/dialogs/BulkSettingDialog.h"
+
+namespace qvx {
+
+// "Set Rotor Position": one of the 61 rotor positions, shown as "%02d %s".
+class CSetRotorPositionDialog final : public BulkChoiceDialog {
+    Q_OBJECT
+
+public:
+    explicit CSetRotorPositionDialog(QWidget* parent = nullptr);
+};
+
+}  // namespace qvx

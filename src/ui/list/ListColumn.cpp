@@ -1,0 +1,84 @@
+#include "ui/list/ListColumn.h"
+
+#include <QGridLayout>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "model/ChannelList.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/platform/Pictures.h"
+
+namespace qvx {
+
+ListColumn::ListColumn(ChannelList& list, QWidget* parent)
+    : QGroupBox(QStringLiteral("File %1").arg(list.number()), parent), list_(list) {
+    const QString prefix = QStringLiteral("list%1").arg(list.number());
+    setObjectName(prefix + QStringLiteral("Column"));
+
+    const auto makeTree = [&](const QString& kind, ChannelTree& channels) {
+        auto* tree = new CTreeSat;
+        tree->setObjectName(prefix + kind + QStringLiteral("Tree"));
+        tree->setAccessibleName(kind);
+        tree->setAccessibleDescription(title());
+        tree->setChannelModel(new ChannelTreeModel(channels, tree));
+        tree->setMinimumSize(250, 400);
+        return tree;
+    };
+    television_ = makeTree(QStringLiteral("Television"), list.television());
+    radio_ = makeTree(QStringLiteral("Radio"), list.radio());
+
+    tabs_ = new QTabWidget;
+    tabs_->setObjectName(prefix + QStringLiteral("Tabs"));
+    tabs_->setAccessibleName(title());
+    tabs_->setTabPosition(QTabWidget::South);
+    tabs_->setFocusPolicy(Qt::NoFocus);
+    tabs_->tabBar()->setFocusPolicy(Qt::NoFocus);
+    tabs_->setDocumentMode(false);
+    tabs_->addTab(television_, tabIcon(0), QStringLiteral("Television"));
+    tabs_->addTab(radio_, tabIcon(1), QStringLiteral("Radio"));
+    connect(tabs_, &QTabWidget::currentChanged, this, &ListColumn::showTreeOfTab);
+
+    load_ = makeButton(QStringLiteral("Load"), "LoadButton");
+    saveAs_ = makeButton(QStringLiteral("Save as"), "SaveAsButton");
+    save_ = makeButton(QStringLiteral("Save"), "SaveButton");
+    clearAll_ = makeButton(QStringLiteral("Clear all"), "ClearAllButton");
+    close_ = makeButton(QStringLiteral("Close"), "CloseButton");
+    save_->setEnabled(false);
+    close_->setEnabled(false);
+
+    auto* buttons = new QGridLayout;
+    buttons->setSpacing(6);
+    // Upper row: two wide buttons; lower row: three.
+    buttons->addWidget(load_, 0, 0, 1, 3);
+    buttons->addWidget(saveAs_, 0, 3, 1, 3);
+    buttons->addWidget(clearAll_, 1, 0, 1, 2);
+    buttons->addWidget(close_, 1, 2, 1, 2);
+    buttons->addWidget(save_, 1, 4, 1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+    showTreeOfTab(0);
+}
+
+ChannelTreeModel* ListColumn::model(TreeKind kind) const { return tree(kind)->channelModel(); }
+
+QPushButton* ListColumn::makeButton(const QString& caption, const char* role) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QStringLiteral("list%1").arg(list_.number()) + QLatin1String(role));
+    button->setAccessibleName(caption);
+    button->setAccessibleDescription(title());
+    return button;
+}
+
+void ListColumn::showTreeOfTab(int tab) {
+    // The tab control stacks both trees in one place; only the chosen one is shown.
+    television_->setVisible(tab == 0);
+    radio_->setVisible(tab != 0);
+}
+
+}  // namespace qvx

@@ -1,0 +1,281 @@
+#include "ui/panel/ChannelSettingsPanel.h"
+
+#include <cstdint>
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "editing/RotorPositions.h"
+#include "model/ChannelRecord.h"
+#include "ui/fields/CFieldValidator.h"
+#include "ui/fields/CPanelComboBox.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/fields/DecimalText.h"
+#include "ui/platform/Windows1252Text.h"
+
+namespace qvx {
+namespace {
+
+const QString kDigits = QStringLiteral("0123456789");
+
+struct IdFieldDescription {
+    const char* caption;
+    const char* objectName;
+    std::uint16_t ChannelRecord::* value;
+};
+
+const IdFieldDescription kIdFields[] = {
+    {"Service ID", "serviceIdField", &ChannelRecord::serviceId},
+    {"Network ID", "networkIdField", &ChannelRecord::networkId},
+    {"Video PID", "videoPidField", &ChannelRecord::videoPid},
+    {"Audio PID", "audioPidField", &ChannelRecord::audioPid},
+    {"Teletext PID", "teletextPidField", &ChannelRecord::teletextPid},
+    {"Transport Stream", "transportStreamField", &ChannelRecord::transportStreamId},
+    {"PCRPID", "pcrPidField", &ChannelRecord::pcrPid},
+    {"PMTPID", "pmtPidField", &ChannelRecord::pmtPid},
+    {"PMCPID", "pmcPidField", &ChannelRecord::pmcPid},
+    {"AC3PID", "ac3PidField", &ChannelRecord::ac3Pid},
+};
+
+void name(QWidget* widget, const char* objectName, const QString& caption) {
+    widget->setObjectName(QLatin1String(objectName));
+    widget->setAccessibleName(caption);
+}
+
+CValidatingEdit* makeEdit(const char* objectName, const QString& caption, int limit, const QString& accepted,
+                          const CFieldValidator* validator) {
+    auto* edit = new CValidatingEdit;
+    name(edit, objectName, caption);
+    edit->setLengthLimit(limit);
+    edit->setAcceptedCharacters(accepted);
+    edit->setFieldValidator(validator);
+    if (!accepted.isEmpty()) edit->setInputMethodHints(Qt::ImhDigitsOnly);
+    return edit;
+}
+
+CPanelComboBox* makeList(const char* objectName, const QString& caption, const QStringList& entries) {
+    auto* list = new CPanelComboBox;
+    name(list, objectName, caption);
+    list->addItems(entries);
+    list->setCurrentIndex(-1);
+    return list;
+}
+
+QLabel* label(const QString& caption, QWidget* buddy) {
+    auto* text = new QLabel(caption);
+    text->setBuddy(buddy);
+    return text;
+}
+
+// The entry a stored value shows: values above `clampFrom` show the last entry,
+// values beyond the list none.
+int shownEntry(int value, const CPanelComboBox* list, bool clampToLast) {
+    if (value < list->count()) return value;
+    return clampToLast ? list->count() - 1 : -1;
+}
+
+// Only a changed text is set: an unchanged field is not repainted.
+void showText(CValidatingEdit* field, const QString& text) {
+    if (field->text() != text) field->setText(text);
+}
+
+// A list without a chosen entry gives -1, stored with all bits set.
+std::uint8_t entryByte(const CPanelComboBox* list) {
+    return static_cast<std::uint8_t>(list->currentIndex() & 0xFF);
+}
+
+}  // namespace
+
+ChannelSettingsPanel::ChannelSettingsPanel(QWidget* parent)
+    : QWidget(parent),
+      frequencyValidator_(std::make_unique<CBelow900000000Validator>()),
+      symbolRateValidator_(std::make_unique<CBelow70000000Validator>()),
+      idValidator_(std::make_unique<CBelow65536Validator>()),
+      volumeValidator_(std::make_unique<CAtMost100Validator>()) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(buildSettingsGroup());
+    layout->addWidget(buildIdGroup());
+    setFieldsEnabled(false, false);
+}
+
+ChannelSettingsPanel::~ChannelSettingsPanel() = default;
+
+QGroupBox* ChannelSettingsPanel::buildSettingsGroup() {
+    name_ = makeEdit("channelNameField", QStringLiteral("Channel Name"), 31, {}, nullptr);
+    transponder_ = makeEdit("transponderField", QStringLiteral("Transp."), 31, {}, nullptr);
+    frequency_ =
+        makeEdit("frequencyField", QStringLiteral("Frequency [KHz]"), 10, kDigits, frequencyValidator_.get());
+    symbolRate_ = makeEdit("symbolRateField", QStringLiteral("Symbolrate [Hz]"), 8, kDigits,
+                           symbolRateValidator_.get());
+    volume_ = makeEdit("volumeField", QStringLiteral("Volume"), 3, kDigits, volumeValidator_.get());
+
+    QStringList lnbEntries;
+    for (int i = 0; i < kLnbCount; ++i) lnbEntries << fromWindows1252(lnbEntry(i));
+    QStringList rotorEntries;
+    for (int i = 0; i < kRotorPositionCount; ++i) rotorEntries << fromWindows1252(rotorPositionEntry(i));
+    lnb_ = makeList("lnbList", QStringLiteral("LNB"), lnbEntries);
+    qam_ = makeList("qamList", QStringLiteral("QAM"),
+                    {QStringLiteral("NONE"), QStringLiteral("QAM16"), QStringLiteral("QAM32"),
+                     QStringLiteral("QAM64"), QStringLiteral("QAM128"), QStringLiteral("QAM256")});
+    fec_ = makeList("fecList", QStringLiteral("FEC"),
+                    {QStringLiteral("AUTO"), QStringLiteral("1/2"), QStringLiteral("2/3"),
+                     QStringLiteral("3/4"), QStringLiteral("4/5"), QStringLiteral("5/6"),
+                     QStringLiteral("6/7"), QStringLiteral("7/8"), QStringLiteral("8/9")});
+    polarity_ = makeList("polarityList", QStringLiteral("Polarity"),
+                         {QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
+    scrambling_ = makeList("scramblingList", QStringLiteral("Scrambling"),
+                           {QStringLiteral("FREE-TV"), QStringLiteral("PAY-TV")});
+    tvSignal_ = makeList("tvSignalList", QStringLiteral("TV signal"),
+                         {QStringLiteral("PAL"), QStringLiteral("NTSC")});
+    rotor_ = makeList("rotorPositionList", QStringLiteral("Rotor Pos."), rotorEntries);
+
+    compareByName_ = new QCheckBox;
+    name(compareByName_, "compareByNameBox", QStringLiteral("Compare by channel name"));
+    compareByName_->setChecked(true);
+
+    auto* group = new QGroupBox(QStringLiteral("Channel settings"));
+    group->setObjectName(QStringLiteral("channelSettingsGroup"));
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(8);
+    grid->addWidget(label(QStringLiteral("Channel Name"), name_), 0, 0);
+    grid->addWidget(name_, 0, 1, 1, 3);
+    grid->addWidget(compareByName_, 0, 4);
+    grid->addWidget(label(QStringLiteral("Transp."), transponder_), 1, 0);
+    grid->addWidget(transponder_, 1, 1, 1, 3);
+    grid->addWidget(label(QStringLiteral("Frequency [KHz]\n(Cable: [Hz])"), frequency_), 2, 0);
+    grid->addWidget(frequency_, 2, 1, 1, 3);
+    grid->addWidget(label(QStringLiteral("Symbolrate [Hz]"), symbolRate_), 3, 0);
+    grid->addWidget(symbolRate_, 3, 1, 1, 3);
+    const struct {
+        const char* leftCaption;
+        QWidget* left;
+        const char* rightCaption;
+        QWidget* right;
+    } pairs[] = {{"LNB", lnb_, "Polarity", polarity_},
+                 {"QAM", qam_, "Scrambling", scrambling_},
+                 {"FEC", fec_, "TV signal", tvSignal_},
+                 {"Volume", volume_, "Rotor Pos.", rotor_}};
+    int row = 4;
+    for (const auto& pair : pairs) {
+        grid->addWidget(label(QLatin1String(pair.leftCaption), pair.left), row, 0);
+        grid->addWidget(pair.left, row, 1);
+        grid->addWidget(label(QLatin1String(pair.rightCaption), pair.right), row, 2);
+        grid->addWidget(pair.right, row, 3, 1, pair.right == rotor_ ? 2 : 1);
+        ++row;
+    }
+    rotor_->setMinimumContentsLength(18);
+    rotor_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 2);
+    return group;
+}
+
+QGroupBox* ChannelSettingsPanel::buildIdGroup() {
+    compareByServiceId_ = new QCheckBox;
+    name(compareByServiceId_, "compareByServiceIdBox", QStringLiteral("Compare by Service ID"));
+    compareByServiceId_->setChecked(true);
+
+    auto* group = new QGroupBox(QStringLiteral("ID's"));
+    group->setObjectName(QStringLiteral("idGroup"));
+    auto* grid = new QGridLayout(group);
+    grid->setHorizontalSpacing(8);
+    for (int i = 0; i < IdFieldCount; ++i) {
+        const auto& description = kIdFields[i];
+        const QString caption = QLatin1String(description.caption);
+        auto* edit = makeEdit(description.objectName, caption, 5, kDigits, idValidator_.get());
+        ids_[static_cast<std::size_t>(i)] = edit;
+        const int row = i % 5;
+        const int column = i < 5 ? 0 : 3;
+        grid->addWidget(label(caption, edit), row, column);
+        grid->addWidget(edit, row, column + 1);
+    }
+    grid->addWidget(compareByServiceId_, 0, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(4, 1);
+    grid->setColumnMinimumWidth(2, 20);
+    return group;
+}
+
+void ChannelSettingsPanel::attach(QWidget* dialog) {
+    for (CValidatingEdit* edit : allEdits()) edit->attach(dialog);
+}
+
+QList<CValidatingEdit*> ChannelSettingsPanel::allEdits() const {
+    QList<CValidatingEdit*> edits{name_, transponder_, frequency_, symbolRate_};
+    for (CValidatingEdit* id : ids_) edits << id;
+    edits << volume_;
+    return edits;
+}
+
+void ChannelSettingsPanel::ShowRecord(const ChannelRecord& shown) {
+    const ChannelRecord record = shown;
+    showText(name_, fromWindows1252(record.nameText()));
+    showText(transponder_, fromWindows1252(record.transponderText()));
+    showText(frequency_, QString::number(record.frequency));
+    showText(symbolRate_, QString::number(record.symbolRate));
+    polarity_->setCurrentIndex(shownEntry(record.polarity, polarity_, true));
+    fec_->setCurrentIndex(shownEntry(record.fec, fec_, false));
+    lnb_->setCurrentIndex(shownEntry(record.lnb, lnb_, true));
+    tvSignal_->setCurrentIndex(shownEntry(record.tvSignal, tvSignal_, false));
+    scrambling_->setCurrentIndex(shownEntry(record.scrambled, scrambling_, true));
+    showText(volume_, QString::number(record.volume));
+    rotor_->setCurrentIndex(shownEntry(record.rotorPosition, rotor_, false));
+    for (int i = 0; i < IdFieldCount; ++i)
+        showText(ids_[static_cast<std::size_t>(i)], QString::number(record.*kIdFields[i].value));
+    qam_->setCurrentIndex(shownEntry(record.qam, qam_, true));
+}
+
+void ChannelSettingsPanel::storeInto(ChannelRecord& record, bool asChannel) const {
+    record.setName(toWindows1252(name_->text()));
+    record.lnb = entryByte(lnb_);
+    record.rotorPosition = entryByte(rotor_);
+    if (!asChannel) return;
+    record.frequency = static_cast<std::uint32_t>(decimalValue(frequency_->text()));
+    record.symbolRate = static_cast<std::uint32_t>(decimalValue(symbolRate_->text()));
+    record.setTransponderText(toWindows1252(transponder_->text()));
+    record.volume = static_cast<std::uint8_t>(decimalValue(volume_->text()) & 0xFF);
+    record.scrambled = static_cast<std::uint16_t>(scrambling_->currentIndex() & 0xFFFF);
+    record.tvSignal = entryByte(tvSignal_);
+    for (int i = 0; i < IdFieldCount; ++i)
+        record.*kIdFields[i].value =
+            static_cast<std::uint16_t>(decimalValue(ids_[static_cast<std::size_t>(i)]->text()) & 0xFFFF);
+    record.qam = entryByte(qam_);
+    record.polarity = entryByte(polarity_);
+    record.fec = entryByte(fec_);
+}
+
+void ChannelSettingsPanel::setFieldsEnabled(bool common, bool channelOnly) {
+    for (QWidget* field : std::initializer_list<QWidget*>{name_, lnb_, rotor_}) field->setEnabled(common);
+    for (QWidget* field : std::initializer_list<QWidget*>{transponder_, frequency_, symbolRate_, polarity_,
+                                                          volume_, tvSignal_, fec_, scrambling_, qam_})
+        field->setEnabled(channelOnly);
+    for (CValidatingEdit* id : ids_) id->setEnabled(channelOnly);
+}
+
+CValidatingEdit* ChannelSettingsPanel::firstRefusedField(QString* message) const {
+    for (QWidget* widget : leadingFocusOrder() + trailingFocusOrder()) {
+        auto* edit = qobject_cast<CValidatingEdit*>(widget);
+        if (!edit || !edit->isEnabled()) continue;
+        const QString refusal = edit->checkValue();
+        if (!refusal.isEmpty()) {
+            if (message) *message = refusal;
+            return edit;
+        }
+    }
+    return nullptr;
+}
+
+QList<QWidget*> ChannelSettingsPanel::leadingFocusOrder() const {
+    QList<QWidget*> order{name_, transponder_, frequency_, symbolRate_, lnb_,
+                          qam_,  fec_,         polarity_,  scrambling_};
+    for (CValidatingEdit* id : ids_) order << id;
+    return order;
+}
+
+QList<QWidget*> ChannelSettingsPanel::trailingFocusOrder() const { return {rotor_, volume_, tvSignal_}; }
+
+}  // namespace qvx

@@ -1,0 +1,9 @@
+#include "ui/platform/ViewerNotification.h"
+
+#include "ui/platform/ViewerNotifier.h"
+
+namespace qvx {
+
+std::function<void(unsigned long)> notifyViewerFunction() { return NotifyViewer; }
+
+}  // namespace qvx

@@ -1,0 +1,56 @@
+#include "ui/status/CQuickSearchEdit.h"
+
+#include <QKeyEvent>
+
+#include "input/InputMessages.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/platform/Windows1252Text.h"
+
+namespace qvx {
+
+CQuickSearchEdit::CQuickSearchEdit(QWidget* parent) : QLineEdit(parent) {
+    setObjectName(QStringLiteral("quickSearchEdit"));
+    setAccessibleName(QStringLiteral("Quick search"));
+    setMaxLength(kLengthLimit);
+    // The user clicks into it; Tab never lands here.
+    setFocusPolicy(Qt::ClickFocus);
+    QFont small(QStringLiteral("Sans Serif"), 8);
+    small.setStyleHint(QFont::SansSerif);
+    setFont(small);
+    setFrame(true);
+    setTextMargins(1, 0, 1, 0);
+}
+
+bool CQuickSearchEdit::event(QEvent* event) {
+    // Tab must not move the focus on, nor Enter and Escape reach the window's buttons.
+    if (event->type() == QEvent::KeyPress && isWindowKey(static_cast<QKeyEvent*>(event)->key())) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    if (event->type() == QEvent::ShortcutOverride && isWindowKey(static_cast<QKeyEvent*>(event)->key())) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void CQuickSearchEdit::keyPressEvent(QKeyEvent* event) {
+    if (!isWindowKey(event->key())) QLineEdit::keyPressEvent(event);
+    event->accept();
+    // Every typed character searches again, Backspace included.
+    if (!event->text().isEmpty()) search();
+}
+
+void CQuickSearchEdit::search() const {
+    const std::string prefix = toWindows1252(text());
+    for (std::size_t i = 0; i < trees_.size(); ++i) {
+        CTreeSat* tree = trees_[i];
+        if (!tree || !tree->channelModel()) continue;
+        TreeItem* match = indexes_[i].find(prefix, tree->channelModel()->tree());
+        // A tree whose first match is already selected reports no change.
+        if (match && match != tree->selectedItem()) tree->selectItem(match);
+    }
+}
+
+}  // namespace qvx

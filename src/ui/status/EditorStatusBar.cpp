@@ -1,0 +1,48 @@
+#include "ui/status/EditorStatusBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace qvx {
+
+EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
+    setObjectName(QStringLiteral("statusBar"));
+    setSizeGripEnabled(false);
+    const struct {
+        const char* text;
+        int width;  // 0: takes the rest
+    } panes[kPaneCount] = {
+        {" ", 15}, {"File1: none", 218}, {" ", 4}, {"File2: none", 218}, {"Quick search:", 80}, {"", 140},
+        {"", 0},
+    };
+    for (int i = 0; i < kPaneCount; ++i) {
+        auto* pane = new QLabel(QLatin1String(panes[i].text));
+        pane->setObjectName(QStringLiteral("statusPane%1").arg(i));
+        pane->setAccessibleName(QStringLiteral("Status pane %1").arg(i));
+        pane->setTextFormat(Qt::PlainText);
+        if (panes[i].width > 0) {
+            pane->setFixedWidth(panes[i].width);
+            addWidget(pane);
+        } else {
+            addWidget(pane, 1);
+        }
+        panes_[static_cast<std::size_t>(i)] = pane;
+    }
+    // Pane 5 is kept for the quick-search field; the slot fills it.
+    QLabel* searchPane = panes_[kQuickSearchPane];
+    auto* slotLayout = new QHBoxLayout(searchPane);
+    slotLayout->setContentsMargins(1, 1, 1, 1);
+    quickSearchSlot_ = new QWidget(searchPane);
+    quickSearchSlot_->setObjectName(QStringLiteral("quickSearchSlot"));
+    slotLayout->addWidget(quickSearchSlot_);
+}
+
+void EditorStatusBar::setPaneText(int pane, const QString& text) {
+    panes_[static_cast<std::size_t>(pane)]->setText(text);
+}
+
+QString EditorStatusBar::paneText(int pane) const { return panes_[static_cast<std::size_t>(pane)]->text(); }
+
+QRect EditorStatusBar::paneRect(int pane) const { return panes_[static_cast<std::size_t>(pane)]->geometry(); }
+
+}  // namespace qvx

@@ -1,0 +1,155 @@
+#include "ui/tree/CTreeSat.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/tree/TreeItemDelegate.h"
+
+namespace qvx {
+
+CTreeSat::CTreeSat(QWidget* parent) : QTreeView(parent) {
+    setHeaderHidden(true);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    // F2 is the window's business (key filter); a click on the selected label renames.
+    setEditTriggers(QAbstractItemView::SelectedClicked);
+    setExpandsOnDoubleClick(false);
+    setIconSize(QSize(16, 16));
+    setItemDelegate(new TreeItemDelegate(this));
+    header()->setStretchLastSection(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    // Black text on white, whatever the desktop's colours.
+    QPalette colours = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::Base, Qt::white);
+        colours.setColor(group, QPalette::Text, Qt::black);
+    }
+    setPalette(colours);
+}
+
+void CTreeSat::setChannelModel(ChannelTreeModel* model) {
+    model_ = model;
+    setModel(model);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { onCurrentChanged(current); });
+}
+
+void CTreeSat::onCurrentChanged(const QModelIndex& current) {
+    if (!current.isValid()) return;
+    // When the selected row goes away the current row moves on; the selection follows it.
+    if (!selectionModel()->isSelected(current))
+        selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+    emit currentItemChanged(model_->itemAt(current));
+}
+
+TreeItem* CTreeSat::selectedItem() const {
+    if (!model_) return nullptr;
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? nullptr : model_->itemAt(selected.first());
+}
+
+void CTreeSat::selectItem(const TreeItem* item) {
+    const QModelIndex index = model_->indexOf(item);
+    if (!index.isValid()) return;
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+QRect CTreeSat::iconAndLabelRect(const QModelIndex& index) const {
+    const QRect cell = visualRect(index);
+    if (cell.isEmpty()) return {};
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.rect = cell;
+    return static_cast<TreeItemDelegate*>(itemDelegate())->iconAndLabelRect(option, index);
+}
+
+QModelIndex CTreeSat::indexOnIconOrLabel(const QPoint& viewportPoint) const {
+    const QModelIndex index = indexAt(viewportPoint);
+    if (!index.isValid()) return {};
+    return iconAndLabelRect(index).contains(viewportPoint) ? index : QModelIndex();
+}
+
+bool CTreeSat::isEditingLabel() const { return state() == QAbstractItemView::EditingState; }
+
+bool CTreeSat::startLabelEdit() {
+    const TreeItem* item = selectedItem();
+    if (!item) return false;
+    const QModelIndex index = model_->indexOf(item);
+    setCurrentIndex(index);
+    scrollTo(index);
+    edit(index);
+    return isEditingLabel();
+}
+
+void CTreeSat::endLabelEdit(bool accept) {
+    QWidget* editor = indexWidget(currentIndex());
+    if (!editor) return;
+    auto* delegate = itemDelegateForIndex(currentIndex());
+    if (accept) emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor, accept ? QAbstractItemDelegate::NoHint
+                                              : QAbstractItemDelegate::RevertModelCache);
+}
+
+void CTreeSat::mousePressEvent(QMouseEvent* event) {
+    // The right button opens the window's context menu; it selects only an item
+    // whose picture or label it hits, which the window does.
+    if (event->button() == Qt::RightButton) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        emit rightClicked(event->position().toPoint());
+        return;
+    }
+    const QPoint point = event->position().toPoint();
+    const QModelIndex hit = event->button() == Qt::LeftButton ? indexOnIconOrLabel(point) : QModelIndex();
+    // A drag takes the item from anywhere on its row, but not from the expand button or indentation.
+    const QModelIndex row = indexAt(point);
+    dragCandidate_ = event->button() == Qt::LeftButton && row.isValid() && point.x() >= visualRect(row).left()
+                         ? QPersistentModelIndex(row)
+                         : QPersistentModelIndex();
+    pressPoint_ = point;
+    QTreeView::mousePressEvent(event);
+    if (hit.isValid()) emit itemClicked(model_->itemAt(hit));
+}
+
+void CTreeSat::mouseMoveEvent(QMouseEvent* event) {
+    if (dragCandidate_.isValid() && (event->buttons() & Qt::LeftButton) && !isEditingLabel() &&
+        (event->position().toPoint() - pressPoint_).manhattanLength() >= QApplication::startDragDistance()) {
+        TreeItem* item = model_->itemAt(dragCandidate_);
+        dragCandidate_ = QPersistentModelIndex();
+        // The window takes the pointer from here on; the view's own selection drag must not go on.
+        stopAutoScroll();
+        setState(NoState);
+        emit dragStarted(item, event->globalPosition().toPoint());
+        return;
+    }
+    QTreeView::mouseMoveEvent(event);
+}
+
+void CTreeSat::mouseReleaseEvent(QMouseEvent* event) {
+    dragCandidate_ = QPersistentModelIndex();
+    QTreeView::mouseReleaseEvent(event);
+}
+
+void CTreeSat::setDropHighlight(const QModelIndex& index) {
+    if (dropHighlight_ == index) return;
+    const QRect old = dropHighlight_.isValid() ? visualRect(dropHighlight_) : QRect();
+    dropHighlight_ = index;
+    // At once: during a drag the window does not return to the event loop between two moves.
+    viewport()->repaint(QRegion(old) + QRegion(index.isValid() ? visualRect(index) : QRect()));
+}
+
+bool CTreeSat::isDropHighlighted(const QModelIndex& index) const {
+    return dropHighlight_.isValid() && dropHighlight_ == index;
+}
+
+void CTreeSat::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeView::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton) emit editRequested();
+}
+
+}  // namespace qvx

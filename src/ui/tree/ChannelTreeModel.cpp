@@ -1,0 +1,112 @@
+#include "ui/tree/ChannelTreeModel.h"
+
+#include <optional>
+#include <string>
+
+#include <QFont>
+
+#include "editing/TreeCommands.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/Windows1252Text.h"
+
+namespace qvx {
+
+ChannelTreeModel::ChannelTreeModel(ChannelTree& tree, QObject* parent)
+    : QAbstractItemModel(parent), tree_(tree) {
+    tree_.addObserver(this);
+}
+
+ChannelTreeModel::~ChannelTreeModel() { tree_.removeObserver(this); }
+
+TreeItem* ChannelTreeModel::itemAt(const QModelIndex& index) const {
+    return index.isValid() ? static_cast<TreeItem*>(index.internalPointer()) : nullptr;
+}
+
+QModelIndex ChannelTreeModel::indexOf(const TreeItem* item) const {
+    if (!item) return {};
+    return createIndex(item->row(), 0, const_cast<TreeItem*>(item));
+}
+
+QModelIndex ChannelTreeModel::index(int row, int column, const QModelIndex& parent) const {
+    if (column != 0 || (parent.isValid() && parent.column() != 0)) return {};
+    TreeItem* item = tree_.itemAt(itemAt(parent), row);
+    return item ? createIndex(row, 0, item) : QModelIndex();
+}
+
+QModelIndex ChannelTreeModel::parent(const QModelIndex& child) const {
+    const TreeItem* item = itemAt(child);
+    return item ? indexOf(item->parent()) : QModelIndex();
+}
+
+int ChannelTreeModel::rowCount(const QModelIndex& parent) const {
+    if (!parent.isValid()) return tree_.topLevelCount();
+    if (parent.column() != 0) return 0;
+    return itemAt(parent)->childCount();
+}
+
+int ChannelTreeModel::columnCount(const QModelIndex&) const { return 1; }
+
+bool ChannelTreeModel::hasChildren(const QModelIndex& parent) const {
+    if (!parent.isValid()) return !tree_.empty();
+    return parent.column() == 0 && itemAt(parent)->hasChildren();
+}
+
+QVariant ChannelTreeModel::data(const QModelIndex& index, int role) const {
+    const TreeItem* item = itemAt(index);
+    if (!item) return {};
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return fromWindows1252(item->label());
+    case Qt::DecorationRole:
+        return treeIcon(tree_.kind(), item->image());
+    case SelectedDecorationRole:
+        return treeIcon(tree_.kind(), item->selectedImage());
+    case Qt::FontRole:
+        if (item->isBold()) {
+            QFont bold;  // only the weight is set, the rest comes from the view
+            bold.setBold(true);
+            return bold;
+        }
+        return {};
+    default:
+        return {};
+    }
+}
+
+bool ChannelTreeModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    TreeItem* item = itemAt(index);
+    if (!item || role != Qt::EditRole) return false;
+    const QString text = value.toString();
+    applyRename(tree_, item, std::optional<std::string>(toWindows1252(text)));
+    emit itemRenamed(item, text);
+    return true;
+}
+
+Qt::ItemFlags ChannelTreeModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable;
+}
+
+void ChannelTreeModel::itemsAboutToBeInserted(const TreeItem* parent, int first, int last) {
+    beginInsertRows(indexOf(parent), first, last);
+}
+
+void ChannelTreeModel::itemsInserted(const TreeItem*, int, int) { endInsertRows(); }
+
+void ChannelTreeModel::itemsAboutToBeRemoved(const TreeItem* parent, int first, int last) {
+    beginRemoveRows(indexOf(parent), first, last);
+}
+
+void ChannelTreeModel::itemsRemoved(const TreeItem*, int, int) { endRemoveRows(); }
+
+void ChannelTreeModel::aboutToReset() { beginResetModel(); }
+
+void ChannelTreeModel::resetDone() { endResetModel(); }
+
+void ChannelTreeModel::itemChanged(const TreeItem* item) {
+    const QModelIndex index = indexOf(item);
+    emit dataChanged(index, index);
+}
+
+}  // namespace qvx

@@ -1,0 +1,229 @@
+#include "ui/window/CEditorDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "editing/TreeCommands.h"
+#include "input/CInputFilter.h"
+#include "ui/dialogs/CAboutDialog.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/status/EditorStatusBar.h"
+#include "ui/window/HintControl.h"
+#include "ui/list/ListColumn.h"
+#include "ui/platform/Pictures.h"
+#include "ui/platform/UserPrompts.h"
+
+namespace qvx {
+namespace {
+
+QPushButton* makeCommandButton(const QString& caption, const char* objectName) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QLatin1String(objectName));
+    button->setAccessibleName(caption);
+    // Hidden buttons keep their place, so the layout does not jump between modes.
+    QSizePolicy policy = button->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    button->setSizePolicy(policy);
+    return button;
+}
+
+}  // namespace
+
+CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* parent)
+    : QDialog(parent),
+      prompts_(prompts ? std::move(prompts) : std::make_unique<QtUserPrompts>()),
+      lists_{std::make_unique<ChannelList>(1), std::make_unique<ChannelList>(2)},
+      hints_(std::make_unique<HintControl>()) {
+    setObjectName(QStringLiteral("editorDialog"));
+    setWindowTitle(QStringLiteral("Quorvex Channel List Editor V1.06b"));
+    // Fixed size: minimisable, neither resizable nor maximisable.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // A sans-serif face every Linux desktop has, at the size the layout was made for.
+    QFont windowFont(QStringLiteral("Sans Serif"), 9);
+    windowFont.setStyleHint(QFont::SansSerif);
+    setFont(windowFont);
+    setWindowIcon(programIcon());
+
+    buildWindow();
+    installEditing();
+    // The window's accept command, for Enter; only now does the button know its dialog.
+    quitButton_->setDefault(true);
+    panel_->attach(this);
+    hints_->addHint(panel_->compareByName(), QStringLiteral("Include Channel name into Channellist Compare"));
+    hints_->addHint(panel_->compareByServiceId(),
+                    QStringLiteral("Include Service ID into Channellist Compare"));
+    hints_->addHint(compareButton_,
+                    QStringLiteral("Compare channel  lists, removes equal entries in both lists"));
+
+    connectDrag();
+    connectCompare();
+
+    inputFilter_ = new CInputFilter(*this, this);
+    qApp->installEventFilter(inputFilter_);
+    auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(about, &QShortcut::activated, this, &CEditorDialog::showAbout);
+
+    setFocusOrder();
+}
+
+CEditorDialog::~CEditorDialog() {
+    qApp->removeEventFilter(inputFilter_);
+    // The trees' models observe the lists, which go before the widgets do.
+    delete columns_[0];
+    delete columns_[1];
+}
+
+void CEditorDialog::buildWindow() {
+    columns_[0] = new ListColumn(*lists_[0]);
+    columns_[1] = new ListColumn(*lists_[1]);
+    panel_ = new ChannelSettingsPanel;
+    panel_->setObjectName(QStringLiteral("settingsPanel"));
+
+    auto* settingsColumn = new QVBoxLayout;
+    settingsColumn->addWidget(panel_);
+    settingsColumn->addStretch(1);
+    settingsColumn->addWidget(buildCommandGroup());
+
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(8);
+    columns->addWidget(columns_[0]);
+    columns->addWidget(columns_[1]);
+    columns->addLayout(settingsColumn);
+
+    statusBar_ = new EditorStatusBar;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 0);
+    layout->addLayout(columns);
+    layout->addWidget(statusBar_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connectList(1);
+    connectList(2);
+}
+
+QWidget* CEditorDialog::buildCommandGroup() {
+    compareButton_ = makeCommandButton(QStringLiteral("Compare Lists"), "compareListsButton");
+    okButton_ = makeCommandButton(QStringLiteral("OK"), "okButton");
+    cancelButton_ = makeCommandButton(QStringLiteral("Cancel"), "cancelButton");
+    quitButton_ = makeCommandButton(QStringLiteral("Quit"), "quitButton");
+    okButton_->hide();
+    cancelButton_->hide();
+    quitButton_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    QSizePolicy quitPolicy = quitButton_->sizePolicy();
+    quitPolicy.setRetainSizeWhenHidden(true);
+    quitButton_->setSizePolicy(quitPolicy);
+
+    connect(okButton_, &QPushButton::clicked, this, &CEditorDialog::ApplyEdit);
+    connect(cancelButton_, &QPushButton::clicked, this, &CEditorDialog::CancelEdit);
+    connect(quitButton_, &QPushButton::clicked, this, &CEditorDialog::accept);
+
+    auto* group = new QGroupBox;
+    group->setObjectName(QStringLiteral("commandGroup"));
+    auto* grid = new QGridLayout(group);
+    grid->addWidget(compareButton_, 0, 0, 2, 1, Qt::AlignVCenter);
+    grid->addWidget(okButton_, 0, 1);
+    grid->addWidget(cancelButton_, 1, 1);
+    grid->addWidget(quitButton_, 0, 2, 2, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    return group;
+}
+
+void CEditorDialog::connectList(int number) {
+    ListColumn& listColumn = column(number);
+    connect(listColumn.loadButton(), &QPushButton::clicked, this, [this, number] { Load(number); });
+    connect(listColumn.saveAsButton(), &QPushButton::clicked, this, [this, number] { SaveAs(number); });
+    connect(listColumn.saveButton(), &QPushButton::clicked, this, [this, number] { Save(number); });
+    connect(listColumn.clearAllButton(), &QPushButton::clicked, this, [this, number] { ClearAll(number); });
+    connect(listColumn.closeButton(), &QPushButton::clicked, this, [this, number] { Close(number); });
+    for (const TreeKind kind : {TreeKind::Television, TreeKind::Radio}) {
+        CTreeSat* tree = listColumn.tree(kind);
+        connect(tree, &CTreeSat::currentItemChanged, this,
+                [this, tree](TreeItem* item) { onCurrentItemChanged(*tree, item); });
+        connect(tree, &CTreeSat::itemClicked, this,
+                [this, tree](TreeItem* item) { ShowRecordOfClickedItem(*tree, item); });
+        connect(tree, &CTreeSat::editRequested, this, [this, tree] { EditSelectedItem(*tree); });
+        connect(tree->channelModel(), &ChannelTreeModel::itemRenamed, this,
+                [this](TreeItem*, const QString& text) { onItemRenamed(text); });
+    }
+}
+
+void CEditorDialog::setFocusOrder() {
+    ListColumn& first = column(1);
+    ListColumn& second = column(2);
+    QList<QWidget*> order{second.tree(TreeKind::Television), second.tree(TreeKind::Radio),
+                          first.tree(TreeKind::Television), first.tree(TreeKind::Radio)};
+    order << panel_->leadingFocusOrder();
+    order << first.loadButton() << first.saveAsButton() << okButton_ << quitButton_ << first.saveButton()
+          << cancelButton_ << first.clearAllButton() << second.loadButton() << second.saveAsButton()
+          << second.saveButton() << second.clearAllButton() << panel_->compareByName()
+          << panel_->compareByServiceId() << compareButton_ << second.closeButton() << first.closeButton();
+    order << panel_->trailingFocusOrder();
+    for (qsizetype i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+void CEditorDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (shownBefore_) return;
+    shownBefore_ = true;
+    // The first control in focus order: list 2's Television tree.
+    column(2).tree(TreeKind::Television)->setFocus(Qt::OtherFocusReason);
+}
+
+void CEditorDialog::setViewerNotifier(std::function<void(unsigned long)> notifier) {
+    notifyViewer_ = std::move(notifier);
+}
+
+void CEditorDialog::accept() {
+    if (!prompts_->askYesNo(this, QStringLiteral("Exit now?"))) return;
+    clipboard_.clear();
+    QDialog::accept();
+}
+
+void CEditorDialog::reject() {
+    if (!prompts_->askYesNo(this, QStringLiteral("Discard changes?"))) return;
+    clipboard_.clear();
+    QDialog::reject();
+}
+
+void CEditorDialog::showAbout() {
+    CAboutDialog about(this);
+    prompts_->runDialog(about);
+}
+
+QWidget* CEditorDialog::filteredWindow() const { return const_cast<CEditorDialog*>(this); }
+
+std::array<CTreeSat*, 4> CEditorDialog::channelTrees() const {
+    return {column(1).tree(TreeKind::Television), column(1).tree(TreeKind::Radio),
+            column(2).tree(TreeKind::Television), column(2).tree(TreeKind::Radio)};
+}
+
+std::array<InputTree*, 4> CEditorDialog::inputTrees() const {
+    const auto trees = channelTrees();
+    return {trees[0], trees[1], trees[2], trees[3]};
+}
+
+void CEditorDialog::deleteSelectedItem(InputTree& filtered) {
+    CTreeSat* tree = nullptr;
+    for (CTreeSat* candidate : channelTrees())
+        if (candidate->treeWidget() == filtered.treeWidget()) tree = candidate;
+    if (!tree) return;
+    TreeItem* item = tree->selectedItem();
+    if (!item) return;
+    forgetRemovedEditItem(item);
+    DeleteTreeItem(tree->channelModel()->tree(), item);
+}
+
+void CEditorDialog::relayToHints(QObject* target, QEvent* event) { hints_->relayMouseEvent(target, event); }
+
+}  // namespace qvx

@@ -1,0 +1,65 @@
+// "Compare Lists": the two ways of comparing and the command, with its progress in list 1's status pane.
+#include <algorithm>
+#include <climits>
+#include <memory>
+
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "compare/CompareTrees.h"
+#include "ui/window/CEditorDialog.h"
+#include "ui/status/CProgressBar.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/status/EditorStatusBar.h"
+#include "ui/list/ListColumn.h"
+
+namespace qvx {
+namespace {
+
+// Each compared pair of trees shows a bar from its start to its end.
+class StatusPaneProgress final : public CompareProgress {
+public:
+    explicit StatusPaneProgress(QWidget& window) : window_(window) {}
+
+    void begin(std::size_t maximum) override {
+        const int upper = static_cast<int>(std::min<std::size_t>(maximum, INT_MAX));
+        bar_ = std::make_unique<CProgressBar>(window_, QStringLiteral("Comparing"), 100, upper, true,
+                                              EditorStatusBar::kList1Pane);
+    }
+    void step() override { bar_->Step(); }
+    void end() override { bar_.reset(); }
+
+private:
+    QWidget& window_;
+    std::unique_ptr<CProgressBar> bar_;
+};
+
+// Clearing the last checked box turns the other one back on.
+void keepOneChecked(QCheckBox* clicked, QCheckBox* other) {
+    QObject::connect(clicked, &QCheckBox::clicked, other, [clicked, other] {
+        if (!clicked->isChecked() && !other->isChecked()) other->setChecked(true);
+    });
+}
+
+}  // namespace
+
+void CEditorDialog::connectCompare() {
+    connect(compareButton_, &QPushButton::clicked, this, &CEditorDialog::CompareLists);
+    keepOneChecked(panel_->compareByName(), panel_->compareByServiceId());
+    keepOneChecked(panel_->compareByServiceId(), panel_->compareByName());
+}
+
+void CEditorDialog::CompareLists() {
+    if (editing_) return;
+    const CompareOptions options{panel_->compareByName()->isChecked(),
+                                 panel_->compareByServiceId()->isChecked()};
+    StatusPaneProgress progress(*this);
+    if (!qvx::CompareLists(list(1), list(2), options, &progress)) return;
+    // Any item may have gone; the one last right-clicked is not pointed at any more.
+    editItem_ = nullptr;
+    // The lists no longer hold what their files hold: only Save as writes them now.
+    column(1).saveButton()->setEnabled(false);
+    column(2).saveButton()->setEnabled(false);
+}
+
+}  // namespace qvx
