@@ -1,9 +1,13 @@
 #include "ui/fields/CPanelComboBox.h"
 
+#include <utility>
+
+#include <QAccessible>
 #include <QKeyEvent>
 
 #include "input/InputMessages.h"
 #include "ui/fields/FieldColours.h"
+#include "ui/fields/PanelComboBoxAccessible.h"
 
 namespace qvx {
 
@@ -11,6 +15,18 @@ CPanelComboBox::CPanelComboBox(QWidget* parent) : QComboBox(parent) {
     setEditable(false);
     setMaxVisibleItems(16);
     applyFieldColours(this);
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&PanelComboBoxAccessible::create);
+        return true;
+    }();
+    (void)accessibleInstalled;
+    // Screen readers hear the new entry as a change of the box's text.
+    connect(this, &QComboBox::currentTextChanged, this, [this](const QString& entry) {
+        const QString old = std::exchange(shownEntry_, entry);
+        if (!QAccessible::isActive()) return;
+        QAccessibleTextUpdateEvent update(this, 0, old, entry);
+        QAccessible::updateAccessibility(&update);
+    });
 }
 
 bool CPanelComboBox::event(QEvent* event) {

@@ -15,6 +15,10 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // The entry screen readers were last told of.
+    QString shownEntry_;
 };
 
 }  // namespace qvx
