@@ -1,8 +1,11 @@
 #include "ui/tree/CTreeSat.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QStyle>
 
 #include "ui/tree/ChannelTreeModel.h"
 #include "ui/tree/TreeItemDelegate.h"
@@ -19,16 +22,40 @@ CTreeSat::CTreeSat(QWidget* parent) : QTreeView(parent) {
     setExpandsOnDoubleClick(false);
     setIconSize(QSize(16, 16));
     setItemDelegate(new TreeItemDelegate(this));
-    header()->setStretchLastSection(true);
+    // The one column is as wide as its widest label or the view, whichever is wider: a
+    // label longer than the tree is read whole by scrolling sideways.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTextElideMode(Qt::ElideNone);
+    setPalette(treeColours(palette(), style()->standardPalette()));
+}
 
-    // Black text on white, whatever the desktop's colours.
-    QPalette colours = palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        colours.setColor(group, QPalette::Base, Qt::white);
-        colours.setColor(group, QPalette::Text, Qt::black);
+QPalette CTreeSat::treeColours(const QPalette& desktop, QPalette light) {
+    // Black text on white, whatever the desktop's colours. The tree with its expand arrows
+    // and scroll bars takes the style's light colours, so a dark desktop leaves nothing dark
+    // on dark or light on white; the selection keeps the desktop's colour where that shows on white.
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        light.setColor(group, QPalette::Base, Qt::white);
+        light.setColor(group, QPalette::AlternateBase, Qt::white);
+        if (group != QPalette::Disabled) light.setColor(group, QPalette::Text, Qt::black);
+        const QColor highlight = desktop.color(group, QPalette::Highlight);
+        if (highlight.lightness() <= 200) {
+            light.setColor(group, QPalette::Highlight, highlight);
+            light.setColor(group, QPalette::HighlightedText, highlight.lightness() > 140 ? Qt::black : Qt::white);
+        }
     }
-    setPalette(colours);
+    return light;
+}
+
+int CTreeSat::sizeHintForColumn(int column) const {
+    return std::max(QTreeView::sizeHintForColumn(column), viewport()->width());
+}
+
+void CTreeSat::resizeEvent(QResizeEvent* event) {
+    QTreeView::resizeEvent(event);
+    // The column never ends short of the view's right edge.
+    header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
 void CTreeSat::setChannelModel(ChannelTreeModel* model) {

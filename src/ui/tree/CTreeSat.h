@@ -47,6 +47,10 @@ public:
     QModelIndex dropHighlight() const { return dropHighlight_; }
     bool isDropHighlighted(const QModelIndex& index) const;
 
+    // The trees' colours: `light` (the style's own light colours) with black text on white
+    // and the `desktop`'s selection colour where it shows on white.
+    static QPalette treeColours(const QPalette& desktop, QPalette light);
+
 signals:
     void currentItemChanged(qvx::TreeItem* item);
     void itemClicked(qvx::TreeItem* item);
@@ -57,6 +61,8 @@ signals:
     void dragStarted(qvx::TreeItem* item, const QPoint& globalPoint);
 
 protected:
+    int sizeHintForColumn(int column) const override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
