@@ -78,6 +78,27 @@ void openFirstProviderAndSelect(qvx::CTreeSat* tree, int channelRow) {
         tree->selectItem(model->itemAt(model->index(channelRow, 0, provider)));
 }
 
+// The colours a dark desktop theme gives Qt programs.
+QPalette darkDesktop() {
+    QPalette dark;
+    const QColor window(53, 53, 53);
+    const QColor text(235, 235, 235);
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::AlternateBase})
+        dark.setColor(role, window);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        dark.setColor(role, text);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
+    dark.setColor(QPalette::Light, QColor(90, 90, 90));
+    dark.setColor(QPalette::Midlight, QColor(70, 70, 70));
+    dark.setColor(QPalette::Mid, QColor(45, 45, 45));
+    dark.setColor(QPalette::Dark, QColor(25, 25, 25));
+    dark.setColor(QPalette::Shadow, Qt::black);
+    return dark;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -176,5 +197,13 @@ int main(int argc, char* argv[]) {
     onAstra.rotorPosition = 2;
     tree->channelModel()->tree().replaceRecord(channel, onAstra);
     dialog.RunTreeCommand(qvx::TreeMenuCommand::SetRotorPosition, *tree, channel);
+
+    // Under a dark desktop palette: the trees stay black on white, the fields keep their
+    // colours, everything else turns dark.
+    QApplication::setPalette(darkDesktop());
+    tree->selectItem(channel);
+    tree->setFocus();
+    settle(400);
+    save(dialog, folder + QStringLiteral("/window-dark.png"));
     return 0;
 }

@@ -17,7 +17,7 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
         {"", 0},
     };
     for (int i = 0; i < kPaneCount; ++i) {
-        auto* pane = new StatusPane(QLatin1String(panes[i].text));
+        auto* pane = new StatusPane(QLatin1String(panes[i].text), i == kList1Pane || i == kList2Pane);
         pane->setObjectName(QStringLiteral("statusPane%1").arg(i));
         if (panes[i].width > 0) {
             pane->setFixedWidth(panes[i].width);

@@ -5,7 +5,7 @@
 
 namespace qvx {
 
-StatusPane::StatusPane(const QString& text, QWidget* parent) : QLabel(parent) {
+StatusPane::StatusPane(const QString& text, bool elides, QWidget* parent) : QLabel(parent), elides_(elides) {
     setTextFormat(Qt::PlainText);
     setFullText(text);
 }
@@ -29,7 +29,7 @@ void StatusPane::changeEvent(QEvent* event) {
 
 void StatusPane::showFitted() {
     const int room = contentsRect().width() - 2 * margin();
-    setText(room > 0 ? fontMetrics().elidedText(fullText_, Qt::ElideMiddle, room) : fullText_);
+    setText(elides_ && room > 0 ? fontMetrics().elidedText(fullText_, Qt::ElideMiddle, room) : fullText_);
 }
 
 }  // namespace qvx

@@ -4,14 +4,15 @@
 
 namespace qvx {
 
-// One pane of the status bar. A text wider than the pane is shown with an ellipsis
-// in its middle (the list's file name keeps its extension), never cut inside a glyph;
-// a screen reader reads the whole text as the pane's name.
+// One pane of the status bar; a screen reader reads its whole text as the pane's name.
+// An eliding pane (a list's file) shows a text wider than itself with an ellipsis in its
+// middle, so the file name keeps its extension and no glyph is cut; the others show their
+// fixed texts as they are.
 class StatusPane final : public QLabel {
     Q_OBJECT
 
 public:
-    explicit StatusPane(const QString& text, QWidget* parent = nullptr);
+    StatusPane(const QString& text, bool elides, QWidget* parent = nullptr);
 
     void setFullText(const QString& text);
     const QString& fullText() const { return fullText_; }
@@ -24,6 +25,7 @@ private:
     void showFitted();
 
     QString fullText_;
+    bool elides_;
 };
 
 }  // namespace qvx
