@@ -25,7 +25,7 @@
 #include "ui/drag/DragController.h"
 #include "ui/status/EditorStatusBar.h"
 #include "ui/list/ListColumn.h"
-#include "ui/tree/TreeContextMenu.h"
+#include "ui/menu/TreeContextMenu.h"
 #include "ui/platform/UserPrompts.h"
 
 namespace {

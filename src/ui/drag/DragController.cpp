@@ -1,7 +1,6 @@
 #include "ui/drag/DragController.h"
 
 #include <algorithm>
-#include <climits>
 
 #include <QApplication>
 #include <QCursor>
@@ -9,24 +8,15 @@
 #include <QScrollBar>
 #include <QWidget>
 
-#include "editing/TransferItem.h"
 #include "input/InputMessages.h"
 #include "model/ChannelTree.h"
+#include "ui/changes/ListChanges.h"
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
 #include "ui/drag/DragPicture.h"
 
 namespace qvx {
 namespace {
-
-// Whether `item` is one of the rows first..last under `parent`, or a channel of one of them.
-bool isAmong(const ChannelTreeModel& model, const TreeItem* item, const QModelIndex& parent, int first,
-             int last) {
-    const TreeItem* parentItem = model.itemAt(parent);
-    for (const TreeItem* level = item; level; level = level->parent())
-        if (level->parent() == parentItem && level->row() >= first && level->row() <= last) return true;
-    return false;
-}
 
 QModelIndex firstVisibleRow(const CTreeSat& tree) { return tree.indexAt(QPoint(1, 0)); }
 
@@ -53,18 +43,15 @@ void scrollOneLine(CTreeSat& tree, const QModelIndex& visibleRow, bool up) {
 
 }  // namespace
 
-DragController::DragController(QWidget& window, std::array<CTreeSat*, 4> trees, QObject* parent)
-    : QObject(parent), window_(window), trees_(trees) {
+DragController::DragController(QWidget& window, std::array<CTreeSat*, 4> trees, ListChanges& changes,
+                               QObject* parent)
+    : QObject(parent), window_(window), trees_(trees), changes_(changes) {
     scrollTimer_.setInterval(kTickMilliseconds);
     connect(&scrollTimer_, &QTimer::timeout, this, [this] { scrollTick(QCursor::pos()); });
     for (CTreeSat* tree : trees_) {
         ChannelTreeModel* model = tree->channelModel();
-        connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
-                [this, tree](const QModelIndex& under, int first, int last) {
-                    rowsGoing(*tree, under, first, last, false);
-                });
-        connect(model, &QAbstractItemModel::modelAboutToBeReset, this,
-                [this, tree] { rowsGoing(*tree, {}, 0, INT_MAX, true); });
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &DragController::rowsGone);
+        connect(model, &QAbstractItemModel::modelReset, this, &DragController::rowsGone);
     }
 }
 
@@ -76,11 +63,11 @@ DragController::~DragController() {
 
 void DragController::BeginDrag(CTreeSat& source, TreeItem* item, const QPoint& globalPoint) {
     if (isDragging() || !item) return;
-    dragItem_ = item;
+    dragItem_.hold(source.channelModel(), item);
     dragImage_ = std::make_unique<DragPicture>(!item->hasParent());
     dragImage_->moveTipTo(globalPoint);
     dragImage_->show();
-    dropTarget_ = nullptr;
+    dropTarget_.clear();
     dragSourceTree_ = &source;
     dropTree_ = &source;
     window_.grabMouse();
@@ -108,9 +95,10 @@ void DragController::pointerMoved(const QPoint& globalPoint) {
     showPointer(tree != nullptr);
     if (!tree) return;
     dropTree_ = tree;
-    dropTarget_ = itemInRowAt(*tree, globalPoint);
+    TreeItem* target = itemInRowAt(*tree, globalPoint);
+    dropTarget_.hold(tree->channelModel(), target);
     // Below the last item there is no target, and the last highlight stays.
-    if (dropTarget_) tree->setDropHighlight(tree->channelModel()->indexOf(dropTarget_));
+    if (target) tree->setDropHighlight(tree->channelModel()->indexOf(target));
 }
 
 void DragController::buttonReleased(const QPoint& globalPoint) {
@@ -118,11 +106,11 @@ void DragController::buttonReleased(const QPoint& globalPoint) {
     endDrag();
     if (CTreeSat* tree = treeUnderPointer(globalPoint)) {
         // The target found by the last move belongs to the tree it was found in.
-        if (tree != dropTree_) dropTarget_ = itemInRowAt(*tree, globalPoint);
+        if (tree != dropTree_) dropTarget_.hold(tree->channelModel(), itemInRowAt(*tree, globalPoint));
         dropTree_ = tree;
-        if (dropTree_ == dragSourceTree_) emit aboutToMove(dragItem_);
-        TreeItem* inserted = TransferItem(dragSourceTree_->channelModel()->tree(),
-                                          dropTree_->channelModel()->tree(), dragItem_, dropTarget_);
+        TreeItem* inserted = changes_.transfer(dragSourceTree_->channelModel()->tree(),
+                                               dropTree_->channelModel()->tree(), dragItem_.get(),
+                                               dropTarget_.get());
         if (inserted) dropTree_->selectItem(inserted);
     }
     clearDropHighlights();
@@ -217,16 +205,10 @@ void DragController::scrollStep(CTreeSat& tree, const QPoint& globalPoint) {
     }
 }
 
-void DragController::rowsGoing(CTreeSat& tree, const QModelIndex& parent, int first, int last, bool all) {
-    if (!isDragging()) return;
-    const ChannelTreeModel& model = *tree.channelModel();
+void DragController::rowsGone() {
     // Something took the dragged item away while it was being dragged: the drag is over.
-    if (&tree == dragSourceTree_ && (all || isAmong(model, dragItem_, parent, first, last))) {
-        CancelDrag();
-        return;
-    }
-    if (&tree == dropTree_ && dropTarget_ && (all || isAmong(model, dropTarget_, parent, first, last)))
-        dropTarget_ = nullptr;
+    // (A drop target that went is let go by its held index.)
+    if (isDragging() && !dragItem_) CancelDrag();
 }
 
 }  // namespace qvx

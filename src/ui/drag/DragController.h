@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QTimer>
 
+#include "ui/tree/HeldItem.h"
+
 class QModelIndex;
 class QWidget;
 
@@ -15,6 +17,7 @@ namespace qvx {
 
 class CTreeSat;
 class DragPicture;
+class ListChanges;
 class TreeItem;
 
 // Drag and drop between and within the four channel trees. A drag picks up an
@@ -34,8 +37,9 @@ public:
     static constexpr int kDistanceUnit = 20;
     static constexpr int kSlowestCadence = 6;
 
-    // `window` holds the pointer during a drag; `trees` are the four trees.
-    DragController(QWidget& window, std::array<CTreeSat*, 4> trees, QObject* parent = nullptr);
+    // `window` holds the pointer during a drag; `trees` are the four trees; a drop changes them through `changes`.
+    DragController(QWidget& window, std::array<CTreeSat*, 4> trees, ListChanges& changes,
+                   QObject* parent = nullptr);
     ~DragController() override;
     DragController(const DragController&) = delete;
     DragController& operator=(const DragController&) = delete;
@@ -52,16 +56,12 @@ public:
     bool isDragging() const { return dragImage_ != nullptr; }
     CTreeSat* dragSourceTree() const { return dragSourceTree_; }
     CTreeSat* dropTree() const { return dropTree_; }
-    TreeItem* dragItem() const { return dragItem_; }
-    TreeItem* dropTarget() const { return dropTarget_; }
+    TreeItem* dragItem() const { return dragItem_.get(); }
+    TreeItem* dropTarget() const { return dropTarget_.get(); }
     // The picture at the pointer; null exactly when no drag is under way.
     const DragPicture* dragImage() const { return dragImage_.get(); }
     const QTimer& scrollTimer() const { return scrollTimer_; }
     std::uint32_t scrollTicks() const { return scrollTicks_; }
-
-signals:
-    // A drop is about to take `dragged` out of `source` (a move within one tree).
-    void aboutToMove(const qvx::TreeItem* dragged);
 
 protected:
     // While dragging, every mouse message of the program comes here: the window holds the pointer.
@@ -75,17 +75,18 @@ private:
     TreeItem* itemInRowAt(CTreeSat& tree, const QPoint& globalPoint) const;
     void showPointer(bool canDrop);
     void scrollStep(CTreeSat& tree, const QPoint& globalPoint);
-    // Rows of `tree` are about to go (all of them when `all`): a drag must not hold on to them.
-    void rowsGoing(CTreeSat& tree, const QModelIndex& parent, int first, int last, bool all);
+    // Rows went: a drag whose item went with them is over.
+    void rowsGone();
 
     QWidget& window_;
     std::array<CTreeSat*, 4> trees_;
+    ListChanges& changes_;
 
     CTreeSat* dragSourceTree_ = nullptr;
     CTreeSat* dropTree_ = nullptr;
     std::unique_ptr<DragPicture> dragImage_;
-    TreeItem* dragItem_ = nullptr;
-    TreeItem* dropTarget_ = nullptr;
+    HeldItem dragItem_;
+    HeldItem dropTarget_;
     QTimer scrollTimer_;
     std::uint32_t scrollTicks_ = 0;
 };

@@ -14,7 +14,7 @@
 
 namespace qvx {
 
-ListColumn::ListColumn(ChannelList& list, QWidget* parent)
+ListColumn::ListColumn(ChannelList& list, ListChanges& changes, QWidget* parent)
     : QGroupBox(QStringLiteral("File %1").arg(list.number()), parent), list_(list) {
     const QString prefix = QStringLiteral("list%1").arg(list.number());
     setObjectName(prefix + QStringLiteral("Column"));
@@ -24,7 +24,9 @@ ListColumn::ListColumn(ChannelList& list, QWidget* parent)
         tree->setObjectName(prefix + kind + QStringLiteral("Tree"));
         tree->setAccessibleName(kind);
         tree->setAccessibleDescription(title());
-        tree->setChannelModel(new ChannelTreeModel(channels, tree));
+        auto* model = new ChannelTreeModel(channels, tree);
+        model->setChanges(&changes);
+        tree->setChannelModel(model);
         tree->setMinimumSize(250, 400);
         return tree;
     };

@@ -11,6 +11,7 @@ namespace qvx {
 
 class ChannelList;
 class ChannelTreeModel;
+class ListChanges;
 class CTreeSat;
 
 // One list's column: the tab control with the Television and Radio trees
@@ -19,7 +20,8 @@ class ListColumn final : public QGroupBox {
     Q_OBJECT
 
 public:
-    ListColumn(ChannelList& list, QWidget* parent = nullptr);
+    // Label edits in the column's trees change the list through `changes`.
+    ListColumn(ChannelList& list, ListChanges& changes, QWidget* parent = nullptr);
     ListColumn(const ListColumn&) = delete;
     ListColumn& operator=(const ListColumn&) = delete;
 

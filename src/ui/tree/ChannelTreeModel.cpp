@@ -6,6 +6,7 @@
 #include <QFont>
 
 #include "editing/TreeCommands.h"
+#include "ui/changes/ListChanges.h"
 #include "ui/platform/Pictures.h"
 #include "ui/platform/Windows1252Text.h"
 
@@ -83,7 +84,11 @@ bool ChannelTreeModel::setData(const QModelIndex& index, const QVariant& value, 
     TreeItem* item = itemAt(index);
     if (!item || role != Qt::EditRole) return false;
     const QString text = value.toString();
-    applyRename(tree_, item, std::optional<std::string>(toWindows1252(text)));
+    const std::optional<std::string> bytes(toWindows1252(text));
+    if (changes_)
+        changes_->rename(tree_, item, bytes);
+    else
+        applyRename(tree_, item, bytes);
     emit itemRenamed(item, text);
     return true;
 }

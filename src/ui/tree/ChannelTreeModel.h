@@ -6,6 +6,8 @@
 
 namespace qvx {
 
+class ListChanges;
+
 // The Qt face of one ChannelTree. It keeps no data of its own: an index points
 // at the TreeItem itself, and the tree's change reports become the model's
 // begin/end calls, so views follow every edit without a reset.
@@ -22,6 +24,8 @@ public:
     ChannelTreeModel& operator=(const ChannelTreeModel&) = delete;
 
     ChannelTree& tree() const { return tree_; }
+    // The road a finished label edit takes; a model on its own (no window) renames through the core directly.
+    void setChanges(ListChanges* changes) { changes_ = changes; }
     TreeItem* itemAt(const QModelIndex& index) const;
     QModelIndex indexOf(const TreeItem* item) const;
 
@@ -49,6 +53,7 @@ private:
     void itemChanged(const TreeItem* item) override;
 
     ChannelTree& tree_;
+    ListChanges* changes_ = nullptr;
 };
 
 }  // namespace qvx

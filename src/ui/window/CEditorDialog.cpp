@@ -9,17 +9,19 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "editing/TreeCommands.h"
 #include "input/CInputFilter.h"
+#include "ui/changes/ListChanges.h"
 #include "ui/dialogs/CAboutDialog.h"
-#include "ui/tree/CTreeSat.h"
-#include "ui/panel/ChannelSettingsPanel.h"
-#include "ui/tree/ChannelTreeModel.h"
-#include "ui/status/EditorStatusBar.h"
-#include "ui/window/HintControl.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/drag/DragController.h"
 #include "ui/list/ListColumn.h"
+#include "ui/panel/ChannelSettingsPanel.h"
 #include "ui/platform/Pictures.h"
-#include "ui/platform/UserPrompts.h"
+#include "ui/status/CQuickSearchEdit.h"
+#include "ui/status/EditorStatusBar.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/tree/ChannelTreeModel.h"
+#include "ui/window/HintControl.h"
 
 namespace qvx {
 namespace {
@@ -41,6 +43,7 @@ CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* pare
     : QDialog(parent),
       prompts_(prompts ? std::move(prompts) : std::make_unique<QtUserPrompts>()),
       lists_{std::make_unique<ChannelList>(1), std::make_unique<ChannelList>(2)},
+      changes_(std::make_unique<ListChanges>(*lists_[0], *lists_[1])),
       hints_(std::make_unique<HintControl>()) {
     setObjectName(QStringLiteral("editorDialog"));
     setWindowTitle(QStringLiteral("Quorvex Channel List Editor V1.06b"));
@@ -54,7 +57,7 @@ CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* pare
     setWindowIcon(programIcon());
 
     buildWindow();
-    installEditing();
+    buildQuickSearch();
     // The window's accept command, for Enter; only now does the button know its dialog.
     quitButton_->setDefault(true);
     panel_->attach(this);
@@ -83,10 +86,13 @@ CEditorDialog::~CEditorDialog() {
 }
 
 void CEditorDialog::buildWindow() {
-    columns_[0] = new ListColumn(*lists_[0]);
-    columns_[1] = new ListColumn(*lists_[1]);
+    columns_[0] = new ListColumn(*lists_[0], *changes_);
+    columns_[1] = new ListColumn(*lists_[1], *changes_);
     panel_ = new ChannelSettingsPanel;
     panel_->setObjectName(QStringLiteral("settingsPanel"));
+    session_ = new EditSession(*panel_, *changes_, this);
+    connect(session_, &EditSession::modeChanged, this, &CEditorDialog::showEditControls);
+    treeMenu_ = std::make_unique<TreeMenu>(*this, *session_, *changes_, *prompts_);
 
     auto* settingsColumn = new QVBoxLayout;
     settingsColumn->addWidget(panel_);
@@ -100,6 +106,9 @@ void CEditorDialog::buildWindow() {
     columns->addLayout(settingsColumn);
 
     statusBar_ = new EditorStatusBar;
+    for (std::size_t i = 0; i < commands_.size(); ++i)
+        commands_[i] = std::make_unique<ListCommands>(*lists_[i], *columns_[i], *changes_, *statusBar_, *prompts_,
+                                                      *this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 0);
     layout->addLayout(columns);
@@ -122,8 +131,8 @@ QWidget* CEditorDialog::buildCommandGroup() {
     quitPolicy.setRetainSizeWhenHidden(true);
     quitButton_->setSizePolicy(quitPolicy);
 
-    connect(okButton_, &QPushButton::clicked, this, &CEditorDialog::ApplyEdit);
-    connect(cancelButton_, &QPushButton::clicked, this, &CEditorDialog::CancelEdit);
+    connect(okButton_, &QPushButton::clicked, session_, &EditSession::ApplyEdit);
+    connect(cancelButton_, &QPushButton::clicked, session_, &EditSession::CancelEdit);
     connect(quitButton_, &QPushButton::clicked, this, &CEditorDialog::accept);
 
     auto* group = new QGroupBox;
@@ -141,21 +150,69 @@ QWidget* CEditorDialog::buildCommandGroup() {
 
 void CEditorDialog::connectList(int number) {
     ListColumn& listColumn = column(number);
-    connect(listColumn.loadButton(), &QPushButton::clicked, this, [this, number] { Load(number); });
-    connect(listColumn.saveAsButton(), &QPushButton::clicked, this, [this, number] { SaveAs(number); });
-    connect(listColumn.saveButton(), &QPushButton::clicked, this, [this, number] { Save(number); });
-    connect(listColumn.clearAllButton(), &QPushButton::clicked, this, [this, number] { ClearAll(number); });
-    connect(listColumn.closeButton(), &QPushButton::clicked, this, [this, number] { Close(number); });
+    ListCommands* listCommands = &commands(number);
+    connect(listColumn.loadButton(), &QPushButton::clicked, this, [listCommands] { listCommands->Load(); });
+    connect(listColumn.saveAsButton(), &QPushButton::clicked, this, [listCommands] { listCommands->SaveAs(); });
+    connect(listColumn.saveButton(), &QPushButton::clicked, this, [listCommands] { listCommands->Save(); });
+    connect(listColumn.clearAllButton(), &QPushButton::clicked, this,
+            [listCommands] { listCommands->ClearAll(); });
+    connect(listColumn.closeButton(), &QPushButton::clicked, this, [listCommands] { listCommands->Close(); });
     for (const TreeKind kind : {TreeKind::Television, TreeKind::Radio}) {
         CTreeSat* tree = listColumn.tree(kind);
-        connect(tree, &CTreeSat::currentItemChanged, this,
-                [this, tree](TreeItem* item) { onCurrentItemChanged(*tree, item); });
+        // While a reader fills a list, selection changes leave the panel alone.
+        connect(tree, &CTreeSat::currentItemChanged, this, [this](TreeItem* item) {
+            if (!isLoading()) session_->showCurrentItem(item);
+        });
         connect(tree, &CTreeSat::itemClicked, this,
-                [this, tree](TreeItem* item) { ShowRecordOfClickedItem(*tree, item); });
-        connect(tree, &CTreeSat::editRequested, this, [this, tree] { EditSelectedItem(*tree); });
+                [this, tree](TreeItem* item) { session_->ShowRecordOfClickedItem(*tree, item); });
+        connect(tree, &CTreeSat::editRequested, this, [this, tree] { session_->EditSelectedItem(*tree); });
+        connect(tree, &CTreeSat::rightClicked, this,
+                [this, tree](const QPoint& point) { treeMenu_->OnTreeRightClick(*tree, point); });
         connect(tree->channelModel(), &ChannelTreeModel::itemRenamed, this,
-                [this](TreeItem*, const QString& text) { onItemRenamed(text); });
+                [this](TreeItem*, const QString& text) { panel_->nameField()->setText(text); });
     }
+}
+
+void CEditorDialog::buildQuickSearch() {
+    quickSearch_ = new CQuickSearchEdit(statusBar_->quickSearchSlot());
+    auto* slotLayout = new QHBoxLayout(statusBar_->quickSearchSlot());
+    slotLayout->setContentsMargins(0, 0, 0, 0);
+    slotLayout->addWidget(quickSearch_);
+    quickSearch_->setTrees({column(1).tree(TreeKind::Television), column(2).tree(TreeKind::Television),
+                            column(1).tree(TreeKind::Radio), column(2).tree(TreeKind::Radio)});
+}
+
+void CEditorDialog::connectDrag() {
+    drag_ = new DragController(*this, channelTrees(), *changes_, this);
+    for (CTreeSat* tree : channelTrees()) {
+        connect(tree, &CTreeSat::dragStarted, this, [this, tree](TreeItem* item, const QPoint& globalPoint) {
+            // The trees are disabled while the panel edits; this only keeps the rule in one place.
+            if (!isEditing()) drag_->BeginDrag(*tree, item, globalPoint);
+        });
+    }
+}
+
+void CEditorDialog::setListButtonsEnabled(bool enabled) {
+    for (int number = 1; number <= 2; ++number) {
+        ListColumn& listColumn = column(number);
+        listColumn.loadButton()->setEnabled(enabled);
+        listColumn.saveAsButton()->setEnabled(enabled);
+        listColumn.clearAllButton()->setEnabled(enabled);
+        const bool fileButtons = enabled && list(number).hasFile();
+        listColumn.saveButton()->setEnabled(fileButtons);
+        listColumn.closeButton()->setEnabled(fileButtons);
+    }
+}
+
+void CEditorDialog::showEditControls(bool editing, bool asChannel) {
+    statusBar_->quickSearchSlot()->setEnabled(!editing);
+    for (CTreeSat* tree : channelTrees()) tree->setEnabled(!editing);
+    setListButtonsEnabled(!editing);
+    quitButton_->setVisible(!editing);
+    compareButton_->setVisible(!editing);
+    panel_->setFieldsEnabled(editing, asChannel);
+    okButton_->setVisible(editing);
+    cancelButton_->setVisible(editing);
 }
 
 void CEditorDialog::setFocusOrder() {
@@ -181,18 +238,24 @@ void CEditorDialog::showEvent(QShowEvent* event) {
 }
 
 void CEditorDialog::setViewerNotifier(std::function<void(unsigned long)> notifier) {
-    notifyViewer_ = std::move(notifier);
+    // The viewer rereads list 1 after every Save, also one that failed.
+    if (!notifier) {
+        commands(1).setAfterSave({});
+        return;
+    }
+    commands(1).setAfterSave(
+        [this, notify = std::move(notifier)] { notify(static_cast<unsigned long>(winId())); });
 }
 
 void CEditorDialog::accept() {
     if (!prompts_->askYesNo(this, QStringLiteral("Exit now?"))) return;
-    clipboard_.clear();
+    treeMenu_->clearClipboard();
     QDialog::accept();
 }
 
 void CEditorDialog::reject() {
     if (!prompts_->askYesNo(this, QStringLiteral("Discard changes?"))) return;
-    clipboard_.clear();
+    treeMenu_->clearClipboard();
     QDialog::reject();
 }
 
@@ -218,10 +281,13 @@ void CEditorDialog::deleteSelectedItem(InputTree& filtered) {
     for (CTreeSat* candidate : channelTrees())
         if (candidate->treeWidget() == filtered.treeWidget()) tree = candidate;
     if (!tree) return;
-    TreeItem* item = tree->selectedItem();
-    if (!item) return;
-    forgetRemovedEditItem(item);
-    DeleteTreeItem(tree->channelModel()->tree(), item);
+    changes_->remove(tree->channelModel()->tree(), tree->selectedItem());
+}
+
+bool CEditorDialog::isDragging() const { return drag_ && drag_->isDragging(); }
+
+void CEditorDialog::CancelDrag() {
+    if (drag_) drag_->CancelDrag();
 }
 
 void CEditorDialog::relayToHints(QObject* target, QEvent* event) { hints_->relayMouseEvent(target, event); }

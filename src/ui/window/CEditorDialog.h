@@ -3,15 +3,14 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
 
 #include <QDialog>
 
-#include "editing/BulkSettings.h"
-#include "editing/EditorClipboard.h"
 #include "input/InputFilterHost.h"
 #include "model/ChannelList.h"
-#include "model/ChannelRecord.h"
+#include "ui/list/ListCommands.h"
+#include "ui/menu/TreeMenu.h"
+#include "ui/panel/EditSession.h"
 #include "ui/platform/UserPrompts.h"
 
 class QPushButton;
@@ -25,12 +24,15 @@ class CTreeSat;
 class DragController;
 class EditorStatusBar;
 class HintControl;
+class ListChanges;
 class ListColumn;
-enum class ListFormat;
-enum class TreeMenuCommand;
 
 // The editor's one window: the two lists side by side, the settings panel, the
-// command buttons and the status bar. It owns both lists.
+// command buttons and the status bar. It owns both lists, lays the window out
+// and wires it to the parts that each own a concern: the commands of each list
+// column, the panel's edit session, the tree menu with the clipboard, the drag,
+// and the one road by which all of them change the lists. Its operations of
+// those names hand over to the part.
 class CEditorDialog final : public QDialog, private InputFilterHost {
     Q_OBJECT
 
@@ -46,44 +48,49 @@ public:
 
     // The start-up file: the command line as one text. Only a native or
     // WinDVBLive list is loaded, into list 1; anything else is ignored silently.
-    void loadStartupFile(const QString& commandLine);
+    void loadStartupFile(const QString& commandLine) { commands(1).loadStartupFile(commandLine); }
 
     ChannelList& list(int number) { return *lists_[static_cast<std::size_t>(number - 1)]; }
     ListColumn& column(int number) const { return *columns_[static_cast<std::size_t>(number - 1)]; }
     ChannelSettingsPanel& panel() const { return *panel_; }
     EditorStatusBar& statusBar() const { return *statusBar_; }
     const HintControl& hints() const { return *hints_; }
-    bool isEditing() const override { return editing_; }
-    bool isLoading() const { return loading_; }
+
+    // The parts.
+    ListCommands& commands(int number) const { return *commands_[static_cast<std::size_t>(number - 1)]; }
+    EditSession& editSession() const { return *session_; }
+    TreeMenu& treeMenu() const { return *treeMenu_; }
+    DragController& drag() const { return *drag_; }
+    ListChanges& changes() const { return *changes_; }
+
+    bool isEditing() const override { return session_->isEditing(); }
+    bool isLoading() const { return commands(1).isLoading() || commands(2).isLoading(); }
 
     // The list commands (the buttons of each list).
-    void Load(int number);
-    void SaveAs(int number);
-    void Save(int number);
-    void ClearAll(int number);
-    void Close(int number);
+    void Load(int number) { commands(number).Load(); }
+    void SaveAs(int number) { commands(number).SaveAs(); }
+    void Save(int number) { commands(number).Save(); }
+    void ClearAll(int number) { commands(number).ClearAll(); }
+    void Close(int number) { commands(number).Close(); }
 
-    // Enters edit mode for the selected item of `tree`; false when it has none.
-    bool EditSelectedItem(CTreeSat& tree);
-    void BeginEdit(bool asChannel);
-    void EndEdit();
-    void ApplyEdit();
-    void CancelEdit();
-    // A click on an item's picture or label shows its record again.
-    void ShowRecordOfClickedItem(CTreeSat& tree, TreeItem* item);
+    // The settings panel's edit session.
+    bool EditSelectedItem(CTreeSat& tree) { return session_->EditSelectedItem(tree); }
+    void ApplyEdit() { session_->ApplyEdit(); }
+    void CancelEdit() { session_->CancelEdit(); }
 
-    void showAbout();
-
-    // Tree editing (EditorDialogEditing.cpp): the context menu of a right-click
-    // at `viewportPoint`, and the command picked from it for `item` (null: elsewhere).
-    void OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint);
-    void RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item);
-    const EditorClipboard& clipboard() const { return clipboard_; }
+    // The tree menu.
+    void OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
+        treeMenu_->OnTreeRightClick(tree, viewportPoint);
+    }
+    void RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item) {
+        treeMenu_->RunTreeCommand(command, tree, item);
+    }
+    const EditorClipboard& clipboard() const { return treeMenu_->clipboard(); }
     CQuickSearchEdit* quickSearch() const { return quickSearch_; }
-    // Drag and drop (EditorDialogDrag.cpp).
-    DragController& drag() const { return *drag_; }
+
     // "Compare Lists" (EditorDialogCompare.cpp): removes from both lists the channels the other holds.
     void CompareLists();
+    void showAbout();
 
 public slots:
     void accept() override;
@@ -95,24 +102,14 @@ protected:
 private:
     void buildWindow();
     QWidget* buildCommandGroup();
+    void buildQuickSearch();
     void connectList(int number);
-    void setFocusOrder();
-    void setListButtonsEnabled(bool enabled);
-    void updateStatusPane(int number);
-    // Reads or writes the file `target` has chosen; a failure is told to the user.
-    bool readChosenFile(ChannelList& target, ListFormat format);
-    void writeChosenFile(const ChannelList& target);
-    void showEditControls(bool editing, bool asChannel);
-    void onCurrentItemChanged(CTreeSat& tree, TreeItem* item);
-    // Shows the item's record in the panel; Cancel shows it again.
-    void showItemRecord(const TreeItem& item);
-    void onItemRenamed(const QString& text);
-    // Tree editing (EditorDialogEditing.cpp).
-    void installEditing();
-    void runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item);
-    void forgetRemovedEditItem(const TreeItem* removed);
     void connectDrag();
     void connectCompare();
+    void setFocusOrder();
+    void setListButtonsEnabled(bool enabled);
+    // Edit mode locks everything outside the panel and trades Quit and Compare Lists for OK and Cancel.
+    void showEditControls(bool editing, bool asChannel);
     // List 1 Television, list 1 Radio, list 2 Television, list 2 Radio.
     std::array<CTreeSat*, 4> channelTrees() const;
 
@@ -126,6 +123,7 @@ private:
 
     std::unique_ptr<UserPrompts> prompts_;
     std::array<std::unique_ptr<ChannelList>, 2> lists_;
+    std::unique_ptr<ListChanges> changes_;
     std::array<ListColumn*, 2> columns_{};
     ChannelSettingsPanel* panel_ = nullptr;
     EditorStatusBar* statusBar_ = nullptr;
@@ -133,22 +131,16 @@ private:
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* quitButton_ = nullptr;
+    CQuickSearchEdit* quickSearch_ = nullptr;
     std::unique_ptr<HintControl> hints_;
     CInputFilter* inputFilter_ = nullptr;
+
+    std::array<std::unique_ptr<ListCommands>, 2> commands_;
+    EditSession* session_ = nullptr;
+    std::unique_ptr<TreeMenu> treeMenu_;
     DragController* drag_ = nullptr;
-    std::function<void(unsigned long)> notifyViewer_;
 
     bool shownBefore_ = false;
-    bool editing_ = false;
-    bool loading_ = false;
-    bool editAsChannel_ = false;
-    CTreeSat* editTree_ = nullptr;
-    TreeItem* editItem_ = nullptr;
-    // A copy of the record last shown for editing or by a click; Cancel shows it again.
-    std::optional<ChannelRecord> editRecord_;
-    // Tree editing: the one clipboard of both lists, and the status bar's quick search.
-    EditorClipboard clipboard_;
-    CQuickSearchEdit* quickSearch_ = nullptr;
 };
 
 }  // namespace qvx

@@ -6,7 +6,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "compare/CompareTrees.h"
+#include "ui/changes/ListChanges.h"
 #include "ui/window/CEditorDialog.h"
 #include "ui/status/CProgressBar.h"
 #include "ui/panel/ChannelSettingsPanel.h"
@@ -50,13 +50,11 @@ void CEditorDialog::connectCompare() {
 }
 
 void CEditorDialog::CompareLists() {
-    if (editing_) return;
+    if (isEditing()) return;
     const CompareOptions options{panel_->compareByName()->isChecked(),
                                  panel_->compareByServiceId()->isChecked()};
     StatusPaneProgress progress(*this);
-    if (!qvx::CompareLists(list(1), list(2), options, &progress)) return;
-    // Any item may have gone; the one last right-clicked is not pointed at any more.
-    editItem_ = nullptr;
+    if (!changes_->compare(options, &progress)) return;
     // The lists no longer hold what their files hold: only Save as writes them now.
     column(1).saveButton()->setEnabled(false);
     column(2).saveButton()->setEnabled(false);

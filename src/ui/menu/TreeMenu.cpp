@@ -1,20 +1,20 @@
-// Tree editing in the window: the context menu and its commands, the bulk
-// settings dialogs and the quick-search field. The effects on the trees are the
-// editing core's; this file only finds what was clicked and shows the results.
-#include <QHBoxLayout>
+#include "ui/menu/TreeMenu.h"
 
-#include "editing/TreeCommands.h"
-#include "ui/window/CEditorDialog.h"
-#include "ui/status/CQuickSearchEdit.h"
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "model/ChannelTree.h"
+#include "ui/changes/ListChanges.h"
 #include "ui/dialogs/CSetLnbDialog.h"
 #include "ui/dialogs/CSetRotorPositionDialog.h"
 #include "ui/dialogs/CSetVolumeDialog.h"
+#include "ui/menu/TreeContextMenu.h"
+#include "ui/panel/EditSession.h"
+#include "ui/platform/UserPrompts.h"
 #include "ui/tree/CTreeSat.h"
-#include "ui/panel/ChannelSettingsPanel.h"
 #include "ui/tree/ChannelTreeModel.h"
-#include "ui/status/EditorStatusBar.h"
-#include "ui/list/ListColumn.h"
-#include "ui/tree/TreeContextMenu.h"
+#include "ui/tree/HeldItem.h"
 
 namespace qvx {
 namespace {
@@ -38,52 +38,50 @@ MenuTarget targetOf(const TreeItem* item, const ChannelTree& tree) {
 
 }  // namespace
 
-void CEditorDialog::installEditing() {
-    for (CTreeSat* tree : channelTrees())
-        connect(tree, &CTreeSat::rightClicked, this,
-                [this, tree](const QPoint& point) { OnTreeRightClick(*tree, point); });
+TreeMenu::TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UserPrompts& prompts)
+    : window_(window), session_(session), changes_(changes), prompts_(prompts) {}
 
-    quickSearch_ = new CQuickSearchEdit(statusBar_->quickSearchSlot());
-    auto* slotLayout = new QHBoxLayout(statusBar_->quickSearchSlot());
-    slotLayout->setContentsMargins(0, 0, 0, 0);
-    slotLayout->addWidget(quickSearch_);
-    quickSearch_->setTrees({column(1).tree(TreeKind::Television), column(2).tree(TreeKind::Television),
-                            column(1).tree(TreeKind::Radio), column(2).tree(TreeKind::Radio)});
-}
-
-void CEditorDialog::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
-    if (editing_) return;
-    editTree_ = &tree;
+void TreeMenu::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
+    if (session_.isEditing()) return;
     const QModelIndex hit = tree.indexOnIconOrLabel(viewportPoint);
     TreeItem* item = hit.isValid() ? tree.channelModel()->itemAt(hit) : nullptr;
     QPoint menuCorner = tree.viewport()->mapToGlobal(viewportPoint);
     if (item) {
         tree.selectItem(item);
-        editItem_ = item;
-        showItemRecord(*item);
         menuCorner.ry() += tree.visualRect(hit).height();
     }
-    TreeContextMenu menu(targetOf(item, tree.channelModel()->tree()), !clipboard_.empty(), this);
+    session_.takeClickedItem(tree, item);
+    // The menu runs its own event loop: hold the item so that it cannot dangle meanwhile.
+    HeldItem clicked;
+    clicked.hold(tree.channelModel(), item);
+    TreeContextMenu menu(targetOf(item, tree.channelModel()->tree()), !clipboard_.empty(), &window_);
     const std::optional<TreeMenuCommand> command = menu.commandOf(menu.exec(menuCorner));
-    if (command) RunTreeCommand(*command, tree, item);
+    // An item that went while the menu was open is no reason to act on the whole tree.
+    if (!command || (item && !clicked)) return;
+    RunTreeCommand(*command, tree, clicked.get());
 }
 
-void CEditorDialog::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item) {
-    if (editing_) return;
+void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item) {
+    if (session_.isEditing()) return;
     ChannelTree& channels = tree.channelModel()->tree();
     switch (command) {
     case TreeMenuCommand::NewChannel:
     case TreeMenuCommand::NewProvider: {
-        TreeItem* created = command == TreeMenuCommand::NewChannel ? insertNewChannel(channels, item)
-                                                                   : insertNewProvider(channels, item);
+        TreeItem* created = command == TreeMenuCommand::NewChannel ? changes_.newChannel(channels, item)
+                                                                   : changes_.newProvider(channels, item);
         tree.selectItem(created);
         tree.setFocus(Qt::OtherFocusReason);
         tree.startLabelEdit();
         return;
     }
-    case TreeMenuCommand::Paste:
-        if (TreeItem* pasted = clipboard_.paste(channels, item)) tree.selectItem(pasted);
+    case TreeMenuCommand::Paste: {
+        if (clipboard_.empty()) return;
+        // One Copy or Cut is pasted once.
+        const std::vector<RecordImage> images = clipboard_.records();
+        clipboard_.clear();
+        if (TreeItem* pasted = changes_.paste(channels, item, images)) tree.selectItem(pasted);
         return;
+    }
     // Without an item these are the "for all" forms.
     case TreeMenuCommand::SetLnb:
         runBulkSetting(BulkField::Lnb, tree, item);
@@ -101,7 +99,7 @@ void CEditorDialog::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, Tree
     switch (command) {
     case TreeMenuCommand::Edit:
         tree.selectItem(item);
-        EditSelectedItem(tree);
+        session_.EditSelectedItem(tree);
         break;
     case TreeMenuCommand::Rename:
         tree.selectItem(item);
@@ -112,31 +110,26 @@ void CEditorDialog::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, Tree
         clipboard_.copy(*item);
         break;
     case TreeMenuCommand::Cut:
-        forgetRemovedEditItem(item);
-        clipboard_.cut(channels, item);
+        clipboard_.copy(*item);
+        changes_.remove(channels, item);
         break;
     case TreeMenuCommand::Delete:
-        forgetRemovedEditItem(item);
-        DeleteTreeItem(channels, item);
+        changes_.remove(channels, item);
         break;
     default:
         break;
     }
 }
 
-void CEditorDialog::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item) {
+void TreeMenu::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item) {
     if (!item && tree.channelModel()->tree().empty()) return;
-    const std::unique_ptr<BulkSettingDialog> dialog = makeBulkDialog(field, this);
+    const std::unique_ptr<BulkSettingDialog> dialog = makeBulkDialog(field, &window_);
     dialog->setValue(bulkStartValue(field, item));
-    prompts_->runDialog(*dialog);
+    prompts_.runDialog(*dialog);
     if (dialog->result() != QDialog::Accepted) return;
-    applyBulkValue(tree.channelModel()->tree(), item, field, dialog->value());
+    changes_.setBulkValue(tree.channelModel()->tree(), item, field, dialog->value());
     // "For all" leaves the panel as it is.
-    if (item) showItemRecord(*item);
-}
-
-void CEditorDialog::forgetRemovedEditItem(const TreeItem* removed) {
-    if (editItem_ == removed || (editItem_ && editItem_->parent() == removed)) editItem_ = nullptr;
+    if (item) session_.showItemRecord(*item);
 }
 
 }  // namespace qvx

@@ -1,4 +1,4 @@
-#include "ui/tree/TreeContextMenu.h"
+#include "ui/menu/TreeContextMenu.h"
 
 namespace qvx {
 namespace {

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "editing/BulkSettings.h"
+#include "editing/EditorClipboard.h"
+
+class QPoint;
+class QWidget;
+
+namespace qvx {
+
+class CTreeSat;
+class EditSession;
+class ListChanges;
+class TreeItem;
+class UserPrompts;
+enum class TreeMenuCommand;
+
+// The context menu of the four trees and what its commands do: it finds what
+// a right-click hit, offers the entries that suit it, keeps the one clipboard
+// of both lists and runs the bulk-setting dialogs. Every change it makes goes
+// through the window's one road; Edit hands over to the edit session.
+class TreeMenu final {
+public:
+    // `window` parents the menu and the dialogs; `prompts` runs the dialogs.
+    TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UserPrompts& prompts);
+    TreeMenu(const TreeMenu&) = delete;
+    TreeMenu& operator=(const TreeMenu&) = delete;
+
+    // The menu of a right-click at `viewportPoint` of `tree`, and the picked command run.
+    void OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint);
+    // The command picked for `item` (null: the click was elsewhere).
+    void RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item);
+
+    const EditorClipboard& clipboard() const { return clipboard_; }
+    void clearClipboard() { clipboard_.clear(); }
+
+private:
+    void runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item);
+
+    QWidget& window_;
+    EditSession& session_;
+    ListChanges& changes_;
+    UserPrompts& prompts_;
+    // The one clipboard of both lists.
+    EditorClipboard clipboard_;
+};
+
+}  // namespace qvx

@@ -1,0 +1,89 @@
+#include "ui/panel/EditSession.h"
+
+#include "model/ChannelTree.h"
+#include "ui/changes/ListChanges.h"
+#include "ui/fields/CValidatingEdit.h"
+#include "ui/fields/ST_InfoWnd.h"
+#include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/tree/CTreeSat.h"
+#include "ui/tree/ChannelTreeModel.h"
+
+namespace qvx {
+
+EditSession::EditSession(ChannelSettingsPanel& panel, ListChanges& changes, QObject* parent)
+    : QObject(parent), panel_(panel), changes_(changes) {}
+
+void EditSession::showCurrentItem(TreeItem* item) {
+    if (editing_ || !item) return;
+    panel_.ShowRecord(item->record());
+}
+
+void EditSession::ShowRecordOfClickedItem(CTreeSat&, TreeItem* item) {
+    if (item) showItemRecord(*item);
+}
+
+void EditSession::showItemRecord(const TreeItem& item) {
+    panel_.ShowRecord(item.record());
+    editRecord_ = item.record();
+}
+
+void EditSession::takeClickedItem(CTreeSat& tree, TreeItem* item) {
+    editTree_ = &tree;
+    if (!item) return;
+    editItem_.hold(tree.channelModel(), item);
+    showItemRecord(*item);
+}
+
+bool EditSession::EditSelectedItem(CTreeSat& tree) {
+    if (editing_) return false;
+    TreeItem* item = tree.selectedItem();
+    if (!item) return false;
+    editing_ = true;
+    editTree_ = &tree;
+    editItem_.hold(tree.channelModel(), item);
+    showItemRecord(*item);
+    BeginEdit(!item->hasChildren() && item->hasParent());
+    return true;
+}
+
+void EditSession::BeginEdit(bool asChannel) {
+    editAsChannel_ = asChannel;
+    emit modeChanged(true, asChannel);
+    panel_.nameField()->setFocus(Qt::OtherFocusReason);
+}
+
+void EditSession::EndEdit() {
+    emit modeChanged(false, false);
+    // A refusal shown for a field that can no longer be edited would only confuse.
+    for (QWidget* field : panel_.leadingFocusOrder() + panel_.trailingFocusOrder())
+        if (auto* edit = qobject_cast<CValidatingEdit*>(field)) edit->infoWindow().HideInfo();
+    if (editTree_) editTree_->setFocus(Qt::OtherFocusReason);
+}
+
+void EditSession::ApplyEdit() {
+    if (!editing_) return;
+    // A value the field refuses is never stored: the refusal is shown instead.
+    QString refusal;
+    if (CValidatingEdit* field = panel_.firstRefusedField(&refusal)) {
+        field->infoWindow().HideInfo();
+        field->refuse(refusal);
+        return;
+    }
+    if (TreeItem* item = editItem_.get(); editTree_ && item) {
+        ChannelRecord copy = item->record();
+        const bool asChannel = editAsChannel_ && copy.isChannel == 1;
+        panel_.storeInto(copy, asChannel);
+        changes_.storeRecord(editTree_->channelModel()->tree(), item, copy, asChannel);
+    }
+    EndEdit();
+    editing_ = false;
+}
+
+void EditSession::CancelEdit() {
+    if (!editing_) return;
+    EndEdit();
+    editing_ = false;
+    if (editRecord_) panel_.ShowRecord(*editRecord_);
+}
+
+}  // namespace qvx

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <optional>
+
+#include <QObject>
+
+#include "model/ChannelRecord.h"
+#include "ui/tree/HeldItem.h"
+
+namespace qvx {
+
+class ChannelSettingsPanel;
+class CTreeSat;
+class ListChanges;
+class TreeItem;
+
+// The settings panel's edit session: which item the panel shows or edits
+// (editTree, editItem, editRecord), whether it is in edit mode (editing), and
+// the panel operations that enter and leave that mode. OK stores the fields
+// through the window's one road of changes. What the window locks and shows
+// in each mode is the window's business: it follows modeChanged.
+class EditSession final : public QObject {
+    Q_OBJECT
+
+public:
+    EditSession(ChannelSettingsPanel& panel, ListChanges& changes, QObject* parent = nullptr);
+    EditSession(const EditSession&) = delete;
+    EditSession& operator=(const EditSession&) = delete;
+
+    bool isEditing() const { return editing_; }
+    CTreeSat* editTree() const { return editTree_; }
+    TreeItem* editItem() const { return editItem_.get(); }
+    const std::optional<ChannelRecord>& editRecord() const { return editRecord_; }
+
+    // Enters edit mode for the selected item of `tree`; false when it has none or an edit runs.
+    bool EditSelectedItem(CTreeSat& tree);
+    void BeginEdit(bool asChannel);
+    void EndEdit();
+    // OK: stores the fields into the item's record unless a field refuses its value.
+    void ApplyEdit();
+    // Cancel: leaves edit mode and shows the stored record again.
+    void CancelEdit();
+
+    // A click on an item's picture or label shows its record again.
+    void ShowRecordOfClickedItem(CTreeSat& tree, TreeItem* item);
+    // The tree's current item changed (not while a list loads): its record is shown.
+    void showCurrentItem(TreeItem* item);
+    // A right-click in `tree`, on `item` or (null) elsewhere: what a menu command works on.
+    void takeClickedItem(CTreeSat& tree, TreeItem* item);
+    // Shows the item's record in the panel; Cancel shows it again.
+    void showItemRecord(const TreeItem& item);
+
+signals:
+    // Edit mode began (with the kind of item) or ended.
+    void modeChanged(bool editing, bool asChannel);
+
+private:
+    ChannelSettingsPanel& panel_;
+    ListChanges& changes_;
+
+    bool editing_ = false;
+    bool editAsChannel_ = false;
+    CTreeSat* editTree_ = nullptr;
+    HeldItem editItem_;
+    // A copy of the record last shown for editing or by a click; Cancel shows it again.
+    std::optional<ChannelRecord> editRecord_;
+};
+
+}  // namespace qvx
