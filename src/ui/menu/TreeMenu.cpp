@@ -129,7 +129,7 @@ void TreeMenu::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item) {
     if (dialog->result() != QDialog::Accepted) return;
     changes_.setBulkValue(tree.channelModel()->tree(), item, field, dialog->value());
     // "For all" leaves the panel as it is.
-    if (item) session_.showItemRecord(*item);
+    if (item) session_.showItemRecord(tree, *item);
 }
 
 }  // namespace qvx

@@ -160,9 +160,10 @@ void CEditorDialog::connectList(int number) {
     for (const TreeKind kind : {TreeKind::Television, TreeKind::Radio}) {
         CTreeSat* tree = listColumn.tree(kind);
         // While a reader fills a list, selection changes leave the panel alone.
-        connect(tree, &CTreeSat::currentItemChanged, this, [this](TreeItem* item) {
-            if (!isLoading()) session_->showCurrentItem(item);
+        connect(tree, &CTreeSat::currentItemChanged, this, [this, tree](TreeItem* item) {
+            if (!isLoading()) session_->showCurrentItem(*tree, item);
         });
+        session_->watchRemovals(*tree);
         connect(tree, &CTreeSat::itemClicked, this,
                 [this, tree](TreeItem* item) { session_->ShowRecordOfClickedItem(*tree, item); });
         connect(tree, &CTreeSat::editRequested, this, [this, tree] { session_->EditSelectedItem(*tree); });
