@@ -32,6 +32,10 @@ CPanelComboBox::CPanelComboBox(QWidget* parent) : QComboBox(parent) {
 bool CPanelComboBox::event(QEvent* event) {
     // Tab is taken for focus moves before keyPressEvent sees it.
     if (event->type() == QEvent::KeyPress && isWindowKey(static_cast<QKeyEvent*>(event)->key())) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        // Enter moves on, as in the edit fields, so Enter alone walks the panel to OK. (With the
+        // entries open, Enter reaches the open list instead and picks its entry.)
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) focusNextChild();
         event->accept();
         return true;
     }

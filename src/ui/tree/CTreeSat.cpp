@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 
@@ -56,6 +57,46 @@ void CTreeSat::resizeEvent(QResizeEvent* event) {
     QTreeView::resizeEvent(event);
     // The column never ends short of the view's right edge.
     header()->resizeSections(QHeaderView::ResizeToContents);
+}
+
+void CTreeSat::keyPressEvent(QKeyEvent* event) {
+    static constexpr struct {
+        QKeyCombination keys;
+        TreeKeyCommand command;
+    } kKeys[] = {
+        {QKeyCombination(Qt::Key_Menu), TreeKeyCommand::ContextMenu},
+        {QKeyCombination(Qt::ShiftModifier, Qt::Key_F10), TreeKeyCommand::ContextMenu},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_X), TreeKeyCommand::Cut},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_C), TreeKeyCommand::Copy},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_V), TreeKeyCommand::Paste},
+    };
+    // Exactly these combinations: Shift+Delete, which Qt also counts as Cut, stays the window's Delete.
+    const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
+    for (const auto& entry : kKeys) {
+        if (entry.keys != pressed) continue;
+        event->accept();
+        emit keyCommand(entry.command);
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+QPoint CTreeSat::keyboardMenuPoint() {
+    if (const TreeItem* item = selectedItem()) {
+        const QModelIndex index = model_->indexOf(item);
+        scrollTo(index);
+        const QRect picture = iconAndLabelRect(index);
+        return QPoint(picture.left() + std::min(16, picture.width() / 2), picture.top());
+    }
+    // Below the last row, or else right of the first one: where a right-click hits no item.
+    int below = 0;
+    for (QModelIndex row = indexAt(QPoint(0, 0)); row.isValid(); row = indexBelow(row)) {
+        const QRect rect = visualRect(row);
+        if (rect.top() > viewport()->height()) break;
+        below = rect.bottom() + 1;
+    }
+    if (below + 2 < viewport()->height()) return QPoint(2, below + 2);
+    return QPoint(viewport()->width() - 2, 2);
 }
 
 void CTreeSat::setChannelModel(ChannelTreeModel* model) {

@@ -169,6 +169,8 @@ void CEditorDialog::connectList(int number) {
         connect(tree, &CTreeSat::editRequested, this, [this, tree] { session_->EditSelectedItem(*tree); });
         connect(tree, &CTreeSat::rightClicked, this,
                 [this, tree](const QPoint& point) { treeMenu_->OnTreeRightClick(*tree, point); });
+        connect(tree, &CTreeSat::keyCommand, this,
+                [this, tree](TreeKeyCommand command) { treeMenu_->OnTreeKey(*tree, command); });
         connect(tree->channelModel(), &ChannelTreeModel::itemRenamed, this,
                 [this](TreeItem*, const QString& text) { panel_->nameField()->setText(text); });
     }
