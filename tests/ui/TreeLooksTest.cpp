@@ -121,5 +121,27 @@ TEST_F(TreeLooks, ALabelLongerThanTheTreeIsReadByScrollingSideways) {
     EXPECT_EQ(view->header()->sectionSize(0), view->viewport()->width());
 }
 
+TEST_F(TreeLooks, ALongLabelFarDownWidensTheColumnOnceScrolledIntoView) {
+    std::vector<Entry> entries;
+    for (int i = 0; i < 200; ++i) {
+        entries.push_back({true, 1, "Provider " + std::to_string(i)});
+        entries.push_back({false, 1, "Channel " + std::to_string(i)});
+    }
+    load(1, writeList(QStringLiteral("long.qvx"), entries));
+    CTreeSat* view = tree(1);
+    // A file holds 31 characters a name; a rename keeps the whole label.
+    const ChannelTree& television = dialog_->list(1).television();
+    ASSERT_GT(television.topLevelCount(), 100);
+    const QModelIndex last = view->channelModel()->indexOf(television.topLevelItem(television.topLevelCount() - 1));
+    ASSERT_TRUE(view->channelModel()->setData(last, QStringLiteral("The last provider, with a name far longer than the tree is wide")));
+    view->scrollToTop();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view->header()->sectionSize(0), view->viewport()->width());  // only short names in view
+    view->scrollToBottom();
+    QCoreApplication::processEvents();
+    EXPECT_GT(view->header()->sectionSize(0), view->viewport()->width());
+    EXPECT_GT(view->horizontalScrollBar()->maximum(), 0);
+}
+
 }  // namespace
 }  // namespace qvx

@@ -27,6 +27,9 @@ CTreeSat::CTreeSat(QWidget* parent) : QTreeView(parent) {
     // label longer than the tree is read whole by scrolling sideways.
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Measured over the rows in view only (the view measures again when it scrolls): a list of
+    // 100,000 channels pays nothing for it.
+    header()->setResizeContentsPrecision(0);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setTextElideMode(Qt::ElideNone);
     setPalette(treeColours(palette(), style()->standardPalette()));
