@@ -17,9 +17,11 @@ ChannelRecord recordOfKind(const TreeItem& item, std::uint8_t kind) {
     return record;
 }
 
+// A copy keeps the looks of its original; a channel is never bold.
 std::unique_ptr<TreeItem> copyOf(const TreeItem& item, std::uint8_t kind, bool bold) {
-    return std::make_unique<TreeItem>(recordOfKind(item, kind), cutLabel(item.label()), bold, item.image(),
-                                      item.selectedImage());
+    ItemLooks looks = item.looks();
+    looks.bold = bold;
+    return std::make_unique<TreeItem>(recordOfKind(item, kind), cutLabel(item.label()), looks);
 }
 
 }  // namespace
@@ -33,8 +35,7 @@ TreeItem* TransferItem(ChannelTree& source, ChannelTree& target, TreeItem* dragg
         const InsertionPlace place = channelInsertionPlace(target, dropTarget, [&] {
             ChannelRecord provider = recordOfKind(*dragged, kind);
             provider.makeProvider(kind);
-            return std::make_unique<TreeItem>(provider, cutLabel(dragged->label()), true, kProviderImage,
-                                              kProviderImage);
+            return std::make_unique<TreeItem>(provider, cutLabel(dragged->label()), providerLooks());
         });
         inserted = target.insertItem(place.parent, place.row, copyOf(*dragged, kind, false));
     } else {

@@ -5,18 +5,15 @@
 
 namespace qvx {
 
-TreeItem::TreeItem(const ChannelRecord& record, std::string label, bool bold, int image, int selectedImage)
-    : record_(record), label_(std::move(label)), bold_(bold), image_(image), selectedImage_(selectedImage) {}
+TreeItem::TreeItem(const ChannelRecord& record, std::string label, const ItemLooks& looks)
+    : record_(record), label_(std::move(label)), looks_(looks) {}
 
 std::unique_ptr<TreeItem> TreeItem::makeProvider(const ChannelRecord& record) {
-    return std::make_unique<TreeItem>(record, std::string(record.nameText()), true, kProviderImage,
-                                      kProviderImage);
+    return std::make_unique<TreeItem>(record, std::string(record.nameText()), providerLooks());
 }
 
 std::unique_ptr<TreeItem> TreeItem::makeChannel(const ChannelRecord& record) {
-    return std::make_unique<TreeItem>(record, std::string(record.nameText()), false,
-                                      record.isScrambled() ? kScrambledChannelImage : kFreeChannelImage,
-                                      kSelectedChannelImage);
+    return std::make_unique<TreeItem>(record, std::string(record.nameText()), channelLooks(record));
 }
 
 TreeItem* TreeItem::appendDetachedChild(std::unique_ptr<TreeItem> child) {
@@ -53,10 +50,18 @@ TreeItem* ChannelTree::insertItem(TreeItem* parent, int row, std::unique_ptr<Tre
     renumber(siblings, static_cast<std::size_t>(row));
     if (reporting())
         for (auto* observer : observers_) observer->itemsInserted(parent, row, row);
+    if (journal_) journal_->inserted(*this, inserted);
     return inserted;
 }
 
 void ChannelTree::removeItem(TreeItem* item) {
+    TreeItem* parent = item->parent_;
+    const int row = item->row_;
+    std::unique_ptr<TreeItem> removed = detachItem(item);
+    if (journal_) journal_->removed(*this, parent, row, std::move(removed));
+}
+
+std::unique_ptr<TreeItem> ChannelTree::detachItem(TreeItem* item) {
     assert(item);
     TreeItem* parent = item->parent_;
     auto& siblings = siblingsOf(parent);
@@ -66,31 +71,39 @@ void ChannelTree::removeItem(TreeItem* item) {
     if (reporting())
         for (auto* observer : observers_) observer->itemsAboutToBeRemoved(parent, row, row);
     itemCount_ -= 1 + item->children_.size();
+    std::unique_ptr<TreeItem> detached = std::move(siblings[static_cast<std::size_t>(row)]);
     siblings.erase(siblings.begin() + row);
+    detached->parent_ = nullptr;
     renumber(siblings, static_cast<std::size_t>(row));
     if (reporting())
         for (auto* observer : observers_) observer->itemsRemoved(parent, row, row);
+    return detached;
 }
 
 void ChannelTree::clear() {
     if (topLevel_.empty()) return;
     BulkChange bulk(*this);
+    std::vector<std::unique_ptr<TreeItem>> removed = std::move(topLevel_);
     topLevel_.clear();
+    const std::size_t count = itemCount_;
     itemCount_ = 0;
+    if (journal_) journal_->cleared(*this, std::move(removed), count);
 }
 
 void ChannelTree::setLabel(TreeItem* item, std::string label) {
+    if (journal_) journal_->labelChanged(*this, item);
     item->label_ = std::move(label);
     notifyItemChanged(item);
 }
 
-void ChannelTree::setLooks(TreeItem* item, int image, int selectedImage) {
-    item->image_ = image;
-    item->selectedImage_ = selectedImage;
+void ChannelTree::setLooks(TreeItem* item, const ItemLooks& looks) {
+    if (journal_) journal_->looksChanged(*this, item);
+    item->looks_ = looks;
     notifyItemChanged(item);
 }
 
 void ChannelTree::replaceRecord(TreeItem* item, const ChannelRecord& record) {
+    if (journal_) journal_->recordChanged(*this, item);
     item->record_ = record;
     notifyItemChanged(item);
 }

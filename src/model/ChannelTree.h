@@ -8,18 +8,12 @@
 #include <vector>
 
 #include "model/ChannelRecord.h"
+#include "model/ItemLooks.h"
+#include "model/TreeJournal.h"
 
 namespace qvx {
 
 enum class TreeKind : std::uint8_t { Television = 1, Radio = 2 };
-
-// Picture numbers of the tree's icon strip.
-enum ItemImage : int {
-    kProviderImage = 0,
-    kFreeChannelImage = 1,
-    kSelectedChannelImage = 2,
-    kScrambledChannelImage = 3,
-};
 
 class ChannelTree;
 
@@ -28,21 +22,21 @@ class ChannelTree;
 // while they are in a tree, so views may point at them.
 class TreeItem final {
 public:
-    // Looks of a provider: bold, picture 0, label = record name.
+    // Label = record name, looks by the rule of ItemLooks.h.
     static std::unique_ptr<TreeItem> makeProvider(const ChannelRecord& record);
-    // Looks of a channel: picture 1 or 3 by scrambling, selected picture 2.
     static std::unique_ptr<TreeItem> makeChannel(const ChannelRecord& record);
     // Any looks, for copies that keep the looks of their original.
-    TreeItem(const ChannelRecord& record, std::string label, bool bold, int image, int selectedImage);
+    TreeItem(const ChannelRecord& record, std::string label, const ItemLooks& looks);
 
     TreeItem(const TreeItem&) = delete;
     TreeItem& operator=(const TreeItem&) = delete;
 
     const ChannelRecord& record() const { return record_; }
     const std::string& label() const { return label_; }
-    bool isBold() const { return bold_; }
-    int image() const { return image_; }
-    int selectedImage() const { return selectedImage_; }
+    const ItemLooks& looks() const { return looks_; }
+    bool isBold() const { return looks_.bold; }
+    int image() const { return looks_.image; }
+    int selectedImage() const { return looks_.selectedImage; }
 
     TreeItem* parent() const { return parent_; }
     bool hasParent() const { return parent_ != nullptr; }
@@ -59,12 +53,11 @@ public:
 
 private:
     friend class ChannelTree;
+    friend class TreeJournal;
 
     ChannelRecord record_;
     std::string label_;
-    bool bold_;
-    int image_;
-    int selectedImage_;
+    ItemLooks looks_;
     TreeItem* parent_ = nullptr;
     int row_ = 0;
     std::vector<std::unique_ptr<TreeItem>> children_;
@@ -111,13 +104,14 @@ public:
     TreeItem* appendItem(TreeItem* parent, std::unique_ptr<TreeItem> item) {
         return insertItem(parent, -1, std::move(item));
     }
-    // Removes the item with its children and destroys their records.
+    // Removes the item with its children and destroys their records (while a
+    // journal records, it keeps them instead).
     void removeItem(TreeItem* item);
     // Removes every item.
     void clear();
 
     void setLabel(TreeItem* item, std::string label);
-    void setLooks(TreeItem* item, int image, int selectedImage);
+    void setLooks(TreeItem* item, const ItemLooks& looks);
     // Stores a whole record image back into the item's record.
     void replaceRecord(TreeItem* item, const ChannelRecord& record);
     // For changes made through mutableRecord(); tells the observers.
@@ -151,11 +145,25 @@ public:
     void addObserver(ChannelTreeObserver* observer);
     void removeObserver(ChannelTreeObserver* observer);
 
+    // While set, every change is also recorded there (see TreeJournal).
+    TreeJournal* journal() const { return journal_; }
+    void setJournal(TreeJournal* journal) { journal_ = journal; }
+
 private:
+    friend class TreeJournal;
+
+    // Takes the item with its children out of the tree and hands it over (not
+    // recorded); insertItem puts it back. Observers see a removal.
+    std::unique_ptr<TreeItem> detachItem(TreeItem* item);
     std::vector<std::unique_ptr<TreeItem>>& siblingsOf(TreeItem* parent) {
         return parent ? parent->children_ : topLevel_;
     }
     static void renumber(std::vector<std::unique_ptr<TreeItem>>& siblings, std::size_t from);
+    // Removes the siblings under `parent` for which `remove` is true, keeping
+    // them in `kept` when given. Returns the number of items removed, children included.
+    template <typename Predicate>
+    std::size_t removeSiblingsWhere(TreeItem* parent, Predicate& remove,
+                                    std::vector<TreeJournal::RemovedChild>* kept);
     bool reporting() const { return bulkDepth_ == 0; }
     void beginBulk();
     void endBulk();
@@ -166,38 +174,52 @@ private:
     int bulkDepth_ = 0;
     std::uint64_t changeCount_ = 0;
     std::vector<ChannelTreeObserver*> observers_;
+    TreeJournal* journal_ = nullptr;
 };
 
 template <typename Predicate>
 void ChannelTree::removeChildrenWhere(Predicate remove) {
     BulkChange bulk(*this);
+    std::vector<TreeJournal::RemovedChild> kept;
     for (auto& provider : topLevel_) {
-        auto& channels = provider->children_;
-        const std::size_t before = channels.size();
-        std::erase_if(channels, [&](const std::unique_ptr<TreeItem>& channel) {
-            return remove(static_cast<const TreeItem&>(*channel));
-        });
-        if (channels.size() != before) {
-            itemCount_ -= before - channels.size();
-            renumber(channels, 0);
-        }
+        itemCount_ -= removeSiblingsWhere(provider.get(), remove, journal_ ? &kept : nullptr);
     }
+    if (journal_ && !kept.empty()) journal_->removedMany(*this, std::move(kept));
 }
 
 template <typename Predicate>
 void ChannelTree::removeTopLevelWhere(Predicate remove) {
     BulkChange bulk(*this);
-    const std::size_t before = itemCount_;
-    std::size_t removed = 0;
-    std::erase_if(topLevel_, [&](const std::unique_ptr<TreeItem>& item) {
-        if (!remove(static_cast<const TreeItem&>(*item))) return false;
-        removed += 1 + item->children_.size();
-        return true;
-    });
-    if (removed != 0) {
-        itemCount_ = before - removed;
-        renumber(topLevel_, 0);
+    std::vector<TreeJournal::RemovedChild> kept;
+    itemCount_ -= removeSiblingsWhere(nullptr, remove, journal_ ? &kept : nullptr);
+    if (journal_ && !kept.empty()) journal_->removedMany(*this, std::move(kept));
+}
+
+template <typename Predicate>
+std::size_t ChannelTree::removeSiblingsWhere(TreeItem* parent, Predicate& remove,
+                                             std::vector<TreeJournal::RemovedChild>* kept) {
+    auto& siblings = siblingsOf(parent);
+    std::size_t write = 0;
+    std::size_t removedItems = 0;
+    for (std::size_t read = 0; read < siblings.size(); ++read) {
+        std::unique_ptr<TreeItem>& item = siblings[read];
+        if (remove(static_cast<const TreeItem&>(*item))) {
+            removedItems += 1 + item->children_.size();
+            if (kept) {
+                item->parent_ = nullptr;
+                kept->push_back({parent, static_cast<int>(read), std::move(item)});
+            }
+            item.reset();
+        } else {
+            if (write != read) siblings[write] = std::move(item);
+            ++write;
+        }
     }
+    if (write != siblings.size()) {
+        siblings.resize(write);
+        renumber(siblings, 0);
+    }
+    return removedItems;
 }
 
 }  // namespace qvx

@@ -73,7 +73,7 @@ TEST(TransferBetweenTrees, ProviderFromTelevisionOntoRadioProviderCopiesAllChann
     ChannelRecord record = scrambled->record();
     record.scrambled = 1;
     television.replaceRecord(scrambled, record);
-    television.setLooks(scrambled, kScrambledChannelImage, kSelectedChannelImage);
+    television.setLooks(scrambled, {false, kScrambledChannelImage, kSelectedChannelImage});
 
     RecordingObserver observer(radio);
     TreeItem* copy = TransferItem(television, radio, television.topLevelItem(0), radio.topLevelItem(1));
@@ -105,7 +105,7 @@ TEST(TransferBetweenTrees, ChannelIntoEmptyTreeGetsAProviderCopyOfItsRecord) {
     // The label says more than the record's name can hold.
     const std::string label = "Channel with a very long label, 41 chars";
     source.setLabel(dragged, label);
-    source.setLooks(dragged, kScrambledChannelImage, kSelectedChannelImage);
+    source.setLooks(dragged, {false, kScrambledChannelImage, kSelectedChannelImage});
 
     TreeItem* copy = TransferItem(source, target, dragged, nullptr);
     ASSERT_EQ(target.topLevelCount(), 1);

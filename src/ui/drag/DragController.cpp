@@ -104,13 +104,13 @@ void DragController::pointerMoved(const QPoint& globalPoint) {
 void DragController::buttonReleased(const QPoint& globalPoint) {
     if (!isDragging()) return;
     endDrag();
-    if (CTreeSat* tree = treeUnderPointer(globalPoint)) {
+    TreeItem* dragged = dragItem_.get();
+    if (CTreeSat* tree = dragged ? treeUnderPointer(globalPoint) : nullptr) {
         // The target found by the last move belongs to the tree it was found in.
         if (tree != dropTree_) dropTarget_.hold(tree->channelModel(), itemInRowAt(*tree, globalPoint));
         dropTree_ = tree;
         TreeItem* inserted = changes_.transfer(dragSourceTree_->channelModel()->tree(),
-                                               dropTree_->channelModel()->tree(), dragItem_.get(),
-                                               dropTarget_.get());
+                                               dropTree_->channelModel()->tree(), *dragged, dropTarget_.get());
         if (inserted) dropTree_->selectItem(inserted);
     }
     clearDropHighlights();

@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "model/ChannelTree.h"
 #include "ui/changes/ListChanges.h"
@@ -93,14 +92,9 @@ void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem*
         tree.startLabelEdit();
         return;
     }
-    case TreeMenuCommand::Paste: {
-        if (clipboard_.empty()) return;
-        // One Copy or Cut is pasted once.
-        const std::vector<RecordImage> images = clipboard_.records();
-        clipboard_.clear();
-        if (TreeItem* pasted = changes_.paste(channels, item, images)) tree.selectItem(pasted);
+    case TreeMenuCommand::Paste:
+        if (TreeItem* pasted = changes_.paste(channels, item, clipboard_)) tree.selectItem(pasted);
         return;
-    }
     // Without an item these are the "for all" forms.
     case TreeMenuCommand::SetLnb:
         runBulkSetting(BulkField::Lnb, tree, item);
@@ -129,11 +123,10 @@ void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem*
         clipboard_.copy(*item);
         break;
     case TreeMenuCommand::Cut:
-        clipboard_.copy(*item);
-        changes_.remove(channels, item);
+        changes_.cut(channels, *item, clipboard_);
         break;
     case TreeMenuCommand::Delete:
-        changes_.remove(channels, item);
+        changes_.remove(channels, *item);
         break;
     default:
         break;
@@ -144,8 +137,12 @@ void TreeMenu::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item) {
     if (!item && tree.channelModel()->tree().empty()) return;
     const std::unique_ptr<BulkSettingDialog> dialog = makeBulkDialog(field, &window_);
     dialog->setValue(bulkStartValue(field, item));
+    // The dialog runs its own event loop, like the menu.
+    HeldItem reference;
+    reference.hold(tree.channelModel(), item);
     prompts_.runDialog(*dialog);
-    if (dialog->result() != QDialog::Accepted) return;
+    if (dialog->result() != QDialog::Accepted || (item && !reference)) return;
+    item = reference.get();
     changes_.setBulkValue(tree.channelModel()->tree(), item, field, dialog->value());
     // "For all" leaves the panel as it is.
     if (item) session_.showItemRecord(tree, *item);

@@ -91,7 +91,7 @@ void EditSession::ApplyEdit() {
         ChannelRecord copy = item->record();
         const bool asChannel = editAsChannel_ && copy.isChannel == 1;
         panel_.storeInto(copy, asChannel);
-        changes_.storeRecord(editTree_->channelModel()->tree(), item, copy, asChannel);
+        changes_.storeRecord(editTree_->channelModel()->tree(), *item, copy, asChannel);
     }
     EndEdit();
     editing_ = false;

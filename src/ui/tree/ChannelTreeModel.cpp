@@ -86,7 +86,7 @@ bool ChannelTreeModel::setData(const QModelIndex& index, const QVariant& value, 
     const QString text = value.toString();
     const std::optional<std::string> bytes(toWindows1252(text));
     if (changes_)
-        changes_->rename(tree_, item, bytes);
+        changes_->rename(tree_, *item, bytes);
     else
         applyRename(tree_, item, bytes);
     emit itemRenamed(item, text);

@@ -107,8 +107,8 @@ void CEditorDialog::buildWindow() {
 
     statusBar_ = new EditorStatusBar;
     for (std::size_t i = 0; i < commands_.size(); ++i)
-        commands_[i] = std::make_unique<ListCommands>(*lists_[i], *columns_[i], *changes_, *statusBar_, *prompts_,
-                                                      *this);
+        commands_[i] = std::make_unique<ListColumnCommands>(*lists_[i], *columns_[i], *changes_, *statusBar_,
+                                                            *prompts_, *this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 0);
     layout->addLayout(columns);
@@ -150,7 +150,7 @@ QWidget* CEditorDialog::buildCommandGroup() {
 
 void CEditorDialog::connectList(int number) {
     ListColumn& listColumn = column(number);
-    ListCommands* listCommands = &commands(number);
+    ListColumnCommands* listCommands = &commands(number);
     connect(listColumn.loadButton(), &QPushButton::clicked, this, [listCommands] { listCommands->Load(); });
     connect(listColumn.saveAsButton(), &QPushButton::clicked, this, [listCommands] { listCommands->SaveAs(); });
     connect(listColumn.saveButton(), &QPushButton::clicked, this, [listCommands] { listCommands->Save(); });
@@ -284,7 +284,7 @@ void CEditorDialog::deleteSelectedItem(InputTree& filtered) {
     for (CTreeSat* candidate : channelTrees())
         if (candidate->treeWidget() == filtered.treeWidget()) tree = candidate;
     if (!tree) return;
-    changes_->remove(tree->channelModel()->tree(), tree->selectedItem());
+    if (TreeItem* item = tree->selectedItem()) changes_->remove(tree->channelModel()->tree(), *item);
 }
 
 bool CEditorDialog::isDragging() const { return drag_ && drag_->isDragging(); }

@@ -8,7 +8,7 @@
 
 #include "input/InputFilterHost.h"
 #include "model/ChannelList.h"
-#include "ui/list/ListCommands.h"
+#include "ui/list/ListColumnCommands.h"
 #include "ui/menu/TreeMenu.h"
 #include "ui/panel/EditSession.h"
 #include "ui/platform/UserPrompts.h"
@@ -57,7 +57,7 @@ public:
     const HintControl& hints() const { return *hints_; }
 
     // The parts.
-    ListCommands& commands(int number) const { return *commands_[static_cast<std::size_t>(number - 1)]; }
+    ListColumnCommands& commands(int number) const { return *commands_[static_cast<std::size_t>(number - 1)]; }
     EditSession& editSession() const { return *session_; }
     TreeMenu& treeMenu() const { return *treeMenu_; }
     DragController& drag() const { return *drag_; }
@@ -135,7 +135,7 @@ private:
     std::unique_ptr<HintControl> hints_;
     CInputFilter* inputFilter_ = nullptr;
 
-    std::array<std::unique_ptr<ListCommands>, 2> commands_;
+    std::array<std::unique_ptr<ListColumnCommands>, 2> commands_;
     EditSession* session_ = nullptr;
     std::unique_ptr<TreeMenu> treeMenu_;
     DragController* drag_ = nullptr;

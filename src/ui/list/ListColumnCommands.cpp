@@ -1,5 +1,5 @@
 // The list commands: Load, Save as, Save, Clear all, Close and the start-up file.
-#include "ui/list/ListCommands.h"
+#include "ui/list/ListColumnCommands.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -22,30 +22,34 @@ QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray
 
 }  // namespace
 
-ListCommands::ListCommands(ChannelList& list, ListColumn& column, ListChanges& changes,
+ListColumnCommands::ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes,
                            EditorStatusBar& statusBar, UserPrompts& prompts, QWidget& window)
     : list_(list), column_(column), changes_(changes), statusBar_(statusBar), prompts_(prompts), window_(window) {}
 
-void ListCommands::updateStatusPane() {
+void ListColumnCommands::updateStatusPane() {
     statusBar_.setPaneText(list_.number() == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane,
                            fromLocal(list_.statusText()));
 }
 
-bool ListCommands::readChosenFile(ListFormat format) {
+bool ListColumnCommands::readChosenFile(ListFormat format) {
     list_.setHasFile(true);
     loading_ = true;
     const ReadResult result = readList(list_.path(), format, list_.television(), list_.radio());
     loading_ = false;
+    changes_.loaded(list_);
     if (result.code != kReadOk) prompts_.tell(&window_, fromLocal(result.message));
     return result.code == kReadOk;
 }
 
-void ListCommands::writeChosenFile() {
+void ListColumnCommands::writeChosenFile() {
     const WriteResult result = writeList(list_.path(), list_.extension(), list_.television(), list_.radio());
-    if (!result.ok) prompts_.tell(&window_, fromLocal(result.message));
+    if (result.ok)
+        changes_.saved(list_);
+    else
+        prompts_.tell(&window_, fromLocal(result.message));
 }
 
-void ListCommands::Load() {
+void ListColumnCommands::Load() {
     const QString path =
         prompts_.chooseFileToLoad(&window_, QStringLiteral("Load Channellist File %1").arg(list_.number()));
     if (path.isEmpty()) return;
@@ -57,7 +61,7 @@ void ListCommands::Load() {
     column_.closeButton()->setEnabled(true);
 }
 
-void ListCommands::SaveAs() {
+void ListColumnCommands::SaveAs() {
     const QString path =
         prompts_.chooseFileToSave(&window_, QStringLiteral("Save Channellist File %1").arg(list_.number()));
     if (path.isEmpty()) return;
@@ -67,21 +71,21 @@ void ListCommands::SaveAs() {
     column_.saveButton()->setEnabled(true);
 }
 
-void ListCommands::Save() {
+void ListColumnCommands::Save() {
     writeChosenFile();
     if (afterSave_) afterSave_();
 }
 
-void ListCommands::ClearAll() { changes_.clearAll(list_); }
+void ListColumnCommands::ClearAll() { changes_.clearAll(list_); }
 
-void ListCommands::Close() {
+void ListColumnCommands::Close() {
     changes_.close(list_);
     column_.closeButton()->setEnabled(false);
     column_.saveButton()->setEnabled(false);
     updateStatusPane();
 }
 
-void ListCommands::loadStartupFile(const QString& commandLine) {
+void ListColumnCommands::loadStartupFile(const QString& commandLine) {
     if (commandLine.isEmpty()) return;
     QFile file(commandLine);
     if (!QFileInfo(commandLine).isFile() || !file.open(QIODevice::ReadOnly)) return;

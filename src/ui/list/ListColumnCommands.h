@@ -18,12 +18,12 @@ enum class ListFormat;
 // Close, with the list's status pane and the state of its Save and Close
 // buttons; for list 1 also the start-up file. Questions and messages go
 // through the window's prompts; clearing goes through the one road of changes.
-class ListCommands final {
+class ListColumnCommands final {
 public:
-    ListCommands(ChannelList& list, ListColumn& column, ListChanges& changes, EditorStatusBar& statusBar,
+    ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes, EditorStatusBar& statusBar,
                  UserPrompts& prompts, QWidget& window);
-    ListCommands(const ListCommands&) = delete;
-    ListCommands& operator=(const ListCommands&) = delete;
+    ListColumnCommands(const ListColumnCommands&) = delete;
+    ListColumnCommands& operator=(const ListColumnCommands&) = delete;
 
     void Load();
     void SaveAs();

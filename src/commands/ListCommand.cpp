@@ -1,0 +1,35 @@
+#include "commands/ListCommand.h"
+
+#include "model/ChannelList.h"
+
+namespace qvx {
+
+ListCommand::ListCommand(std::string text, std::vector<ChannelTree*> trees)
+    : text_(std::move(text)), trees_(std::move(trees)) {}
+
+ListCommand::~ListCommand() = default;
+
+bool ListCommand::execute() {
+    {
+        const TreeJournal::Recording recording(journal_, trees_);
+        afterDo_ = perform();
+    }
+    // Only the journal is needed from here on.
+    trees_.clear();
+    trees_.shrink_to_fit();
+    return !journal_.empty();
+}
+
+void ListCommand::undo() { journal_.undo(); }
+
+void ListCommand::redo() { journal_.redo(); }
+
+bool ListCommand::changes(const ChannelList& list) const {
+    return journal_.touches(list.television()) || journal_.touches(list.radio());
+}
+
+std::size_t ListCommand::memoryBytes() const {
+    return sizeof(*this) + text_.capacity() + journal_.memoryBytes();
+}
+
+}  // namespace qvx

@@ -1,0 +1,147 @@
+#include "commands/ListCommands.h"
+
+#include <functional>
+#include <utility>
+
+#include "compare/CompareTrees.h"
+#include "editing/EditorClipboard.h"
+#include "editing/TransferItem.h"
+#include "editing/TreeCommands.h"
+#include "model/ChannelList.h"
+#include "model/ChannelTree.h"
+
+namespace qvx {
+namespace {
+
+// A command whose change is one call of the editing core. The call is needed
+// only once: undo and redo replay what it did.
+class CoreCall final : public ListCommand {
+public:
+    using Call = std::function<ItemToSelect()>;
+
+    CoreCall(std::string text, std::vector<ChannelTree*> trees, ItemToSelect afterUndo, Call call)
+        : ListCommand(std::move(text), std::move(trees)), call_(std::move(call)) {
+        setSelectionAfterUndo(afterUndo);
+    }
+
+private:
+    ItemToSelect perform() override {
+        const ItemToSelect selection = call_();
+        call_ = nullptr;
+        return selection;
+    }
+
+    Call call_;
+};
+
+std::unique_ptr<ListCommand> make(std::string text, std::vector<ChannelTree*> trees, ItemToSelect afterUndo,
+                                  CoreCall::Call call) {
+    return std::make_unique<CoreCall>(std::move(text), std::move(trees), afterUndo, std::move(call));
+}
+
+std::string named(const char* what, const TreeItem& item) { return std::string(what) + " " + item.label(); }
+
+std::string bulkText(BulkField field, const TreeItem* reference) {
+    struct Texts {
+        const char* one;
+        const char* provider;
+        const char* all;
+    };
+    // The texts of the tree menu's entries.
+    Texts texts{"Set Volume", "Set Volume for provider", "Set Volume for all"};
+    if (field == BulkField::Lnb) texts = {"Set LNB", "Set LNB for provider", "Set LNB for all"};
+    if (field == BulkField::RotorPosition)
+        texts = {"Set Rotor position", "Set Rotor Pos for provider", "Set Rotor Pos for all"};
+    if (!reference) return texts.all;
+    return named(reference->hasParent() ? texts.one : texts.provider, *reference);
+}
+
+}  // namespace
+
+std::unique_ptr<ListCommand> makeEditRecordCommand(ChannelTree& tree, TreeItem& item,
+                                                   const ChannelRecord& record, bool asChannel) {
+    const ItemToSelect self{&tree, &item};
+    return make(named("Edit", item), {&tree}, self, [&tree, &item, record, asChannel, self] {
+        tree.setLabel(&item, std::string(record.nameText()));
+        if (asChannel) tree.setLooks(&item, channelLooks(record));
+        tree.replaceRecord(&item, record);
+        return self;
+    });
+}
+
+std::unique_ptr<ListCommand> makeRenameCommand(ChannelTree& tree, TreeItem& item, std::string newText) {
+    const ItemToSelect self{&tree, &item};
+    return make(named("Rename", item), {&tree}, self, [&tree, &item, text = std::move(newText), self] {
+        applyRename(tree, &item, text);
+        return self;
+    });
+}
+
+std::unique_ptr<ListCommand> makeDeleteCommand(ChannelTree& tree, TreeItem& item) {
+    return make(named("Delete", item), {&tree}, {&tree, &item}, [&tree, &item] {
+        DeleteTreeItem(tree, &item);
+        return ItemToSelect{};
+    });
+}
+
+std::unique_ptr<ListCommand> makeCutCommand(ChannelTree& tree, TreeItem& item, EditorClipboard& clipboard) {
+    return make(named("Cut", item), {&tree}, {&tree, &item}, [&tree, &item, &clipboard] {
+        clipboard.cut(tree, &item);
+        return ItemToSelect{};
+    });
+}
+
+std::unique_ptr<ListCommand> makePasteCommand(ChannelTree& tree, TreeItem* reference,
+                                              EditorClipboard& clipboard) {
+    std::string text = "Paste";
+    if (!clipboard.empty())
+        text += " " + std::string(ChannelRecord::fromImage(clipboard.records().front()).nameText());
+    return make(std::move(text), {&tree}, {&tree, reference}, [&tree, reference, &clipboard] {
+        return ItemToSelect{&tree, clipboard.paste(tree, reference)};
+    });
+}
+
+std::unique_ptr<ListCommand> makeNewChannelCommand(ChannelTree& tree, TreeItem* reference) {
+    return make("New channel", {&tree}, {&tree, reference},
+                [&tree, reference] { return ItemToSelect{&tree, insertNewChannel(tree, reference)}; });
+}
+
+std::unique_ptr<ListCommand> makeNewProviderCommand(ChannelTree& tree, TreeItem* reference) {
+    return make("New provider", {&tree}, {&tree, reference},
+                [&tree, reference] { return ItemToSelect{&tree, insertNewProvider(tree, reference)}; });
+}
+
+std::unique_ptr<ListCommand> makeTransferCommand(ChannelTree& source, ChannelTree& target, TreeItem& dragged,
+                                                 TreeItem* dropTarget) {
+    return make(named(&source == &target ? "Move" : "Copy", dragged), {&source, &target}, {&source, &dragged},
+                [&source, &target, &dragged, dropTarget] {
+                    return ItemToSelect{&target, TransferItem(source, target, &dragged, dropTarget)};
+                });
+}
+
+std::unique_ptr<ListCommand> makeBulkSettingCommand(ChannelTree& tree, TreeItem* reference, BulkField field,
+                                                    int value) {
+    const ItemToSelect shown{reference ? &tree : nullptr, reference};
+    return make(bulkText(field, reference), {&tree}, shown, [&tree, reference, field, value, shown] {
+        applyBulkValue(tree, reference, field, value);
+        return shown;
+    });
+}
+
+std::unique_ptr<ListCommand> makeCompareListsCommand(ChannelList& list1, ChannelList& list2,
+                                                     CompareOptions options, CompareProgress* progress) {
+    return make("Compare Lists", {&list1.television(), &list1.radio(), &list2.television(), &list2.radio()}, {},
+                [&list1, &list2, options, progress] {
+                    CompareLists(list1, list2, options, progress);
+                    return ItemToSelect{};
+                });
+}
+
+std::unique_ptr<ListCommand> makeClearAllCommand(ChannelList& list) {
+    return make("Clear all", {&list.television(), &list.radio()}, {}, [&list] {
+        list.clearAll();
+        return ItemToSelect{};
+    });
+}
+
+}  // namespace qvx

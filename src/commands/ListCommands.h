@@ -1,0 +1,69 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "commands/ListCommand.h"
+#include "compare/CompareOptions.h"
+#include "editing/BulkSettings.h"
+#include "model/ChannelRecord.h"
+
+namespace qvx {
+
+class ChannelList;
+class ChannelTree;
+class EditorClipboard;
+class TreeItem;
+
+// The commands that change a list, one for each road a change can take. Each
+// wraps the editing core's own function; the reference item is the
+// right-clicked item, or null for "elsewhere". Items must be in the given tree.
+
+// OK of the settings panel: the item's record becomes `record` whole, its label
+// the record's name, and, when edited as a channel, its looks follow the
+// record's scrambling. "Edit NAME".
+std::unique_ptr<ListCommand> makeEditRecordCommand(ChannelTree& tree, TreeItem& item,
+                                                   const ChannelRecord& record, bool asChannel);
+
+// End of an in-place label edit that was not abandoned (applyRename). "Rename NAME".
+std::unique_ptr<ListCommand> makeRenameCommand(ChannelTree& tree, TreeItem& item, std::string newText);
+
+// DeleteTreeItem. "Delete NAME".
+std::unique_ptr<ListCommand> makeDeleteCommand(ChannelTree& tree, TreeItem& item);
+
+// Cut: the item goes to the clipboard when the command executes (the clipboard
+// is no part of the history: undo and redo leave it alone), then DeleteTreeItem.
+// "Cut NAME".
+std::unique_ptr<ListCommand> makeCutCommand(ChannelTree& tree, TreeItem& item, EditorClipboard& clipboard);
+
+// Paste: PasteClipboard, which empties the clipboard (again only when the
+// command executes). Executes to false with an empty clipboard. "Paste NAME".
+std::unique_ptr<ListCommand> makePasteCommand(ChannelTree& tree, TreeItem* reference,
+                                              EditorClipboard& clipboard);
+
+// insertNewChannel / insertNewProvider. "New channel", "New provider".
+std::unique_ptr<ListCommand> makeNewChannelCommand(ChannelTree& tree, TreeItem* reference);
+std::unique_ptr<ListCommand> makeNewProviderCommand(ChannelTree& tree, TreeItem* reference);
+
+// The drop of a drag (TransferItem): a move within one tree ("Move NAME"), a
+// copy into another ("Copy NAME").
+std::unique_ptr<ListCommand> makeTransferCommand(ChannelTree& source, ChannelTree& target, TreeItem& dragged,
+                                                 TreeItem* dropTarget);
+
+// applyBulkValue on one channel, a provider with its channels, or (no
+// reference) the whole tree. Named after the menu entry: "Set LNB NAME",
+// "Set LNB for provider NAME", "Set LNB for all", and so for the rotor
+// position and the volume.
+std::unique_ptr<ListCommand> makeBulkSettingCommand(ChannelTree& tree, TreeItem* reference, BulkField field,
+                                                    int value);
+
+// "Compare Lists" (CompareLists), both lists in one step. Executes to false when
+// no pair of trees was compared. The has-file flags it clears are the files'
+// state, not the lists' content: undo leaves them as they are.
+std::unique_ptr<ListCommand> makeCompareListsCommand(ChannelList& list1, ChannelList& list2,
+                                                     CompareOptions options, CompareProgress* progress = nullptr);
+
+// "Clear all" of one list (ChannelList::clearAll). Executes to false on an empty list.
+std::unique_ptr<ListCommand> makeClearAllCommand(ChannelList& list);
+
+}  // namespace qvx
