@@ -8,7 +8,6 @@
 #include "TreeMenuDriver.h"
 #include "UiTestSupport.h"
 #include "model/ChannelList.h"
-#include "ui/fields/CPanelComboBox.h"
 #include "ui/fields/CValidatingEdit.h"
 #include "ui/panel/ChannelSettingsPanel.h"
 #include "ui/tree/CTreeSat.h"
@@ -143,16 +142,6 @@ TEST_F(KeyboardRoutes, EnterAloneWalksAChannelFromItsFirstFieldToOk) {
     // Enter on OK stores and leaves edit mode.
     QTest::keyClick(ok, Qt::Key_Return);
     EXPECT_FALSE(dialog_->isEditing());
-}
-
-TEST_F(KeyboardRoutes, TabAndEscapeInAPanelListStillDoNothing) {
-    focusAndSelect(tree(1), provider(0)->child(0));
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
-    CPanelComboBox* lnb = dialog_->panel().lnbList();
-    lnb->setFocus();
-    for (const auto key : {Qt::Key_Tab, Qt::Key_Escape, Qt::Key_Backtab}) QTest::keyClick(lnb, key);
-    EXPECT_TRUE(lnb->hasFocus());
-    EXPECT_TRUE(prompts_->questions.isEmpty());
 }
 
 }  // namespace
