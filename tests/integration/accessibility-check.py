@@ -129,7 +129,8 @@ entries = [node for node in walk(menu) if node.getRoleName() == "menu item"]
 names = [entry.name for entry in entries]
 expected = ["Edit", "Rename", "Cut", "Copy", "Paste", "Delete", "New channel", "New provider",
             "Set LNB", "Set Rotor position", "Set Volume"]
-check(names == expected, "Shift+F10 opened the menu %s (it holds %s)" % (expected, names))
+# Entries the program adds after these (undo, redo) may follow.
+check(names[:len(expected)] == expected, "Shift+F10 opened the menu %s (it holds %s)" % (expected, names))
 enabled = {entry.name: entry.getState().contains(pyatspi.STATE_ENABLED) for entry in entries}
 check(enabled["Edit"] and enabled["Cut"] and not enabled["Paste"],
       "Edit and Cut are open, Paste (empty clipboard) is not: %s" % enabled)

@@ -50,7 +50,7 @@ TEST_F(KeyboardRoutes, MenuKeyAndShiftF10OpenTheMenuOfTheSelectedItemBelowItsRow
         focusAndSelect(tree(1), channel);
         const SeenMenu seen = pressForMenu(tree(1), key, QStringLiteral("Copy"));
         ASSERT_TRUE(seen.opened) << key.name;
-        EXPECT_EQ(seen.texts.last(), "Set Volume") << key.name;  // the entries of a channel
+        EXPECT_TRUE(seen.texts.contains("Set Volume")) << key.name;  // the entries of a channel
         const QRect row = tree(1)->visualRect(tree(1)->channelModel()->indexOf(channel));
         const int rowBottom = tree(1)->viewport()->mapToGlobal(row.bottomLeft()).y();
         EXPECT_GE(seen.topLeft.y(), rowBottom) << key.name;
@@ -71,8 +71,12 @@ TEST_F(KeyboardRoutes, MenuKeyOnAnEmptyTreeOffersWhatAClickBelowTheItemsDoes) {
     ASSERT_TRUE(byKey.opened);
     EXPECT_EQ(byKey.texts, byClick.texts);
     EXPECT_EQ(byKey.enabled, byClick.enabled);
-    EXPECT_EQ(byKey.enabled, (QList<bool>{false, false, false, false, false, false, false, false, true, true, false,
-                                          false, false, false}));
+    // Of the entries on an item, only New channel and New provider are open (Paste needs a filled clipboard).
+    const auto isOpen = [&byKey](const char* text) { return byKey.enabled.value(byKey.texts.indexOf(text)); };
+    EXPECT_TRUE(isOpen("New channel"));
+    EXPECT_TRUE(isOpen("New provider"));
+    for (const char* closed : {"Edit", "Rename", "Cut", "Copy", "Paste", "Delete", "Set LNB"})
+        EXPECT_FALSE(isOpen(closed)) << closed;
 }
 
 TEST_F(KeyboardRoutes, CtrlXCAndVRunCutCopyAndPasteLikeTheirEntries) {
