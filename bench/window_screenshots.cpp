@@ -94,6 +94,27 @@ void showContextMenu(qvx::CEditorDialog& dialog, qvx::CTreeSat& tree, const qvx:
     dialog.OnTreeRightClick(tree, QPoint(label.left() + 24, label.center().y()));
 }
 
+// The colours a dark desktop theme gives Qt programs.
+QPalette darkDesktop() {
+    QPalette dark;
+    const QColor window(53, 53, 53);
+    const QColor text(235, 235, 235);
+    for (const auto role : {QPalette::Window, QPalette::Button, QPalette::AlternateBase})
+        dark.setColor(role, window);
+    dark.setColor(QPalette::Base, QColor(35, 35, 35));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::HighlightedText})
+        dark.setColor(role, text);
+    dark.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(QPalette::Disabled, role, QColor(127, 127, 127));
+    dark.setColor(QPalette::Light, QColor(90, 90, 90));
+    dark.setColor(QPalette::Midlight, QColor(70, 70, 70));
+    dark.setColor(QPalette::Mid, QColor(45, 45, 45));
+    dark.setColor(QPalette::Dark, QColor(25, 25, 25));
+    dark.setColor(QPalette::Shadow, Qt::black);
+    return dark;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -184,6 +205,16 @@ int main(int argc, char* argv[]) {
     dialog.changes().storeRecord(tree->channelModel()->tree(), *channel, onAstra, true);
     dialog.RunTreeCommand(qvx::TreeMenuCommand::SetRotorPosition, *tree, channel);
     files.whileOpen = nullptr;
+
+    // Under a dark desktop palette: the trees stay black on white, the fields keep their
+    // colours, everything else turns dark.
+    const QPalette desktopPalette = QApplication::palette();
+    QApplication::setPalette(darkDesktop());
+    tree->selectItem(channel);
+    tree->setFocus();
+    settle(400);
+    save(dialog, folder + QStringLiteral("/window-dark.png"));
+    QApplication::setPalette(desktopPalette);
 
     // One step more (a provider deleted), and the menu offers to take it back.
     qvx::ChannelTree& television = tree->channelModel()->tree();

@@ -4,6 +4,8 @@
 set(QVX_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 
 install(FILES ${QVX_DATA_DIR}/quorvex-editor.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+# The licence in the Debian copyright format, where Debian looks for it.
+install(FILES ${QVX_DATA_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quorvex-editor)
 set(qvx_manual_pages qvxtool)
 if(QVX_BUILD_GUI)
   install(FILES ${QVX_DATA_DIR}/quorvex-editor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -29,6 +31,7 @@ install(FILES ${qvx_compressed_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvex-editor)
+set(CPACK_PACKAGE_VERSION "${QVX_DISPLAY_VERSION}")
 set(CPACK_PACKAGE_VENDOR "Quorvex")
 set(CPACK_PACKAGE_CONTACT "Quorvex developers <developers@quorvex.io>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")

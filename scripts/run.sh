@@ -6,7 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 list=${1:-$root/examples/sample.qvx}
 cd "$root"
 ./scripts/deps.sh
-./scripts/configure.sh release
+# Only the two programs: the tests and benchmarks would keep the window waiting for minutes.
+./scripts/configure.sh release qvxedit qvxtool
 if [ -x build/release/src/app/qvxedit ]; then
   exec build/release/src/app/qvxedit "$list"
 fi

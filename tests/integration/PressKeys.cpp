@@ -1,8 +1,9 @@
 // Types keys into a top-level window, as a user at the keyboard would:
 //   quorvex_press_keys TITLE KEY...
-// TITLE is the window's whole title. A KEY is Tab, Return, Escape or space, or
-// text:CHARACTERS for printable ASCII characters. The keys are sent as synthetic key
-// events after the window got the input focus.
+// TITLE is the window's whole title. A KEY is Tab, Return, Escape, space, Down, Up, Right, F10
+// or Menu, each optionally prefixed with shift+ (shift+F10), or text:CHARACTERS for
+// printable ASCII characters. The keys are sent as synthetic key events after the window
+// got the input focus.
 #include <xcb/xcb.h>
 
 #include <chrono>
@@ -96,7 +97,7 @@ private:
     std::vector<xcb_keysym_t> symbols_;
 };
 
-void send(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window, Key key) {
+void send(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window, Key key, bool shift) {
     for (const std::uint8_t type : {XCB_KEY_PRESS, XCB_KEY_RELEASE}) {
         xcb_key_press_event_t event{};
         event.response_type = type;
@@ -105,7 +106,7 @@ void send(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window, 
         event.event = window;
         event.child = XCB_WINDOW_NONE;
         event.same_screen = 1;
-        event.state = key.shift ? XCB_MOD_MASK_SHIFT : 0;
+        event.state = key.shift || shift ? XCB_MOD_MASK_SHIFT : 0;
         event.time = XCB_CURRENT_TIME;
         xcb_send_event(connection, 0, window,
                        type == XCB_KEY_PRESS ? XCB_EVENT_MASK_KEY_PRESS : XCB_EVENT_MASK_KEY_RELEASE,
@@ -117,6 +118,11 @@ void send(xcb_connection_t* connection, xcb_window_t root, xcb_window_t window, 
 
 std::vector<xcb_keysym_t> symbolsOf(std::string_view word) {
     if (word == "Tab") return {0xff09};
+    if (word == "Down") return {0xff54};
+    if (word == "Up") return {0xff52};
+    if (word == "Right") return {0xff53};
+    if (word == "F10") return {0xffc7};
+    if (word == "Menu") return {0xff67};
     if (word == "Return") return {0xff0d};
     if (word == "Escape") return {0xff1b};
     if (word == "space") return {0x20};
@@ -152,7 +158,10 @@ int main(int argc, char* argv[]) {
 
     const Keyboard keyboard(connection);
     for (int i = 2; i < argc; ++i) {
-        const std::vector<xcb_keysym_t> symbols = symbolsOf(argv[i]);
+        std::string_view word = argv[i];
+        const bool shift = word.starts_with("shift+");
+        if (shift) word.remove_prefix(6);
+        const std::vector<xcb_keysym_t> symbols = symbolsOf(word);
         if (symbols.empty()) {
             std::fprintf(stderr, "quorvex_press_keys: unknown key %s\n", argv[i]);
             return 2;
@@ -163,7 +172,7 @@ int main(int argc, char* argv[]) {
                 std::fprintf(stderr, "quorvex_press_keys: no key makes 0x%x\n", symbol);
                 return 1;
             }
-            send(connection, root, *window, *key);
+            send(connection, root, *window, *key, shift);
         }
     }
     // A round trip: every key was delivered before the program ends.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and opens a list the way a file manager
 # does: with the Exec line of the installed desktop entry, %f being the list. The window
-# must show, and Save of list 1 (only enabled when list 1 holds a loaded file) must write
+# must show, carry the class the entry names (so a dock groups it under the entry's icon),
+# and Save of list 1 (only enabled when list 1 holds a loaded file) must write
 # that list. Run it against an X server (see with-xvfb.sh):
 #   desktop-entry-opens.sh BUILD_DIR MAKE_SAMPLE_LIST PRESS_KEYS
 set -euo pipefail
@@ -29,6 +30,12 @@ PATH="$workdir/usr/bin:$PATH" QT_QPA_PLATFORM=xcb "${command[@]}" >"$workdir/edi
 pids+=($!)
 
 wait_for 100 window_shown "$title" || fail "the editor did not show its window"
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$workdir/usr/share/applications/quorvex-editor.desktop")
+[ -n "$wm_class" ] || fail "the desktop entry has no StartupWMClass"
+window=$(xwininfo -name "$title" | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')
+# WM_CLASS(STRING) = "INSTANCE", "CLASS"
+class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*= ".*", "\(.*\)"$/\1/p')
+[ "$class" = "$wm_class" ] || fail "the window's class is \"$class\", the entry expects \"$wm_class\""
 sleep 0.5
 # From list 2's tree, the start of the focus order, five steps lead to list 1's Save.
 "$press_keys" "$title" Tab Tab Tab Tab Tab space

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks one aspect of the result:
 #   install-check.sh BUILD_DIR CASE [PROGRAM...]
-# CASE: layout (PROGRAMS are the executables expected in bin/), desktop-entry, metainfo,
+# CASE: layout (PROGRAMS are the executables expected in bin/), desktop-entry, metainfo, copyright,
 # mime-types, manual-pages. A check whose tool is not installed is skipped (exit 77).
 set -euo pipefail
 build=$1 case=$2; shift 2
@@ -45,6 +45,7 @@ case $case in
     entry=$share/applications/quorvex-editor.desktop
     desktop-file-validate "$entry" || fail "desktop-file-validate rejects the desktop entry"
     grep -qx 'Exec=qvxedit %f' "$entry" || fail "the entry does not start qvxedit with the file"
+    grep -qx 'StartupWMClass=qvxedit' "$entry" || fail "the entry does not name the window's class"
     [ -s "$share/icons/hicolor/48x48/apps/$(sed -n 's/^Icon=//p' "$entry").png" ] \
       || fail "the entry's icon is not installed in the hicolor theme"
     # Every file type the entry opens is described by the installed MIME package.
@@ -60,6 +61,18 @@ case $case in
     grep -q '<launchable type="desktop-id">quorvex-editor.desktop</launchable>' \
       "$share/metainfo/io.quorvex.editor.metainfo.xml" \
       || fail "the metainfo does not launch the desktop entry"
+    metainfo=$share/metainfo/io.quorvex.editor.metainfo.xml
+    for tag in '<project_license>GPL-3.0-or-later</project_license>' '<url type="homepage">' \
+               '<screenshot type="default">' '<developer_name>'; do
+      grep -qF "$tag" "$metainfo" || fail "the metainfo has no $tag"
+    done
+    ;;
+  copyright)
+    copyright=$share/doc/quorvex-editor/copyright
+    [ -s "$copyright" ] || fail "share/doc/quorvex-editor/copyright is not installed"
+    head -n1 "$copyright" | grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+      || fail "the copyright file is not in the Debian copyright format"
+    grep -qx 'License: GPL-3.0-or-later' "$copyright" || fail "the copyright file names no GPL-3.0-or-later"
     ;;
   mime-types)
     command -v update-mime-database >/dev/null || skip "update-mime-database is not installed"

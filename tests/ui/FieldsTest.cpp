@@ -1,4 +1,5 @@
 // Validators, the validating edit field, the info window and the panel's drop-down lists.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
@@ -166,7 +167,7 @@ TEST(InfoWindow, DoesNothingBeforeItIsCreated) {
     info.HideInfo();
 }
 
-TEST(PanelComboBox, KeepsEnterEscapeAndTabFromTheWindow) {
+TEST(PanelComboBox, KeepsEnterEscapeAndTabFromTheWindowAndMovesOnWithEnter) {
     QDialog dialog;
     auto* layout = new QVBoxLayout(&dialog);
     auto* list = new CPanelComboBox;
@@ -174,18 +175,35 @@ TEST(PanelComboBox, KeepsEnterEscapeAndTabFromTheWindow) {
     other->setDefault(true);
     layout->addWidget(list);
     layout->addWidget(other);
-    list->addItems({QStringLiteral("PAL"), QStringLiteral("NTSC")});
+    list->addItems({QStringLiteral("PAL"), QStringLiteral("NTSC"), QStringLiteral("SECAM")});
     int clicks = 0;
     QObject::connect(other, &QPushButton::clicked, [&] { ++clicks; });
+    int rejected = 0;
+    QObject::connect(&dialog, &QDialog::rejected, [&] { ++rejected; });
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     list->setFocus();
-    for (const auto key : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Tab}) QTest::keyClick(list, key);
+    for (const auto key : {Qt::Key_Escape, Qt::Key_Tab, Qt::Key_Backtab}) QTest::keyClick(list, key);
     EXPECT_TRUE(list->hasFocus());
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(rejected, 0);
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(list->currentIndex(), 1);
+
+    // With the entries open, Enter picks one and the focus stays.
+    list->showPopup();
+    ASSERT_TRUE(list->view()->isVisible());
+    QTest::keyClick(list->view(), Qt::Key_Down);
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_FALSE(list->view()->isVisible());
+    EXPECT_EQ(list->currentIndex(), 2);
+    EXPECT_TRUE(list->hasFocus());
+
+    // Closed, Enter moves to the next control without pressing the default button.
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_TRUE(other->hasFocus());
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(list->currentIndex(), 2);
 }
 
 }  // namespace

@@ -41,6 +41,8 @@ TEST_F(FileCommands, StartsWithEmptyListsAndOnlyTheFreeButtonsEnabled) {
     EXPECT_TRUE(button("okButton")->isHidden());
     EXPECT_TRUE(button("cancelButton")->isHidden());
     EXPECT_EQ(dialog_->windowTitle(), "Quorvex Channel List Editor V1.06b");
+    // The package, AppStream and --version carry the build's version: it must be the window's.
+    EXPECT_TRUE(dialog_->windowTitle().endsWith(QStringLiteral(" V" QVX_DISPLAY_VERSION)));
     EXPECT_TRUE(tree(2)->hasFocus());
 }
 

@@ -16,6 +16,13 @@
 namespace qvx {
 
 SeenMenu rightClickMenu(CTreeSat* tree, QPoint viewportPoint, const QString& pick, Qt::MouseButton button) {
+    return menuOpenedBy(
+        tree, [tree, viewportPoint] { QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, viewportPoint); }, pick,
+        button);
+}
+
+SeenMenu menuOpenedBy(CTreeSat* tree, const std::function<void()>& open, const QString& pick,
+                      Qt::MouseButton button) {
     SeenMenu seen;
     QTimer::singleShot(0, tree, [&seen, pick, button] {
         QPointer<QMenu> menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -40,7 +47,7 @@ SeenMenu rightClickMenu(CTreeSat* tree, QPoint viewportPoint, const QString& pic
         }
         if (menu && menu->isVisible()) menu->close();
     });
-    QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, viewportPoint);
+    open();
     // A menu that did not open must not leave its reader to a later test.
     QCoreApplication::processEvents();
     // The offscreen platform does not give the activation back when a pop-up closes.

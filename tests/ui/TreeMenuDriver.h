@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QList>
 #include <QPoint>
 #include <QStringList>
@@ -23,6 +25,9 @@ struct SeenMenu {
 // with no `pick` (or a grayed one) the menu is closed without a choice.
 SeenMenu rightClickMenu(CTreeSat* tree, QPoint viewportPoint, const QString& pick = {},
                         Qt::MouseButton button = Qt::LeftButton);
+// The same for a menu that `open` opens (a key, say) from `tree`.
+SeenMenu menuOpenedBy(CTreeSat* tree, const std::function<void()>& open, const QString& pick = {},
+                      Qt::MouseButton button = Qt::LeftButton);
 
 // A point on the label of a visible item, and one below the last item.
 QPoint pointOnLabel(const CTreeSat* tree, const TreeItem* item);

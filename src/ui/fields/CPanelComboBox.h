@@ -4,8 +4,9 @@
 
 namespace qvx {
 
-// A drop-down list of the settings panel. It keeps Enter, Escape and Tab to
-// itself, so they neither move the focus nor act on the window.
+// A drop-down list of the settings panel. It keeps Enter, Escape and Tab from the
+// window, so they never act on it; Tab and Escape do nothing, and Enter moves the
+// focus to the next control, as in the panel's edit fields.
 class CPanelComboBox final : public QComboBox {
     Q_OBJECT
 
@@ -15,6 +16,10 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // The entry screen readers were last told of.
+    QString shownEntry_;
 };
 
 }  // namespace qvx

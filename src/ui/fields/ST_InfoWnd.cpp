@@ -46,12 +46,18 @@ void ST_InfoWnd::ShowInfo(QWidget* anchor, const QString& message) {
     textRect_ = QRect(left, top, width, height);
     setFont(owner_->font());
     setGeometry(left - 3, top - 1, width + 3, height);
+    setAccessibleName(message);
     show();
     raise();
+    anchor_ = anchor;
+    anchor->setAccessibleDescription(message);
 }
 
 void ST_InfoWnd::HideInfo() {
-    if (owner_) hide();
+    if (!owner_) return;
+    hide();
+    if (anchor_) anchor_->setAccessibleDescription({});
+    anchor_ = nullptr;
 }
 
 void ST_InfoWnd::paintEvent(QPaintEvent*) {

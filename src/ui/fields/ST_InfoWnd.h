@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -20,7 +21,8 @@ public:
     // Makes the box a hidden tool window of `owner`, whose font it uses.
     bool Create(QWidget* owner);
     // Does nothing before Create, while shown (hide first), or while no window
-    // of the program has the focus.
+    // of the program has the focus. While shown, the message is also the anchor's
+    // accessible description, so a screen reader announces it with the field.
     void ShowInfo(QWidget* anchor, const QString& message);
     void HideInfo();
 
@@ -34,6 +36,7 @@ protected:
 
 private:
     QWidget* owner_ = nullptr;
+    QPointer<QWidget> anchor_;
     QRect textRect_;
     QString text_;
     int verticalGap_ = 2;

@@ -64,6 +64,25 @@ void TreeMenu::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
     RunTreeCommand(*command, tree, clicked.get());
 }
 
+void TreeMenu::OnTreeKey(CTreeSat& tree, TreeKeyCommand command) {
+    switch (command) {
+    case TreeKeyCommand::ContextMenu:
+        OnTreeRightClick(tree, tree.keyboardMenuPoint());
+        return;
+    case TreeKeyCommand::Cut:
+        // Cut and Copy are open on an item only; Paste while the clipboard holds something
+        // (RunTreeCommand checks), at the selected item or, without one, at the end.
+        if (TreeItem* item = tree.selectedItem()) RunTreeCommand(TreeMenuCommand::Cut, tree, item);
+        return;
+    case TreeKeyCommand::Copy:
+        if (TreeItem* item = tree.selectedItem()) RunTreeCommand(TreeMenuCommand::Copy, tree, item);
+        return;
+    case TreeKeyCommand::Paste:
+        RunTreeCommand(TreeMenuCommand::Paste, tree, tree.selectedItem());
+        return;
+    }
+}
+
 void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item) {
     if (session_.isEditing()) return;
     ChannelTree& channels = tree.channelModel()->tree();
@@ -136,7 +155,7 @@ void TreeMenu::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item) {
     item = reference.get();
     changes_.setBulkValue(tree.channelModel()->tree(), item, field, dialog->value());
     // "For all" leaves the panel as it is.
-    if (item) session_.showItemRecord(*item);
+    if (item) session_.showItemRecord(tree, *item);
 }
 
 }  // namespace qvx

@@ -15,6 +15,7 @@ class TreeItem;
 class UndoRedo;
 class UserPrompts;
 enum class TreeMenuCommand;
+enum class TreeKeyCommand;
 
 // The context menu of the four trees and what its commands do: it finds what
 // a right-click hit, offers the entries that suit it, keeps the one clipboard
@@ -33,6 +34,9 @@ public:
     void OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint);
     // The command picked for `item` (null: the click was elsewhere).
     void RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item);
+    // The keyboard's way to the same: the Menu key or Shift+F10 opens the menu of the selected
+    // item; Ctrl+X, Ctrl+C and Ctrl+V run Cut, Copy and Paste as their entries would.
+    void OnTreeKey(CTreeSat& tree, TreeKeyCommand command);
 
     const EditorClipboard& clipboard() const { return clipboard_; }
     void clearClipboard() { clipboard_.clear(); }

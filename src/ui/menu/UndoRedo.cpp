@@ -77,7 +77,7 @@ void UndoRedo::show(const ItemToSelect& selection) {
             if (&tree->channelModel()->tree() != selection.tree) continue;
             column->tabs()->setCurrentWidget(tree);
             tree->selectItem(selection.item);
-            session_.showCurrentItem(selection.item);
+            session_.showCurrentItem(*tree, selection.item);
             return;
         }
     }

@@ -211,6 +211,11 @@ QList<CValidatingEdit*> ChannelSettingsPanel::allEdits() const {
     return edits;
 }
 
+void ChannelSettingsPanel::clearFields() {
+    for (CValidatingEdit* edit : allEdits()) showText(edit, QString());
+    for (CPanelComboBox* list : {lnb_, qam_, fec_, polarity_, scrambling_, tvSignal_, rotor_}) list->setCurrentIndex(-1);
+}
+
 void ChannelSettingsPanel::ShowRecord(const ChannelRecord& shown) {
     const ChannelRecord record = shown;
     showText(name_, fromWindows1252(record.nameText()));

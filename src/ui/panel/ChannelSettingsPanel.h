@@ -39,6 +39,8 @@ public:
 
     // Fills every field from the record; no range check runs.
     void ShowRecord(const ChannelRecord& record);
+    // Empties the fields and lists, as at start: the panel shows no record.
+    void clearFields();
     // Stores the name, LNB and rotor position, and with `asChannel` every other
     // field, into `record`. A list without a chosen entry stores 255.
     void storeInto(ChannelRecord& record, bool asChannel) const;

@@ -13,25 +13,43 @@ namespace qvx {
 EditSession::EditSession(ChannelSettingsPanel& panel, ListChanges& changes, QObject* parent)
     : QObject(parent), panel_(panel), changes_(changes) {}
 
-void EditSession::showCurrentItem(TreeItem* item) {
+void EditSession::showCurrentItem(CTreeSat& tree, TreeItem* item) {
     if (editing_ || !item) return;
-    panel_.ShowRecord(item->record());
+    showRecordOf(tree, *item);
 }
 
-void EditSession::ShowRecordOfClickedItem(CTreeSat&, TreeItem* item) {
-    if (item) showItemRecord(*item);
+void EditSession::ShowRecordOfClickedItem(CTreeSat& tree, TreeItem* item) {
+    if (item) showItemRecord(tree, *item);
 }
 
-void EditSession::showItemRecord(const TreeItem& item) {
-    panel_.ShowRecord(item.record());
+void EditSession::showItemRecord(CTreeSat& tree, const TreeItem& item) {
+    showRecordOf(tree, item);
     editRecord_ = item.record();
+}
+
+void EditSession::showRecordOf(const CTreeSat& tree, const TreeItem& item) {
+    panel_.ShowRecord(item.record());
+    shownItem_.hold(tree.channelModel(), &item);
+    showsItem_ = true;
+}
+
+void EditSession::watchRemovals(const CTreeSat& tree) {
+    // After the removal: a current item that moved on to a neighbour has been shown by then.
+    connect(tree.channelModel(), &QAbstractItemModel::rowsRemoved, this, &EditSession::emptyPanelIfShownItemIsGone);
+    connect(tree.channelModel(), &QAbstractItemModel::modelReset, this, &EditSession::emptyPanelIfShownItemIsGone);
+}
+
+void EditSession::emptyPanelIfShownItemIsGone() {
+    if (!showsItem_ || shownItem_) return;
+    showsItem_ = false;
+    panel_.clearFields();
 }
 
 void EditSession::takeClickedItem(CTreeSat& tree, TreeItem* item) {
     editTree_ = &tree;
     if (!item) return;
     editItem_.hold(tree.channelModel(), item);
-    showItemRecord(*item);
+    showItemRecord(tree, *item);
 }
 
 bool EditSession::EditSelectedItem(CTreeSat& tree) {
@@ -41,7 +59,7 @@ bool EditSession::EditSelectedItem(CTreeSat& tree) {
     editing_ = true;
     editTree_ = &tree;
     editItem_.hold(tree.channelModel(), item);
-    showItemRecord(*item);
+    showItemRecord(tree, *item);
     BeginEdit(!item->hasChildren() && item->hasParent());
     return true;
 }

@@ -44,11 +44,14 @@ public:
     // A click on an item's picture or label shows its record again.
     void ShowRecordOfClickedItem(CTreeSat& tree, TreeItem* item);
     // The tree's current item changed (not while a list loads): its record is shown.
-    void showCurrentItem(TreeItem* item);
+    void showCurrentItem(CTreeSat& tree, TreeItem* item);
     // A right-click in `tree`, on `item` or (null) elsewhere: what a menu command works on.
     void takeClickedItem(CTreeSat& tree, TreeItem* item);
     // Shows the item's record in the panel; Cancel shows it again.
-    void showItemRecord(const TreeItem& item);
+    void showItemRecord(CTreeSat& tree, const TreeItem& item);
+    // The panel follows the removals of `tree`: once the item it shows is gone (Delete, Cut,
+    // Clear all, Close, Compare Lists, a load), its fields are emptied.
+    void watchRemovals(const CTreeSat& tree);
 
 signals:
     // Edit mode began (with the kind of item) or ended.
@@ -64,6 +67,13 @@ private:
     HeldItem editItem_;
     // A copy of the record last shown for editing or by a click; Cancel shows it again.
     std::optional<ChannelRecord> editRecord_;
+    // The item whose record the panel shows; `showsItem_` stays set after it is removed,
+    // until the panel has been emptied.
+    HeldItem shownItem_;
+    bool showsItem_ = false;
+
+    void showRecordOf(const CTreeSat& tree, const TreeItem& item);
+    void emptyPanelIfShownItemIsGone();
 };
 
 }  // namespace qvx

@@ -39,6 +39,7 @@ bool CProgressBar::CreateInPane(QWidget& window, const QString& message, int siz
     SetRangeAndStep(0, maximum, 1);
     SetStepSize(1);
     message_ = message;
+    setAccessibleName(message);
     size_ = size;
     pane_ = pane;
     savedText_ = bar->paneText(pane);
@@ -134,6 +135,7 @@ bool CProgressBar::fit(bool painting) {
 
 void CProgressBar::SetMessage(const QString& message) {
     message_ = message;
+    setAccessibleName(message);
     FitToPane();
 }
 

@@ -1,7 +1,8 @@
 #include "ui/status/EditorStatusBar.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
+
+#include "ui/status/StatusPane.h"
 
 namespace qvx {
 
@@ -16,10 +17,8 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
         {"", 0},
     };
     for (int i = 0; i < kPaneCount; ++i) {
-        auto* pane = new QLabel(QLatin1String(panes[i].text));
+        auto* pane = new StatusPane(QLatin1String(panes[i].text), i == kList1Pane || i == kList2Pane);
         pane->setObjectName(QStringLiteral("statusPane%1").arg(i));
-        pane->setAccessibleName(QStringLiteral("Status pane %1").arg(i));
-        pane->setTextFormat(Qt::PlainText);
         if (panes[i].width > 0) {
             pane->setFixedWidth(panes[i].width);
             addWidget(pane);
@@ -29,7 +28,7 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
         panes_[static_cast<std::size_t>(i)] = pane;
     }
     // Pane 5 is kept for the quick-search field; the slot fills it.
-    QLabel* searchPane = panes_[kQuickSearchPane];
+    StatusPane* searchPane = panes_[kQuickSearchPane];
     auto* slotLayout = new QHBoxLayout(searchPane);
     slotLayout->setContentsMargins(1, 1, 1, 1);
     quickSearchSlot_ = new QWidget(searchPane);
@@ -38,10 +37,10 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
 }
 
 void EditorStatusBar::setPaneText(int pane, const QString& text) {
-    panes_[static_cast<std::size_t>(pane)]->setText(text);
+    panes_[static_cast<std::size_t>(pane)]->setFullText(text);
 }
 
-QString EditorStatusBar::paneText(int pane) const { return panes_[static_cast<std::size_t>(pane)]->text(); }
+QString EditorStatusBar::paneText(int pane) const { return panes_[static_cast<std::size_t>(pane)]->fullText(); }
 
 QRect EditorStatusBar::paneRect(int pane) const { return panes_[static_cast<std::size_t>(pane)]->geometry(); }
 

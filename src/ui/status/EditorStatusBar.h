@@ -4,9 +4,9 @@
 
 #include <QStatusBar>
 
-class QLabel;
-
 namespace qvx {
+
+class StatusPane;
 
 // The window's status bar: seven panes of fixed width, the last one taking the
 // rest. Panes 1 and 3 show the files of the two lists; pane 5 holds the
@@ -30,7 +30,7 @@ public:
     QWidget* quickSearchSlot() const { return quickSearchSlot_; }
 
 private:
-    std::array<QLabel*, kPaneCount> panes_{};
+    std::array<StatusPane*, kPaneCount> panes_{};
     QWidget* quickSearchSlot_;
 };
 

@@ -1,8 +1,12 @@
 #include "ui/tree/CTreeSat.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 
 #include "ui/tree/ChannelTreeModel.h"
 #include "ui/tree/TreeItemDelegate.h"
@@ -19,16 +23,83 @@ CTreeSat::CTreeSat(QWidget* parent) : QTreeView(parent) {
     setExpandsOnDoubleClick(false);
     setIconSize(QSize(16, 16));
     setItemDelegate(new TreeItemDelegate(this));
-    header()->setStretchLastSection(true);
+    // The one column is as wide as its widest label or the view, whichever is wider: a
+    // label longer than the tree is read whole by scrolling sideways.
+    header()->setStretchLastSection(false);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Measured over the rows in view only (the view measures again when it scrolls): a list of
+    // 100,000 channels pays nothing for it.
+    header()->setResizeContentsPrecision(0);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setTextElideMode(Qt::ElideNone);
+    setPalette(treeColours(palette(), style()->standardPalette()));
+}
 
-    // Black text on white, whatever the desktop's colours.
-    QPalette colours = palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
-        colours.setColor(group, QPalette::Base, Qt::white);
-        colours.setColor(group, QPalette::Text, Qt::black);
+QPalette CTreeSat::treeColours(const QPalette& desktop, QPalette light) {
+    // Black text on white, whatever the desktop's colours. The tree with its expand arrows
+    // and scroll bars takes the style's light colours, so a dark desktop leaves nothing dark
+    // on dark or light on white; the selection keeps the desktop's colour where that shows on white.
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        light.setColor(group, QPalette::Base, Qt::white);
+        light.setColor(group, QPalette::AlternateBase, Qt::white);
+        if (group != QPalette::Disabled) light.setColor(group, QPalette::Text, Qt::black);
+        const QColor highlight = desktop.color(group, QPalette::Highlight);
+        if (highlight.lightness() <= 200) {
+            light.setColor(group, QPalette::Highlight, highlight);
+            light.setColor(group, QPalette::HighlightedText, highlight.lightness() > 140 ? Qt::black : Qt::white);
+        }
     }
-    setPalette(colours);
+    return light;
+}
+
+int CTreeSat::sizeHintForColumn(int column) const {
+    return std::max(QTreeView::sizeHintForColumn(column), viewport()->width());
+}
+
+void CTreeSat::resizeEvent(QResizeEvent* event) {
+    QTreeView::resizeEvent(event);
+    // The column never ends short of the view's right edge.
+    header()->resizeSections(QHeaderView::ResizeToContents);
+}
+
+void CTreeSat::keyPressEvent(QKeyEvent* event) {
+    static constexpr struct {
+        QKeyCombination keys;
+        TreeKeyCommand command;
+    } kKeys[] = {
+        {QKeyCombination(Qt::Key_Menu), TreeKeyCommand::ContextMenu},
+        {QKeyCombination(Qt::ShiftModifier, Qt::Key_F10), TreeKeyCommand::ContextMenu},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_X), TreeKeyCommand::Cut},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_C), TreeKeyCommand::Copy},
+        {QKeyCombination(Qt::ControlModifier, Qt::Key_V), TreeKeyCommand::Paste},
+    };
+    // Exactly these combinations: Shift+Delete, which Qt also counts as Cut, stays the window's Delete.
+    const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
+    for (const auto& entry : kKeys) {
+        if (entry.keys != pressed) continue;
+        event->accept();
+        emit keyCommand(entry.command);
+        return;
+    }
+    QTreeView::keyPressEvent(event);
+}
+
+QPoint CTreeSat::keyboardMenuPoint() {
+    if (const TreeItem* item = selectedItem()) {
+        const QModelIndex index = model_->indexOf(item);
+        scrollTo(index);
+        const QRect picture = iconAndLabelRect(index);
+        return QPoint(picture.left() + std::min(16, picture.width() / 2), picture.top());
+    }
+    // Below the last row, or else right of the first one: where a right-click hits no item.
+    int below = 0;
+    for (QModelIndex row = indexAt(QPoint(0, 0)); row.isValid(); row = indexBelow(row)) {
+        const QRect rect = visualRect(row);
+        if (rect.top() > viewport()->height()) break;
+        below = rect.bottom() + 1;
+    }
+    if (below + 2 < viewport()->height()) return QPoint(2, below + 2);
+    return QPoint(viewport()->width() - 2, 2);
 }
 
 void CTreeSat::setChannelModel(ChannelTreeModel* model) {

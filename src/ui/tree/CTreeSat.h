@@ -11,6 +11,10 @@ namespace qvx {
 class ChannelTreeModel;
 class TreeItem;
 
+// Keys of a focused tree beyond the window's own: the Menu key and Shift+F10 ask for
+// the context menu, Ctrl+X, Ctrl+C and Ctrl+V for Cut, Copy and Paste.
+enum class TreeKeyCommand { ContextMenu, Cut, Copy, Paste };
+
 // One of the four channel trees: a single-column tree of providers and
 // channels with in-place label editing. It tells the window about clicks that
 // hit an item's picture or label, about double-clicks and about the item that
@@ -47,6 +51,15 @@ public:
     QModelIndex dropHighlight() const { return dropHighlight_; }
     bool isDropHighlighted(const QModelIndex& index) const;
 
+    // Where the keyboard's context menu is opened, in viewport coordinates: on the top edge of
+    // the selected item's picture and label, so the menu opens below its row as a right-click
+    // there would; without a selected item, a point off the items (below them where there is room).
+    QPoint keyboardMenuPoint();
+
+    // The trees' colours: `light` (the style's own light colours) with black text on white
+    // and the `desktop`'s selection colour where it shows on white.
+    static QPalette treeColours(const QPalette& desktop, QPalette light);
+
 signals:
     void currentItemChanged(qvx::TreeItem* item);
     void itemClicked(qvx::TreeItem* item);
@@ -55,8 +68,13 @@ signals:
     void rightClicked(const QPoint& viewportPoint);
     // The left button went down on `item` and the pointer moved far enough to drag it.
     void dragStarted(qvx::TreeItem* item, const QPoint& globalPoint);
+    // One of the keys of TreeKeyCommand was pressed while the tree had the focus.
+    void keyCommand(qvx::TreeKeyCommand command);
 
 protected:
+    int sizeHintForColumn(int column) const override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -63,6 +63,11 @@ QVariant ChannelTreeModel::data(const QModelIndex& index, int role) const {
         return treeIcon(tree_.kind(), item->image());
     case SelectedDecorationRole:
         return treeIcon(tree_.kind(), item->selectedImage());
+    case Qt::AccessibleDescriptionRole:
+        // What the picture tells a sighted user, for a screen reader.
+        if (!item->hasParent()) return QStringLiteral("provider");
+        return item->image() == kScrambledChannelImage ? QStringLiteral("channel, scrambled")
+                                                       : QStringLiteral("channel, free");
     case Qt::FontRole:
         if (item->isBold()) {
             QFont bold;  // only the weight is set, the rest comes from the view

@@ -169,14 +169,17 @@ void CEditorDialog::connectList(int number) {
     for (const TreeKind kind : {TreeKind::Television, TreeKind::Radio}) {
         CTreeSat* tree = listColumn.tree(kind);
         // While a reader fills a list, selection changes leave the panel alone.
-        connect(tree, &CTreeSat::currentItemChanged, this, [this](TreeItem* item) {
-            if (!isLoading()) session_->showCurrentItem(item);
+        connect(tree, &CTreeSat::currentItemChanged, this, [this, tree](TreeItem* item) {
+            if (!isLoading()) session_->showCurrentItem(*tree, item);
         });
+        session_->watchRemovals(*tree);
         connect(tree, &CTreeSat::itemClicked, this,
                 [this, tree](TreeItem* item) { session_->ShowRecordOfClickedItem(*tree, item); });
         connect(tree, &CTreeSat::editRequested, this, [this, tree] { session_->EditSelectedItem(*tree); });
         connect(tree, &CTreeSat::rightClicked, this,
                 [this, tree](const QPoint& point) { treeMenu_->OnTreeRightClick(*tree, point); });
+        connect(tree, &CTreeSat::keyCommand, this,
+                [this, tree](TreeKeyCommand command) { treeMenu_->OnTreeKey(*tree, command); });
         connect(tree->channelModel(), &ChannelTreeModel::itemRenamed, this,
                 [this](TreeItem*, const QString& text) { panel_->nameField()->setText(text); });
     }

@@ -1,0 +1,35 @@
+#include "ui/status/StatusPane.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+
+namespace qvx {
+
+StatusPane::StatusPane(const QString& text, bool elides, QWidget* parent) : QLabel(parent), elides_(elides) {
+    setTextFormat(Qt::PlainText);
+    setFullText(text);
+}
+
+void StatusPane::setFullText(const QString& text) {
+    fullText_ = text;
+    // Also when only the shown text changes: the name is what a screen reader announces.
+    setAccessibleName(text);
+    showFitted();
+}
+
+void StatusPane::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    showFitted();
+}
+
+void StatusPane::changeEvent(QEvent* event) {
+    QLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange) showFitted();
+}
+
+void StatusPane::showFitted() {
+    const int room = contentsRect().width() - 2 * margin();
+    setText(elides_ && room > 0 ? fontMetrics().elidedText(fullText_, Qt::ElideMiddle, room) : fullText_);
+}
+
+}  // namespace qvx
