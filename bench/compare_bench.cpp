@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "BenchLists.h"
+#include "ProcessorTime.h"
 #include "compare/CompareTrees.h"
 #include "compare/LiteralCompare.h"
 #include "model/ChannelTree.h"
@@ -27,16 +28,6 @@ using qvx::TreeKind;
 using qvx::bench::fill;
 using qvx::bench::ListPair;
 using qvx::bench::makePair;
-
-template <typename Work>
-double cpuMilliseconds(Work&& work) {
-    timespec start{}, stop{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &start);
-    work();
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &stop);
-    return static_cast<double>(stop.tv_sec - start.tv_sec) * 1e3 +
-           static_cast<double>(stop.tv_nsec - start.tv_nsec) / 1e6;
-}
 
 using CompareFunction = bool (*)(ChannelTree&, ChannelTree&, CompareOptions, qvx::CompareProgress*);
 

@@ -56,14 +56,7 @@ std::vector<std::uint8_t> plainRead(const std::string& path) {
 }
 
 bool writeToMemory(qvx::ByteSink& sink, qvx::ListFormat format, const qvx::ChannelList& list) {
-    switch (format) {
-    case qvx::ListFormat::Native:
-    case qvx::ListFormat::WinDvbLive:
-        return qvx::writeNativeList(sink, list.television(), list.radio(), format == qvx::ListFormat::WinDvbLive);
-    case qvx::ListFormat::Dvb98: return qvx::writeDvb98List(sink, list.television(), list.radio());
-    case qvx::ListFormat::DvbExtreme: return qvx::writeDvbExtremeList(sink, list.television(), list.radio());
-    }
-    return false;
+    return qvx::listFormatEntry(format).write(sink, list.television(), list.radio());
 }
 
 double megabytesPerSecond(std::size_t bytes, double seconds) { return static_cast<double>(bytes) / 1e6 / seconds; }

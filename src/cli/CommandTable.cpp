@@ -21,6 +21,34 @@ std::span<const Subcommand> subcommands() {
          "  --by name|sid|both  what makes two channels equal: the name, the Service ID or both\n"
          "                      (default both)\n",
          runCompare},
+        {"duplicates", "duplicates LIST [--by KEY] [--json]",
+         "list the groups of equal channels in each tree",
+         "  LIST                the list to read; it is not changed\n"
+         "  --by KEY            what makes two channels equal: name, sid, both (default) or tuning\n"
+         "                      (frequency, symbol rate, polarity and Service ID)\n"
+         "  --json              the groups as JSON\n",
+         runDuplicates},
+        {"dedupe", "dedupe IN OUT [--by KEY]",
+         "keep the first of every group of equal channels, write the list to OUT",
+         "  IN                  the list to read; it is not changed unless OUT is IN\n"
+         "  OUT                 the list to write; providers left without channels are dropped\n"
+         "  --by KEY            what makes two channels equal: name, sid, both (default) or tuning\n",
+         runDedupe},
+        {"diff", "diff A B [--by KEY] [--json]",
+         "show the channels only one list holds and the fields that differ",
+         "  A, B                the lists to compare, as list 1 and list 2; neither is changed\n"
+         "  --by KEY            what pairs two channels: name, sid, both (default) or tuning\n"
+         "  --json              the findings as JSON\n"
+         "                      exit status 0 when the lists are the same, 1 when not, 2 on trouble\n",
+         runDiff},
+        {"sort", "sort IN OUT --by KEY [--providers]",
+         "sort the channels of every provider, write the list to OUT",
+         "  IN                  the list to read; it is not changed unless OUT is IN\n"
+         "  OUT                 the list to write\n"
+         "  --by KEY            the order: name (as bytes, without trailing blanks), frequency or sid;\n"
+         "                      channels that are equal in it keep their order\n"
+         "  --providers         sort the providers by name too\n",
+         runSort},
     };
     return kCommands;
 }

@@ -11,17 +11,6 @@
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
-namespace {
-
-std::optional<CompareOptions> optionsNamed(std::string_view name) {
-    if (name == "name") return CompareOptions{true, false};
-    if (name == "sid") return CompareOptions{false, true};
-    if (name == "both") return CompareOptions{true, true};
-    return std::nullopt;
-}
-
-}  // namespace
-
 // "Compare Lists" on two files: A as list 1, B as list 2; the two lists that
 // remain are written to OUT_A and OUT_B.
 int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
@@ -31,7 +20,7 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == "--by") {
             if (i + 1 == arguments.size()) return usageError(command, "--by needs name, sid or both", err);
-            const std::optional<CompareOptions> named = optionsNamed(arguments[++i]);
+            const std::optional<CompareOptions> named = compareOptionsNamed(arguments[++i], false);
             if (!named)
                 return usageError(command, "--by takes name, sid or both, not '" + std::string(arguments[i]) + "'",
                                   err);

@@ -10,10 +10,8 @@ struct ChannelRecord;
 
 namespace qvx::cli {
 
-// {"television": [ITEM...], "radio": [ITEM...]} with ITEM = {"record": REC,
-// "children": [REC...]}; REC holds every named field of the record (text as
-// UTF-8 decoded from windows-1252) and "image", the 172 bytes in hex.
-// Written as it goes; false (and stopped early) when `out` failed.
+// The list in the JSON format (formats/JsonFormat.h), as `convert` writes a
+// .json file. Written as it goes; false when `out` failed.
 bool writeListAsJson(const ChannelList& list, std::ostream& out);
 std::string recordAsJson(const ChannelRecord& record);
 

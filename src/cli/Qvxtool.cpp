@@ -45,7 +45,7 @@ void printUsage(std::ostream& stream) {
     line("--version", "print the version");
     stream << "\n"
               "Exit status: 0 done, 1 a list could not be read or written,\n"
-              "2 wrong arguments or an unknown extension.\n";
+              "2 wrong arguments or an unknown extension (diff: 0 the same, 1 different, 2 trouble).\n";
 }
 
 void printCommandHelp(const Subcommand& command, std::ostream& stream) {

@@ -2,13 +2,13 @@
 
 #include <cstdint>
 
-#include "formats/Windows1252.h"
 
 namespace qvx::cli {
 namespace {
 
 constexpr char kHexDigits[] = "0123456789abcdef";
 
+// The same controls as appendRecordText escapes.
 bool isControl(char32_t codePoint) { return codePoint < 0x20 || (codePoint >= 0x7F && codePoint <= 0x9F); }
 
 void appendEscape(std::string& out, std::string_view prefix, unsigned value) {
@@ -47,20 +47,6 @@ std::size_t decodeUtf8(std::string_view text, char32_t& codePoint) {
 }
 
 }  // namespace
-
-void appendRecordText(std::string& out, std::string_view windows1252, bool jsonQuoting) {
-    for (const char c : windows1252) {
-        const char32_t codePoint = windows1252ToCodePoint(static_cast<std::uint8_t>(c));
-        if (jsonQuoting && (codePoint == '"' || codePoint == '\\')) {
-            out += '\\';
-            out += static_cast<char>(codePoint);
-        } else if (isControl(codePoint)) {
-            appendEscape(out, "\\u00", static_cast<unsigned>(codePoint));
-        } else {
-            appendUtf8(out, codePoint);
-        }
-    }
-}
 
 std::string terminalSafe(std::string_view text) {
     std::string out;

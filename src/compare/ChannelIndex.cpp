@@ -11,7 +11,14 @@ ChannelKey ChannelKey::of(const ChannelRecord& record, CompareOptions options) {
     ChannelKey key;
     if (options.byName) key.name = comparisonName(record);
     if (options.byServiceId) key.serviceId = record.serviceId;
-    key.hash = std::hash<std::string_view>{}(key.name) ^ (std::uint64_t{key.serviceId} << 17);
+    if (options.byTuning) {
+        key.frequency = record.frequency;
+        key.symbolRate = record.symbolRate;
+        key.polarity = record.polarity;
+    }
+    const std::uint64_t tuning =
+        (std::uint64_t{key.frequency} << 32 | key.symbolRate) * 0x9E3779B97F4A7C15ULL ^ key.polarity;
+    key.hash = std::hash<std::string_view>{}(key.name) ^ (std::uint64_t{key.serviceId} << 17) ^ tuning;
     return key;
 }
 
@@ -30,7 +37,8 @@ ChannelIndex::ChannelIndex(const ChannelTree& tree, CompareOptions options) {
         const ChannelKey key = ChannelKey::of(channel.record(), options);
         Slot& slot = slots_[slotOf(key)];
         if (slot.group == 0) {
-            Group group{key.hash, key.serviceId, static_cast<std::uint8_t>(key.name.size()), {}, entry, entry};
+            Group group{key.hash, key.frequency, key.symbolRate, key.serviceId, key.polarity,
+                        static_cast<std::uint8_t>(key.name.size()), {}, entry, entry, entry};
             std::copy(key.name.begin(), key.name.end(), group.name);
             groups_.push_back(group);
             slot = {static_cast<std::uint32_t>(key.hash >> 32), static_cast<std::uint32_t>(groups_.size())};

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "compare/CompareOptions.h"
@@ -24,9 +25,16 @@ void forEachComparedChannel(const ChannelTree& tree, Visit&& visit) {
 struct ChannelKey {
     std::string_view name;
     std::uint16_t serviceId = 0;
+    std::uint8_t polarity = 0;
+    std::uint32_t frequency = 0;
+    std::uint32_t symbolRate = 0;
     std::uint64_t hash = 0;
 
     static ChannelKey of(const ChannelRecord& record, CompareOptions options);
+    bool operator==(const ChannelKey& other) const {
+        return hash == other.hash && serviceId == other.serviceId && polarity == other.polarity &&
+               frequency == other.frequency && symbolRate == other.symbolRate && name == other.name;
+    }
 };
 
 // The channels under the top-level items of a tree, grouped by key, each group
@@ -48,20 +56,37 @@ public:
     // number (see forEachComparedChannel); kNone when none is left.
     std::uint32_t takeFirst(const ChannelKey& key);
 
+    // Visits every group of equal channels in the order of its first channel,
+    // with the numbers of all its channels in tree order. The groups are as
+    // built: channels taken since do not change them.
+    template <typename Visit>
+    void forEachGroup(Visit&& visit) const {
+        std::vector<std::uint32_t> members;
+        for (const Group& group : groups_) {
+            members.clear();
+            for (std::uint32_t entry = group.first; entry != kNone; entry = next_[entry]) members.push_back(entry);
+            visit(std::as_const(members));
+        }
+    }
+
 private:
 
     struct Group {
         std::uint64_t hash;
+        std::uint32_t frequency;
+        std::uint32_t symbolRate;
         std::uint16_t serviceId;
+        std::uint8_t polarity;
         std::uint8_t nameLength;
         char name[32];
-        std::uint32_t head;  // first channel still left, or kNone
-        std::uint32_t tail;  // last channel added while building
+        std::uint32_t first;  // first channel of the group
+        std::uint32_t head;   // first channel still left, or kNone
+        std::uint32_t tail;   // last channel added while building
 
-        bool holds(const ChannelKey& key) const {
-            return hash == key.hash && serviceId == key.serviceId &&
-                   std::string_view(name, nameLength) == key.name;
+        ChannelKey key() const {
+            return {std::string_view(name, nameLength), serviceId, polarity, frequency, symbolRate, hash};
         }
+        bool holds(const ChannelKey& other) const { return key() == other; }
     };
 
     // A slot holds the upper half of its group's hash beside the group number

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace qvx {
@@ -8,11 +9,18 @@ namespace qvx {
 struct ChannelRecord;
 
 // What makes two channels equal: the name (trailing blanks stripped), the
-// Service ID, or both. The window keeps at least one of them on.
+// Service ID, or both. The window keeps at least one of them on. byTuning adds
+// the frequency, the symbol rate and the polarity (qvxtool's "--by tuning" is
+// those three with the Service ID); the window never sets it.
 struct CompareOptions {
     bool byName = true;
     bool byServiceId = true;
+    bool byTuning = false;
 };
+
+// The option sets qvxtool takes after --by: "name", "sid", "both" and, where
+// `withTuning`, "tuning". None for any other text.
+std::optional<CompareOptions> compareOptionsNamed(std::string_view name, bool withTuning);
 
 // Told of a comparison of one pair of trees: begin with the item count of the
 // first tree (providers too), one step per channel of it, then end. Not told

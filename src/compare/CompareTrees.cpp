@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "compare/ChannelIndex.h"
+#include "compare/ChannelMarks.h"
 #include "model/ChannelList.h"
 #include "model/ChannelTree.h"
 
@@ -12,50 +13,6 @@ namespace qvx {
 namespace {
 
 bool isEmptyProvider(const TreeItem& item) { return !item.hasChildren() && item.record().isChannel == 0; }
-
-// The compared channels of a tree by their number (see forEachComparedChannel),
-// each with a mark that says it is to go.
-class ChannelMarks {
-public:
-    explicit ChannelMarks(const ChannelTree& tree) {
-        // The same order as forEachComparedChannel, with the first number under each top-level item.
-        firstUnderTop_.reserve(static_cast<std::size_t>(tree.topLevelCount()));
-        for (const auto& top : tree.topLevelItems()) {
-            firstUnderTop_.push_back(channels_.size());
-            for (const auto& channel : top->children()) channels_.push_back(channel.get());
-        }
-        marks_.assign(channels_.size(), 0);
-    }
-
-    std::size_t size() const { return channels_.size(); }
-    const TreeItem& channel(std::size_t number) const { return *channels_[number]; }
-    void mark(std::size_t number) {
-        marks_[number] = 1;
-        ++marked_;
-    }
-    bool any() const { return marked_ != 0; }
-
-    // Whether `channel` is marked. Its number follows from its place, checked
-    // against the channel recorded there; should the place have changed, the
-    // channel is looked for.
-    bool isMarked(const TreeItem& channel) const {
-        if (const TreeItem* top = channel.parent()) {
-            const auto topRow = static_cast<std::size_t>(top->row());
-            if (topRow < firstUnderTop_.size()) {
-                const std::size_t number = firstUnderTop_[topRow] + static_cast<std::size_t>(channel.row());
-                if (number < channels_.size() && channels_[number] == &channel) return marks_[number] != 0;
-            }
-        }
-        const auto found = std::find(channels_.begin(), channels_.end(), &channel);
-        return found != channels_.end() && marks_[static_cast<std::size_t>(found - channels_.begin())] != 0;
-    }
-
-private:
-    std::vector<const TreeItem*> channels_;
-    std::vector<std::size_t> firstUnderTop_;
-    std::vector<std::uint8_t> marks_;
-    std::size_t marked_ = 0;
-};
 
 // Removes the marked channels, then the providers left without channels, as one change.
 void removeMarked(ChannelTree& tree, const ChannelMarks& marks) {
@@ -74,6 +31,14 @@ std::string_view comparisonName(const ChannelRecord& record) {
     std::string_view name = ChannelRecord::fieldText(record.name);
     while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
     return name;
+}
+
+std::optional<CompareOptions> compareOptionsNamed(std::string_view name, bool withTuning) {
+    if (name == "name") return CompareOptions{true, false, false};
+    if (name == "sid") return CompareOptions{false, true, false};
+    if (name == "both") return CompareOptions{true, true, false};
+    if (name == "tuning" && withTuning) return CompareOptions{false, true, true};
+    return std::nullopt;
 }
 
 bool CompareTrees(ChannelTree& treeA, ChannelTree& treeB, CompareOptions options, CompareProgress* progress) {

@@ -44,15 +44,20 @@ void removeEmptyProvidersOneByOne(ChannelTree& tree) {
 
 }  // namespace
 
+bool equalChannels(const ChannelRecord& a, const ChannelRecord& b, CompareOptions options) {
+    const bool idsAgree = !options.byServiceId || a.serviceId == b.serviceId;
+    const bool namesAgree = !options.byName || sameStrippedName(a, b);
+    const bool tuningAgrees = !options.byTuning || (a.frequency == b.frequency && a.symbolRate == b.symbolRate &&
+                                                    a.polarity == b.polarity);
+    return idsAgree && namesAgree && tuningAgrees;
+}
+
 bool RemoveFirstEqual(const ChannelRecord& record, ChannelTree& treeB, CompareOptions options) {
     for (int p = 0; p < treeB.topLevelCount(); ++p) {
         const TreeItem* provider = treeB.topLevelItem(p);
         for (int c = 0; c < provider->childCount(); ++c) {
             TreeItem* channel = provider->child(c);
-            const ChannelRecord& other = channel->record();
-            const bool idsAgree = !options.byServiceId || record.serviceId == other.serviceId;
-            const bool namesAgree = !options.byName || sameStrippedName(record, other);
-            if (idsAgree && namesAgree) {
+            if (equalChannels(record, channel->record(), options)) {
                 treeB.removeItem(channel);
                 return true;
             }

@@ -11,6 +11,9 @@ class ChannelTree;
 // every candidate. Its work grows with the product of the channel counts. It is
 // the reference that CompareTrees must match, kept for tests and benchmarks.
 
+// Whether two channels are equal under `options`, decided field by field.
+bool equalChannels(const ChannelRecord& a, const ChannelRecord& b, CompareOptions options);
+
 // Removes the first channel of treeB (under a top-level item, in tree order)
 // equal to `record`; true when one was found.
 bool RemoveFirstEqual(const ChannelRecord& record, ChannelTree& treeB, CompareOptions options);

@@ -30,6 +30,8 @@ FileResult shortRead(FileOutcome outcome, std::string_view message) {
     return {outcome, kCauseNone, std::string(message), {}};
 }
 
+FileResult badContent(std::string_view where) { return {FileOutcome::BadContent, kCauseNone, std::string(where), {}}; }
+
 FileResult outOfMemoryReading(std::string_view path) {
     return {FileOutcome::ReadFailed, kCauseGeneric, "Out of memory while reading " + std::string(path),
             systemReason(ENOMEM)};

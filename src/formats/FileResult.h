@@ -14,6 +14,7 @@ enum class FileOutcome {
     CannotOpen,      // reading: "Can't open file <path>", the list untouched
     ShortHeader,     // reading: the native header was short, the list untouched
     ReadFailed,      // reading: a short record or a failing file; the trees keep what was built
+    BadContent,      // reading: "<path>: " and where and why the content is no list; the trees left empty
     CannotCreate,    // writing: "File <path> could not be opened. Cause <n>", nothing written
     WriteFailed,     // writing: the file-error text of the cause, the old file kept
 };
@@ -41,6 +42,10 @@ FileResult cannotOpenList(std::string_view path, int errorNumber);
 FileResult readFailure(int errorNumber);
 // Reading: a short header or record, with the reader's own text.
 FileResult shortRead(FileOutcome outcome, std::string_view message);
+// Reading: the content is no list of its format; `where` names the place
+// and the fault ("television[0].record.lnb: 300 is out of range 0..255").
+// readList puts the path in front.
+FileResult badContent(std::string_view where);
 // Reading or writing ran out of memory: a failure like any other, never an
 // exception; what was built or written so far is kept as for a read error.
 FileResult outOfMemoryReading(std::string_view path);

@@ -29,7 +29,9 @@ FileResult readList(const std::string& path, ListFormat format, ChannelTree& tel
 
     try {
         FileSource source(file.get(), calls);
-        return listFormatEntry(format).read(source, television, radio);
+        FileResult result = listFormatEntry(format).read(source, television, radio);
+        if (result.outcome == FileOutcome::BadContent) result.message = path + ": " + result.message;
+        return result;
     } catch (const std::bad_alloc&) {
         return outOfMemoryReading(path);
     }

@@ -2,6 +2,7 @@
 
 #include "formats/Dvb98Format.h"
 #include "formats/DvbExtremeFormat.h"
+#include "formats/JsonFormat.h"
 #include "formats/NativeFormat.h"
 
 namespace qvx {
@@ -22,6 +23,7 @@ constexpr ListFormatEntry kFormats[] = {
     {ListFormat::Dvb98, "dvb", "DVB98", "DVB98 (*.dvb)", 1, false, readDvb98List, writeDvb98List},
     {ListFormat::DvbExtreme, "xch", "DVBextreme", "DVBextreme (*.xch)", 4, false, readDvbExtremeList,
      writeDvbExtremeList},
+    {ListFormat::Json, "json", "JSON", "JSON (*.json)", 0, false, readJsonList, writeJsonList},
 };
 
 constexpr ListFormat kAllListsPatternOrder[] = {ListFormat::Dvb98, ListFormat::WinDvbLive, ListFormat::Native,

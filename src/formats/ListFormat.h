@@ -20,6 +20,7 @@ enum class ListFormat {
     WinDvbLive,  // native layout, with the LNB rule on saving
     Dvb98,
     DvbExtreme,
+    Json,  // for scripts; qvxtool reads and writes it, the window does not offer it
 };
 
 // Fills both trees of a list from `source`.

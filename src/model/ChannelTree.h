@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -125,6 +126,11 @@ public:
     template <typename Predicate>
     void removeTopLevelWhere(Predicate remove);
 
+    // Puts the children of `parent` (the top-level items when null) in the
+    // order of `less`, keeping the order of equal ones. Views see one reset.
+    template <typename Less>
+    void stableSortChildren(TreeItem* parent, Less less);
+
     // While a bulk change is open, structural changes are not reported one by
     // one; closing the outermost one reports a single reset. Nestable.
     class BulkChange {
@@ -220,6 +226,17 @@ std::size_t ChannelTree::removeSiblingsWhere(TreeItem* parent, Predicate& remove
         renumber(siblings, 0);
     }
     return removedItems;
+}
+
+template <typename Less>
+void ChannelTree::stableSortChildren(TreeItem* parent, Less less) {
+    auto& siblings = siblingsOf(parent);
+    BulkChange bulk(*this);
+    std::stable_sort(siblings.begin(), siblings.end(),
+                     [&](const std::unique_ptr<TreeItem>& a, const std::unique_ptr<TreeItem>& b) {
+                         return less(static_cast<const TreeItem&>(*a), static_cast<const TreeItem&>(*b));
+                     });
+    renumber(siblings, 0);
 }
 
 }  // namespace qvx

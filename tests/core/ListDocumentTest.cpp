@@ -36,8 +36,14 @@ TEST(FormatTable, EachFormatHasItsExtensionDialogTextAndStartUpRule) {
         EXPECT_TRUE(entry->offeredByWindow());
         EXPECT_EQ(entry->loadableAtStartup, row.loadableAtStartup);
     }
+    // JSON is for qvxtool only.
+    const ListFormatEntry* json = listFormatEntryForExtension("json");
+    ASSERT_NE(json, nullptr);
+    EXPECT_EQ(json->format, ListFormat::Json);
+    EXPECT_FALSE(json->offeredByWindow());
+    EXPECT_FALSE(json->loadableAtStartup);
     EXPECT_EQ(allListsDialogChoice().description, "Channellists (*.qvx;*.chl;*.dvb;*.xch)");
-    EXPECT_EQ(extensionsForMessage(), ".qvx, .chl, .dvb or .xch");
+    EXPECT_EQ(extensionsForMessage(), ".qvx, .chl, .dvb, .xch or .json");
     EXPECT_EQ(listFormatEntryForExtension("QVX"), nullptr);
 }
 

@@ -15,16 +15,11 @@ namespace qvx {
 namespace {
 
 using testing::addChannel;
+using testing::addChannelWithId;
 using testing::addProvider;
 using testing::qvxtool;
 using testing::shapeOf;
 using testing::ToolRun;
-
-void addChannelWithId(ChannelTree& tree, TreeItem* provider, std::string_view name, std::uint16_t serviceId) {
-    ChannelRecord record = testing::channelRecord(name, tree.serviceType());
-    record.serviceId = serviceId;
-    addChannel(tree, provider, record);
-}
 
 // List 1: Television P[X 1, Y 2] Q[Z 3], Radio R[M 5]; list 2: Television S[Y 2, X 9], Radio T[M 5].
 class CompareCommand : public ::testing::Test {

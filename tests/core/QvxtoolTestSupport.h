@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "FormatTestSupport.h"
+#include "formats/ListFiles.h"
 
 namespace qvx::testing {
 
@@ -57,6 +58,21 @@ inline ToolRun qvxtool(const TemporaryFolder& folder, std::initializer_list<std:
     std::remove(out.c_str());
     std::remove(err.c_str());
     return run;
+}
+
+inline TreeItem* addChannelWithId(ChannelTree& tree, TreeItem* provider, std::string_view name,
+                                  std::uint16_t serviceId, std::uint32_t frequency = 11836000) {
+    ChannelRecord record = channelRecord(name, tree.serviceType(), frequency);
+    record.serviceId = serviceId;
+    return addChannel(tree, provider, record);
+}
+
+// "television | radio" (see shapeOf) of the list a command wrote.
+inline std::string shapesOfFile(const std::string& path, ListFormat format) {
+    ChannelList list(1);
+    const FileResult result = readList(path, format, list.television(), list.radio());
+    EXPECT_TRUE(result.ok()) << result.message;
+    return shapeOf(list.television()) + " | " + shapeOf(list.radio());
 }
 
 }  // namespace qvx::testing

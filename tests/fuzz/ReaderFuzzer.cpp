@@ -25,9 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemorySource source({data, size});
     const FileResult result = fuzz::readFormat(source, list.television(), list.radio());
 
-    require(result.ok() || result.outcome == FileOutcome::ShortHeader || result.outcome == FileOutcome::ReadFailed,
+    require(result.ok() || result.outcome == FileOutcome::ShortHeader || result.outcome == FileOutcome::ReadFailed ||
+                result.outcome == FileOutcome::BadContent,
             "a result the reader may give");
     require(result.ok() == result.message.empty(), "a message exactly when the read failed");
+    require(result.outcome != FileOutcome::BadContent || (list.television().empty() && list.radio().empty()),
+            "nothing kept of a list whose content is bad");
     for (const ChannelTree* tree : {&list.television(), &list.radio()}) {
         std::size_t items = 0;
         for (const auto& top : tree->topLevelItems()) {

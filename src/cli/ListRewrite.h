@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+namespace qvx {
+class ChannelTree;
+}
+
+namespace qvx::cli {
+
+// What the commands that read IN, change the list and write it to OUT share:
+// both extensions are checked before anything is read or written, then IN is
+// loaded, `change` runs on the Television and then the Radio tree, and the
+// list is saved as OUT. Returns the exit status, having told `err` of any failure.
+int rewriteList(const std::string& input, const std::string& output, const std::function<void(ChannelTree&)>& change,
+                std::ostream& err);
+
+}  // namespace qvx::cli

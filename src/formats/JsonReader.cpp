@@ -1,0 +1,452 @@
+#include <array>
+#include <cstring>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "formats/ByteStream.h"
+#include "formats/JsonFormat.h"
+#include "formats/Windows1252.h"
+#include "model/ChannelTree.h"
+#include "model/RecordFields.h"
+
+namespace qvx {
+namespace {
+
+// The bytes of a source one by one, read in large blocks: the parser walks
+// the file once and never holds more of it than one block.
+class SourceBuffer {
+public:
+    explicit SourceBuffer(ByteSource& source) : source_(source) {}
+
+    bool atEnd() {
+        if (position_ < size_) return false;
+        if (ended_) return true;
+        size_ = source_.read(buffer_);
+        position_ = 0;
+        ended_ = size_ < buffer_.size();
+        return size_ == 0;
+    }
+    char current() const { return static_cast<char>(buffer_[position_]); }
+    void advance() { ++position_; }
+
+private:
+    ByteSource& source_;
+    std::array<std::uint8_t, 1 << 16> buffer_{};
+    std::size_t position_ = 0;
+    std::size_t size_ = 0;
+    bool ended_ = false;
+};
+
+// An input iterator over a SourceBuffer, as the parser takes its input; a
+// default-made one is the end.
+class SourceIterator {
+public:
+    using iterator_category = std::input_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = char;
+
+    SourceIterator() = default;
+    explicit SourceIterator(SourceBuffer& buffer) : buffer_(&buffer) {}
+
+    char operator*() const { return buffer_->current(); }
+    SourceIterator& operator++() {
+        buffer_->advance();
+        return *this;
+    }
+    SourceIterator operator++(int) {
+        SourceIterator before = *this;
+        buffer_->advance();
+        return before;
+    }
+    bool operator==(const SourceIterator& other) const { return atEnd() == other.atEnd(); }
+
+private:
+    bool atEnd() const { return buffer_ == nullptr || buffer_->atEnd(); }
+    SourceBuffer* buffer_ = nullptr;
+};
+
+constexpr std::string_view kTelevision = "television";
+constexpr std::string_view kRadio = "radio";
+constexpr std::string_view kRecord = "record";
+constexpr std::string_view kChildren = "children";
+constexpr std::string_view kImage = "image";
+
+enum class Kind { Object, Array, Text, Integer };
+
+std::string_view kindName(Kind kind) {
+    switch (kind) {
+    case Kind::Object: return "an object";
+    case Kind::Array: return "an array";
+    case Kind::Text: return "a text";
+    case Kind::Integer: return "an integer";
+    }
+    return "";
+}
+
+// Where the parser stands: objects keep their current key, arrays the number
+// of values begun so far.
+enum class Level { Top, Trees, Item, Children, Record, Numbers };
+
+bool isArray(Level level) { return level == Level::Trees || level == Level::Children || level == Level::Numbers; }
+
+struct Frame {
+    Level level;
+    std::string_view key;
+    std::size_t count = 0;
+    const RecordField* field = nullptr;
+};
+
+// The named values of one record as they come, put together when it ends.
+struct PendingRecord {
+    bool topLevel = false;
+    bool hasImage = false;
+    RecordImage image{};
+    ChannelRecord values{};
+    std::uint64_t named = 0;  // bit i: recordFields()[i] was given
+    std::array<std::uint8_t, 64> textLength{};
+};
+
+std::string_view errorText(const nlohmann::detail::exception& error) {
+    // "[json.exception.parse_error.101] parse error at line 1, column 3: ..." -> "line 1, column 3: ..."
+    std::string_view text = error.what();
+    for (const std::string_view prefix : {std::string_view("] "), std::string_view("parse error at ")}) {
+        const std::size_t at = text.find(prefix);
+        if (at != std::string_view::npos) text.remove_prefix(at + prefix.size());
+    }
+    return text;
+}
+
+// Builds the trees from the parser's events as they come.
+class ListBuilder {
+public:
+    ListBuilder(ChannelTree& television, ChannelTree& radio) : television_(television), radio_(radio) {
+        stack_.reserve(8);
+    }
+
+    const std::string& failure() const { return failure_; }
+
+    bool null() { return begin(std::nullopt, "null"); }
+    bool boolean(bool value) { return begin(std::nullopt, value ? "true" : "false"); }
+    bool number_integer(std::int64_t value) {
+        // The parser gives integers with a minus sign here, "-0" among them.
+        if (!begin(Kind::Integer, "an integer")) return false;
+        if (value == 0) return store(0);
+        return fail(std::to_string(value) + " is out of range 0.." + std::to_string(currentMaximum()));
+    }
+    bool number_unsigned(std::uint64_t value) { return begin(Kind::Integer, "an integer") && store(value); }
+    bool number_float(double, const std::string& text) {
+        if (wanted() == Kind::Integer) {
+            countValue();
+            return fail(text + " is not an integer");
+        }
+        return begin(std::nullopt, "the number " + text);
+    }
+    bool string(std::string& value) { return begin(Kind::Text, "a text") && storeText(value); }
+    bool binary(nlohmann::json::binary_t&) { return fail("binary data"); }
+
+    bool start_object(std::size_t) {
+        if (!begin(Kind::Object, "an object")) return false;
+        const Level parent = stack_.empty() ? Level::Top : stack_.back().level;
+        if (stack_.empty()) {
+            stack_.push_back({Level::Top, {}});
+        } else if (parent == Level::Trees) {
+            stack_.push_back({Level::Item, {}});
+            top_.reset();
+        } else {
+            stack_.push_back({Level::Record, {}});
+            record_ = PendingRecord{};
+            record_.topLevel = parent == Level::Item;
+        }
+        return true;
+    }
+
+    bool end_object() {
+        const Level level = stack_.back().level;
+        if (level == Level::Record) {
+            stack_.back().key = {};
+            if (!finishRecord()) return false;
+        } else if (level == Level::Item) {
+            stack_.back().key = {};
+            if (!top_) return fail("an item needs a \"record\"");
+            tree_->appendItem(nullptr, std::move(top_));
+        }
+        stack_.pop_back();
+        return true;
+    }
+
+    bool start_array(std::size_t) {
+        if (!begin(Kind::Array, "an array")) return false;
+        Frame& parent = stack_.back();
+        if (parent.level == Level::Top) {
+            tree_ = parent.key == kTelevision ? &television_ : &radio_;
+            stack_.push_back({Level::Trees, {}});
+        } else if (parent.level == Level::Item) {
+            if (!top_) return fail("\"record\" must come before \"children\"");
+            stack_.push_back({Level::Children, {}});
+        } else {
+            stack_.push_back({Level::Numbers, {}, 0, parent.field});
+        }
+        return true;
+    }
+
+    bool end_array() {
+        const Frame frame = stack_.back();
+        if (frame.level == Level::Numbers && frame.count != frame.field->count()) {
+            stack_.pop_back();
+            return fail("expected " + std::to_string(frame.field->count()) + " numbers, found " +
+                        std::to_string(frame.count));
+        }
+        stack_.pop_back();
+        return true;
+    }
+
+    bool key(std::string& name) {
+        Frame& frame = stack_.back();
+        frame.key = {};
+        switch (frame.level) {
+        case Level::Top:
+            if (name == kTelevision) frame.key = kTelevision;
+            if (name == kRadio) frame.key = kRadio;
+            break;
+        case Level::Item:
+            if (name == kRecord) frame.key = kRecord;
+            if (name == kChildren) frame.key = kChildren;
+            break;
+        case Level::Record:
+            if (name == kImage) {
+                frame.key = kImage;
+                frame.field = nullptr;
+            } else if (const RecordField* field = fieldNamed(name)) {
+                frame.key = field->name;
+                frame.field = field;
+            }
+            break;
+        default: break;
+        }
+        if (frame.key.empty()) return fail("unknown key \"" + name + "\"");
+        return true;
+    }
+
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& error) {
+        return fail(std::string(errorText(error)));
+    }
+
+private:
+    // Counts a value begun in an array, so that the path names it.
+    void countValue() {
+        if (!stack_.empty() && isArray(stack_.back().level)) ++stack_.back().count;
+    }
+
+    std::optional<Kind> wanted() const {
+        if (stack_.empty()) return Kind::Object;
+        const Frame& frame = stack_.back();
+        switch (frame.level) {
+        case Level::Top: return Kind::Array;
+        case Level::Trees:
+        case Level::Children: return Kind::Object;
+        case Level::Item: return frame.key == kRecord ? Kind::Object : Kind::Array;
+        case Level::Numbers: return Kind::Integer;
+        case Level::Record:
+            if (!frame.field || frame.field->kind == FieldKind::Text) return Kind::Text;
+            return frame.field->kind == FieldKind::Number ? Kind::Integer : Kind::Array;
+        }
+        return std::nullopt;
+    }
+
+    // Starts a value of `found` kind (none: a kind no place takes); fails when the place wants another.
+    bool begin(std::optional<Kind> found, std::string_view description) {
+        countValue();
+        const std::optional<Kind> want = wanted();
+        if (found && want == found) {
+            const Frame* frame = stack_.empty() ? nullptr : &stack_.back();
+            if (frame && frame->level == Level::Numbers && frame->count > frame->field->count())
+                return fail("expected " + std::to_string(frame->field->count()) + " numbers, found more");
+            return true;
+        }
+        return fail("expected " + std::string(kindName(*want)) + ", found " + std::string(description));
+    }
+
+    std::uint64_t currentMaximum() const { return stack_.back().field->maximum(); }
+
+    const RecordField* fieldNamed(std::string_view name) {
+        const std::span<const RecordField> fields = recordFields();
+        // Fields mostly come in the order of the record.
+        if (nextField_ < fields.size() && fields[nextField_].name == name) return &fields[nextField_++];
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (fields[i].name != name) continue;
+            nextField_ = i + 1;
+            return &fields[i];
+        }
+        return nullptr;
+    }
+
+    std::size_t indexOf(const RecordField& field) const {
+        return static_cast<std::size_t>(&field - recordFields().data());
+    }
+
+    bool store(std::uint64_t value) {
+        const Frame& frame = stack_.back();
+        const RecordField& field = *frame.field;
+        if (value > field.maximum())
+            return fail(std::to_string(value) + " is out of range 0.." + std::to_string(field.maximum()));
+        const std::size_t index = frame.level == Level::Numbers ? frame.count - 1 : 0;
+        field.setNumber(record_.values, index, value);
+        record_.named |= std::uint64_t{1} << indexOf(field);
+        return true;
+    }
+
+    bool storeText(const std::string& utf8) {
+        const Frame& frame = stack_.back();
+        if (!frame.field) return storeImage(utf8);
+        const RecordField& field = *frame.field;
+        auto* bytes = reinterpret_cast<std::uint8_t*>(&record_.values) + field.offset;
+        std::size_t length = 0;
+        for (std::size_t i = 0; i < utf8.size();) {
+            char32_t codePoint = 0;
+            i += decodeUtf8(utf8, i, codePoint);
+            const std::optional<std::uint8_t> byte = codePointToWindows1252(codePoint);
+            if (!byte) return fail(codePointName(codePoint) + " is not a windows-1252 character");
+            if (length == field.size)
+                return fail("the text is longer than the field's " + std::to_string(field.size) + " bytes");
+            bytes[length++] = *byte;
+        }
+        const std::size_t index = indexOf(field);
+        record_.textLength[index] = static_cast<std::uint8_t>(length);
+        record_.named |= std::uint64_t{1} << index;
+        return true;
+    }
+
+    bool storeImage(const std::string& hex) {
+        if (hex.size() != 2 * kRecordSize)
+            return fail("expected " + std::to_string(2 * kRecordSize) + " hex digits, found " +
+                        std::to_string(hex.size()) + " characters");
+        for (std::size_t i = 0; i < kRecordSize; ++i) {
+            const int high = hexValue(hex[2 * i]);
+            const int low = hexValue(hex[2 * i + 1]);
+            if (high < 0 || low < 0) return fail("expected hex digits, found '" + hex.substr(2 * i, 2) + "'");
+            record_.image[i] = static_cast<std::uint8_t>(high << 4 | low);
+        }
+        record_.hasImage = true;
+        return true;
+    }
+
+    bool finishRecord() {
+        const std::uint8_t kind = tree_->serviceType();
+        ChannelRecord record = record_.hasImage ? ChannelRecord::fromImage(record_.image)
+                               : record_.topLevel ? ChannelRecord::newProvider(kind)
+                                                  : ChannelRecord::newChannel(kind);
+        auto* to = reinterpret_cast<std::uint8_t*>(&record);
+        const auto* from = reinterpret_cast<const std::uint8_t*>(&record_.values);
+        const std::span<const RecordField> fields = recordFields();
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if ((record_.named >> i & 1) == 0) continue;
+            const RecordField& field = fields[i];
+            if (field.kind != FieldKind::Text) {
+                std::memcpy(to + field.offset, from + field.offset, field.size);
+                continue;
+            }
+            const std::size_t length = record_.textLength[i];
+            std::memcpy(to + field.offset, from + field.offset, length);
+            // The terminator; what lies after it comes from the image, or is zero without one.
+            if (length < field.size)
+                std::memset(to + field.offset + length, 0, record_.hasImage ? 1 : field.size - length);
+        }
+        if (record_.topLevel) {
+            if (record.isChannel == 0)
+                record.makeProvider(kind);
+            else
+                record.serviceType = kind;
+            top_ = record.isChannel == 0 ? TreeItem::makeProvider(record) : TreeItem::makeChannel(record);
+            return true;
+        }
+        if (record.isChannel == 0) {
+            stack_.back().key = "isChannel";
+            return fail("a channel's isChannel cannot be 0");
+        }
+        record.serviceType = kind;
+        top_->appendDetachedChild(TreeItem::makeChannel(record));
+        return true;
+    }
+
+    // Reads one UTF-8 sequence (the parser has checked it) at `at`; gives its length.
+    static std::size_t decodeUtf8(const std::string& text, std::size_t at, char32_t& codePoint) {
+        const auto lead = static_cast<std::uint8_t>(text[at]);
+        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        codePoint = length == 1 ? lead : lead & (0x7F >> length);
+        for (std::size_t i = 1; i < length && at + i < text.size(); ++i)
+            codePoint = codePoint << 6 | (static_cast<std::uint8_t>(text[at + i]) & 0x3F);
+        return length;
+    }
+
+    static std::string codePointName(char32_t codePoint) {
+        static constexpr char kDigits[] = "0123456789ABCDEF";
+        std::string digits;
+        for (char32_t rest = codePoint; rest != 0 || digits.size() < 4; rest >>= 4)
+            digits.insert(digits.begin(), kDigits[rest & 0xF]);
+        return "U+" + digits;
+    }
+
+    static int hexValue(char c) {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    }
+
+    // "television[0].children[2].lnb": where the parser stands.
+    std::string path() const {
+        std::string out;
+        for (const Frame& frame : stack_) {
+            if (isArray(frame.level)) {
+                if (frame.count != 0) out += '[' + std::to_string(frame.count - 1) + ']';
+            } else if (!frame.key.empty()) {
+                if (!out.empty()) out += '.';
+                out += frame.key;
+            }
+        }
+        return out;
+    }
+
+    bool fail(const std::string& reason) {
+        const std::string where = path();
+        failure_ = where.empty() ? reason : where + ": " + reason;
+        return false;
+    }
+
+    ChannelTree& television_;
+    ChannelTree& radio_;
+    ChannelTree* tree_ = nullptr;
+    std::vector<Frame> stack_;
+    std::unique_ptr<TreeItem> top_;
+    PendingRecord record_;
+    std::size_t nextField_ = 0;
+    std::string failure_;
+};
+
+}  // namespace
+
+FileResult readJsonList(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
+    television.clear();
+    radio.clear();
+    SourceBuffer buffer(source);
+    ListBuilder builder(television, radio);
+    bool parsed = false;
+    {
+        ChannelTree::BulkChange televisionChange(television);
+        ChannelTree::BulkChange radioChange(radio);
+        parsed = nlohmann::json::sax_parse(SourceIterator(buffer), SourceIterator(), &builder);
+    }
+    if (source.error() != 0) return readFailure(source.error());
+    if (parsed) return {};
+    television.clear();
+    radio.clear();
+    return badContent(builder.failure());
+}
+
+}  // namespace qvx
