@@ -118,11 +118,15 @@ TEST_F(ListToolsMenu, RemoveDuplicatesKeepsTheFirstOfEachByTheCheckBoxesRuleAndU
     }
 }
 
-TEST_F(ListToolsMenu, RemoveDuplicatesWithoutAnySaysSoAndLeavesNoStep) {
+TEST_F(ListToolsMenu, NothingToRemoveOrSortSaysSoAndLeavesNoStep) {
     loadEntries({{true, 1, "P1"}, {false, 1, "ARD", 1}, {false, 1, "ARD", 2}, {false, 1, "ZDF", 3}});
     ASSERT_TRUE(pickOn(television().topLevelItem(0), QStringLiteral("Remove duplicates")).picked);
     EXPECT_EQ(shapeOf(television()), "P1: ARD ARD ZDF");
     EXPECT_EQ(note(), "No duplicate channels");
+    EXPECT_EQ(undoEntryText(), "Undo");
+    // In order already: sorting changes nothing, so there is nothing to undo.
+    ASSERT_TRUE(pickBelow(QStringLiteral("Sort channels"), QStringLiteral("by name")).picked);
+    EXPECT_EQ(shapeOf(television()), "P1: ARD ARD ZDF");
     EXPECT_EQ(undoEntryText(), "Undo");
 }
 
