@@ -137,6 +137,23 @@ std::unique_ptr<ListCommand> makeCompareListsCommand(ChannelList& list1, Channel
                 });
 }
 
+std::unique_ptr<ListCommand> makeRemoveDuplicatesCommand(ChannelTree& tree, CompareOptions options,
+                                                         RemovedCounts* removed) {
+    return make("Remove duplicates", {&tree}, {}, [&tree, options, removed] {
+        const RemovedCounts counts = removeDuplicates(tree, options);
+        if (removed) *removed = counts;
+        return ItemToSelect{};
+    });
+}
+
+std::unique_ptr<ListCommand> makeSortChannelsCommand(ChannelTree& tree, TreeItem* provider, SortKey key) {
+    const ItemToSelect shown{provider ? &tree : nullptr, provider};
+    return make("Sort channels", {&tree}, shown, [&tree, provider, key, shown] {
+        sortChannels(tree, provider, key);
+        return shown;
+    });
+}
+
 std::unique_ptr<ListCommand> makeClearAllCommand(ChannelList& list) {
     return make("Clear all", {&list.television(), &list.radio()}, {}, [&list] {
         list.clearAll();

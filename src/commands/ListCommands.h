@@ -6,6 +6,8 @@
 #include "commands/ListCommand.h"
 #include "compare/CompareOptions.h"
 #include "editing/BulkSettings.h"
+#include "editing/Duplicates.h"
+#include "editing/SortChannels.h"
 #include "model/ChannelRecord.h"
 
 namespace qvx {
@@ -62,6 +64,16 @@ std::unique_ptr<ListCommand> makeBulkSettingCommand(ChannelTree& tree, TreeItem*
 // state, not the lists' content: undo leaves them as they are.
 std::unique_ptr<ListCommand> makeCompareListsCommand(ChannelList& list1, ChannelList& list2,
                                                      CompareOptions options, CompareProgress* progress = nullptr);
+
+// removeDuplicates on the whole tree. `removed`, when given, is told what went
+// when the command executes (undo and redo leave it alone). Executes to false
+// when the tree holds no duplicates. "Remove duplicates".
+std::unique_ptr<ListCommand> makeRemoveDuplicatesCommand(ChannelTree& tree, CompareOptions options,
+                                                         RemovedCounts* removed = nullptr);
+
+// sortChannels under one provider, or under every provider when null. Executes
+// to false when the channels were in order already. "Sort channels".
+std::unique_ptr<ListCommand> makeSortChannelsCommand(ChannelTree& tree, TreeItem* provider, SortKey key);
 
 // "Clear all" of one list (ChannelList::clearAll). Executes to false on an empty list.
 std::unique_ptr<ListCommand> makeClearAllCommand(ChannelList& list);

@@ -232,11 +232,17 @@ template <typename Less>
 void ChannelTree::stableSortChildren(TreeItem* parent, Less less) {
     auto& siblings = siblingsOf(parent);
     BulkChange bulk(*this);
+    std::vector<TreeItem*> before;
+    if (journal_) {
+        before.reserve(siblings.size());
+        for (const auto& item : siblings) before.push_back(item.get());
+    }
     std::stable_sort(siblings.begin(), siblings.end(),
                      [&](const std::unique_ptr<TreeItem>& a, const std::unique_ptr<TreeItem>& b) {
                          return less(static_cast<const TreeItem&>(*a), static_cast<const TreeItem&>(*b));
                      });
     renumber(siblings, 0);
+    if (journal_) journal_->reordered(*this, parent, std::move(before));
 }
 
 }  // namespace qvx

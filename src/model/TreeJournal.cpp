@@ -40,6 +40,11 @@ struct TreeJournal::Entry {
         std::vector<std::unique_ptr<TreeItem>> topLevel;
         std::size_t itemCount;
     };
+    // The other order of the children of one parent.
+    struct OtherOrder {
+        TreeItem* parent;
+        std::vector<TreeItem*> order;
+    };
     // The state of an item that is not in the tree at the moment.
     struct OtherRecord {
         TreeItem* item;
@@ -55,7 +60,7 @@ struct TreeJournal::Entry {
     };
 
     ChannelTree* tree;
-    std::variant<Placement, ManyRemoved, Cleared, OtherRecord, OtherLabel, OtherLooks> change;
+    std::variant<Placement, ManyRemoved, Cleared, OtherOrder, OtherRecord, OtherLabel, OtherLooks> change;
 };
 
 TreeJournal::TreeJournal() = default;
@@ -106,6 +111,15 @@ void TreeJournal::cleared(ChannelTree& tree, std::vector<std::unique_ptr<TreeIte
     add(std::make_unique<Entry>(Entry{&tree, Entry::Cleared{std::move(topLevel), itemCount}}));
 }
 
+void TreeJournal::reordered(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*> before) {
+    const auto& siblings = tree.siblingsOf(parent);
+    bool same = true;
+    for (std::size_t i = 0; same && i < before.size(); ++i) same = siblings[i].get() == before[i];
+    if (same) return;
+    bytes_ += before.capacity() * sizeof(TreeItem*);
+    add(std::make_unique<Entry>(Entry{&tree, Entry::OtherOrder{parent, std::move(before)}}));
+}
+
 void TreeJournal::recordChanged(ChannelTree& tree, TreeItem* item) {
     add(std::make_unique<Entry>(Entry{&tree, Entry::OtherRecord{item, item->record()}}));
 }
@@ -150,6 +164,7 @@ void TreeJournal::toggle(Entry& entry) {
         void operator()(Entry::Cleared& cleared) const {
             swapTopLevel(tree, cleared.topLevel, cleared.itemCount);
         }
+        void operator()(Entry::OtherOrder& other) const { swapOrder(tree, other.parent, other.order); }
         void operator()(Entry::OtherRecord& other) const {
             std::swap(tree.mutableRecord(other.item), other.record);
             tree.notifyItemChanged(other.item);
@@ -225,6 +240,22 @@ void TreeJournal::takeOut(ChannelTree& tree, std::vector<RemovedChild>& items) {
         siblings.resize(write);
         ChannelTree::renumber(siblings, 0);
     });
+}
+
+// The children take the kept order and the kept order becomes theirs.
+void TreeJournal::swapOrder(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*>& order) {
+    ChannelTree::BulkChange bulk(tree);
+    auto& siblings = tree.siblingsOf(parent);
+    assert(siblings.size() == order.size());
+    std::vector<TreeItem*> current;
+    current.reserve(siblings.size());
+    for (const auto& item : siblings) current.push_back(item.get());
+    std::vector<std::unique_ptr<TreeItem>> arranged;
+    arranged.reserve(siblings.size());
+    for (TreeItem* item : order) arranged.push_back(std::move(siblings[static_cast<std::size_t>(item->row())]));
+    siblings = std::move(arranged);
+    ChannelTree::renumber(siblings, 0);
+    order = std::move(current);
 }
 
 void TreeJournal::swapTopLevel(ChannelTree& tree, std::vector<std::unique_ptr<TreeItem>>& topLevel,

@@ -61,6 +61,9 @@ private:
     };
     // Items removed in one step, each parent's in ascending row order.
     void removedMany(ChannelTree& tree, std::vector<RemovedChild> removed);
+    // The children of `parent` (top level when null) were put in a new order;
+    // `before` is the old one. Nothing is kept when the order stayed.
+    void reordered(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*> before);
     void cleared(ChannelTree& tree, std::vector<std::unique_ptr<TreeItem>> topLevel, std::size_t itemCount);
     void recordChanged(ChannelTree& tree, TreeItem* item);
     void labelChanged(ChannelTree& tree, TreeItem* item);
@@ -70,6 +73,7 @@ private:
     static void toggle(Entry& entry);
     static void putBack(ChannelTree& tree, std::vector<RemovedChild>& items);
     static void takeOut(ChannelTree& tree, std::vector<RemovedChild>& items);
+    static void swapOrder(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*>& order);
     static void swapTopLevel(ChannelTree& tree, std::vector<std::unique_ptr<TreeItem>>& topLevel,
                              std::size_t& itemCount);
 

@@ -107,13 +107,20 @@ private:
         return top->child(static_cast<int>(below(static_cast<unsigned>(top->childCount()))));
     }
 
+    static TreeItem* providerOf(TreeItem* item) { return item && item->hasParent() ? item->parent() : item; }
+
+    SortKey randomSortKey() {
+        static const SortKey keys[] = {SortKey::Name, SortKey::Frequency, SortKey::ServiceId};
+        return keys[below(3)];
+    }
+
     TreeItem* itemOrNone(ChannelTree& tree) { return chance(20) ? nullptr : anyItem(tree); }
 
     std::unique_ptr<ListCommand> randomCommand() {
         ChannelTree& tree = anyTree();
         TreeItem* item = anyItem(tree);
         // Commands that need an item fall back to one that does not.
-        switch (item ? below(13) : 5 + below(8)) {
+        switch (item ? below(14) : 5 + below(9)) {
         case 0:
             return makeEditRecordCommand(tree, *item, randomRecord(item->hasParent(), tree.serviceType()),
                                          chance(80));
@@ -151,6 +158,12 @@ private:
             const unsigned options = below(3);
             return makeCompareListsCommand(list1_, list2_, {options != 1, options != 0});
         }
+        case 12:
+            if (chance(50)) {
+                const unsigned options = below(3);
+                return makeRemoveDuplicatesCommand(tree, {options != 1, options != 0});
+            }
+            return makeSortChannelsCommand(tree, chance(30) ? nullptr : providerOf(anyItem(tree)), randomSortKey());
         default:
             if (chance(40)) return makeClearAllCommand(chance(50) ? list1_ : list2_);
             return makeNewProviderCommand(tree, itemOrNone(tree));

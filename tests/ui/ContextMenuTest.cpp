@@ -16,9 +16,11 @@
 namespace qvx {
 namespace {
 
-// Undo and Redo follow the specified entries; nothing was done yet, so they are grayed.
+// Remove duplicates and Sort channels, then Undo and Redo, follow the specified
+// entries; nothing was done yet, so Undo and Redo are grayed.
 const QStringList kChannelTexts{"Edit", "Rename", "", "Cut", "Copy", "Paste", "Delete", "", "New channel",
-                                "New provider", "", "Set LNB", "Set Rotor position", "Set Volume", "", "Undo", "Redo"};
+                                "New provider", "", "Set LNB", "Set Rotor position", "Set Volume", "",
+                                "Remove duplicates", "Sort channels", "", "Undo", "Redo"};
 
 QStringList withBulkTexts(const QString& lnb, const QString& rotor, const QString& volume) {
     QStringList texts = kChannelTexts;
@@ -30,8 +32,8 @@ QStringList withBulkTexts(const QString& lnb, const QString& rotor, const QStrin
 
 // Enabled states in menu order: separators count as grayed.
 QList<bool> states(bool onItem, bool paste, bool bulk) {
-    return {onItem, onItem, false, onItem, onItem, paste, onItem, false, true, true, false, bulk, bulk, bulk,
-            false,  false,  false};
+    return {onItem, onItem, false, onItem, onItem, paste, onItem, false, true,  true,  false, bulk,
+            bulk,   bulk,   false, bulk,   bulk,  false,  false, false};
 }
 
 class ContextMenu : public EditorTest {

@@ -1,12 +1,13 @@
 // Every road by which the window changes a list (panel OK, label edit, keys,
-// tree menu, drag, bulk dialog, Compare Lists, Clear all) goes through the one
-// history: each leaves exactly one step, and undoing it gives back both lists
-// byte for byte. A road that went around the history would leave no step.
+// tree menu, drag, bulk dialog, Compare Lists, Clear all, Remove duplicates)
+// goes through the one history: each leaves exactly one step, and undoing it
+// gives back both lists byte for byte. A road that went around the history would leave no step.
 #include <functional>
 #include <string>
 #include <vector>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -116,6 +117,11 @@ public:
         QTest::mouseRelease(target->viewport(), Qt::LeftButton, {}, row.center());
         ASSERT_FALSE(dialog_->drag().isDragging());
     }
+    // Every channel has Service ID 0: by it alone, all but the first are duplicates.
+    void removeDuplicatesByServiceId() {
+        dialog_->panel().compareByName()->setChecked(false);
+        run(TreeMenuCommand::RemoveDuplicates, nullptr);
+    }
     void volumeForProvider() {
         prompts_->dialogAnswer = [](QDialog& dialog) {
             QTimer::singleShot(0, &dialog, [&dialog] {
@@ -164,6 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
         Road{"BulkVolume", [](OneRoad& test) { test.volumeForProvider(); }},
         Road{"Drag", [](OneRoad& test) { test.dragAToList2(); }},
         Road{"CompareLists", [](OneRoad& test) { test.window().CompareLists(); }},
+        Road{"MenuRemoveDuplicates", [](OneRoad& test) { test.removeDuplicatesByServiceId(); }},
         Road{"ClearAll", [](OneRoad& test) { test.window().ClearAll(2); }}),
     [](const ::testing::TestParamInfo<Road>& road) { return std::string(road.param.name); });
 

@@ -15,16 +15,38 @@
 
 namespace qvx {
 
-SeenMenu rightClickMenu(CTreeSat* tree, QPoint viewportPoint, const QString& pick, Qt::MouseButton button) {
+namespace {
+
+// Clicks `entry` of the open submenu `menu` when it is enabled.
+void clickSubEntry(QMenu* menu, const QString& entry, Qt::MouseButton button, SeenMenu& seen) {
+    QAction* chosen = nullptr;
+    for (QAction* action : menu->actions()) {
+        seen.subTexts << action->text();
+        seen.subEnabled << action->isEnabled();
+        if (action->text() == entry) chosen = action;
+    }
+    EXPECT_NE(chosen, nullptr) << entry.toStdString();
+    EXPECT_TRUE(chosen && chosen->isEnabled()) << entry.toStdString() << " is grayed";
+    if (!chosen || !chosen->isEnabled()) return;
+    const QPoint centre = menu->actionGeometry(chosen).center();
+    QTest::mouseMove(menu, centre);
+    QTest::mouseClick(menu, button, {}, centre);
+    seen.picked = true;
+}
+
+}  // namespace
+
+SeenMenu rightClickMenu(CTreeSat* tree, QPoint viewportPoint, const QString& pick, Qt::MouseButton button,
+                        const QString& subPick) {
     return menuOpenedBy(
         tree, [tree, viewportPoint] { QTest::mouseClick(tree->viewport(), Qt::RightButton, {}, viewportPoint); }, pick,
-        button);
+        button, subPick);
 }
 
 SeenMenu menuOpenedBy(CTreeSat* tree, const std::function<void()>& open, const QString& pick,
-                      Qt::MouseButton button) {
+                      Qt::MouseButton button, const QString& subPick) {
     SeenMenu seen;
-    QTimer::singleShot(0, tree, [&seen, pick, button] {
+    QTimer::singleShot(0, tree, [&seen, pick, button, subPick] {
         QPointer<QMenu> menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu) return;
         seen.opened = true;
@@ -39,7 +61,16 @@ SeenMenu menuOpenedBy(CTreeSat* tree, const std::function<void()>& open, const Q
             EXPECT_NE(chosen, nullptr) << pick.toStdString();
             EXPECT_TRUE(chosen && chosen->isEnabled()) << pick.toStdString() << " is grayed";
         }
-        if (chosen && chosen->isEnabled()) {
+        if (chosen && chosen->isEnabled() && !subPick.isEmpty()) {
+            EXPECT_NE(chosen->menu(), nullptr) << pick.toStdString() << " opens no submenu";
+            if (QMenu* sub = chosen->menu()) {
+                // Opening the submenu the way the keyboard does, at once.
+                menu->setActiveAction(chosen);
+                QTest::keyClick(menu, Qt::Key_Right);
+                if (sub->isVisible()) clickSubEntry(sub, subPick, button, seen);
+                EXPECT_TRUE(seen.picked) << subPick.toStdString() << " was not picked";
+            }
+        } else if (chosen && chosen->isEnabled()) {
             const QPoint centre = menu->actionGeometry(chosen).center();
             QTest::mouseMove(menu, centre);
             QTest::mouseClick(menu, button, {}, centre);

@@ -81,6 +81,16 @@ void ListChanges::setBulkValue(ChannelTree& tree, TreeItem* reference, BulkField
     run(makeBulkSettingCommand(tree, reference, field, value));
 }
 
+RemovedCounts ListChanges::removeDuplicates(ChannelTree& tree, CompareOptions options) {
+    RemovedCounts removed;
+    run(makeRemoveDuplicatesCommand(tree, options, &removed));
+    return removed;
+}
+
+void ListChanges::sortChannels(ChannelTree& tree, TreeItem* provider, SortKey key) {
+    run(makeSortChannelsCommand(tree, provider, key));
+}
+
 bool ListChanges::compare(CompareOptions options, CompareProgress* progress) {
     ComparedProgress watched(progress);
     run(makeCompareListsCommand(list1_, list2_, options, &watched));

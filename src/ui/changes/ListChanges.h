@@ -8,6 +8,8 @@
 #include "commands/CommandHistory.h"
 #include "compare/CompareOptions.h"
 #include "editing/BulkSettings.h"
+#include "editing/Duplicates.h"
+#include "editing/SortChannels.h"
 #include "model/ChannelRecord.h"
 
 namespace qvx {
@@ -45,6 +47,10 @@ public:
     TreeItem* transfer(ChannelTree& source, ChannelTree& target, TreeItem& dragged, TreeItem* dropTarget);
     // Set LNB, rotor position or volume of the reference (all of the tree without one).
     void setBulkValue(ChannelTree& tree, TreeItem* reference, BulkField field, int value);
+    // Remove duplicates of the whole tree; returns what went.
+    RemovedCounts removeDuplicates(ChannelTree& tree, CompareOptions options);
+    // Sort channels of one provider, or of every provider without one.
+    void sortChannels(ChannelTree& tree, TreeItem* provider, SortKey key);
     // Compare Lists; false when no pair of trees could be compared.
     bool compare(CompareOptions options, CompareProgress* progress);
     // Clear all: empties both trees of the list.

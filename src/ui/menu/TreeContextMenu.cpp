@@ -54,6 +54,18 @@ TreeContextMenu::TreeContextMenu(MenuTarget target, bool clipboardFilled, const 
     add(TreeMenuCommand::SetRotorPosition, QString::fromLatin1(bulkText(kRotorTexts, target)), treeHasItems);
     add(TreeMenuCommand::SetVolume, QString::fromLatin1(bulkText(kVolumeTexts, target)), treeHasItems);
     addSeparator();
+    add(TreeMenuCommand::RemoveDuplicates, QStringLiteral("Remove duplicates"), treeHasItems);
+    QMenu* sort = addMenu(QStringLiteral("Sort channels"));
+    sort->setEnabled(treeHasItems);
+    auto addSort = [this, sort, treeHasItems](TreeMenuCommand command, const QString& text) {
+        QAction* entry = sort->addAction(text);
+        entry->setEnabled(treeHasItems);
+        actions_[static_cast<std::size_t>(command)] = entry;
+    };
+    addSort(TreeMenuCommand::SortByName, QStringLiteral("by name"));
+    addSort(TreeMenuCommand::SortByFrequency, QStringLiteral("by frequency"));
+    addSort(TreeMenuCommand::SortByServiceId, QStringLiteral("by Service ID"));
+    addSeparator();
     add(TreeMenuCommand::Undo, history.undoText, history.canUndo);
     add(TreeMenuCommand::Redo, history.redoText, history.canRedo);
 }

@@ -20,6 +20,10 @@ enum class TreeMenuCommand {
     SetLnb,
     SetRotorPosition,
     SetVolume,
+    RemoveDuplicates,
+    SortByName,
+    SortByFrequency,
+    SortByServiceId,
     Undo,
     Redo,
 };
@@ -38,7 +42,8 @@ enum class MenuTarget { Channel, Provider, ElsewhereWithItems, EmptyTree };
 
 // The pop-up menu of the four channel trees. Its entries' texts and states
 // depend on what was clicked; "Paste" is open exactly while the clipboard holds images.
-// Undo and redo follow the specified entries, below a separator.
+// "Remove duplicates" and the "Sort channels" submenu follow the bulk entries,
+// Undo and Redo end the menu, each pair below a separator.
 class TreeContextMenu final : public QMenu {
     Q_OBJECT
 

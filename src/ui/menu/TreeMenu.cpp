@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "model/ChannelTree.h"
 #include "ui/changes/ListChanges.h"
@@ -10,8 +11,10 @@
 #include "ui/dialogs/CSetVolumeDialog.h"
 #include "ui/menu/TreeContextMenu.h"
 #include "ui/menu/UndoRedo.h"
+#include "ui/panel/ChannelSettingsPanel.h"
 #include "ui/panel/EditSession.h"
 #include "ui/platform/UserPrompts.h"
+#include "ui/status/EditorStatusBar.h"
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
 #include "ui/tree/HeldItem.h"
@@ -36,11 +39,29 @@ MenuTarget targetOf(const TreeItem* item, const ChannelTree& tree) {
     return tree.empty() ? MenuTarget::EmptyTree : MenuTarget::ElsewhereWithItems;
 }
 
+QString removedNote(const RemovedCounts& removed) {
+    if (removed.channels == 0) return QStringLiteral("No duplicate channels");
+    QString note = QStringLiteral("Removed %1 duplicate channel%2")
+                       .arg(removed.channels)
+                       .arg(removed.channels == 1 ? "" : "s");
+    if (removed.providers > 0)
+        note += QStringLiteral(" and %1 provider%2 left empty")
+                    .arg(removed.providers)
+                    .arg(removed.providers == 1 ? "" : "s");
+    return note;
+}
+
 }  // namespace
 
 TreeMenu::TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UndoRedo& undoRedo,
-                   UserPrompts& prompts)
-    : window_(window), session_(session), changes_(changes), undoRedo_(undoRedo), prompts_(prompts) {}
+                   UserPrompts& prompts, const ChannelSettingsPanel& panel, EditorStatusBar& statusBar)
+    : window_(window),
+      session_(session),
+      changes_(changes),
+      undoRedo_(undoRedo),
+      prompts_(prompts),
+      panel_(panel),
+      statusBar_(statusBar) {}
 
 void TreeMenu::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
     if (session_.isEditing()) return;
@@ -109,6 +130,18 @@ void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem*
     case TreeMenuCommand::SetVolume:
         runBulkSetting(BulkField::Volume, tree, item);
         return;
+    case TreeMenuCommand::RemoveDuplicates:
+        removeDuplicates(tree);
+        return;
+    case TreeMenuCommand::SortByName:
+        sortChannels(tree, item, SortKey::Name);
+        return;
+    case TreeMenuCommand::SortByFrequency:
+        sortChannels(tree, item, SortKey::Frequency);
+        return;
+    case TreeMenuCommand::SortByServiceId:
+        sortChannels(tree, item, SortKey::ServiceId);
+        return;
     case TreeMenuCommand::Undo:
         undoRedo_.undo();
         return;
@@ -156,6 +189,26 @@ void TreeMenu::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item) {
     changes_.setBulkValue(tree.channelModel()->tree(), item, field, dialog->value());
     // "For all" leaves the panel as it is.
     if (item) session_.showItemRecord(tree, *item);
+}
+
+void TreeMenu::removeDuplicates(CTreeSat& tree) {
+    ChannelTree& channels = tree.channelModel()->tree();
+    if (channels.empty()) return;
+    const std::vector<const TreeItem*> open = tree.openProviders();
+    statusBar_.showNote(removedNote(changes_.removeDuplicates(channels, panel_.compareOptions())));
+    tree.reopenProviders(open);
+}
+
+// On a channel the entry sorts its provider; elsewhere every provider.
+void TreeMenu::sortChannels(CTreeSat& tree, TreeItem* item, SortKey key) {
+    ChannelTree& channels = tree.channelModel()->tree();
+    if (channels.empty()) return;
+    TreeItem* provider = item && item->hasParent() ? item->parent() : item;
+    const std::vector<const TreeItem*> open = tree.openProviders();
+    changes_.sortChannels(channels, provider, key);
+    tree.reopenProviders(open);
+    // Sorting takes nothing away: the clicked item is still there to select.
+    if (item) tree.selectItem(item);
 }
 
 }  // namespace qvx

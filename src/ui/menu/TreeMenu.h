@@ -2,6 +2,7 @@
 
 #include "editing/BulkSettings.h"
 #include "editing/EditorClipboard.h"
+#include "editing/SortChannels.h"
 
 class QPoint;
 class QWidget;
@@ -9,6 +10,8 @@ class QWidget;
 namespace qvx {
 
 class CTreeSat;
+class ChannelSettingsPanel;
+class EditorStatusBar;
 class EditSession;
 class ListChanges;
 class TreeItem;
@@ -19,14 +22,16 @@ enum class TreeKeyCommand;
 
 // The context menu of the four trees and what its commands do: it finds what
 // a right-click hit, offers the entries that suit it, keeps the one clipboard
-// of both lists and runs the bulk-setting dialogs. Every change it makes goes
+// of both lists and runs the bulk-setting dialogs. Remove duplicates takes its
+// rule from the panel's comparison check boxes and tells in the status bar
+// what it removed. Every change it makes goes
 // through the window's one road; Edit hands over to the edit session, Undo and
 // Redo to `undoRedo`.
 class TreeMenu final {
 public:
     // `window` parents the menu and the dialogs; `prompts` runs the dialogs.
     TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UndoRedo& undoRedo,
-             UserPrompts& prompts);
+             UserPrompts& prompts, const ChannelSettingsPanel& panel, EditorStatusBar& statusBar);
     TreeMenu(const TreeMenu&) = delete;
     TreeMenu& operator=(const TreeMenu&) = delete;
 
@@ -43,12 +48,16 @@ public:
 
 private:
     void runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item);
+    void removeDuplicates(CTreeSat& tree);
+    void sortChannels(CTreeSat& tree, TreeItem* item, SortKey key);
 
     QWidget& window_;
     EditSession& session_;
     ListChanges& changes_;
     UndoRedo& undoRedo_;
     UserPrompts& prompts_;
+    const ChannelSettingsPanel& panel_;
+    EditorStatusBar& statusBar_;
     // The one clipboard of both lists.
     EditorClipboard clipboard_;
 };

@@ -1,5 +1,8 @@
 #include "ui/menu/UndoRedo.h"
 
+#include <utility>
+#include <vector>
+
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QLineEdit>
@@ -60,11 +63,22 @@ QString UndoRedo::undoText() const { return entryText("Undo", changes_.history()
 QString UndoRedo::redoText() const { return entryText("Redo", changes_.history().redoText()); }
 
 void UndoRedo::undo() {
-    if (canUndo()) show(changes_.undo());
+    if (canUndo()) show(keepingOpenProviders([this] { return changes_.undo(); }));
 }
 
 void UndoRedo::redo() {
-    if (canRedo()) show(changes_.redo());
+    if (canRedo()) show(keepingOpenProviders([this] { return changes_.redo(); }));
+}
+
+// A step of many items resets the views, which would close every provider.
+ItemToSelect UndoRedo::keepingOpenProviders(const std::function<ItemToSelect()>& step) {
+    std::vector<std::pair<CTreeSat*, std::vector<const TreeItem*>>> open;
+    for (ListColumn* column : columns_)
+        for (const TreeKind kind : {TreeKind::Television, TreeKind::Radio})
+            open.emplace_back(column->tree(kind), column->tree(kind)->openProviders());
+    const ItemToSelect selection = step();
+    for (const auto& [tree, providers] : open) tree->reopenProviders(providers);
+    return selection;
 }
 
 // The item goes to the front of its list column, selected, and the panel shows

@@ -20,7 +20,7 @@ class ListColumn;
 // list, Ctrl+Shift+Z and Ctrl+Y make it again, from anywhere in the window but
 // a text field being typed in (whose own undo acts there). The item a step
 // names is selected, on its tab, and shown in the panel. Nothing happens in
-// edit mode or while `busy` says so (a drag, a load).
+// edit mode or while `busy` says so (a drag, a load). Providers shown open stay open.
 class UndoRedo final : public QObject {
     Q_OBJECT
 
@@ -42,6 +42,8 @@ public:
 private:
     bool blocked() const;
     void show(const ItemToSelect& selection);
+    // Runs the step; the providers shown open before are open after it.
+    ItemToSelect keepingOpenProviders(const std::function<ItemToSelect()>& step);
 
     QWidget& window_;
     ListChanges& changes_;

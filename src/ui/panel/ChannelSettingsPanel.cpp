@@ -283,4 +283,8 @@ QList<QWidget*> ChannelSettingsPanel::leadingFocusOrder() const {
 
 QList<QWidget*> ChannelSettingsPanel::trailingFocusOrder() const { return {rotor_, volume_, tvSignal_}; }
 
+CompareOptions ChannelSettingsPanel::compareOptions() const {
+    return {compareByName_->isChecked(), compareByServiceId_->isChecked()};
+}
+
 }  // namespace qvx

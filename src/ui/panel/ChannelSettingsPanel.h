@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include "compare/CompareOptions.h"
+
 class QCheckBox;
 class QGroupBox;
 
@@ -65,6 +67,8 @@ public:
     CPanelComboBox* rotorList() const { return rotor_; }
     QCheckBox* compareByName() const { return compareByName_; }
     QCheckBox* compareByServiceId() const { return compareByServiceId_; }
+    // What makes two channels equal, as the two check boxes say.
+    CompareOptions compareOptions() const;
 
     // Focus order of the fields above the ID group and of the ID group, and of
     // the fields that come after the window's buttons.

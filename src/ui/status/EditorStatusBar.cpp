@@ -34,6 +34,15 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
     quickSearchSlot_ = new QWidget(searchPane);
     quickSearchSlot_->setObjectName(QStringLiteral("quickSearchSlot"));
     slotLayout->addWidget(quickSearchSlot_);
+
+    noteTimer_.setSingleShot(true);
+    noteTimer_.setInterval(kNoteMilliseconds);
+    connect(&noteTimer_, &QTimer::timeout, this, [this] { setPaneText(kNotePane, QString()); });
+}
+
+void EditorStatusBar::showNote(const QString& text) {
+    setPaneText(kNotePane, text);
+    noteTimer_.start();
 }
 
 void EditorStatusBar::setPaneText(int pane, const QString& text) {

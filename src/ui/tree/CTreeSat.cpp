@@ -109,6 +109,22 @@ void CTreeSat::setChannelModel(ChannelTreeModel* model) {
             [this](const QModelIndex& current) { onCurrentChanged(current); });
 }
 
+std::vector<const TreeItem*> CTreeSat::openProviders() const {
+    std::vector<const TreeItem*> open;
+    if (!model_) return open;
+    for (const auto& top : model_->tree().topLevelItems())
+        if (isExpanded(model_->indexOf(top.get()))) open.push_back(top.get());
+    return open;
+}
+
+// Only items still in the tree are looked at: the remembered ones may be gone.
+void CTreeSat::reopenProviders(const std::vector<const TreeItem*>& providers) {
+    if (!model_) return;
+    for (const auto& top : model_->tree().topLevelItems())
+        if (std::find(providers.begin(), providers.end(), top.get()) != providers.end())
+            expand(model_->indexOf(top.get()));
+}
+
 void CTreeSat::onCurrentChanged(const QModelIndex& current) {
     if (!current.isValid()) return;
     // When the selected row goes away the current row moves on; the selection follows it.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QTreeView>
@@ -32,6 +34,10 @@ public:
 
     TreeItem* selectedItem() const;
     void selectItem(const TreeItem* item);
+    // The providers shown open. A change that resets the view closes them;
+    // reopenProviders opens those of them still in the tree again.
+    std::vector<const TreeItem*> openProviders() const;
+    void reopenProviders(const std::vector<const TreeItem*>& providers);
 
     // The item whose picture or label lies under `viewportPoint`; invalid for a
     // point on the indentation, the expand button, right of the label or below the last row.

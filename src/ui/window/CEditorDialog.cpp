@@ -95,7 +95,8 @@ void CEditorDialog::buildWindow() {
     connect(session_, &EditSession::modeChanged, this, &CEditorDialog::showEditControls);
     // A drag or a load holds items that a step could take away under it.
     undoRedo_ = new UndoRedo(*this, *changes_, columns_, *session_, [this] { return isDragging() || isLoading(); });
-    treeMenu_ = std::make_unique<TreeMenu>(*this, *session_, *changes_, *undoRedo_, *prompts_);
+    statusBar_ = new EditorStatusBar;
+    treeMenu_ = std::make_unique<TreeMenu>(*this, *session_, *changes_, *undoRedo_, *prompts_, *panel_, *statusBar_);
 
     auto* settingsColumn = new QVBoxLayout;
     settingsColumn->addWidget(panel_);
@@ -108,7 +109,6 @@ void CEditorDialog::buildWindow() {
     columns->addWidget(columns_[1]);
     columns->addLayout(settingsColumn);
 
-    statusBar_ = new EditorStatusBar;
     for (std::size_t i = 0; i < commands_.size(); ++i)
         commands_[i] = std::make_unique<ListColumnCommands>(*lists_[i], *columns_[i], *changes_, *statusBar_,
                                                             *prompts_, *this);

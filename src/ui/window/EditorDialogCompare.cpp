@@ -51,10 +51,8 @@ void CEditorDialog::connectCompare() {
 
 void CEditorDialog::CompareLists() {
     if (isEditing()) return;
-    const CompareOptions options{panel_->compareByName()->isChecked(),
-                                 panel_->compareByServiceId()->isChecked()};
     StatusPaneProgress progress(*this);
-    if (!changes_->compare(options, &progress)) return;
+    if (!changes_->compare(panel_->compareOptions(), &progress)) return;
     // The lists no longer hold what their files hold: only Save as writes them now.
     column(1).saveButton()->setEnabled(false);
     column(2).saveButton()->setEnabled(false);
