@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The list the benchmarks measure: 10,000 providers of 99 channels each,

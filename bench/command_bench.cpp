@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times undo and redo of the steps that move most items, and measures what the
 // history holds. Prints figures; it never fails on time. Run it from a
 // Release build. Times are wall-clock, the best of several runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the list comparison: the indexed search the program uses against the
 // literal one that starts again at the top of list 2 for every channel.
 // Prints figures; it never fails on time. Run it from a Release build.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing speed of the list formats on a list of 1,000,000
 // entries, next to a plain read of the same file into memory. Prints figures;
 // it never fails on time. Build it in Release to measure.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the quick search over a tree of 100,000 channels. Prints figures;
 // it never fails on time. Run it from a Release build. Times are processor
 // time of this program (the machine may be shared).

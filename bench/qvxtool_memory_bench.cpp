@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Peak memory and time of qvxtool's commands on a list of 1,000,000 entries,
 // as /usr/bin/time -v reports them (the children's maximum resident set).
 // The output goes to /dev/null. Prints figures; it never fails on them.

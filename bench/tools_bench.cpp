@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times what qvxtool's duplicates, dedupe and diff do beyond reading the
 // lists, on lists of 12,500 to 400,000 channels, and reading and writing
 // JSON lists against native ones, with the peak memory of each read.

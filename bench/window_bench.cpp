@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drives the editor window offscreen with large lists and prints how long the
 // user waits: loading and showing, moving the selection, deleting a big provider,
 // the memory two such lists take, a quick-search keystroke, dragging a big

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puts the editor window into the states the README shows and saves a picture
 // of each: window_screenshots OUTPUT_FOLDER LIST1 LIST2. Run it on a real X
 // server (Xvfb with a window manager) so the pictures carry the title bar and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a desktop needs beside the programs (which install themselves, see src/app):
 # desktop entry, file types, icons, AppStream metainfo, manual pages; and the Debian
 # package built by CPack (scripts/package.sh).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Warnings for the project's own targets. Byte-handling code (the core) also
 # gets -Wconversion, where a silent narrowing would corrupt a file.
 function(qvx_set_warnings target)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates the sample lists into OUTPUT_DIR and fails unless every file is
 # byte for byte the committed one in SOURCE_DIR.
 file(REMOVE_RECURSE "${OUTPUT_DIR}")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the bundled sample list (a few providers of the 19.2°E position) in
 // all four formats: make_sample OUTPUT_FOLDER. The contents are fixed, so the
 // files come out the same byte for byte on every run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need, when missing.
 # As root it runs apt-get itself; otherwise it prints the one line to run.
 set -euo pipefail

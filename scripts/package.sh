@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of the release build and prints its path:
 #   ./scripts/package.sh    ->  build/release/quorvex-editor_VERSION_ARCH.deb
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every test program with AddressSanitizer and UndefinedBehaviorSanitizer
 # (leak checking on) and runs all of ctest in that build (preset "sanitize",
 # build dir build/sanitize). Extra arguments go to ctest, e.g. -R SafeSave.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Retakes the README's pictures into docs/ (or FOLDER): scripts/screenshots.sh [FOLDER]
 # bench/window_screenshots runs on a private Xvfb under openbox, so the pictures
 # carry the window frame; list 1 is the sample .qvx, list 2 the sample .xch.

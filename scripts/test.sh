@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything with warnings as errors and runs every test; then the same
 # tests built with AddressSanitizer + UndefinedBehaviorSanitizer; then each
 # fuzz target for a few seconds. CI runs exactly this.

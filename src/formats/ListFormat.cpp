@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/ListFormat.h"
 
 #include "formats/Dvb98Format.h"

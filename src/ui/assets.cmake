@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The pictures, part of qvxui.
 
 # The compiled resources are an object library handed to every program that

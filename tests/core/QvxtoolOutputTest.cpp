@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What qvxtool does when its output cannot be written, what it lets reach the
 // terminal, and how it ends when memory runs out.
 #include <gtest/gtest.h>

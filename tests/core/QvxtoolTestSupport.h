@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Runs the built qvxtool as a user would, from a shell, and collects what it printed.

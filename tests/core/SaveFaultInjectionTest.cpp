@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that fail on purpose, in every format: at each write call with each
 // kind of failure, under another process's lock, into a folder that cannot be
 // written, through symbolic links. After each failure the old file must be

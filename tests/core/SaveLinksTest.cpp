@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves through symbolic links: followed as the kernel follows them, refused
 // where a stranger's link in a shared folder (like /tmp) would choose the file
 // we replace or create, and refused past 40 links. A refused save changes

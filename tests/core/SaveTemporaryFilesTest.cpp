@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The new file of a save while it is written: never readable by more users
 // than the final file, gone after a signal or a failure, and cleaned up by the
 // next save after a kill -9; never the reason a long legal name fails.

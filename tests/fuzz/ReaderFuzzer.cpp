@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to one reader, as the file layer would hand it a file.
 // A crash, an overflow or undefined behaviour is found by the sanitizers; the
 // checks below catch a reader that reports what cannot be.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever a reader accepts, the writer of the same format writes and the
 // reader takes back. The first write-read loses what the format cannot hold
 // (and settles the order of the entries, which a file of another program may

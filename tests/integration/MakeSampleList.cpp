@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes a small native list for the tests that start the editor:
 //   quorvex_make_sample_list PATH
 // One Television provider with two channels, one Radio provider with one channel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calls the editor's viewer notification once, as a Save of list 1 does:
 //   quorvex_notify_driver [OWN_WINDOW_ID]
 // Prints "done" when it returns.

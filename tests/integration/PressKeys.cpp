@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Types keys into a top-level window, as a user at the keyboard would:
 //   quorvex_press_keys TITLE KEY...
 // TITLE is the window's whole title. A KEY is Tab, Return, Escape, space, Down, Up, Right, F10

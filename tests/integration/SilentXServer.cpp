@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An X server that hangs: it accepts connections and answers the connection setup, then
 // never answers a request. For checking that the editor cannot be held by such a server.
 //   quorvex_silent_x_server [SECONDS]

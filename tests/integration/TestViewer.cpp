@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the Quorvex viewer: a top-level window that reports the notifications it
 // receives.
 //   quorvex_test_viewer [--title TEXT] [--seconds N] [--framed]

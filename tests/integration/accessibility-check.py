@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running editor through the accessibility bus, as a screen reader does, while
 keys are typed into it:
     accessibility-check.py PRESS_KEYS TITLE LIST_FILE_NAME

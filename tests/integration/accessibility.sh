@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the editor on a sample list with the accessibility bus on and reads it as a screen
 # reader does (accessibility-check.py): the status pane, a tree row's description, the
 # drop-down lists by label and value, the context menu that Shift+F10 opens. Run it under

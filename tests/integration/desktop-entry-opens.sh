@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and opens a list the way a file manager
 # does: with the Exec line of the installed desktop entry, %f being the list. The window
 # must show, carry the class the entry names (so a dock groups it under the entry's icon),

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the editor on a list, as a file manager does, against a running X server (see
 # with-xvfb.sh), finds its window by title and checks that it is shown:
 #   editor-shows.sh MAKE_SAMPLE_LIST COMMAND [ARGS...]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The notification against an X server that stops answering after the connection
 # setup must give up within its two-second bound:
 #   hung-server-case.sh SILENT_SERVER DRIVER

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks one aspect of the result:
 #   install-check.sh BUILD_DIR CASE [PROGRAM...]
 # CASE: layout (PROGRAMS are the executables expected in bin/), desktop-entry, metainfo, copyright,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One case of the viewer notification against a running X server (see with-xvfb.sh):
 #   notify-case.sh VIEWER DRIVER CASE
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree, unpacks it into a temporary root as
 # dpkg would install it, and runs the programs from there:
 #   package-check.sh BUILD_DIR MAKE_SAMPLE_LIST VERSION

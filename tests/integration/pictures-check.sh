@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every picture the window loads is in the resource file, with its double-size variant,
 # at the right size and with an alpha channel:
 #   pictures-check.sh PICTURES_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The editor, driven from the keyboard, notifies a running viewer after Save of list 1
 # and not after Save of list 2. Run it against an X server (see with-xvfb.sh):
 #   save-notifies.sh MAKE_SAMPLE_LIST TEST_VIEWER PRESS_KEYS QVXEDIT

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the integration scripts: a private work folder that is removed at exit,
 # after every background process recorded in pids has been stopped.
 workdir=$(mktemp -d)

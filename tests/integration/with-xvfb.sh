@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command against a private Xvfb server on a free display:
 #   with-xvfb.sh COMMAND [ARGS...]
 # The command sees DISPLAY=:N; the server is stopped afterwards. Exits 77 (skipped)

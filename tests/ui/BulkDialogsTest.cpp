@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Set LNB, Set Rotor Position and Set Volume dialogs, opened from the tree
 // context menu, answered while they are open, with the records checked after.
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress bar in a status pane: its place, its steps, and the pane's text given back.
 #include <QLabel>
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt model over a ChannelTree: structure, roles and change signals.
 #include <QAbstractItemModelTester>
 #include <QFont>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Compare Lists" on loaded lists: what stays, the check boxes, the Save buttons and the status pane.
 #include <string>
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tree context menu: what a right-click shows where, and what each entry does.
 #include <QLineEdit>
 #include <QTabWidget>

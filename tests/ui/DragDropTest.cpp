@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drag and drop with the mouse: press, moves and release over the trees' viewports.
 #include <string>
 #include <vector>

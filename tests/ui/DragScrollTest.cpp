@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drag timer's scrolling, driven tick by tick with the pointer at chosen places.
 #include <string>
 #include <vector>

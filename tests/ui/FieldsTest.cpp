@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Validators, the validating edit field, the info window and the panel's drop-down lists.
 #include <QAbstractItemView>
 #include <QApplication>

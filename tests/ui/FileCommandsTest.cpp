@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Load, Save as, Save, Clear all, Close and the start-up file, driven through the window's commands.
 #include <signal.h>
 #include <sys/resource.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Items kept across events: a removal of the item, of its provider or of the
 // whole tree lets go of it; changes elsewhere in the tree do not.
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys added beside the specified ones: the Menu key and Shift+F10 for the tree menu,
 // Ctrl+X, Ctrl+C and Ctrl+V for Cut, Copy and Paste, Enter through the panel's drop-down
 // lists. Every key goes in as a real key event to the focused control.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The key and mouse filter, the tab reaction, clicks on items and leaving the window.
 #include <QLineEdit>
 #include <QPushButton>

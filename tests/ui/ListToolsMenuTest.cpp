@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Remove duplicates and Sort channels of the tree context menu: what they
 // change, the rule the comparison's check boxes give, the note in the status
 // bar, and Ctrl+Z giving back the very tree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every road by which the window changes a list (panel OK, label edit, keys,
 // tree menu, drag, bulk dialog, Compare Lists, Clear all, Remove duplicates)
 // goes through the one history: each leaves exactly one step, and undoing it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings panel never shows the record of an item that no longer exists: each road
 // by which the shown item can go empties the panel, unless the selection has moved on
 // to an item that is still there.

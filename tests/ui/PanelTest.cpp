@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings panel: showing records, edit mode for channels and providers, OK and Cancel.
 #include <QCheckBox>
 #include <QPushButton>

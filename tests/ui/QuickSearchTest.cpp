@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick-search field of the status bar: typed text selects the first
 // match in each of the four trees.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader is told, read through Qt's accessibility interfaces (the ones
 // the AT-SPI bridge serves): status panes, the panel's drop-down lists, refused values,
 // tree rows, hints and the progress bar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the trees look whatever the desktop: black on white with visible arrows and
 // selection under a dark palette, and a label longer than the tree read by scrolling.
 #include <functional>

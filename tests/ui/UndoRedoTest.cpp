@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo in the window: the tree menu's last entries, the "(changed)"
 // mark of the status panes, and when the keys do nothing.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A step, its undo and its redo in one list leave the other list's trees
 // looking exactly as they did: same rows, same pictures, same expand arrows,
 // whether the tree was shown or waiting on its hidden tab meanwhile.

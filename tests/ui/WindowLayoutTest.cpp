@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a whole: fixed size, names of the controls, focus order, hints, pictures, command line.
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's pictures and writes them as PNG files with real transparency:
 //   draw_pictures SOURCE_DIR [--contact-sheet FILE]
 // Writes src/ui/pictures/*.png (each with an @2x variant) and the program icon in the

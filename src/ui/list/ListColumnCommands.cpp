@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list commands: Load, Save as, Save, Clear all, Close and the start-up file.
 #include "ui/list/ListColumnCommands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Compare Lists": the two ways of comparing and the command, with its progress in list 1's status pane.
 #include <algorithm>
 #include <climits>
