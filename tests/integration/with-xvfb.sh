@@ -13,9 +13,13 @@ fi
 
 source "$(dirname "${BASH_SOURCE[0]}")/script-support.sh"
 
-# -displayfd lets the server pick a free display number itself and write it once it
-# accepts connections, so parallel tests never race for one number.
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$workdir/display" 2>"$workdir/xvfb.log" &
+# -displayfd lets the server pick a free display number itself. Servers that pick at
+# the same moment can still trip over each other's sockets, so they start one at a
+# time. -noreset: the server must not go through a reset (and stop listening for a
+# moment) when the readiness check below, its first client, leaves.
+exec 9>"${TMPDIR:-/tmp}/quorvex-xvfb-start.lock"
+flock 9
+Xvfb -displayfd 3 -noreset -nolisten tcp -screen 0 1280x1024x24 3>"$workdir/display" 2>"$workdir/xvfb.log" 9>&- &
 pids+=($!)
 for _ in $(seq 100); do
   [ -s "$workdir/display" ] && break
@@ -33,4 +37,14 @@ fi
 
 DISPLAY=":$(head -n1 "$workdir/display")"
 export DISPLAY
+# The display number can come before the server accepts clients: wait until it answers.
+for _ in $(seq 100); do
+  xdpyinfo >/dev/null 2>&1 && break
+  sleep 0.1
+done
+if ! xdpyinfo >/dev/null 2>&1; then
+  echo "Xvfb on $DISPLAY did not answer in 10 seconds" >&2
+  exit 1
+fi
+exec 9>&-
 "$@"
