@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "editing/Windows1252.h"
+#include "model/Windows1252.h"
 #include "model/ChannelTree.h"
 
 namespace qvx {

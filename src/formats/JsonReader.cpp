@@ -10,7 +10,7 @@
 
 #include "formats/ByteStream.h"
 #include "formats/JsonFormat.h"
-#include "formats/Windows1252.h"
+#include "model/Windows1252.h"
 #include "model/ChannelTree.h"
 #include "model/RecordFields.h"
 

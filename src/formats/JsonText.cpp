@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cstdint>
 
-#include "formats/Windows1252.h"
+#include "model/Windows1252.h"
 #include "model/RecordFields.h"
 
 namespace qvx {

@@ -3,7 +3,7 @@
 
 #include "EditingTestSupport.h"
 #include "editing/PrefixSearch.h"
-#include "editing/Windows1252.h"
+#include "model/Windows1252.h"
 
 namespace qvx {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
-#include "formats/Windows1252.h"
+#include "model/Windows1252.h"
 
 namespace qvx {
 namespace {

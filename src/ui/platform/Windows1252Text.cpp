@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "formats/Windows1252.h"
+#include "model/Windows1252.h"
 
 namespace qvx {
 

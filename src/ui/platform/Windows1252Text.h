@@ -9,7 +9,7 @@
 namespace qvx {
 
 // The one place where record text (single-byte windows-1252) meets QString,
-// through the core's table (formats/Windows1252.h): every byte has a character,
+// through the core's table (model/Windows1252.h): every byte has a character,
 // so bytes -> QString -> bytes gives the same bytes.
 QString fromWindows1252(std::string_view bytes);
 

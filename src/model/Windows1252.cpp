@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/Windows1252.h"
+#include "model/Windows1252.h"
 
 #include <array>
 
@@ -53,6 +53,13 @@ std::string windows1252ToUtf8(std::string_view text) {
     out.reserve(text.size());
     for (const char c : text) appendUtf8(out, windows1252ToCodePoint(static_cast<std::uint8_t>(c)));
     return out;
+}
+
+
+std::string lowerWindows1252(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) c = static_cast<char>(lowerWindows1252(static_cast<std::uint8_t>(c)));
+    return lower;
 }
 
 }  // namespace qvx
