@@ -43,18 +43,9 @@ std::unique_ptr<ListCommand> make(std::string text, std::vector<ChannelTree*> tr
 std::string named(const char* what, const TreeItem& item) { return std::string(what) + " " + item.label(); }
 
 std::string bulkText(BulkField field, const TreeItem* reference) {
-    struct Texts {
-        const char* one;
-        const char* provider;
-        const char* all;
-    };
-    // The texts of the tree menu's entries.
-    Texts texts{"Set Volume", "Set Volume for provider", "Set Volume for all"};
-    if (field == BulkField::Lnb) texts = {"Set LNB", "Set LNB for provider", "Set LNB for all"};
-    if (field == BulkField::RotorPosition)
-        texts = {"Set Rotor position", "Set Rotor Pos for provider", "Set Rotor Pos for all"};
-    if (!reference) return texts.all;
-    return named(reference->hasParent() ? texts.one : texts.provider, *reference);
+    const BulkEntryTexts texts = bulkEntryTexts(field);
+    if (!reference) return texts.forAll;
+    return named(reference->hasParent() ? texts.forChannel : texts.forProvider, *reference);
 }
 
 }  // namespace

@@ -1,30 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/menu/TreeContextMenu.h"
 
+#include "editing/BulkSettings.h"
+
 namespace qvx {
 namespace {
 
-struct BulkTexts {
-    const char* single;
-    const char* forProvider;
-    const char* forAll;
-};
-
-constexpr BulkTexts kLnbTexts{"Set LNB", "Set LNB for provider", "Set LNB for all"};
-constexpr BulkTexts kRotorTexts{"Set Rotor position", "Set Rotor Pos for provider", "Set Rotor Pos for all"};
-constexpr BulkTexts kVolumeTexts{"Set Volume", "Set Volume for provider", "Set Volume for all"};
-
-const char* bulkText(const BulkTexts& texts, MenuTarget target) {
+QString bulkText(BulkField field, MenuTarget target) {
+    const BulkEntryTexts texts = bulkEntryTexts(field);
     switch (target) {
     case MenuTarget::Provider:
-        return texts.forProvider;
+        return QString::fromLatin1(texts.forProvider);
     case MenuTarget::ElsewhereWithItems:
-        return texts.forAll;
+        return QString::fromLatin1(texts.forAll);
     case MenuTarget::Channel:
     case MenuTarget::EmptyTree:
         break;
     }
-    return texts.single;
+    return QString::fromLatin1(texts.forChannel);
 }
 
 }  // namespace
@@ -51,9 +44,9 @@ TreeContextMenu::TreeContextMenu(MenuTarget target, bool clipboardFilled, const 
     add(TreeMenuCommand::NewChannel, QStringLiteral("New channel"), true);
     add(TreeMenuCommand::NewProvider, QStringLiteral("New provider"), true);
     addSeparator();
-    add(TreeMenuCommand::SetLnb, QString::fromLatin1(bulkText(kLnbTexts, target)), treeHasItems);
-    add(TreeMenuCommand::SetRotorPosition, QString::fromLatin1(bulkText(kRotorTexts, target)), treeHasItems);
-    add(TreeMenuCommand::SetVolume, QString::fromLatin1(bulkText(kVolumeTexts, target)), treeHasItems);
+    add(TreeMenuCommand::SetLnb, bulkText(BulkField::Lnb, target), treeHasItems);
+    add(TreeMenuCommand::SetRotorPosition, bulkText(BulkField::RotorPosition, target), treeHasItems);
+    add(TreeMenuCommand::SetVolume, bulkText(BulkField::Volume, target), treeHasItems);
     addSeparator();
     add(TreeMenuCommand::RemoveDuplicates, QStringLiteral("Remove duplicates"), treeHasItems);
     QMenu* sort = addMenu(QStringLiteral("Sort channels"));
