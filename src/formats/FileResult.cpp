@@ -50,6 +50,12 @@ FileResult cannotCreateList(std::string_view path, int errorNumber) {
             reasonOrNone(errorNumber)};
 }
 
+FileResult cannotCreateList(std::string_view path, int errorNumber, std::string_view reason) {
+    FileResult result = cannotCreateList(path, errorNumber);
+    result.reason = reason;
+    return result;
+}
+
 FileResult writeFailure(std::string_view path, int errorNumber) {
     const int cause = causeForErrno(errorNumber);
     return {FileOutcome::WriteFailed, cause, fileErrorText(cause, path), reasonOrNone(errorNumber)};

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "formats/FileError.h"
+#include "formats/FileIdentity.h"
 
 namespace qvx {
 
@@ -29,6 +31,9 @@ struct FileResult {
     std::string message;
     // The system's own words for the failure (strerror), empty when it gave none.
     std::string reason;
+    // The file that was read or written, as it was right then; none when
+    // nothing was read or written.
+    std::optional<FileIdentity> identity = std::nullopt;
 
     bool ok() const { return outcome == FileOutcome::Done; }
     // The message followed by ": " and the reason where there is one.
@@ -53,6 +58,8 @@ FileResult outOfMemoryReading(std::string_view path);
 FileResult outOfMemoryWriting(std::string_view path);
 // Writing: the target or its new file could not be opened or locked.
 FileResult cannotCreateList(std::string_view path, int errorNumber);
+// The same with our own words for the reason ("its access rights cannot be kept").
+FileResult cannotCreateList(std::string_view path, int errorNumber, std::string_view reason);
 // Writing: a failure after the file was opened.
 FileResult writeFailure(std::string_view path, int errorNumber);
 

@@ -32,6 +32,7 @@ FileResult readList(const std::string& path, ListFormat format, ChannelTree& tel
         FileSource source(file.get(), calls);
         FileResult result = listFormatEntry(format).read(source, television, radio);
         if (result.outcome == FileOutcome::BadContent) result.message = path + ": " + result.message;
+        result.identity = identityOf(status);
         return result;
     } catch (const std::bad_alloc&) {
         return outOfMemoryReading(path);
