@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/Subcommand.h"
+#include "cli/TerminalText.h"
 #include "cli/ToolDocuments.h"
 #include "compare/CompareTrees.h"
 #include "documents/ListDocument.h"
@@ -52,8 +53,17 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
         return reportFailure(result, err);
     if (const FileResult result = document2.prepareSaveAs(paths[3], saveB); !result.ok())
         return reportFailure(result, err);  // the prepared OUT_A is dropped, the old one stays
-    if (const FileResult result = saveA.commit(); !result.ok()) return reportFailure(result, err);
-    if (const FileResult result = saveB.commit(); !result.ok()) return reportFailure(result, err);
+    // Both or neither here too: OUT_A's old file is kept aside until OUT_B is in place.
+    const PairCommit commit = commitBoth(saveA, saveB);
+    if (!commit.first.ok()) return reportFailure(commit.first, err);
+    if (!commit.second.ok()) {
+        reportFailure(commit.second, err);
+        if (!commit.undone.ok())
+            err << "qvxtool: " << terminalSafe(paths[2])
+                << " already holds its new result, and its old contents could not be put back: "
+                << terminalSafe(commit.undone.messageWithReason()) << "\n";
+        return kExitFailure;
+    }
     warnOfLosses(document1, paths[2], err);
     warnOfLosses(document2, paths[3], err);
     return kExitOk;

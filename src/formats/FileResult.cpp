@@ -12,7 +12,10 @@ std::string reasonOrNone(int errorNumber) { return errorNumber != 0 ? systemReas
 }  // namespace
 
 std::string FileResult::messageWithReason() const {
-    return reason.empty() ? message : message + ": " + reason;
+    if (reason.empty()) return message;
+    // "... accessing /x/list.qvx.: reason" would read as if the dot were part of the name.
+    if (!message.empty() && message.back() == '.') return message + " " + reason;
+    return message + ": " + reason;
 }
 
 std::string systemReason(int errorNumber) { return std::generic_category().message(errorNumber); }

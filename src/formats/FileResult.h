@@ -36,7 +36,8 @@ struct FileResult {
     std::optional<FileIdentity> identity = std::nullopt;
 
     bool ok() const { return outcome == FileOutcome::Done; }
-    // The message followed by ": " and the reason where there is one.
+    // The message followed by ": " and the reason where there is one; after
+    // a message that ends in a full stop, by a blank and the reason.
     std::string messageWithReason() const;
 };
 

@@ -429,7 +429,11 @@ FileResult PreparedSave::State::rollback() {
     const unsigned flags = exchanged ? RENAME_EXCHANGE : 0;
     if (calls.rename(folder.get(), asideName.c_str(), target.name.c_str(), flags) != 0) {
         FileResult failure = writeFailure(path, errno);
+        // Under a name that no later save takes for a stale temporary file.
+        const std::string kept = keptCopyName(target.name, nameLimitOf(folder.get()));
+        if (::renameat(folder.get(), asideName.c_str(), folder.get(), kept.c_str()) == 0) asideName = kept;
         failure.reason += "; its old contents are kept in " + pathInFolder(folder.get(), asideName);
+        asideName.clear();
         return failure;
     }
     if (exchanged) ::unlinkat(folder.get(), asideName.c_str(), 0);  // the new file, now aside
@@ -473,6 +477,20 @@ FileResult PreparedSave::rollback() {
     } catch (const std::bad_alloc&) {
         return outOfMemoryWriting(state_->path);
     }
+}
+
+PairCommit commitBoth(PreparedSave& first, PreparedSave& second) {
+    PairCommit outcome;
+    outcome.first = first.commit();
+    if (!outcome.first.ok()) return outcome;
+    outcome.second = second.commit();
+    if (!outcome.second.ok()) {
+        outcome.undone = first.rollback();
+        return outcome;
+    }
+    first.finish();
+    second.finish();
+    return outcome;
 }
 
 FileResult saveFileSafely(const std::string& path, const FileProducer& produce, FileCalls& calls) {

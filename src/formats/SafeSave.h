@@ -83,4 +83,15 @@ private:
     std::unique_ptr<State> state_;
 };
 
+// Puts two prepared saves in place, both or neither: when the second cannot
+// be put in place after the first was, the first one's old file goes back.
+// When both went in, both saves are finished.
+struct PairCommit {
+    FileResult first;   // the first commit
+    FileResult second;  // the second commit, once the first went well
+    FileResult undone;  // the first one's rollback, once the second failed
+    bool ok() const { return first.ok() && second.ok(); }
+};
+PairCommit commitBoth(PreparedSave& first, PreparedSave& second);
+
 }  // namespace qvx
