@@ -19,8 +19,22 @@ const ListFormatEntry* ListDocument::format() const {
     return entry;
 }
 
-FileResult ListDocument::load(const std::string& path) {
+void ListDocument::chooseFile(const std::string& path) {
     list_.chooseFile(path);
+    identity_.reset();
+}
+
+FileResult ListDocument::remember(FileResult result) {
+    if (result.identity) identity_ = result.identity;
+    return result;
+}
+
+bool ListDocument::changedOnDisk() const {
+    return identity_ && currentIdentity(list_.path()) != identity_;
+}
+
+FileResult ListDocument::load(const std::string& path) {
+    chooseFile(path);
     return readChosenFile();
 }
 
@@ -28,22 +42,23 @@ FileResult ListDocument::readChosenFile() {
     const ListFormatEntry* entry = format();
     if (!entry) return unknownFormat();
     list_.setHasFile(true);
-    return readList(list_.path(), entry->format, list_.television(), list_.radio(), calls_);
+    identity_.reset();
+    return remember(readList(list_.path(), entry->format, list_.television(), list_.radio(), calls_));
 }
 
 FileResult ListDocument::saveAs(const std::string& path) {
-    list_.chooseFile(path);
+    chooseFile(path);
     return save();
 }
 
-FileResult ListDocument::save() const {
+FileResult ListDocument::save() {
     const ListFormatEntry* entry = format();
     if (!entry) return {};
-    return writeList(list_.path(), entry->format, list_.television(), list_.radio(), calls_);
+    return remember(writeList(list_.path(), entry->format, list_.television(), list_.radio(), calls_));
 }
 
 FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& save) {
-    list_.chooseFile(path);
+    chooseFile(path);
     const ListFormatEntry* entry = format();
     if (!entry) return unknownFormat();
     const ListWriter write = entry->write;
@@ -51,7 +66,7 @@ FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& sa
 }
 
 FileResult ListDocument::loadAtStartup(const std::string& path) {
-    list_.chooseFile(path);
+    chooseFile(path);
     const ListFormatEntry* entry = format();
     if (!entry || !entry->loadableAtStartup) return unknownFormat();
     return readChosenFile();

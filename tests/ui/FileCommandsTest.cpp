@@ -161,7 +161,9 @@ TEST_F(FileCommands, SaveIntoAMissingFolderShowsTheOpenFailureAndStillNotifies) 
     load(1, writeStandardList(QStringLiteral("channels.qvx")));
     ASSERT_TRUE(QFile::remove(path));
     ASSERT_TRUE(folder_.remove());
+    prompts_->yesNoAnswers = {true};  // the file is gone: Save asks before writing it anew
     dialog_->Save(1);
+    EXPECT_EQ(prompts_->questions.size(), 1);
     ASSERT_EQ(prompts_->messages.size(), 1);
     EXPECT_TRUE(prompts_->messages.first().startsWith("File " + path + " could not be opened. Cause "))
         << prompts_->messages.first().toStdString();
@@ -205,6 +207,7 @@ TEST_F(FileCommands, SaveThatFailsHalfWayKeepsTheOldFileAndSaysWhy) {
     rlimit small = previous;
     small.rlim_cur = 500;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    prompts_->yesNoAnswers = {true};  // written over since it was loaded: Save asks first
     dialog_->Save(1);
     ::setrlimit(RLIMIT_FSIZE, &previous);
     ::signal(SIGXFSZ, previousHandler);

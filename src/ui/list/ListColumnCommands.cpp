@@ -24,7 +24,13 @@ QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray
 
 ListColumnCommands::ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes,
                                        EditorStatusBar& statusBar, UserPrompts& prompts, QWidget& window)
-    : list_(list), column_(column), changes_(changes), statusBar_(statusBar), prompts_(prompts), window_(window) {}
+    : list_(list),
+      document_(list),
+      column_(column),
+      changes_(changes),
+      statusBar_(statusBar),
+      prompts_(prompts),
+      window_(window) {}
 
 void ListColumnCommands::updateStatusPane() {
     QString text = fromLocal(list_.statusText());
@@ -50,7 +56,7 @@ void ListColumnCommands::Load() {
         prompts_.chooseFileToLoad(&window_, QStringLiteral("Load Channellist File %1").arg(list_.number()));
     if (path.isEmpty()) return;
     loading_ = true;
-    const FileResult result = ListDocument(list_).load(localPath(path));
+    const FileResult result = document_.load(localPath(path));
     loading_ = false;
     updateStatusPane();
     if (!finishLoad(result)) return;
@@ -62,14 +68,22 @@ void ListColumnCommands::SaveAs() {
     const QString path =
         prompts_.chooseFileToSave(&window_, QStringLiteral("Save Channellist File %1").arg(list_.number()));
     if (path.isEmpty()) return;
-    const FileResult result = ListDocument(list_).saveAs(localPath(path));
+    const FileResult result = document_.saveAs(localPath(path));
     updateStatusPane();
     finishSave(result);
     column_.saveButton()->setEnabled(true);
 }
 
 void ListColumnCommands::Save() {
-    finishSave(ListDocument(list_).save());
+    // Another program's changes are not overwritten without asking; No writes
+    // nothing and tells no viewer.
+    if (document_.changedOnDisk() &&
+        !prompts_.askYesNo(&window_,
+                           QStringLiteral("%1 has changed on disk since it was loaded. Overwrite it?")
+                               .arg(fromLocal(list_.path())),
+                           DefaultAnswer::No))
+        return;
+    finishSave(document_.save());
     if (afterSave_) afterSave_();
 }
 
@@ -88,7 +102,7 @@ void ListColumnCommands::loadStartupFile(const QString& commandLine) {
     if (!QFileInfo(commandLine).isFile() || !file.open(QIODevice::ReadOnly)) return;
     file.close();
     loading_ = true;
-    const FileResult result = ListDocument(list_).loadAtStartup(localPath(commandLine));
+    const FileResult result = document_.loadAtStartup(localPath(commandLine));
     loading_ = false;
     if (result.outcome == FileOutcome::UnknownFormat) return;
     updateStatusPane();
