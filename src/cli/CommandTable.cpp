@@ -8,7 +8,7 @@ std::span<const Subcommand> subcommands() {
         {"convert", "convert IN OUT", "read IN and write the same list to OUT",
          "  IN                  the list to read\n"
          "  OUT                 the list to write; it is replaced only when every byte is written\n",
-         runConvert},
+         runConvert, ExitRule::ListsWritten},
         {"dump", "dump IN [--json]", "print the list in IN, as JSON with --json",
          "  IN                  the list to read\n"
          "  --json              every field of every record, and its 172 bytes in hex, as JSON\n",
@@ -21,7 +21,7 @@ std::span<const Subcommand> subcommands() {
          "  OUT_A, OUT_B        where the rest of A and of B is written (two different files)\n"
          "  --by name|sid|both  what makes two channels equal: the name, the Service ID or both\n"
          "                      (default both)\n",
-         runCompare},
+         runCompare, ExitRule::ListsWritten},
         {"duplicates", "duplicates LIST [--by KEY] [--json]",
          "list the groups of equal channels in each tree",
          "  LIST                the list to read; it is not changed\n"
@@ -34,14 +34,14 @@ std::span<const Subcommand> subcommands() {
          "  IN                  the list to read; it is not changed unless OUT is IN\n"
          "  OUT                 the list to write; providers left without channels are dropped\n"
          "  --by KEY            what makes two channels equal: name, sid, both (default) or tuning\n",
-         runDedupe},
+         runDedupe, ExitRule::ListsWritten},
         {"diff", "diff A B [--by KEY] [--json]",
          "show the channels only one list holds and the fields that differ",
          "  A, B                the lists to compare, as list 1 and list 2; neither is changed\n"
          "  --by KEY            what pairs two channels: name, sid, both (default) or tuning\n"
          "  --json              the findings as JSON\n"
          "                      exit status 0 when the lists are the same, 1 when not, 2 on trouble\n",
-         runDiff},
+         runDiff, ExitRule::Comparison},
         {"sort", "sort IN OUT --by KEY [--providers]",
          "sort the channels of every provider, write the list to OUT",
          "  IN                  the list to read; it is not changed unless OUT is IN\n"
@@ -49,7 +49,7 @@ std::span<const Subcommand> subcommands() {
          "  --by KEY            the order: name (as bytes, without trailing blanks), frequency or sid;\n"
          "                      channels that are equal in it keep their order\n"
          "  --providers         sort the providers by name too\n",
-         runSort},
+         runSort, ExitRule::ListsWritten},
     };
     return kCommands;
 }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/CommandLine.h"
 #include "cli/Subcommand.h"
 #include "cli/TerminalText.h"
 #include "cli/ToolDocuments.h"
@@ -17,20 +18,16 @@ namespace qvx::cli {
 // remain are written to OUT_A and OUT_B.
 int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     const Subcommand& command = subcommandNamed("compare");
-    std::vector<std::string> paths;
+    const std::optional<CommandLine> line = splitCommandLine(command, arguments, {}, true, err);
+    if (!line) return kExitUsage;
     CompareOptions options{true, true};
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--by") {
-            if (i + 1 == arguments.size()) return usageError(command, "--by needs name, sid or both", err);
-            const std::optional<CompareOptions> named = compareOptionsNamed(arguments[++i], false);
-            if (!named)
-                return usageError(command, "--by takes name, sid or both, not '" + std::string(arguments[i]) + "'",
-                                  err);
-            options = *named;
-        } else {
-            paths.emplace_back(arguments[i]);
-        }
+    if (line->by) {
+        const std::optional<CompareOptions> named = compareOptionsNamed(*line->by, false);
+        if (!named)
+            return usageError(command, "--by takes name, sid or both, not '" + std::string(*line->by) + "'", err);
+        options = *named;
     }
+    const std::vector<std::string>& paths = line->files;
     if (paths.size() != 4) return usageError(command, "expected four file names", err);
     if (nameSameFile(paths[2], paths[3]))
         return usageError(command, "OUT_A and OUT_B must be different files", err);

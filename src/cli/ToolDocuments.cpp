@@ -49,8 +49,12 @@ void warn(std::string_view subject, std::string_view text, std::ostream& err) {
 int loadDocument(ListDocument& document, const std::string& path, std::ostream& err) {
     const ListFormatEntry* format = formatOfPath(path, err);
     if (!format) return kExitUsage;
-    const FileResult result = document.load(path);
-    if (!result.ok()) return reportFailure(result, err);
+    FileResult result = document.load(path);
+    if (!result.ok()) {
+        // The readers' own texts do not say which file they mean.
+        if (!result.namesFile) result.message = path + ": " + result.message;
+        return reportFailure(result, err);
+    }
     const ChannelList& list = document.list();
     if (list.television().itemCount() == 0 && list.radio().itemCount() == 0 &&
         holdsMoreThanAnEmptyList(path, *format))

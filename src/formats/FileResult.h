@@ -34,6 +34,8 @@ struct FileResult {
     // The file that was read or written, as it was right then; none when
     // nothing was read or written.
     std::optional<FileIdentity> identity = std::nullopt;
+    // Whether the message names the file (the readers' own texts do not).
+    bool namesFile = false;
 
     bool ok() const { return outcome == FileOutcome::Done; }
     // The message followed by ": " and the reason where there is one; after

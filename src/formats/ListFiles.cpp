@@ -31,7 +31,10 @@ FileResult readList(const std::string& path, ListFormat format, ChannelTree& tel
     try {
         FileSource source(file.get(), calls);
         FileResult result = listFormatEntry(format).read(source, television, radio);
-        if (result.outcome == FileOutcome::BadContent) result.message = path + ": " + result.message;
+        if (result.outcome == FileOutcome::BadContent) {
+            result.message = path + ": " + result.message;
+            result.namesFile = true;
+        }
         result.identity = identityOf(status);
         return result;
     } catch (const std::bad_alloc&) {
@@ -41,6 +44,12 @@ FileResult readList(const std::string& path, ListFormat format, ChannelTree& tel
 
 FileResult readList(const std::string& path, ListFormat format, ChannelTree& television, ChannelTree& radio) {
     return readList(path, format, television, radio, systemFileCalls());
+}
+
+bool isReadablePlainFile(const std::string& path) {
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    struct stat status {};
+    return file.valid() && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 FileResult writeList(const std::string& path, ListFormat format, const ChannelTree& television,

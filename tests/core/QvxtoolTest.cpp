@@ -113,13 +113,13 @@ TEST(Qvxtool, ReaderFailureLeavesTheOutputAlone) {
     testing::writeFileBytes(shortFile, {1, 0, 0, 0, 0});
     run = qvxtool(folder, {"convert", shortFile, target});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "qvxtool: Error reading DVB_CHANNEL_HEADER\n");
+    EXPECT_EQ(run.err, "qvxtool: " + shortFile + ": Error reading DVB_CHANNEL_HEADER\n");
 
     const std::string cut = folder.file("cut.chl");
     testing::writeFileBytes(cut, {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7});
     run = qvxtool(folder, {"convert", cut, folder.file("new.xch")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "qvxtool: Error reading Radio DVB_CHANNELS\n");
+    EXPECT_EQ(run.err, "qvxtool: " + cut + ": Error reading Radio DVB_CHANNELS\n");
 
     EXPECT_EQ(testing::readFileBytes(target), old);
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"cut.chl", "short.qvx", "target.dvb"}));

@@ -38,11 +38,16 @@ inline std::string contentsOf(const std::string& path) {
     return text.str();
 }
 
-// The shell words that run qvxtool with `arguments`.
-inline std::string qvxtoolCommand(std::initializer_list<std::string_view> arguments) {
-    std::string command = shellQuoted(QVXTOOL_PATH);
+// The shell words that run the program `tool` (qvxtool or a copy of it) with `arguments`.
+inline std::string qvxtoolCommandAt(std::string_view tool, std::initializer_list<std::string_view> arguments) {
+    std::string command = shellQuoted(tool);
     for (const std::string_view argument : arguments) command += " " + shellQuoted(argument);
     return command;
+}
+
+// The shell words that run qvxtool with `arguments`.
+inline std::string qvxtoolCommand(std::initializer_list<std::string_view> arguments) {
+    return qvxtoolCommandAt(QVXTOOL_PATH, arguments);
 }
 
 // Runs a shell command line; its exit status, or -1 when it did not exit.

@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "FormatTestSupport.h"
+#include "QvxtoolTestSupport.h"
 #include "formats/ListFiles.h"
 
 namespace qvx {
@@ -201,6 +203,50 @@ TEST(SaveLinks, WhatIsNoPlainFileIsRefusedBeforeItIsOpened) {
     }
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"folder.qvx", "null.qvx", "pipe.qvx"}));
     EXPECT_TRUE(std::filesystem::is_fifo(folder.file("pipe.qvx")));
+}
+
+// Folders reached through links whose whole path is longer than PATH_MAX:
+// the kernel opens such a file (each link is short), so the save must too.
+TEST(SaveLinks, AChainLongerThanPathMaxAsAWholeIsSavedWhereItCanBeRead) {
+    TemporaryFolder folder;
+    const std::string a(200, 'a');
+    const std::string b(200, 'b');
+    constexpr int kLevels = 12;  // 2 x 12 x 201 bytes of folders: past 4096
+    std::string hop1Text;
+    std::string hop2Text;
+    int deep = ::open(folder.file("").c_str(), O_PATH | O_DIRECTORY);
+    for (int level = 0; level < kLevels; ++level) {
+        ASSERT_EQ(::mkdirat(deep, a.c_str(), 0700), 0);
+        const int next = ::openat(deep, a.c_str(), O_PATH | O_DIRECTORY);
+        ::close(deep);
+        deep = next;
+        hop1Text += a + "/";
+    }
+    hop1Text += "hop2";
+    for (int level = 0; level < kLevels; ++level) hop2Text += b + "/";
+    hop2Text += "list.qvx";
+    ASSERT_EQ(::symlinkat(hop2Text.c_str(), deep, "hop2"), 0);
+    for (int level = 0; level < kLevels; ++level) {
+        ASSERT_EQ(::mkdirat(deep, b.c_str(), 0700), 0);
+        const int next = ::openat(deep, b.c_str(), O_PATH | O_DIRECTORY);
+        ::close(deep);
+        deep = next;
+    }
+    const int old = ::openat(deep, "list.qvx", O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(old, 0);
+    ASSERT_EQ(::write(old, kOldContents.data(), kOldContents.size()), static_cast<ssize_t>(kOldContents.size()));
+    ::close(old);
+    ::close(deep);
+    const std::string start = folder.file("hop1");
+    std::filesystem::create_symlink(hop1Text, start);
+
+    ASSERT_EQ(testing::readFileBytes(start), kOldContents);  // the kernel reads it
+    const FileResult result = saveSmallList(start);
+    EXPECT_TRUE(result.ok()) << result.messageWithReason();
+    EXPECT_EQ(testing::readFileBytes(start).size(), kNewSize);
+    EXPECT_TRUE(std::filesystem::is_symlink(start));
+    // remove_all works on whole paths, too long here.
+    testing::runShell("rm -rf -- " + testing::shellQuoted(folder.file("")));
 }
 
 }  // namespace

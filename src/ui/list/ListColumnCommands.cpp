@@ -3,10 +3,10 @@
 #include "ui/list/ListColumnCommands.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QPushButton>
 
 #include "documents/ListDocument.h"
+#include "formats/ListFiles.h"
 #include "model/ChannelList.h"
 #include "ui/changes/ListChanges.h"
 #include "ui/list/ListColumn.h"
@@ -98,13 +98,14 @@ void ListColumnCommands::Close() {
 
 void ListColumnCommands::loadStartupFile(const QString& commandLine) {
     if (commandLine.isEmpty()) return;
-    QFile file(commandLine);
-    if (!QFileInfo(commandLine).isFile() || !file.open(QIODevice::ReadOnly)) return;
-    file.close();
+    // Asked without waiting: a pipe, a device or a folder named there must
+    // never hang the start.
+    if (!isReadablePlainFile(localPath(commandLine))) return;
     loading_ = true;
     const FileResult result = document_.loadAtStartup(localPath(commandLine));
     loading_ = false;
-    if (result.outcome == FileOutcome::UnknownFormat) return;
+    // Gone or changed since the look: ignored as if it had never opened.
+    if (result.outcome == FileOutcome::UnknownFormat || result.outcome == FileOutcome::CannotOpen) return;
     updateStatusPane();
     if (!finishLoad(result)) return;
     // Close stays disabled until the panel next leaves edit mode.

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What scripts rely on: every command takes file names after "--", and the
+// exit status says what became of the command's result, whatever happens to
+// standard output and standard error.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "ChildProcess.h"
+#include "QvxtoolTestSupport.h"
+#include "formats/ListFiles.h"
+
+namespace qvx {
+namespace {
+
+using testing::qvxtoolCommand;
+using testing::runShell;
+using testing::shellQuoted;
+
+// Television P[A, B, A]: a duplicate, names out of order, and a name of 24
+// characters that DVB98 cuts (a warning).
+void writeList(const std::string& path) {
+    ChannelList list(1);
+    TreeItem* provider = testing::addProvider(list.television(), "P");
+    for (const char* name : {"B", "A", "A", "a name of twenty-four ch"}) testing::addChannel(list.television(), provider, name);
+    ASSERT_TRUE(qvx::writeList(path, ListFormat::Native, list.television(), list.radio()).ok());
+}
+
+TEST(QvxtoolExit, EveryCommandTakesFileNamesAfterTwoDashes) {
+    testing::TemporaryFolder folder;
+    writeList(folder.file("--in.qvx"));
+    writeList(folder.file("--help.qvx"));
+    const struct {
+        std::vector<std::string_view> arguments;
+        const char* written;  // a file the command writes, or none
+    } cases[] = {
+        {{"convert", "--", "--in.qvx", "--out.dvb"}, "--out.dvb"},
+        {{"dump", "--json", "--", "--in.qvx"}, nullptr},
+        {{"info", "--", "--help.qvx"}, nullptr},
+        {{"compare", "--by", "name", "--", "--in.qvx", "--help.qvx", "--a.qvx", "--b.qvx"}, "--b.qvx"},
+        {{"duplicates", "--", "--in.qvx"}, nullptr},
+        {{"dedupe", "--", "--in.qvx", "--deduped.qvx"}, "--deduped.qvx"},
+        {{"diff", "--by", "sid", "--", "--in.qvx", "--help.qvx"}, nullptr},
+        {{"sort", "--by", "name", "--", "--in.qvx", "--sorted.qvx"}, "--sorted.qvx"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.arguments.front()));
+        std::string command = "cd " + shellQuoted(folder.file("")) + " && " + shellQuoted(QVXTOOL_PATH);
+        for (const std::string_view argument : c.arguments) command += " " + shellQuoted(argument);
+        EXPECT_EQ(runShell(command + " >/dev/null 2>&1"), 0);
+        if (c.written) {
+            EXPECT_FALSE(testing::readFileBytes(folder.file(c.written)).empty());
+        }
+        // Without "--" the same names are options that no command knows.
+        std::string withoutDashes = command;
+        withoutDashes.erase(withoutDashes.find(" '--' "), 5);
+        EXPECT_EQ(runShell(withoutDashes + " >/dev/null 2>&1"), 2);
+    }
+}
+
+// Runs qvxtool with its standard output or error made to fail in one way.
+int runWithBrokenOutput(std::initializer_list<std::string_view> arguments, const std::string& broken) {
+    if (broken != "pipe without reader") return runShell(qvxtoolCommand(arguments) + broken);
+    // Both outputs into a pipe whose reader is gone: every write gets EPIPE,
+    // and SIGPIPE where the tool did not ignore it.
+    int channel[2];
+    int go[2];
+    if (::pipe(channel) != 0 || ::pipe(go) != 0) return -1;
+    const testing::ChildOutcome outcome = testing::runInChild(
+        [&](std::string&) {
+        ::signal(SIGPIPE, SIG_DFL);
+        ::close(channel[0]);
+        ::close(go[1]);
+        char byte = 0;
+        if (::read(go[0], &byte, 1) != 1) return 3;  // the reader is gone now
+        if (::dup2(channel[1], 1) < 0 || ::dup2(channel[1], 2) < 0) return 3;
+        std::vector<std::string> words{QVXTOOL_PATH};
+        for (const std::string_view argument : arguments) words.emplace_back(argument);
+        std::vector<char*> argv;
+        for (std::string& word : words) argv.push_back(word.data());
+        argv.push_back(nullptr);
+        ::execv(QVXTOOL_PATH, argv.data());
+        return 4;
+        },
+        [&](pid_t) {
+            ::close(channel[0]);
+            ::close(channel[1]);
+            ::close(go[0]);
+            (void)::write(go[1], "x", 1);
+            ::close(go[1]);
+        });
+    if (outcome.killedBy(SIGPIPE)) return 128 + SIGPIPE;
+    return WIFEXITED(outcome.status) ? WEXITSTATUS(outcome.status) : -1;
+}
+
+TEST(QvxtoolExit, TheStatusSaysWhatBecameOfTheResultWhateverHappensToTheOutput) {
+    testing::TemporaryFolder folder;
+    const std::string in = folder.file("in.qvx");
+    writeList(in);
+    const std::string other = folder.file("other.qvx");
+    ChannelList empty(1);
+    ASSERT_TRUE(qvx::writeList(other, ListFormat::Native, empty.television(), empty.radio()).ok());
+    const std::string out = folder.file("out.dvb");
+    const std::string outA = folder.file("a.qvx");
+    const std::string outB = folder.file("b.qvx");
+    const std::string deduped = folder.file("d.qvx");
+    const std::string sorted = folder.file("s.qvx");
+    const char* brokenOutputs[] = {" >/dev/full 2>/dev/null", " >&- 2>/dev/null", " 2>/dev/full >/dev/null",
+                                   " 2>&- >/dev/null", "pipe without reader"};
+    const struct {
+        std::initializer_list<std::string_view> arguments;
+        int status;
+        const std::string* written;
+    } cases[] = {
+        // The lists written are the result: once in place, status 0.
+        {{"convert", in, out}, 0, &out},  // with a warning on stderr
+        {{"dedupe", in, deduped}, 0, &deduped},
+        {{"sort", in, sorted, "--by", "name"}, 0, &sorted},
+        {{"compare", in, other, outA, outB}, 0, &outB},
+        // diff(1): trouble, never "different".
+        {{"diff", in, other}, 2, nullptr},
+    };
+    for (const auto& c : cases) {
+        for (const char* broken : brokenOutputs) {
+            SCOPED_TRACE(std::string(*c.arguments.begin()) + broken);
+            if (c.written) std::remove(c.written->c_str());
+            const int status = runWithBrokenOutput(c.arguments, broken);
+            // diff prints nothing on a broken standard error; only its output counts.
+            const bool outputBroken = std::string(broken).find(" >") == 0 || std::string(broken).starts_with("pipe");
+            const int expected = c.status == 2 && !outputBroken ? 1 : c.status;
+            EXPECT_EQ(status, expected);
+            if (c.written) {
+                EXPECT_FALSE(testing::readFileBytes(*c.written).empty());
+            }
+        }
+    }
+}
+
+// A failure after the file was opened: the specified text with its full
+// stop, then the system's reason, never "PATH.: reason".
+TEST(QvxtoolExit, AReasonFollowsAFullStopWithoutGluingToThePath) {
+    testing::TemporaryFolder folder;
+    const std::string in = folder.file("in.qvx");
+    writeList(in);
+    const std::string out = folder.file("out.qvx");
+    const std::string err = folder.file("err");
+    const testing::ChildOutcome outcome = testing::runInChild([&](std::string&) {
+        const int errorFile = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (errorFile < 0 || ::dup2(errorFile, 2) < 0) return 3;
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{100, 100};  // the list is 12 + 5 * 172 bytes
+        if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 3;
+        ::execl(QVXTOOL_PATH, QVXTOOL_PATH, "convert", in.c_str(), out.c_str(), static_cast<char*>(nullptr));
+        return 4;
+    });
+    EXPECT_TRUE(outcome.exited(1));
+    EXPECT_EQ(testing::contentsOf(err), "qvxtool: Disk full while accessing " + out + ". File too large\n");
+}
+
+}  // namespace
+}  // namespace qvx
