@@ -14,13 +14,19 @@ ListDocument::ListDocument(ChannelList& list, FormatChoice choice, FileCalls& ca
     : list_(list), choice_(choice), calls_(calls) {}
 
 const ListFormatEntry* ListDocument::format() const {
-    const ListFormatEntry* entry = listFormatEntryForExtension(list_.extension());
+    const ListFormatEntry* entry = list_.formatName().empty() ? listFormatEntryForExtension(list_.extension())
+                                                              : listFormatEntryForName(list_.formatName());
     if (entry && choice_ == FormatChoice::WindowFormats && !entry->offeredByWindow()) return nullptr;
     return entry;
 }
 
-FileResult ListDocument::load(const std::string& path) {
+void ListDocument::chooseFile(const std::string& path, std::optional<ListFormat> named) {
     list_.chooseFile(path);
+    if (named) list_.setFormatName(std::string(listFormatEntry(*named).toolName));
+}
+
+FileResult ListDocument::load(const std::string& path, std::optional<ListFormat> named) {
+    chooseFile(path, named);
     return readChosenFile();
 }
 
@@ -28,26 +34,32 @@ FileResult ListDocument::readChosenFile() {
     const ListFormatEntry* entry = format();
     if (!entry) return unknownFormat();
     list_.setHasFile(true);
-    return readList(list_.path(), entry->format, list_.television(), list_.radio(), calls_);
+    ListFormat read = entry->format;
+    FileResult result = list_.formatName().empty() ? readListByContent(list_.path(), read, list_, calls_)
+                                                   : readList(list_.path(), read, list_, calls_);
+    // Save writes what was read, where the extension alone would not say it.
+    if (read != entry->format) list_.setFormatName(std::string(listFormatEntry(read).toolName));
+    return result;
 }
 
-FileResult ListDocument::saveAs(const std::string& path) {
-    list_.chooseFile(path);
+FileResult ListDocument::saveAs(const std::string& path, std::optional<ListFormat> named) {
+    chooseFile(path, named);
     return save();
 }
 
 FileResult ListDocument::save() const {
     const ListFormatEntry* entry = format();
     if (!entry) return {};
-    return writeList(list_.path(), entry->format, list_.television(), list_.radio(), calls_);
+    return writeList(list_.path(), entry->format, list_, options_, calls_);
 }
 
-FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& save) {
-    list_.chooseFile(path);
+FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& save,
+                                       std::optional<ListFormat> named) {
+    chooseFile(path, named);
     const ListFormatEntry* entry = format();
     if (!entry) return unknownFormat();
     const ListWriter write = entry->write;
-    return save.prepare([&](ByteSink& sink) { return write(sink, list_.television(), list_.radio()); });
+    return save.prepare([&](ByteSink& sink) { return write(sink, list_, options_); });
 }
 
 FileResult ListDocument::loadAtStartup(const std::string& path) {
