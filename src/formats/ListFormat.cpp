@@ -8,6 +8,7 @@
 #include "formats/JsonFormat.h"
 #include "formats/NativeFormat.h"
 #include "model/ChannelList.h"
+#include "formats/ChannelExtras.h"
 
 namespace qvx {
 namespace {
@@ -119,6 +120,14 @@ std::string extensionsForMessage() {
 
 std::string formatNamesForMessage() {
     return listForMessage([](const ListFormatEntry& entry) { return std::string(entry.toolName); });
+}
+
+bool describeCarried(const TreeItem& item, ChannelExtras& extras) {
+    const CarriedPtr& carried = item.carried();
+    if (!carried) return false;
+    for (const ListFormatEntry& entry : kFormats)
+        if (entry.toolName == carried->format() && entry.describe) return entry.describe(*carried, extras);
+    return false;
 }
 
 }  // namespace qvx

@@ -13,7 +13,10 @@ namespace qvx {
 
 class ByteSink;
 class ByteSource;
+class Carried;
 class ChannelList;
+class TreeItem;
+struct ChannelExtras;
 
 // The list formats. The lower-cased extension selects one; only where several
 // formats share an extension (the Linux channel files, all ".conf") do the
@@ -45,6 +48,9 @@ using ListWriter = bool (*)(ByteSink& sink, const ChannelList& list, const Forma
 // format; used to choose among the formats that share an extension.
 using ContentProbe = bool (*)(std::span<const std::uint8_t> head);
 inline constexpr std::size_t kProbeSize = 4096;
+// What an item's carried texts of this format say in neutral terms (for
+// writing it in another format); false when they say nothing it can tell.
+using CarriedDescriber = bool (*)(const Carried& carried, ChannelExtras& extras);
 
 // One row of the table of formats: everything the program knows about a
 // format in one place, for the window and the command-line tool alike.
@@ -69,6 +75,8 @@ struct ListFormatEntry {
     bool allOrNothing = false;
     // The name qvxtool's --to and --from take ("vdr").
     std::string_view toolName = {};
+    // For the formats whose items carry texts: reads them for other formats.
+    CarriedDescriber describe = nullptr;
 
     bool offeredByWindow() const { return dialogPosition != 0; }
 };
@@ -103,5 +111,9 @@ const AllListsDialogChoice& allListsDialogChoice();
 std::string extensionsForMessage();
 // "a, b or c": the names --to and --from take, for messages.
 std::string formatNamesForMessage();
+
+// What an item carries, in neutral terms, whichever text format it came
+// from; false (and `extras` untouched) when it carries nothing a format can tell.
+bool describeCarried(const TreeItem& item, ChannelExtras& extras);
 
 }  // namespace qvx
