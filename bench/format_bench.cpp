@@ -64,7 +64,7 @@ std::size_t plainRead(const std::string& path) {
 }
 
 bool writeToMemory(qvx::ByteSink& sink, qvx::ListFormat format, const qvx::ChannelList& list) {
-    return qvx::listFormatEntry(format).write(sink, list.television(), list.radio());
+    return qvx::listFormatEntry(format).write(sink, list, {});
 }
 
 double megabytesPerSecond(std::size_t bytes, double seconds) { return static_cast<double>(bytes) / 1e6 / seconds; }
@@ -95,7 +95,7 @@ int main() {
                          Case{"xch", qvx::ListFormat::DvbExtreme}}) {
         const std::string path = folder + "/bench." + c.extension;
         double saveSeconds = bestTime([&] {
-            const qvx::FileResult result = qvx::writeList(path, c.format, list.television(), list.radio());
+            const qvx::FileResult result = qvx::writeList(path, c.format, list);
             if (!result.ok()) std::fprintf(stderr, "%s\n", result.message.c_str());
         });
         std::size_t written = 0;
@@ -109,7 +109,7 @@ int main() {
         const double plainSeconds = bestTime([&] { size = plainRead(path); });
         const double readSeconds = bestTime([&] {
             qvx::ChannelList loaded(2);
-            const qvx::FileResult result = qvx::readList(path, c.format, loaded.television(), loaded.radio());
+            const qvx::FileResult result = qvx::readList(path, c.format, loaded);
             if (!result.ok()) std::fprintf(stderr, "%s\n", result.message.c_str());
         });
         if (written != size) std::fprintf(stderr, "size mismatch: %zu written, %zu on disk\n", written, size);

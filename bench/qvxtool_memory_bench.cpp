@@ -56,7 +56,7 @@ int main() {
         qvx::ChannelList list(1);
         qvx::bench::fillMillionEntryList(list);
         const qvx::FileResult result =
-            qvx::writeList(path, qvx::ListFormat::Native, list.television(), list.radio());
+            qvx::writeList(path, qvx::ListFormat::Native, list);
         if (!result.ok()) std::fprintf(stderr, "%s\n", result.message.c_str());
         ::_exit(result.ok() ? 0 : 1);
     } else {

@@ -141,7 +141,7 @@ int printReadPeak(const std::string& path) {
     const long before = kilobytesOf("VmRSS:");
     ChannelList list(1);
     const ListFormatEntry* format = listFormatEntryForExtension(lowerCasedExtension(path));
-    if (!format || !readList(path, format->format, list.television(), list.radio()).ok()) return 1;
+    if (!format || !readList(path, format->format, list).ok()) return 1;
     std::printf("%ld\n", kilobytesOf("VmHWM:") - before);
     return 0;
 }
@@ -196,8 +196,8 @@ void timeJson() {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("tools_bench." + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     const std::string jsonPath = (folder / "list.json").string(), nativePath = (folder / "list.qvx").string();
-    writeList(jsonPath, ListFormat::Json, list.television(), list.radio());
-    writeList(nativePath, ListFormat::Native, list.television(), list.radio());
+    writeList(jsonPath, ListFormat::Json, list);
+    writeList(nativePath, ListFormat::Native, list);
     const long jsonPeak = readPeakKilobytes(jsonPath);
     const long nativePeak = readPeakKilobytes(nativePath);
     std::printf("  peak memory of reading the file: JSON %ld kB, native %ld kB (%.2fx)\n", jsonPeak, nativePeak,

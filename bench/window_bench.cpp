@@ -68,7 +68,7 @@ std::string writeLargeList(const QString& path, int channels, int bigProvider, i
         television.appendItem(current, qvx::TreeItem::makeChannel(record));
     }
     const std::string file = QFile::encodeName(path).toStdString();
-    const qvx::FileResult result = qvx::writeList(file, qvx::ListFormat::Native, television, list.radio());
+    const qvx::FileResult result = qvx::writeList(file, qvx::ListFormat::Native, list);
     if (!result.ok()) std::fprintf(stderr, "%s\n", result.message.c_str());
     return file;
 }

@@ -159,8 +159,12 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     // One sample per format, JSON included (qvxtool's; the fuzz target of its reader starts from it).
     for (const qvx::ListFormatEntry& format : qvx::listFormats()) {
-        const std::string path = folder + "/sample." + std::string(format.extension);
-        const qvx::FileResult result = qvx::writeList(path, format.format, list.television(), list.radio());
+        // Formats that share an extension get their name in front of it: sample.vdr.conf.
+        const std::string stem = qvx::extensionIsShared(format.extension)
+                                      ? "/sample." + std::string(format.toolName) + "."
+                                      : std::string("/sample.");
+        const std::string path = folder + stem + std::string(format.extension);
+        const qvx::FileResult result = qvx::writeList(path, format.format, list);
         if (!result.ok()) {
             std::cerr << result.message << "\n";
             return 1;

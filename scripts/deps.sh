@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev
+  nlohmann-json3-dev libicu-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libxcb1-dev
   xvfb xauth

@@ -20,10 +20,9 @@ namespace {
 bool holdsMoreThanAnEmptyList(const std::string& path, const ListFormatEntry& format) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) return false;
-    const ChannelTree television(TreeKind::Television);
-    const ChannelTree radio(TreeKind::Radio);
+    const ChannelList empty(1);
     MemorySink emptyList;
-    format.write(emptyList, television, radio);
+    format.write(emptyList, empty, {});
     return static_cast<std::size_t>(status.st_size) > emptyList.bytes().size();
 }
 

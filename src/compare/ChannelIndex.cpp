@@ -23,6 +23,16 @@ ChannelKey ChannelKey::of(const ChannelRecord& record, CompareOptions options) {
     return key;
 }
 
+ChannelKey ChannelKey::of(const TreeItem& item, CompareOptions options, std::string& nameStorage) {
+    ChannelKey key = of(item.record(), options);
+    if (!options.byName || !item.carried()) return key;
+    const std::string_view name = comparisonName(item, nameStorage);
+    if (name.data() == key.name.data()) return key;
+    key.hash ^= std::hash<std::string_view>{}(key.name) ^ std::hash<std::string_view>{}(name);
+    key.name = name;
+    return key;
+}
+
 ChannelIndex::ChannelIndex(const ChannelTree& tree, CompareOptions options) {
     const std::size_t count = tree.itemCount();
     next_.reserve(count);
@@ -32,16 +42,18 @@ ChannelIndex::ChannelIndex(const ChannelTree& tree, CompareOptions options) {
     slots_.assign(capacity, Slot{0, 0});
     shift_ = 64 - std::countr_zero(capacity);
 
+    names_.reserve(16 * count);
+    std::string name;
     forEachComparedChannel(tree, [&](const TreeItem& channel) {
         const auto entry = static_cast<std::uint32_t>(next_.size());
         next_.push_back(kNone);
-        const ChannelKey key = ChannelKey::of(channel.record(), options);
+        const ChannelKey key = ChannelKey::of(channel, options, name);
         Slot& slot = slots_[slotOf(key)];
         if (slot.group == 0) {
-            Group group{key.hash, key.frequency, key.symbolRate, key.serviceId, key.polarity,
-                        static_cast<std::uint8_t>(key.name.size()), {}, entry, entry, entry};
-            std::copy(key.name.begin(), key.name.end(), group.name);
-            groups_.push_back(group);
+            groups_.push_back(Group{key.hash, key.frequency, key.symbolRate, key.serviceId, key.polarity,
+                                    static_cast<std::uint32_t>(names_.size()),
+                                    static_cast<std::uint32_t>(key.name.size()), entry, entry, entry});
+            names_ += key.name;
             slot = {static_cast<std::uint32_t>(key.hash >> 32), static_cast<std::uint32_t>(groups_.size())};
         } else {
             Group& group = groups_[slot.group - 1];
@@ -57,7 +69,7 @@ std::size_t ChannelIndex::slotOf(const ChannelKey& key) const {
     const auto hashHigh = static_cast<std::uint32_t>(key.hash >> 32);
     std::size_t slot = static_cast<std::size_t>((key.hash * 0x9E3779B97F4A7C15ULL) >> shift_);
     while (slots_[slot].group != 0 &&
-           (slots_[slot].hashHigh != hashHigh || !groups_[slots_[slot].group - 1].holds(key)))
+           (slots_[slot].hashHigh != hashHigh || keyOf(groups_[slots_[slot].group - 1]) != key))
         slot = (slot + 1) & mask;
     return slot;
 }

@@ -32,6 +32,9 @@ struct ChannelKey {
     std::uint64_t hash = 0;
 
     static ChannelKey of(const ChannelRecord& record, CompareOptions options);
+    // The key of an item: its carried whole name where it has one (see
+    // comparisonName); `nameStorage` holds that name while the key is used.
+    static ChannelKey of(const TreeItem& item, CompareOptions options, std::string& nameStorage);
     bool operator==(const ChannelKey& other) const {
         return hash == other.hash && serviceId == other.serviceId && polarity == other.polarity &&
                frequency == other.frequency && symbolRate == other.symbolRate && name == other.name;
@@ -78,17 +81,20 @@ private:
         std::uint32_t symbolRate;
         std::uint16_t serviceId;
         std::uint8_t polarity;
-        std::uint8_t nameLength;
-        char name[32];
+        std::uint32_t nameOffset;  // the name, in names_
+        std::uint32_t nameLength;
         std::uint32_t first;  // first channel of the group
         std::uint32_t head;   // first channel still left, or kNone
         std::uint32_t tail;   // last channel added while building
-
-        ChannelKey key() const {
-            return {std::string_view(name, nameLength), serviceId, polarity, frequency, symbolRate, hash};
-        }
-        bool holds(const ChannelKey& other) const { return key() == other; }
     };
+    ChannelKey keyOf(const Group& group) const {
+        return {std::string_view(names_).substr(group.nameOffset, group.nameLength),
+                group.serviceId,
+                group.polarity,
+                group.frequency,
+                group.symbolRate,
+                group.hash};
+    }
 
     // A slot holds the upper half of its group's hash beside the group number
     // + 1 (0 when free), so that most probes of other keys stop at the slot.
@@ -101,6 +107,8 @@ private:
 
     std::vector<std::uint32_t> next_;  // per channel: the next one of its group, or kNone
     std::vector<Group> groups_;
+    // Every group's name one after the other: most are short, a carried whole name may be long.
+    std::string names_;
     std::vector<Slot> slots_;
     int shift_ = 0;
 };

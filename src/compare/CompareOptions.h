@@ -3,11 +3,13 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace qvx {
 
 struct ChannelRecord;
+class TreeItem;
 
 // What makes two channels equal: the name (trailing blanks stripped), the
 // Service ID, or both. The window keeps at least one of them on. byTuning adds
@@ -37,5 +39,11 @@ public:
 // The name as the comparison sees it: up to the first NUL or the end of the
 // 32-byte field, without trailing blanks (code 32 only).
 std::string_view comparisonName(const ChannelRecord& record);
+// The name as the comparison sees an item: the whole name it carries from a
+// text format where the record cannot hold it (and the user has not renamed
+// it since), so that distinct names never count as equal; else the record's.
+// A whole name is given after a zero byte, which no record's name holds, so
+// it never equals one; `storage` keeps it.
+std::string_view comparisonName(const TreeItem& item, std::string& storage);
 
 }  // namespace qvx

@@ -9,6 +9,7 @@
 #include "compare/ChannelMarks.h"
 #include "model/ChannelList.h"
 #include "model/ChannelTree.h"
+#include "model/Windows1252.h"
 
 namespace qvx {
 namespace {
@@ -34,6 +35,19 @@ std::string_view comparisonName(const ChannelRecord& record) {
     return name;
 }
 
+std::string_view comparisonName(const TreeItem& item, std::string& storage) {
+    const std::string_view recordName = comparisonName(item.record());
+    const CarriedPtr& carried = item.carried();
+    if (!carried) return recordName;
+    std::string_view whole = carried->field(carried::kFullName);
+    if (whole.empty() || closestWindows1252(whole).substr(0, kNameCapacity) != item.record().nameText())
+        return recordName;
+    while (!whole.empty() && whole.back() == ' ') whole.remove_suffix(1);
+    storage.assign(1, '\0');
+    storage += whole;
+    return storage;
+}
+
 std::optional<CompareOptions> compareOptionsNamed(std::string_view name, bool withTuning) {
     if (name == "name") return CompareOptions{true, false, false};
     if (name == "sid") return CompareOptions{false, true, false};
@@ -49,8 +63,9 @@ bool CompareTrees(ChannelTree& treeA, ChannelTree& treeB, CompareOptions options
     ChannelIndex index(treeB, options);
     ChannelMarks marksA(treeA);
     ChannelMarks marksB(treeB);
+    std::string name;
     for (std::size_t number = 0; number < marksA.size(); ++number) {
-        const std::uint32_t match = index.takeFirst(ChannelKey::of(marksA.channel(number).record(), options));
+        const std::uint32_t match = index.takeFirst(ChannelKey::of(marksA.channel(number), options, name));
         if (match != ChannelIndex::kNone) {
             marksB.mark(match);
             marksA.mark(number);

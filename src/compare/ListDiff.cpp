@@ -17,9 +17,10 @@ TreeDiff diffTrees(const ChannelTree& a, const ChannelTree& b, CompareOptions op
     const RecordField* nameField = nullptr;
     for (const RecordField& field : recordFields())
         if (field.name == "name") nameField = &field;
+    std::string name;
     for (std::size_t number = 0; number < pairedA.size(); ++number) {
         const ChannelRecord& record = pairedA.channel(number).record();
-        const std::uint32_t match = index.takeFirst(ChannelKey::of(record, options));
+        const std::uint32_t match = index.takeFirst(ChannelKey::of(pairedA.channel(number), options, name));
         if (match == ChannelIndex::kNone) continue;
         pairedA.mark(number);
         pairedB.mark(match);

@@ -2,6 +2,8 @@
 #include "compare/LiteralCompare.h"
 
 #include <cstring>
+#include <string>
+#include <type_traits>
 
 #include "model/ChannelTree.h"
 
@@ -53,18 +55,40 @@ bool equalChannels(const ChannelRecord& a, const ChannelRecord& b, CompareOption
     return idsAgree && namesAgree && tuningAgrees;
 }
 
-bool RemoveFirstEqual(const ChannelRecord& record, ChannelTree& treeB, CompareOptions options) {
+bool equalChannels(const TreeItem& a, const TreeItem& b, CompareOptions options) {
+    std::string first;
+    std::string second;
+    const bool namesAgree = !options.byName || comparisonName(a, first) == comparisonName(b, second);
+    return namesAgree && equalChannels(a.record(), b.record(), CompareOptions{false, options.byServiceId, options.byTuning});
+}
+
+namespace {
+
+template <typename Channel>
+bool removeFirstEqual(const Channel& wanted, ChannelTree& treeB, CompareOptions options) {
     for (int p = 0; p < treeB.topLevelCount(); ++p) {
         const TreeItem* provider = treeB.topLevelItem(p);
         for (int c = 0; c < provider->childCount(); ++c) {
             TreeItem* channel = provider->child(c);
-            if (equalChannels(record, channel->record(), options)) {
+            const bool equal = [&] {
+                if constexpr (std::is_same_v<Channel, TreeItem>)
+                    return equalChannels(wanted, *channel, options);
+                else
+                    return equalChannels(wanted, channel->record(), options);
+            }();
+            if (equal) {
                 treeB.removeItem(channel);
                 return true;
             }
         }
     }
     return false;
+}
+
+}  // namespace
+
+bool RemoveFirstEqual(const ChannelRecord& record, ChannelTree& treeB, CompareOptions options) {
+    return removeFirstEqual(record, treeB, options);
 }
 
 bool compareTreesLiteral(ChannelTree& treeA, ChannelTree& treeB, CompareOptions options,
@@ -78,7 +102,7 @@ bool compareTreesLiteral(ChannelTree& treeA, ChannelTree& treeB, CompareOptions 
         while (c < provider->childCount()) {
             TreeItem* channel = provider->child(c);
             // On a match the next sibling moves up into row c.
-            if (RemoveFirstEqual(channel->record(), treeB, options))
+            if (removeFirstEqual(*channel, treeB, options))
                 treeA.removeItem(channel);
             else
                 ++c;

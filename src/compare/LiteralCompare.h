@@ -6,6 +6,7 @@
 namespace qvx {
 
 class ChannelTree;
+class TreeItem;
 
 // The comparison searched the plain way: for every channel of treeA the search
 // starts again at the top of treeB, and names are copied and stripped anew for
@@ -14,6 +15,8 @@ class ChannelTree;
 
 // Whether two channels are equal under `options`, decided field by field.
 bool equalChannels(const ChannelRecord& a, const ChannelRecord& b, CompareOptions options);
+// The same for two items, by the names they carry where they carry whole names.
+bool equalChannels(const TreeItem& a, const TreeItem& b, CompareOptions options);
 
 // Removes the first channel of treeB (under a top-level item, in tree order)
 // equal to `record`; true when one was found.

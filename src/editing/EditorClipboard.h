@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "model/Carried.h"
 #include "model/ChannelRecord.h"
 
 namespace qvx {
@@ -12,7 +13,8 @@ class TreeItem;
 
 // The editor's one clipboard, shared by both lists and all four trees: either
 // one channel image, or a provider image followed by its channels' images in
-// tree order. The images are independent copies. One Copy or Cut is pasted once.
+// tree order. The images are independent copies, each with what its item
+// carries from a text format. One Copy or Cut is pasted once.
 class EditorClipboard final {
 public:
     // Number of images held (clipboardCount); 0 when empty.
@@ -20,6 +22,8 @@ public:
     bool empty() const { return records_.empty(); }
     // The images held (clipboardRecords).
     const std::vector<RecordImage>& records() const { return records_; }
+    // What each image's item carried, in the same order (null entries for most).
+    const std::vector<CarriedPtr>& carried() const { return carried_; }
 
     // Replaces the contents by the item's image and, for an item without a
     // parent, the images of its children.
@@ -29,10 +33,14 @@ public:
     // PasteClipboard, then the clipboard is empty. Returns the inserted item,
     // or null (and changes nothing) when the clipboard was empty.
     TreeItem* paste(ChannelTree& tree, TreeItem* reference);
-    void clear() { records_.clear(); }
+    void clear() {
+        records_.clear();
+        carried_.clear();
+    }
 
 private:
     std::vector<RecordImage> records_;
+    std::vector<CarriedPtr> carried_;
 };
 
 }  // namespace qvx

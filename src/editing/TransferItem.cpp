@@ -22,7 +22,7 @@ ChannelRecord recordOfKind(const TreeItem& item, std::uint8_t kind) {
 std::unique_ptr<TreeItem> copyOf(const TreeItem& item, std::uint8_t kind, bool bold) {
     ItemLooks looks = item.looks();
     looks.bold = bold;
-    return std::make_unique<TreeItem>(recordOfKind(item, kind), cutLabel(item.label()), looks);
+    return std::make_unique<TreeItem>(recordOfKind(item, kind), cutLabel(item.label()), looks, item.carried());
 }
 
 }  // namespace

@@ -10,8 +10,10 @@ void DeleteTreeItem(ChannelTree& tree, TreeItem* item) {
     if (item) tree.removeItem(item);
 }
 
-TreeItem* PasteClipboard(ChannelTree& tree, TreeItem* reference, std::span<const RecordImage> images) {
+TreeItem* PasteClipboard(ChannelTree& tree, TreeItem* reference, std::span<const RecordImage> images,
+                         std::span<const CarriedPtr> carried) {
     if (images.empty()) return nullptr;
+    const auto carriedAt = [&](std::size_t index) { return index < carried.size() ? carried[index] : nullptr; };
     const std::uint8_t kind = tree.serviceType();
     ChannelRecord first = ChannelRecord::fromImage(images.front());
     first.serviceType = kind;
@@ -22,15 +24,15 @@ TreeItem* PasteClipboard(ChannelTree& tree, TreeItem* reference, std::span<const
             provider.makeProvider(kind);
             return TreeItem::makeProvider(provider);
         });
-        return tree.insertItem(place.parent, place.row, TreeItem::makeChannel(first));
+        return tree.insertItem(place.parent, place.row, TreeItem::makeChannel(first, carriedAt(0)));
     }
 
     // The provider is built with its channels before it goes in, so views see one insertion.
-    auto provider = TreeItem::makeProvider(first);
-    for (const RecordImage& image : images.subspan(1)) {
-        ChannelRecord channel = ChannelRecord::fromImage(image);
+    auto provider = TreeItem::makeProvider(first, carriedAt(0));
+    for (std::size_t index = 1; index < images.size(); ++index) {
+        ChannelRecord channel = ChannelRecord::fromImage(images[index]);
         channel.serviceType = kind;
-        provider->appendDetachedChild(TreeItem::makeChannel(channel));
+        provider->appendDetachedChild(TreeItem::makeChannel(channel, carriedAt(index)));
     }
     const InsertionPlace place = providerInsertionPlace(tree, reference);
     return tree.insertItem(place.parent, place.row, std::move(provider));

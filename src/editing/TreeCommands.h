@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "model/Carried.h"
 #include "model/ChannelRecord.h"
 
 namespace qvx {
@@ -20,9 +21,11 @@ class TreeItem;
 void DeleteTreeItem(ChannelTree& tree, TreeItem* item);
 
 // Inserts clipboard images: one channel, or one provider followed by its
-// channels. Every new record gets the tree's kind. Returns the inserted channel
-// or provider; null when there is no image.
-TreeItem* PasteClipboard(ChannelTree& tree, TreeItem* reference, std::span<const RecordImage> images);
+// channels. Every new record gets the tree's kind; each new item carries what
+// the same position of `carried` holds (when given). Returns the inserted
+// channel or provider; null when there is no image.
+TreeItem* PasteClipboard(ChannelTree& tree, TreeItem* reference, std::span<const RecordImage> images,
+                         std::span<const CarriedPtr> carried = {});
 
 // "New channel": a default channel "undefined" placed by the channel insertion
 // rule (an empty tree first gets a default provider). Returns the channel.

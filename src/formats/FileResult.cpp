@@ -41,6 +41,12 @@ FileResult shortRead(FileOutcome outcome, std::string_view message) {
 
 FileResult badContent(std::string_view where) { return {FileOutcome::BadContent, kCauseNone, std::string(where), {}}; }
 
+FileResult badLine(std::size_t line, std::string_view reason) {
+    FileResult result = badContent(std::to_string(line) + ": " + std::string(reason));
+    result.placeIsLine = true;
+    return result;
+}
+
 FileResult outOfMemoryReading(std::string_view path) {
     return namingTheFile({FileOutcome::ReadFailed, kCauseGeneric, "Out of memory while reading " + std::string(path),
                           systemReason(ENOMEM)});

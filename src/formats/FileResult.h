@@ -31,6 +31,9 @@ struct FileResult {
     std::string message;
     // The system's own words for the failure (strerror), empty when it gave none.
     std::string reason;
+    // BadContent of a text format: the message begins with the line number,
+    // which joins the path as "file:12: ..." (grep's and compilers' form).
+    bool placeIsLine = false;
     // The file that was read or written, as it was right then; none when
     // nothing was read or written.
     std::optional<FileIdentity> identity = std::nullopt;
@@ -55,6 +58,8 @@ FileResult shortRead(FileOutcome outcome, std::string_view message);
 // and the fault ("television[0].record.lnb: 300 is out of range 0..255").
 // readList puts the path in front.
 FileResult badContent(std::string_view where);
+// The same for line `line` (from 1) of a text format: "12: bad frequency \"x\"".
+FileResult badLine(std::size_t line, std::string_view reason);
 // Reading or writing ran out of memory: a failure like any other, never an
 // exception; what was built or written so far is kept as for a read error.
 FileResult outOfMemoryReading(std::string_view path);

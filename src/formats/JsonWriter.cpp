@@ -2,6 +2,7 @@
 #include <span>
 #include <string>
 
+#include "formats/BlockWriter.h"
 #include "formats/ByteStream.h"
 #include "formats/JsonFormat.h"
 #include "formats/JsonText.h"
@@ -10,28 +11,6 @@
 
 namespace qvx {
 namespace {
-
-// Collects the text and hands it to the sink in blocks, so a large list is
-// never held as text in memory.
-class BlockWriter {
-public:
-    explicit BlockWriter(ByteSink& sink) : sink_(sink) { text_.reserve(2 * kBlock); }
-
-    std::string& text() { return text_; }
-    bool flushFull() { return text_.size() < kBlock || flush(); }
-    // False once any block failed.
-    bool flush() {
-        ok_ = sink_.write(std::span(reinterpret_cast<const std::uint8_t*>(text_.data()), text_.size())) && ok_;
-        text_.clear();
-        return ok_;
-    }
-
-private:
-    static constexpr std::size_t kBlock = 1 << 16;
-    ByteSink& sink_;
-    std::string text_;
-    bool ok_ = true;
-};
 
 void appendHex(std::string& out, const RecordImage& image) {
     static constexpr char kDigits[] = "0123456789abcdef";

@@ -1,30 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/ListFormat.h"
 
+#include <algorithm>
+
 #include "formats/Dvb98Format.h"
 #include "formats/DvbExtremeFormat.h"
 #include "formats/JsonFormat.h"
 #include "formats/NativeFormat.h"
+#include "model/ChannelList.h"
+#include "formats/ChannelExtras.h"
 
 namespace qvx {
 namespace {
 
-bool writeNative(ByteSink& sink, const ChannelTree& television, const ChannelTree& radio) {
-    return writeNativeList(sink, television, radio, false);
+// The formats that know nothing beyond the two trees: a list read from them
+// carries nothing as a whole, whatever it carried before.
+template <FileResult (*Read)(ByteSource&, ChannelTree&, ChannelTree&)>
+FileResult readTrees(ByteSource& source, ChannelList& list, const FormatOptions&) {
+    FileResult result = Read(source, list.television(), list.radio());
+    // A short native header leaves the list as it was.
+    if (result.outcome != FileOutcome::ShortHeader) list.setCarried(nullptr);
+    return result;
 }
 
-bool writeWinDvbLive(ByteSink& sink, const ChannelTree& television, const ChannelTree& radio) {
-    return writeNativeList(sink, television, radio, true);
+template <bool (*Write)(ByteSink&, const ChannelTree&, const ChannelTree&)>
+bool writeTrees(ByteSink& sink, const ChannelList& list, const FormatOptions&) {
+    return Write(sink, list.television(), list.radio());
+}
+
+bool writeNative(ByteSink& sink, const ChannelList& list, const FormatOptions&) {
+    return writeNativeList(sink, list.television(), list.radio(), false);
+}
+
+bool writeWinDvbLive(ByteSink& sink, const ChannelList& list, const FormatOptions&) {
+    return writeNativeList(sink, list.television(), list.radio(), true);
 }
 
 // The one place where a file extension is spelled out.
 constexpr ListFormatEntry kFormats[] = {
-    {ListFormat::Native, "qvx", "Quorvex", "Quorvex (*.qvx)", 2, true, readNativeList, writeNative},
-    {ListFormat::WinDvbLive, "chl", "WinDVBLive", "WinDVBLive (*.chl)", 3, true, readNativeList, writeWinDvbLive},
-    {ListFormat::Dvb98, "dvb", "DVB98", "DVB98 (*.dvb)", 1, false, readDvb98List, writeDvb98List},
-    {ListFormat::DvbExtreme, "xch", "DVBextreme", "DVBextreme (*.xch)", 4, false, readDvbExtremeList,
-     writeDvbExtremeList},
-    {ListFormat::Json, "json", "JSON", "JSON (*.json)", 0, false, readJsonList, writeJsonList},
+    {ListFormat::Native, "qvx", "Quorvex", "Quorvex (*.qvx)", 2, true, readTrees<readNativeList>, writeNative,
+     nullptr, false, "qvx"},
+    {ListFormat::WinDvbLive, "chl", "WinDVBLive", "WinDVBLive (*.chl)", 3, true, readTrees<readNativeList>,
+     writeWinDvbLive, nullptr, false, "chl"},
+    {ListFormat::Dvb98, "dvb", "DVB98", "DVB98 (*.dvb)", 1, false, readTrees<readDvb98List>,
+     writeTrees<writeDvb98List>, nullptr, false, "dvb"},
+    {ListFormat::DvbExtreme, "xch", "DVBextreme", "DVBextreme (*.xch)", 4, false, readTrees<readDvbExtremeList>,
+     writeTrees<writeDvbExtremeList>, nullptr, false, "xch"},
+    {ListFormat::Json, "json", "JSON", "JSON (*.json)", 0, false, readTrees<readJsonList>,
+     writeTrees<writeJsonList>, nullptr, false, "json"},
 };
 
 constexpr ListFormat kAllListsPatternOrder[] = {ListFormat::Dvb98, ListFormat::WinDvbLive, ListFormat::Native,
@@ -53,17 +76,58 @@ std::optional<ListFormat> listFormatForExtension(std::string_view lowerCasedExte
     return entry->format;
 }
 
+bool extensionIsShared(std::string_view lowerCasedExtension) {
+    return std::ranges::count(kFormats, lowerCasedExtension, &ListFormatEntry::extension) > 1;
+}
+
+const ListFormatEntry* listFormatEntryForContent(std::string_view lowerCasedExtension,
+                                                 std::span<const std::uint8_t> head) {
+    for (const ListFormatEntry& entry : kFormats)
+        if (entry.extension == lowerCasedExtension && entry.probe && entry.probe(head)) return &entry;
+    return listFormatEntryForExtension(lowerCasedExtension);
+}
+
+const ListFormatEntry* listFormatEntryForName(std::string_view name) {
+    for (const ListFormatEntry& entry : kFormats)
+        if (entry.toolName == name) return &entry;
+    return nullptr;
+}
+
 const AllListsDialogChoice& allListsDialogChoice() { return kAllLists; }
 
-std::string extensionsForMessage() {
+namespace {
+
+// "a, b or c" of the distinct texts `part` gives for the rows, in table order.
+template <typename Part>
+std::string listForMessage(Part part) {
+    std::vector<std::string> names;
+    for (const ListFormatEntry& entry : kFormats)
+        if (std::string name = part(entry); std::ranges::find(names, name) == names.end())
+            names.push_back(std::move(name));
     std::string text;
-    const std::size_t count = std::size(kFormats);
-    for (std::size_t i = 0; i < count; ++i) {
-        if (i != 0) text += i + 1 == count ? " or " : ", ";
-        text += '.';
-        text += kFormats[i].extension;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i != 0) text += i + 1 == names.size() ? " or " : ", ";
+        text += names[i];
     }
     return text;
+}
+
+}  // namespace
+
+std::string extensionsForMessage() {
+    return listForMessage([](const ListFormatEntry& entry) { return "." + std::string(entry.extension); });
+}
+
+std::string formatNamesForMessage() {
+    return listForMessage([](const ListFormatEntry& entry) { return std::string(entry.toolName); });
+}
+
+bool describeCarried(const TreeItem& item, ChannelExtras& extras) {
+    const CarriedPtr& carried = item.carried();
+    if (!carried) return false;
+    for (const ListFormatEntry& entry : kFormats)
+        if (entry.toolName == carried->format() && entry.describe) return entry.describe(*carried, extras);
+    return false;
 }
 
 }  // namespace qvx

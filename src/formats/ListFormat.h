@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -12,10 +13,15 @@ namespace qvx {
 
 class ByteSink;
 class ByteSource;
-class ChannelTree;
+class Carried;
+class ChannelList;
+class TreeItem;
+struct ChannelExtras;
 
-// The list formats. Only the lower-cased extension selects one; a file's
-// contents are never examined to guess it.
+// The list formats. The lower-cased extension selects one; only where several
+// formats share an extension (the Linux channel files, all ".conf") do the
+// file's first bytes choose among them, and writing takes the first of them
+// unless the format is named.
 enum class ListFormat {
     Native,
     WinDvbLive,  // native layout, with the LNB rule on saving
@@ -24,10 +30,27 @@ enum class ListFormat {
     Json,  // for scripts; qvxtool reads and writes it, the window does not offer it
 };
 
-// Fills both trees of a list from `source`.
-using ListReader = FileResult (*)(ByteSource& source, ChannelTree& television, ChannelTree& radio);
-// Writes both trees to `sink`; false when the sink failed.
-using ListWriter = bool (*)(ByteSink& sink, const ChannelTree& television, const ChannelTree& radio);
+// What a reader or writer knows beyond the bytes.
+struct FormatOptions {
+    // The file's name without its folder: formats without providers of their
+    // own put the channels under a made-up provider named after it.
+    std::string fileName;
+    // The orbital position written for a channel that names none (VDR's
+    // source); qvxtool's --source chooses another.
+    std::string defaultSource = "S19.2E";
+};
+
+// Fills both trees of a list, and what the list carries, from `source`.
+using ListReader = FileResult (*)(ByteSource& source, ChannelList& list, const FormatOptions& options);
+// Writes the list to `sink`; false when the sink failed.
+using ListWriter = bool (*)(ByteSink& sink, const ChannelList& list, const FormatOptions& options);
+// Whether a file's first bytes (up to kProbeSize of them) look like the
+// format; used to choose among the formats that share an extension.
+using ContentProbe = bool (*)(std::span<const std::uint8_t> head);
+inline constexpr std::size_t kProbeSize = 4096;
+// What an item's carried texts of this format say in neutral terms (for
+// writing it in another format); false when they say nothing it can tell.
+using CarriedDescriber = bool (*)(const Carried& carried, ChannelExtras& extras);
 
 // One row of the table of formats: everything the program knows about a
 // format in one place, for the window and the command-line tool alike.
@@ -45,6 +68,15 @@ struct ListFormatEntry {
     bool loadableAtStartup;
     ListReader read;
     ListWriter write;
+    // For formats that share their extension with others; null otherwise.
+    ContentProbe probe = nullptr;
+    // A read that fails leaves the list as it was (the text formats); the
+    // binary formats keep what they read up to the fault.
+    bool allOrNothing = false;
+    // The name qvxtool's --to and --from take ("vdr").
+    std::string_view toolName = {};
+    // For the formats whose items carry texts: reads them for other formats.
+    CarriedDescriber describe = nullptr;
 
     bool offeredByWindow() const { return dialogPosition != 0; }
 };
@@ -53,9 +85,19 @@ struct ListFormatEntry {
 std::span<const ListFormatEntry> listFormats();
 // The row of a format.
 const ListFormatEntry& listFormatEntry(ListFormat format);
-// The row of a lower-cased extension, or none for any other text.
+// The row of a lower-cased extension, or none for any other text. Where
+// several rows share it, the first: what writing a file of that name takes.
 const ListFormatEntry* listFormatEntryForExtension(std::string_view lowerCasedExtension);
 std::optional<ListFormat> listFormatForExtension(std::string_view lowerCasedExtension);
+// Whether more than one format is written under this extension, so that the
+// file's contents decide when it is read.
+bool extensionIsShared(std::string_view lowerCasedExtension);
+// The row among those of the extension whose probe takes `head`; the first
+// row of the extension when no probe does (it then reports what is wrong).
+const ListFormatEntry* listFormatEntryForContent(std::string_view lowerCasedExtension,
+                                                 std::span<const std::uint8_t> head);
+// The row of a name for --to and --from ("vdr", or an extension such as "qvx").
+const ListFormatEntry* listFormatEntryForName(std::string_view name);
 
 // The first choice of the file dialogs, every format the window offers at once.
 struct AllListsDialogChoice {
@@ -65,7 +107,13 @@ struct AllListsDialogChoice {
 };
 const AllListsDialogChoice& allListsDialogChoice();
 
-// ".a, .b or .c": the extensions of every format, for messages.
+// ".a, .b or .c": the extensions of every format, each once, for messages.
 std::string extensionsForMessage();
+// "a, b or c": the names --to and --from take, for messages.
+std::string formatNamesForMessage();
+
+// What an item carries, in neutral terms, whichever text format it came
+// from; false (and `extras` untouched) when it carries nothing a format can tell.
+bool describeCarried(const TreeItem& item, ChannelExtras& extras);
 
 }  // namespace qvx

@@ -10,6 +10,7 @@ void ChannelList::chooseFile(const std::string& path) {
     path_ = path;
     statusText_ = "File" + std::to_string(number_) + ": " + fileNameOf(path);
     extension_ = lowerCasedExtension(path);
+    formatName_.clear();
 }
 
 void ChannelList::clearAll() {
@@ -20,6 +21,7 @@ void ChannelList::clearAll() {
 void ChannelList::close() {
     hasFile_ = false;
     statusText_ = "File" + std::to_string(number_) + ": none ";
+    carried_.reset();
     clearAll();
 }
 

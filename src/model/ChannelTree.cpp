@@ -6,15 +6,16 @@
 
 namespace qvx {
 
-TreeItem::TreeItem(const ChannelRecord& record, std::string label, const ItemLooks& looks)
-    : record_(record), label_(std::move(label)), looks_(looks) {}
+TreeItem::TreeItem(const ChannelRecord& record, std::string label, const ItemLooks& looks, CarriedPtr carried)
+    : record_(record), label_(std::move(label)), looks_(looks), carried_(std::move(carried)) {}
 
-std::unique_ptr<TreeItem> TreeItem::makeProvider(const ChannelRecord& record) {
-    return std::make_unique<TreeItem>(record, std::string(record.nameText()), providerLooks());
+std::unique_ptr<TreeItem> TreeItem::makeProvider(const ChannelRecord& record, CarriedPtr carried) {
+    return std::make_unique<TreeItem>(record, std::string(record.nameText()), providerLooks(), std::move(carried));
 }
 
-std::unique_ptr<TreeItem> TreeItem::makeChannel(const ChannelRecord& record) {
-    return std::make_unique<TreeItem>(record, std::string(record.nameText()), channelLooks(record));
+std::unique_ptr<TreeItem> TreeItem::makeChannel(const ChannelRecord& record, CarriedPtr carried) {
+    return std::make_unique<TreeItem>(record, std::string(record.nameText()), channelLooks(record),
+                                      std::move(carried));
 }
 
 TreeItem* TreeItem::appendDetachedChild(std::unique_ptr<TreeItem> child) {
@@ -89,6 +90,17 @@ void ChannelTree::clear() {
     const std::size_t count = itemCount_;
     itemCount_ = 0;
     if (journal_) journal_->cleared(*this, std::move(removed), count);
+}
+
+void ChannelTree::swapContents(ChannelTree& other) {
+    assert(other.kind_ == kind_ && &other != this);
+    clear();
+    BulkChange bulk(*this);
+    BulkChange otherBulk(other);
+    std::swap(topLevel_, other.topLevel_);
+    std::swap(itemCount_, other.itemCount_);
+    if (journal_)
+        for (const auto& item : topLevel_) journal_->inserted(*this, item.get());
 }
 
 void ChannelTree::setLabel(TreeItem* item, std::string label) {

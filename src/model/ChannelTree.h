@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Carried.h"
 #include "model/ChannelRecord.h"
 #include "model/ItemLooks.h"
 #include "model/TreeJournal.h"
@@ -25,10 +26,10 @@ class ChannelTree;
 class TreeItem final {
 public:
     // Label = record name, looks by the rule of ItemLooks.h.
-    static std::unique_ptr<TreeItem> makeProvider(const ChannelRecord& record);
-    static std::unique_ptr<TreeItem> makeChannel(const ChannelRecord& record);
+    static std::unique_ptr<TreeItem> makeProvider(const ChannelRecord& record, CarriedPtr carried = nullptr);
+    static std::unique_ptr<TreeItem> makeChannel(const ChannelRecord& record, CarriedPtr carried = nullptr);
     // Any looks, for copies that keep the looks of their original.
-    TreeItem(const ChannelRecord& record, std::string label, const ItemLooks& looks);
+    TreeItem(const ChannelRecord& record, std::string label, const ItemLooks& looks, CarriedPtr carried = nullptr);
 
     TreeItem(const TreeItem&) = delete;
     TreeItem& operator=(const TreeItem&) = delete;
@@ -39,6 +40,9 @@ public:
     bool isBold() const { return looks_.bold; }
     int image() const { return looks_.image; }
     int selectedImage() const { return looks_.selectedImage; }
+    // What the item brought from a text format beyond its record; null for
+    // most items. It goes with the item, and with every copy of it.
+    const CarriedPtr& carried() const { return carried_; }
 
     TreeItem* parent() const { return parent_; }
     bool hasParent() const { return parent_ != nullptr; }
@@ -60,6 +64,7 @@ private:
     ChannelRecord record_;
     std::string label_;
     ItemLooks looks_;
+    CarriedPtr carried_;
     TreeItem* parent_ = nullptr;
     int row_ = 0;
     std::vector<std::unique_ptr<TreeItem>> children_;
@@ -111,6 +116,10 @@ public:
     void removeItem(TreeItem* item);
     // Removes every item.
     void clear();
+    // Takes every item of `other` (a tree of the same kind, filled off-screen)
+    // in exchange for its own; both trees' observers see one reset. A journal
+    // records it as clearing this tree and filling it anew.
+    void swapContents(ChannelTree& other);
 
     void setLabel(TreeItem* item, std::string label);
     void setLooks(TreeItem* item, const ItemLooks& looks);

@@ -55,6 +55,58 @@ std::string windows1252ToUtf8(std::string_view text) {
     return out;
 }
 
+std::optional<std::u32string> decodeUtf8(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const auto lead = static_cast<std::uint8_t>(text[at]);
+        std::size_t length = 0;
+        char32_t codePoint = 0;
+        char32_t smallest = 0;
+        if (lead < 0x80) {
+            length = 1;
+            codePoint = lead;
+        } else if (lead >= 0xC2 && lead < 0xE0) {
+            length = 2;
+            codePoint = lead & 0x1Fu;
+            smallest = 0x80;
+        } else if (lead >= 0xE0 && lead < 0xF0) {
+            length = 3;
+            codePoint = lead & 0x0Fu;
+            smallest = 0x800;
+        } else if (lead >= 0xF0 && lead < 0xF5) {
+            length = 4;
+            codePoint = lead & 0x07u;
+            smallest = 0x10000;
+        } else {
+            return std::nullopt;
+        }
+        if (at + length > text.size()) return std::nullopt;
+        for (std::size_t i = 1; i < length; ++i) {
+            const auto next = static_cast<std::uint8_t>(text[at + i]);
+            if ((next & 0xC0) != 0x80) return std::nullopt;
+            codePoint = codePoint << 6 | (next & 0x3Fu);
+        }
+        if (codePoint < smallest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+            return std::nullopt;
+        out.push_back(codePoint);
+        at += length;
+    }
+    return out;
+}
+
+std::optional<std::string> utf8ToWindows1252(std::string_view utf8) {
+    const std::optional<std::u32string> characters = decodeUtf8(utf8);
+    if (!characters) return std::nullopt;
+    std::string out;
+    out.reserve(characters->size());
+    for (const char32_t c : *characters) {
+        const std::optional<std::uint8_t> byte = codePointToWindows1252(c);
+        if (!byte) return std::nullopt;
+        out.push_back(static_cast<char>(*byte));
+    }
+    return out;
+}
 
 std::string lowerWindows1252(std::string_view text) {
     std::string lower(text);

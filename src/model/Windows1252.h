@@ -22,6 +22,18 @@ std::optional<std::uint8_t> codePointToWindows1252(char32_t codePoint);
 std::string windows1252ToUtf8(std::string_view text);
 // Appends one character, encoded as UTF-8.
 void appendUtf8(std::string& out, char32_t codePoint);
+// The characters of a UTF-8 text, or none when it is not well-formed UTF-8
+// (a stray byte, an overlong form, a surrogate, beyond U+10FFFF).
+std::optional<std::u32string> decodeUtf8(std::string_view text);
+// The windows-1252 bytes of a UTF-8 text, or none when it is not UTF-8 or a
+// character has no byte in the code page.
+std::optional<std::string> utf8ToWindows1252(std::string_view utf8);
+// The windows-1252 text nearest to a UTF-8 text: characters the code page
+// holds stay, others are spelled in Latin letters by the Unicode
+// transliteration rules (ČT1 -> CT1, Россия -> Rossiya), and what has no such
+// spelling becomes '?'. A text that is not UTF-8 is taken to be windows-1252
+// already (older files) and comes back as it is.
+std::string closestWindows1252(std::string_view utf8);
 
 // Case folding for finding names by their beginning, byte for byte.
 

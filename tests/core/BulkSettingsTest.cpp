@@ -6,7 +6,7 @@
 
 #include "EditingTestSupport.h"
 #include "editing/BulkSettings.h"
-#include "editing/RotorPositions.h"
+#include "model/RotorPositions.h"
 #include "model/ChannelList.h"
 
 namespace qvx {

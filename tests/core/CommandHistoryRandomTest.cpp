@@ -34,8 +34,10 @@ public:
         states_.push_back(snapshotOf(list1_, list2_));
         for (int i = 0; i < commands; ++i) {
             const std::size_t before = history_.undoCount();
+            expected_.clear();
             const ItemToSelect selected = history_.execute(randomCommand());
             expectSelectable(selected);
+            expectCopiesCarry(selected);
             if (history_.undoCount() != before)
                 states_.push_back(snapshotOf(list1_, list2_));
             else
@@ -82,7 +84,11 @@ private:
         std::string label = chance(70) ? std::string(record.nameText()) : "label" + std::to_string(below(1000));
         if (chance(10)) label += std::string(40, 'x');
         const ItemLooks looks{chance(isChannel ? 10 : 90), static_cast<int>(below(4)), static_cast<int>(below(4))};
-        return std::make_unique<TreeItem>(record, label, looks);
+        // Most items came from a text file and carry their line.
+        CarriedPtr carried;
+        if (chance(80))
+            carried = makeCarried("vdr", ++lines_, {{"line", "line " + std::to_string(lines_)}});
+        return std::make_unique<TreeItem>(record, label, looks, carried);
     }
 
     void fill(ChannelTree& tree) {
@@ -135,9 +141,11 @@ private:
             // Copy is no command; it only fills the clipboard for a paste.
             ChannelTree& from = anyTree();
             if (TreeItem* copied = anyItem(from)) clipboard_.copy(*copied);
+            expectCarried(clipboard_.carried());
             return makePasteCommand(tree, itemOrNone(tree), clipboard_);
         }
         case 5:
+            expectCarried(clipboard_.carried());
             return makePasteCommand(tree, itemOrNone(tree), clipboard_);
         case 6:
             return makeNewChannelCommand(tree, itemOrNone(tree));
@@ -149,6 +157,8 @@ private:
             TreeItem* dragged = anyItem(source);
             ChannelTree& target = chance(50) ? source : anyTree();
             if (!dragged) return makeNewChannelCommand(target, itemOrNone(target));
+            expected_ = {dragged->carried()};
+            for (const auto& child : dragged->children()) expected_.push_back(child->carried());
             return makeTransferCommand(source, target, *dragged, itemOrNone(target));
         }
         case 10: {
@@ -171,6 +181,19 @@ private:
         }
     }
 
+    // A paste or drop puts in copies that carry what their originals carried.
+    void expectCarried(const std::vector<CarriedPtr>& carried) { expected_ = carried; }
+    void expectCopiesCarry(ItemToSelect inserted) {
+        if (expected_.empty() || !inserted.item) return;
+        // A channel's image pastes alone, even where the clipboard holds more.
+        std::vector<CarriedPtr> found = {inserted.item->carried()};
+        if (expected_.size() > 1)
+            for (const auto& child : inserted.item->children()) found.push_back(child->carried());
+        ASSERT_LE(found.size(), expected_.size());
+        EXPECT_EQ(found, std::vector<CarriedPtr>(expected_.begin(), expected_.begin() + static_cast<long>(found.size())))
+            << "a copy lost what its original carried";
+    }
+
     void expectSelectable(ItemToSelect selected) {
         if (!selected.item) return;
         ASSERT_NE(selected.tree, nullptr);
@@ -183,6 +206,9 @@ private:
     EditorClipboard clipboard_;
     CommandHistory history_{list1_, list2_};
     std::vector<std::string> states_;
+    std::uint32_t lines_ = 0;
+    // What the items a paste or drop inserts must carry, in order.
+    std::vector<CarriedPtr> expected_;
 };
 
 TEST(CommandHistoryRandom, UndoAllGivesBackEveryEarlierStateAndRedoAllEveryLaterOne) {

@@ -26,6 +26,12 @@ inline std::string snapshotOf(const ChannelTree& tree) {
             out += digits[byte >> 4];
             out += digits[byte & 15];
         }
+        // What it carries from a text format goes with it as much as its record.
+        if (const CarriedPtr& carried = item.carried()) {
+            out += '|' + carried->format() + '@' + std::to_string(carried->place());
+            for (const Carried::Field& field : carried->fields())
+                out += '|' + std::string(field.name) + '=' + std::string(field.value);
+        }
         out += '\n';
         ++count;
     };

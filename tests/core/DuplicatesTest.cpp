@@ -37,7 +37,7 @@ std::vector<std::vector<Place>> referenceGroups(const ChannelTree& tree, Compare
         if (grouped[i]) continue;
         std::vector<Place> group{{channels[i]->parent()->row(), channels[i]->row()}};
         for (std::size_t j = i + 1; j < channels.size(); ++j) {
-            if (grouped[j] || !equalChannels(channels[i]->record(), channels[j]->record(), options)) continue;
+            if (grouped[j] || !testing::referenceEqualChannels(*channels[i], *channels[j], options)) continue;
             grouped[j] = true;
             group.push_back({channels[j]->parent()->row(), channels[j]->row()});
         }
@@ -56,7 +56,7 @@ RemovedCounts referenceRemove(ChannelTree& tree, CompareOptions options) {
     std::vector<const TreeItem*> kept;
     for (const TreeItem* channel : comparedChannels(tree)) {
         bool earlier = false;
-        for (const TreeItem* other : kept) earlier = earlier || equalChannels(other->record(), channel->record(), options);
+        for (const TreeItem* other : kept) earlier = earlier || testing::referenceEqualChannels(*other, *channel, options);
         if (earlier) {
             tree.removeItem(const_cast<TreeItem*>(channel));
             ++removed.channels;

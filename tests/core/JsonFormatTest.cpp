@@ -45,7 +45,7 @@ TEST(JsonFormat, EveryExampleComesBackByteForByte) {
     for (const ListFormatEntry& format : listFormats()) {
         SCOPED_TRACE(std::string(format.extension));
         ChannelList list(1);
-        ASSERT_TRUE(readList(folder + std::string(format.extension), format.format, list.television(), list.radio()).ok());
+        ASSERT_TRUE(readList(folder + std::string(format.extension), format.format, list).ok());
         ASSERT_GT(list.television().itemCount(), 0u);
         ChannelList reread(1);
         const FileResult result = readJson(jsonOf(list), reread);
@@ -53,8 +53,8 @@ TEST(JsonFormat, EveryExampleComesBackByteForByte) {
         EXPECT_EQ(dumpOf(reread), dumpOf(list));
         // Written back in its own format, it is what the list read from the file writes.
         MemorySink direct, again;
-        ASSERT_TRUE(format.write(direct, list.television(), list.radio()));
-        ASSERT_TRUE(format.write(again, reread.television(), reread.radio()));
+        ASSERT_TRUE(format.write(direct, list, {}));
+        ASSERT_TRUE(format.write(again, reread, {}));
         EXPECT_EQ(again.bytes(), direct.bytes());
         // qvx -> json -> qvx gives the file itself.
         if (format.format == ListFormat::Native || format.format == ListFormat::Json) {
@@ -230,7 +230,7 @@ TEST(JsonFormat, AFileWithAFaultNamesItselfToo) {
     const std::string text = R"({"television": [{"record": {"lnb": 256}}]})";
     testing::writeFileBytes(path, testing::Bytes(text.begin(), text.end()));
     ChannelList list(1);
-    const FileResult result = readList(path, ListFormat::Json, list.television(), list.radio());
+    const FileResult result = readList(path, ListFormat::Json, list);
     EXPECT_EQ(result.messageWithReason(), path + ": television[0].record.lnb: 256 is out of range 0..255");
 }
 

@@ -47,7 +47,7 @@ Findings referenceDiff(const ChannelTree& a, const ChannelTree& b, CompareOption
     for (std::size_t i = 0; i < channelsA.size(); ++i) {
         const ChannelRecord& x = channelsA[i]->record();
         for (std::size_t j = 0; j < channelsB.size(); ++j) {
-            if (pairedB[j] || !equalChannels(x, channelsB[j]->record(), options)) continue;
+            if (pairedB[j] || !testing::referenceEqualChannels(*channelsA[i], *channelsB[j], options)) continue;
             pairedA[i] = pairedB[j] = true;
             const ChannelRecord& y = channelsB[j]->record();
             std::string fields;

@@ -36,7 +36,7 @@ TEST(ListFiles, FileThatCannotBeOpenedLeavesTheTreesAlone) {
     testing::addProvider(list.radio(), "kept");
     for (const std::string& path : {folder.file("missing.dvb"), folder.file(""), std::string("/dev/zero")}) {
         for (ListFormat format : {ListFormat::Native, ListFormat::Dvb98, ListFormat::DvbExtreme}) {
-            const FileResult result = readList(path, format, list.television(), list.radio());
+            const FileResult result = readList(path, format, list);
             EXPECT_EQ(result.outcome, FileOutcome::CannotOpen);
             EXPECT_EQ(result.message, "Can't open file " + path);
             EXPECT_EQ(testing::shapeOf(list.radio()), "kept");
@@ -50,7 +50,7 @@ std::string writeLargeList(const testing::TemporaryFolder& folder, std::string_v
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (int i = 0; i < 2999; ++i) testing::addChannel(list.television(), provider, "c");
     const std::string path = folder.file("large." + std::string(extension));
-    EXPECT_TRUE(writeList(path, *listFormatForExtension(extension), list.television(), list.radio()).ok());
+    EXPECT_TRUE(writeList(path, *listFormatForExtension(extension), list).ok());
     return path;
 }
 
@@ -67,7 +67,7 @@ TEST(ListFiles, ReadFailureInsideTheFileEndsTheLoadWithItsCause) {
         FailingFileCalls calls;
         calls.failReadAt = 2;
         calls.readErrno = EIO;
-        const FileResult result = readList(path, c.format, list.television(), list.radio(), calls);
+        const FileResult result = readList(path, c.format, list, calls);
         SCOPED_TRACE(std::string(c.extension));
         EXPECT_EQ(result.outcome, FileOutcome::ReadFailed);
         EXPECT_EQ(result.message, "A hardware I/O error was reported while accessing an unnamed file.");
@@ -84,7 +84,7 @@ TEST(ListFiles, ReadFailureInsideTheFileEndsTheLoadWithItsCause) {
     FailingFileCalls calls;
     calls.failReadAt = 1;
     calls.readErrno = EIO;
-    EXPECT_EQ(readList(path, ListFormat::Native, list.television(), list.radio(), calls).outcome,
+    EXPECT_EQ(readList(path, ListFormat::Native, list, calls).outcome,
               FileOutcome::ReadFailed);
     EXPECT_EQ(testing::shapeOf(list.television()), "kept");
 }
@@ -95,8 +95,8 @@ TEST(ListFiles, ChlFileLoadsLikeTheSameBytesAsQvx) {
     const std::string chl = folder.file("large.chl");
     testing::writeFileBytes(chl, testing::readFileBytes(qvx));
     ChannelList a(1), b(2);
-    ASSERT_EQ(readList(qvx, ListFormat::Native, a.television(), a.radio()).outcome, FileOutcome::Done);
-    ASSERT_EQ(readList(chl, ListFormat::WinDvbLive, b.television(), b.radio()).outcome, FileOutcome::Done);
+    ASSERT_EQ(readList(qvx, ListFormat::Native, a).outcome, FileOutcome::Done);
+    ASSERT_EQ(readList(chl, ListFormat::WinDvbLive, b).outcome, FileOutcome::Done);
     EXPECT_EQ(testing::shapeOf(a.television()), testing::shapeOf(b.television()));
     EXPECT_EQ(a.television().itemCount(), 3000u);
 }
@@ -118,7 +118,7 @@ TEST(ListFiles, AFileWhoseReadNeverEndsFailsWithinSeconds) {
     std::filesystem::create_symlink("/proc/kmsg", link);
     ChannelList list(1);
     const auto start = std::chrono::steady_clock::now();
-    const FileResult result = readList(link, ListFormat::Dvb98, list.television(), list.radio());
+    const FileResult result = readList(link, ListFormat::Dvb98, list);
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(result.outcome, FileOutcome::ReadFailed);
     EXPECT_EQ(result.message, "A hardware I/O error was reported while accessing an unnamed file.");
@@ -143,7 +143,7 @@ TEST(ListFiles, RunningOutOfMemoryEndsTheLoadLikeAReadError) {
         const std::string path = writeLargeList(folder, c.extension);
         ChannelList list(1);
         OutOfMemoryCalls calls;
-        const FileResult result = readList(path, c.format, list.television(), list.radio(), calls);
+        const FileResult result = readList(path, c.format, list, calls);
         EXPECT_EQ(result.outcome, FileOutcome::ReadFailed);
         EXPECT_EQ(result.message, "Out of memory while reading " + path);
         // The first 64 KiB were read into the trees and stay there.
@@ -192,7 +192,7 @@ TEST(ListFiles, ALoadThatRunsOutOfMemoryIsAnErrorNotAnAbort) {
         limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(addressSpaceInUse() + 40L * 1024 * 1024);
         if (::setrlimit(RLIMIT_AS, &limit) != 0) return 3;
         ChannelList list(1);
-        const FileResult result = readList(path, ListFormat::Dvb98, list.television(), list.radio());
+        const FileResult result = readList(path, ListFormat::Dvb98, list);
         report = std::string(result.outcome == FileOutcome::ReadFailed ? "read failed" : "other") + "|" +
                  result.messageWithReason();
         return 0;

@@ -41,14 +41,14 @@ protected:
         addChannelWithId(list2.television(), s, "Y", 2);
         addChannelWithId(list2.television(), s, "X", 9);
         addChannelWithId(list2.radio(), addProvider(list2.radio(), "T"), "M", 5);
-        ASSERT_TRUE(writeList(a, ListFormat::Native, list1.television(), list1.radio()).ok());
-        ASSERT_TRUE(writeList(b, ListFormat::WinDvbLive, list2.television(), list2.radio()).ok());
+        ASSERT_TRUE(writeList(a, ListFormat::Native, list1).ok());
+        ASSERT_TRUE(writeList(b, ListFormat::WinDvbLive, list2).ok());
     }
 
     // "television | radio" of a written result.
     std::string read(const std::string& path, ListFormat format) {
         ChannelList list(1);
-        const FileResult result = readList(path, format, list.television(), list.radio());
+        const FileResult result = readList(path, format, list);
         EXPECT_EQ(result.outcome, FileOutcome::Done) << result.message;
         return shapeOf(list.television()) + " | " + shapeOf(list.radio());
     }
@@ -220,7 +220,7 @@ TEST_F(CompareCommand, ConvertWarnsOfEachLossWithItsCount) {
     far.lnb = 9;
     addChannel(list.television(), provider, far);
     const std::string in = folder.file("in.qvx");
-    ASSERT_TRUE(writeList(in, ListFormat::Native, list.television(), list.radio()).ok());
+    ASSERT_TRUE(writeList(in, ListFormat::Native, list).ok());
     ToolRun run = qvxtool(folder, {"convert", in, out});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err,
@@ -231,7 +231,7 @@ TEST_F(CompareCommand, ConvertWarnsOfEachLossWithItsCount) {
               "qvxtool: warning: " + out + ": LNB numbers above 3 are written as 3 (1 record)\n");
     // The DVBextreme reader keeps volume and rotor position as they are (0 here).
     const std::string xch = folder.file("in.xch");
-    ASSERT_TRUE(writeList(xch, ListFormat::DvbExtreme, list.television(), list.radio()).ok());
+    ASSERT_TRUE(writeList(xch, ListFormat::DvbExtreme, list).ok());
     run = qvxtool(folder, {"convert", xch, folder.file("out.qvx")});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "qvxtool: warning: " + folder.file("out.qvx") +

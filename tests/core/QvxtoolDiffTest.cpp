@@ -34,9 +34,9 @@ protected:
         TreeItem* r = addProvider(listB.radio(), "R");
         addChannelWithId(listB.radio(), r, "M", 5, 11836000);
         addChannelWithId(listB.radio(), r, "N", 6, 11836000);
-        ASSERT_TRUE(writeList(a, ListFormat::Native, listA.television(), listA.radio()).ok());
+        ASSERT_TRUE(writeList(a, ListFormat::Native, listA).ok());
         // Through DVB98 and back, so that B's records hold what that format keeps.
-        ASSERT_TRUE(writeList(b, ListFormat::Dvb98, listB.television(), listB.radio()).ok());
+        ASSERT_TRUE(writeList(b, ListFormat::Dvb98, listB).ok());
         ASSERT_EQ(qvxtool(folder, {"convert", b, folder.file("b.qvx")}).status, 0);
         b = folder.file("b.qvx");
     }

@@ -28,7 +28,7 @@ void writeList(const std::string& path) {
     ChannelList list(1);
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (const char* name : {"B", "A", "A", "a name of twenty-four ch"}) testing::addChannel(list.television(), provider, name);
-    ASSERT_TRUE(qvx::writeList(path, ListFormat::Native, list.television(), list.radio()).ok());
+    ASSERT_TRUE(qvx::writeList(path, ListFormat::Native, list).ok());
 }
 
 TEST(QvxtoolExit, EveryCommandTakesFileNamesAfterTwoDashes) {
@@ -104,7 +104,7 @@ TEST(QvxtoolExit, TheStatusSaysWhatBecameOfTheResultWhateverHappensToTheOutput) 
     writeList(in);
     const std::string other = folder.file("other.qvx");
     ChannelList empty(1);
-    ASSERT_TRUE(qvx::writeList(other, ListFormat::Native, empty.television(), empty.radio()).ok());
+    ASSERT_TRUE(qvx::writeList(other, ListFormat::Native, empty).ok());
     const std::string out = folder.file("out.dvb");
     const std::string outA = folder.file("a.qvx");
     const std::string outB = folder.file("b.qvx");

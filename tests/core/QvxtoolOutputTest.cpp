@@ -29,7 +29,7 @@ std::string savedList(const testing::TemporaryFolder& folder, const std::string&
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (int i = 0; i < channels; ++i) testing::addChannel(list.television(), provider, "channel");
     const std::string path = folder.file(name);
-    EXPECT_TRUE(writeList(path, ListFormat::Native, list.television(), list.radio()).ok());
+    EXPECT_TRUE(writeList(path, ListFormat::Native, list).ok());
     return path;
 }
 
@@ -86,7 +86,7 @@ TEST(QvxtoolOutput, ControlCharactersNeverReachTheTerminalRaw) {
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (const auto& c : cases) testing::addChannel(list.television(), provider, c.name);
     const std::string path = folder.file("list.qvx");
-    ASSERT_TRUE(writeList(path, ListFormat::Native, list.television(), list.radio()).ok());
+    ASSERT_TRUE(writeList(path, ListFormat::Native, list).ok());
 
     const ToolRun run = qvxtool(folder, {"dump", path});
     ASSERT_EQ(run.status, 0);

@@ -30,7 +30,7 @@ protected:
         TreeItem* r = addProvider(source.radio(), "R");
         addChannel(source.radio(), r, "n");
         addChannel(source.radio(), r, "m");
-        ASSERT_TRUE(writeList(list, ListFormat::WinDvbLive, source.television(), source.radio()).ok());
+        ASSERT_TRUE(writeList(list, ListFormat::WinDvbLive, source).ok());
     }
 };
 

@@ -152,7 +152,7 @@ TEST(Qvxtool, DumpJsonHoldsEveryFieldAndTheImage) {
     channel.serviceId = 65535;
     list.radio().appendItem(item, TreeItem::makeChannel(channel));
     const std::string path = folder.file("list.qvx");
-    ASSERT_TRUE(writeList(path, ListFormat::Native, list.television(), list.radio()).ok());
+    ASSERT_TRUE(writeList(path, ListFormat::Native, list).ok());
     const Bytes file = testing::readFileBytes(path);
 
     const ToolRun run = qvxtool(folder, {"dump", path, "--json"});

@@ -5,11 +5,14 @@
 // search and the diff. Fixed seeds keep every run the same.
 
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "compare/LiteralCompare.h"
 #include "model/ChannelTree.h"
+#include "model/Windows1252.h"
 
 namespace qvx::testing {
 
@@ -24,6 +27,10 @@ struct ChannelPlan {
     std::uint32_t frequency = 12000000;
     std::uint32_t symbolRate = 27500000;
     std::uint8_t polarity = 0;
+    // A whole name carried from a text format (UTF-8); the record's name is
+    // then its windows-1252 rendering, unless nameBytes says the user renamed it.
+    std::string fullName = {};
+    bool renamed = false;
 };
 
 struct TopPlan {
@@ -71,6 +78,13 @@ private:
         static const std::uint32_t frequencies[] = {11836000, 11836001, 11836000u + (1u << 16)};
         static const std::uint32_t symbolRates[] = {27500000, 22000000};
         ChannelPlan plan{names[below(static_cast<unsigned>(names.size()))], ids[below(6)]};
+        // Whole names that render alike in windows-1252 ("CT1"), and one renamed since.
+        static const std::vector<std::string> wholeNames = {"\xC4\x8CT1", "\xC4\x8CT1 ", "\xC4\x8DT1",
+                                                            "\xD0\xA0\xD0\xA2\xD0\xA0", "Alpha"};
+        if (chance(15)) {
+            plan.fullName = wholeNames[below(static_cast<unsigned>(wholeNames.size()))];
+            plan.renamed = chance(20);
+        }
         plan.frequency = frequencies[below(3)];
         plan.symbolRate = chance(80) ? symbolRates[0] : symbolRates[1];
         plan.polarity = static_cast<std::uint8_t>(chance(80) ? 0 : 1);
@@ -83,12 +97,43 @@ private:
 inline ChannelRecord recordOf(const ChannelPlan& plan, bool isChannel, std::uint8_t kind) {
     ChannelRecord record = isChannel ? ChannelRecord::newChannel(kind) : ChannelRecord::newProvider(kind);
     std::memset(record.name, 0, sizeof record.name);
-    std::memcpy(record.name, plan.nameBytes.data(), plan.nameBytes.size());
+    if (!plan.fullName.empty() && !plan.renamed)
+        record.setName(closestWindows1252(plan.fullName));
+    else
+        std::memcpy(record.name, plan.nameBytes.data(), plan.nameBytes.size());
     record.serviceId = plan.serviceId;
     record.frequency = plan.frequency;
     record.symbolRate = plan.symbolRate;
     record.polarity = plan.polarity;
     return record;
+}
+
+// The comparison's rule, spelled out plainly: a channel that carries a
+// whole name, and still has the record name that name renders to, is known
+// by that whole name (trailing blanks aside) and equals only channels known
+// by the same one.
+inline bool referenceEqualChannels(const TreeItem& a, const TreeItem& b, CompareOptions options) {
+    const auto wholeName = [](const TreeItem& item) -> std::optional<std::string> {
+        if (!item.carried()) return std::nullopt;
+        std::string whole(item.carried()->field(carried::kFullName));
+        if (whole.empty() || closestWindows1252(whole).substr(0, 31) != item.record().nameText()) return std::nullopt;
+        while (!whole.empty() && whole.back() == ' ') whole.pop_back();
+        return whole;
+    };
+    if (options.byName) {
+        const std::optional<std::string> first = wholeName(a);
+        const std::optional<std::string> second = wholeName(b);
+        if (first || second) {
+            if (first != second) return false;
+            options.byName = false;
+        }
+    }
+    return equalChannels(a.record(), b.record(), options);
+}
+
+inline CarriedPtr carriedOf(const ChannelPlan& plan) {
+    if (plan.fullName.empty()) return nullptr;
+    return makeCarried("vdr", 1, {{carried::kFullName, plan.fullName}});
 }
 
 inline void build(ChannelTree& tree, const TreePlan& plan) {
@@ -97,7 +142,7 @@ inline void build(ChannelTree& tree, const TreePlan& plan) {
         TreeItem* item = tree.appendItem(nullptr, top.isChannel ? TreeItem::makeChannel(record)
                                                                 : TreeItem::makeProvider(record));
         for (const ChannelPlan& child : top.children)
-            tree.appendItem(item, TreeItem::makeChannel(recordOf(child, true, tree.serviceType())));
+            tree.appendItem(item, TreeItem::makeChannel(recordOf(child, true, tree.serviceType()), carriedOf(child)));
     }
 }
 

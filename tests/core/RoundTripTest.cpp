@@ -167,8 +167,8 @@ std::vector<Seen> entriesOf(const ChannelList& list) {
 
 void saveAndLoad(const ChannelList& from, ChannelList& to, const std::string& path) {
     const std::string extension = lowerCasedExtension(path);
-    ASSERT_TRUE(writeList(path, *listFormatForExtension(extension), from.television(), from.radio()).ok());
-    ASSERT_TRUE(readList(path, *listFormatForExtension(extension), to.television(), to.radio()).ok());
+    ASSERT_TRUE(writeList(path, *listFormatForExtension(extension), from).ok());
+    ASSERT_TRUE(readList(path, *listFormatForExtension(extension), to).ok());
 }
 
 TEST(RoundTrip, EveryPairOfFormatsLosesExactlyWhatEachCannotHold) {
@@ -198,11 +198,11 @@ TEST(RoundTrip, NativeFileWrittenAgainDiffersOnlyInTheFieldsReadingResets) {
     buildRichList(original);
     original.television().removeItem(original.television().topLevelItem(1));
     testing::TemporaryFolder folder;
-    ASSERT_TRUE(writeList(folder.file("a.qvx"), ListFormat::Native, original.television(), original.radio()).ok());
+    ASSERT_TRUE(writeList(folder.file("a.qvx"), ListFormat::Native, original).ok());
     ChannelList reread(1);
-    ASSERT_EQ(readList(folder.file("a.qvx"), ListFormat::Native, reread.television(), reread.radio()).outcome,
+    ASSERT_EQ(readList(folder.file("a.qvx"), ListFormat::Native, reread).outcome,
               FileOutcome::Done);
-    ASSERT_TRUE(writeList(folder.file("b.qvx"), ListFormat::Native, reread.television(), reread.radio()).ok());
+    ASSERT_TRUE(writeList(folder.file("b.qvx"), ListFormat::Native, reread).ok());
     testing::Bytes a = testing::readFileBytes(folder.file("a.qvx"));
     const testing::Bytes b = testing::readFileBytes(folder.file("b.qvx"));
     ASSERT_EQ(a.size(), b.size());

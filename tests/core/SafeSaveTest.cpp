@@ -47,7 +47,7 @@ TEST(SafeSave, WriteFailureAtAnyCallLeavesTheOldFileAndNoTemporaryFile) {
             calls.chunkSize = 1000;
             calls.failWriteAt = failAt;
             calls.writeErrno = c.errorNumber;
-            const FileResult result = writeList(path, ListFormat::Native, list.television(), list.radio(), calls);
+            const FileResult result = writeList(path, ListFormat::Native, list, calls);
             SCOPED_TRACE("errno " + std::to_string(c.errorNumber) + " at call " + std::to_string(failAt));
             EXPECT_FALSE(result.ok());
             EXPECT_EQ(result.cause, causeForErrno(c.errorNumber));
@@ -67,9 +67,9 @@ TEST(SafeSave, EveryByteIsWrittenThroughTheChunks) {
     TemporaryFolder folder;
     FailingFileCalls calls;
     calls.chunkSize = 1000;
-    ASSERT_TRUE(writeList(folder.file("a.qvx"), ListFormat::Native, list.television(), list.radio(), calls).ok());
+    ASSERT_TRUE(writeList(folder.file("a.qvx"), ListFormat::Native, list, calls).ok());
     EXPECT_EQ(calls.writeCalls, 18);
-    ASSERT_TRUE(writeList(folder.file("b.qvx"), ListFormat::Native, list.television(), list.radio()).ok());
+    ASSERT_TRUE(writeList(folder.file("b.qvx"), ListFormat::Native, list).ok());
     EXPECT_EQ(testing::readFileBytes(folder.file("a.qvx")), testing::readFileBytes(folder.file("b.qvx")));
     EXPECT_EQ(testing::readFileBytes(folder.file("a.qvx")).size(), 17212u);
 }
@@ -83,7 +83,7 @@ TEST(SafeSave, FailedFlushOrRenameLeavesTheOldFile) {
         testing::writeFileBytes(path, kOldContents);
         FailingFileCalls calls;
         (which == 0 ? calls.fsyncErrno : calls.renameErrno) = EIO;
-        const FileResult result = writeList(path, ListFormat::DvbExtreme, list.television(), list.radio(), calls);
+        const FileResult result = writeList(path, ListFormat::DvbExtreme, list, calls);
         EXPECT_FALSE(result.ok());
         EXPECT_EQ(result.cause, 10);
         EXPECT_EQ(result.message, "A hardware I/O error was reported while accessing " + path + ".");
@@ -98,7 +98,7 @@ TEST(SafeSave, FailedSaveOfANewFileCreatesNothing) {
     TemporaryFolder folder;
     FailingFileCalls calls;
     calls.failWriteAt = 1;
-    EXPECT_FALSE(writeList(folder.file("new.dvb"), ListFormat::Dvb98, list.television(), list.radio(), calls).ok());
+    EXPECT_FALSE(writeList(folder.file("new.dvb"), ListFormat::Dvb98, list, calls).ok());
     EXPECT_TRUE(folder.names().empty());
 }
 
@@ -106,7 +106,7 @@ TEST(SafeSave, OpenFailureNamesThePathAndTheCause) {
     ChannelList list(1);
     TemporaryFolder folder;
     const std::string path = folder.file("missing/list.qvx");
-    const FileResult result = writeList(path, ListFormat::Native, list.television(), list.radio());
+    const FileResult result = writeList(path, ListFormat::Native, list);
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(result.cause, 2);
     EXPECT_EQ(result.message, "File " + path + " could not be opened. Cause 2");
@@ -116,7 +116,7 @@ TEST(SafeSave, OpenFailureNamesThePathAndTheCause) {
     testing::writeFileBytes(existing, kOldContents);
     FailingFileCalls calls;
     calls.lockErrno = EAGAIN;
-    const FileResult locked = writeList(existing, ListFormat::WinDvbLive, list.television(), list.radio(), calls);
+    const FileResult locked = writeList(existing, ListFormat::WinDvbLive, list, calls);
     EXPECT_EQ(locked.cause, 11);
     EXPECT_EQ(locked.message, "File " + existing + " could not be opened. Cause 11");
     EXPECT_EQ(calls.writeCalls, 0);
@@ -143,7 +143,7 @@ TEST(SafeSave, ModeOfAnExistingFileIsKept) {
     const std::string path = folder.file("list.qvx");
     testing::writeFileBytes(path, kOldContents);
     ASSERT_EQ(::chmod(path.c_str(), 0640), 0);
-    ASSERT_TRUE(writeList(path, ListFormat::Native, list.television(), list.radio()).ok());
+    ASSERT_TRUE(writeList(path, ListFormat::Native, list).ok());
     struct stat status {};
     ASSERT_EQ(::stat(path.c_str(), &status), 0);
     EXPECT_EQ(status.st_mode & 07777, 0640u);
@@ -160,7 +160,7 @@ TEST(SafeSave, SymbolicLinkIsFollowedAndStays) {
     const std::string link = folder.file("link.dvb");
     std::filesystem::create_symlink("real/list.dvb", link);  // relative to the link's folder
 
-    ASSERT_TRUE(writeList(link, ListFormat::Dvb98, list.television(), list.radio()).ok());
+    ASSERT_TRUE(writeList(link, ListFormat::Dvb98, list).ok());
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(testing::readFileBytes(real).size(), 3 * 64u);
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"link.dvb", "real"}));

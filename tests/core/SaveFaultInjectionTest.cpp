@@ -64,7 +64,7 @@ int writeCallsFor(const Format& format) {
 Bytes oldFileAt(const std::string& path, const Format& format) {
     ChannelList old(1);
     testing::addChannel(old.television(), testing::addProvider(old.television(), "Old"), "kept");
-    EXPECT_TRUE(writeList(path, format.listFormat(), old.television(), old.radio()).ok());
+    EXPECT_TRUE(writeList(path, format.listFormat(), old).ok());
     return testing::readFileBytes(path);
 }
 
@@ -102,7 +102,7 @@ TEST(SaveFaultInjection, EveryWriteCallFailsWithEachKindInEveryFormat) {
             const std::string path = folder.file(std::string("whole.") + format.extension);
             FailingFileCalls calls;
             calls.chunkSize = kChunkSize;
-            ASSERT_TRUE(writeList(path, format.listFormat(), list.television(), list.radio(), calls).ok());
+            ASSERT_TRUE(writeList(path, format.listFormat(), list, calls).ok());
             ASSERT_EQ(testing::readFileBytes(path).size(), fileSize(format));
             ASSERT_EQ(calls.writeCalls, writeCallsFor(format));
             ASSERT_GE(calls.writeCalls, 8);
@@ -121,7 +121,7 @@ TEST(SaveFaultInjection, EveryWriteCallFailsWithEachKindInEveryFormat) {
                     calls.failWriteAt = failAt;
                     calls.writeErrno = kind.errorNumber;
                     const FileResult result =
-                        writeList(path, format.listFormat(), list.television(), list.radio(), calls);
+                        writeList(path, format.listFormat(), list, calls);
                     ++cases;
                     EXPECT_FALSE(result.ok());
                     EXPECT_EQ(result.cause, causeForErrno(kind.errorNumber));
@@ -155,7 +155,7 @@ TEST(SaveFaultInjection, FailedFlushToDiskOrRenameInEveryFormat) {
                 FailingFileCalls calls;
                 (atRename ? calls.renameErrno : calls.fsyncErrno) = errorNumber;
                 const FileResult result =
-                    writeList(path, format.listFormat(), list.television(), list.radio(), calls);
+                    writeList(path, format.listFormat(), list, calls);
                 ++cases;
                 EXPECT_FALSE(result.ok());
                 EXPECT_EQ(result.message, fileErrorText(causeForErrno(errorNumber), path));
@@ -181,7 +181,7 @@ TEST(SaveFaultInjection, ALockOfAnotherProcessStopsTheSaveInEveryFormat) {
             ASSERT_TRUE(holder.locked());
             FailingFileCalls calls;
             const FileResult result =
-                writeList(path, format.listFormat(), list.television(), list.radio(), calls);
+                writeList(path, format.listFormat(), list, calls);
             ++cases;
             EXPECT_FALSE(result.ok());
             EXPECT_EQ(result.cause, kCauseSharingViolation);
@@ -215,8 +215,8 @@ TEST(SaveFaultInjection, ShortAndInterruptedWritesStillWriteEveryByte) {
         TemporaryFolder folder;
         GrudgingFileCalls grudging;
         ASSERT_TRUE(
-            writeList(folder.file("a"), format.listFormat(), list.television(), list.radio(), grudging).ok());
-        ASSERT_TRUE(writeList(folder.file("b"), format.listFormat(), list.television(), list.radio()).ok());
+            writeList(folder.file("a"), format.listFormat(), list, grudging).ok());
+        ASSERT_TRUE(writeList(folder.file("b"), format.listFormat(), list).ok());
         EXPECT_GT(grudging.calls, static_cast<int>(fileSize(format) / 100));
         EXPECT_EQ(testing::readFileBytes(folder.file("a")), testing::readFileBytes(folder.file("b")));
         EXPECT_EQ(testing::readFileBytes(folder.file("a")).size(), fileSize(format));
@@ -230,14 +230,14 @@ constexpr uid_t kNobody = 65534;
 // such user can be had.
 std::optional<FileResult> saveAsOrdinaryUser(const std::string& path, const Format& format,
                                               const ChannelList& list) {
-    if (::geteuid() != 0) return writeList(path, format.listFormat(), list.television(), list.radio());
+    if (::geteuid() != 0) return writeList(path, format.listFormat(), list);
     int channel[2];
     if (::pipe(channel) != 0) return std::nullopt;
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(channel[0]);
         if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(3);
-        const FileResult result = writeList(path, format.listFormat(), list.television(), list.radio());
+        const FileResult result = writeList(path, format.listFormat(), list);
         const std::string answer = std::to_string(result.cause) + ' ' + result.message;
         const bool sent =
             ::write(channel[1], answer.data(), answer.size()) == static_cast<ssize_t>(answer.size());
@@ -295,7 +295,7 @@ TEST(SaveFaultInjection, SymbolicLinksStayAndTheirTargetIsReplacedOrKept) {
         SCOPED_TRACE(format.extension);
         const std::string name = std::string("list.") + format.extension;
         TemporaryFolder reference;
-        ASSERT_TRUE(writeList(reference.file(name), format.listFormat(), list.television(), list.radio()).ok());
+        ASSERT_TRUE(writeList(reference.file(name), format.listFormat(), list).ok());
         const Bytes expected = testing::readFileBytes(reference.file(name));
 
         for (const bool fail : {false, true}) {
@@ -312,7 +312,7 @@ TEST(SaveFaultInjection, SymbolicLinksStayAndTheirTargetIsReplacedOrKept) {
             calls.chunkSize = kChunkSize;
             calls.failWriteAt = fail ? 2 : 0;
             const FileResult result =
-                writeList(link, format.listFormat(), list.television(), list.radio(), calls);
+                writeList(link, format.listFormat(), list, calls);
             ++cases;
             EXPECT_EQ(result.ok(), !fail);
             if (fail) {
@@ -344,7 +344,7 @@ TEST(SaveFaultInjection, ModeAndOwnerOfTheFileAreKept) {
             if (root) {
                 ASSERT_EQ(::chown(path.c_str(), kNobody, kNobody), 0);
             }
-            ASSERT_TRUE(writeList(path, format.listFormat(), list.television(), list.radio()).ok());
+            ASSERT_TRUE(writeList(path, format.listFormat(), list).ok());
             ++cases;
             struct stat status {};
             ASSERT_EQ(::stat(path.c_str(), &status), 0);
@@ -359,7 +359,7 @@ TEST(SaveFaultInjection, ModeAndOwnerOfTheFileAreKept) {
         TemporaryFolder folder;
         const std::string path = folder.file(std::string("new.") + format.extension);
         const mode_t mask = ::umask(022);
-        ASSERT_TRUE(writeList(path, format.listFormat(), list.television(), list.radio()).ok());
+        ASSERT_TRUE(writeList(path, format.listFormat(), list).ok());
         ::umask(mask);
         ++cases;
         struct stat status {};

@@ -34,7 +34,7 @@ FileResult saveLargeList(const std::string& path, FileCalls& calls) {
     ChannelList list(1);
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (int i = 0; i < 99; ++i) testing::addChannel(list.television(), provider, "c" + std::to_string(i));
-    return writeList(path, ListFormat::Native, list.television(), list.radio(), calls);
+    return writeList(path, ListFormat::Native, list, calls);
 }
 
 // list.qvx and its second link second.qvx, with the old list.

@@ -37,7 +37,7 @@ constexpr std::size_t kNewSize = 12 + 2 * 172;
 FileResult saveSmallList(const std::string& path, FileCalls& calls = systemFileCalls()) {
     ChannelList list(1);
     testing::addChannel(list.television(), testing::addProvider(list.television(), "P"), "c");
-    return writeList(path, ListFormat::Native, list.television(), list.radio(), calls);
+    return writeList(path, ListFormat::Native, list, calls);
 }
 
 #define REQUIRE_ATTRIBUTE_TOOLS() \

@@ -30,7 +30,7 @@ constexpr std::size_t kNewSize = 12 + 2 * 172;
 FileResult saveSmallList(const std::string& path) {
     ChannelList list(1);
     testing::addChannel(list.television(), testing::addProvider(list.television(), "P"), "c");
-    return writeList(path, ListFormat::Native, list.television(), list.radio());
+    return writeList(path, ListFormat::Native, list);
 }
 
 std::string refusal(const std::string& path, int cause) {

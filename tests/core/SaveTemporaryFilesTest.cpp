@@ -44,7 +44,7 @@ const ChannelList& largeList() {
 const Bytes kOldContents = {'o', 'l', 'd', ' ', 'l', 'i', 's', 't'};
 
 FileResult save(const std::string& path, FileCalls& calls) {
-    return writeList(path, ListFormat::Native, largeList().television(), largeList().radio(), calls);
+    return writeList(path, ListFormat::Native, largeList(), calls);
 }
 
 // Unnamed temporary files where the file system has them, and named ones as elsewhere.
@@ -343,7 +343,7 @@ TEST(SaveTemporaryFiles, ANameOf255BytesAndAPathAtTheSystemLimitSave) {
             EXPECT_TRUE(result.ok()) << result.message;
             EXPECT_EQ(testing::readFileBytes(path).size(), kListSize);
             ChannelList back(1);
-            EXPECT_EQ(readList(path, ListFormat::Native, back.television(), back.radio()).outcome, FileOutcome::Done);
+            EXPECT_EQ(readList(path, ListFormat::Native, back).outcome, FileOutcome::Done);
             EXPECT_EQ(back.television().itemCount(), 100u);
         }
     }

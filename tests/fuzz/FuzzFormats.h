@@ -10,6 +10,7 @@
 
 #include "formats/ByteStream.h"
 #include "formats/ListFormat.h"
+#include "model/ChannelList.h"
 #include "model/ChannelTree.h"
 #include "model/EntryWalk.h"
 
@@ -19,12 +20,12 @@ namespace qvx::fuzz {
 inline constexpr ListFormat kFormat = ListFormat::QVX_FUZZ_FORMAT;
 
 // The reader and writer the file layer calls for the format, on any byte source.
-inline FileResult readFormat(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
-    return listFormatEntry(kFormat).read(source, television, radio);
+inline FileResult readFormat(ByteSource& source, ChannelList& list) {
+    return listFormatEntry(kFormat).read(source, list, FormatOptions{"fuzz", "S19.2E"});
 }
 
-inline bool writeFormat(ByteSink& sink, const ChannelTree& television, const ChannelTree& radio) {
-    return listFormatEntry(kFormat).write(sink, television, radio);
+inline bool writeFormat(ByteSink& sink, const ChannelList& list) {
+    return listFormatEntry(kFormat).write(sink, list, FormatOptions{"fuzz", "S19.2E"});
 }
 
 // Every item in file order with its tree, depth, label, looks and whole record

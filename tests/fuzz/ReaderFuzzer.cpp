@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace qvx;
     ChannelList list(1);
     MemorySource source({data, size});
-    const FileResult result = fuzz::readFormat(source, list.television(), list.radio());
+    const FileResult result = fuzz::readFormat(source, list);
 
     require(result.ok() || result.outcome == FileOutcome::ShortHeader || result.outcome == FileOutcome::ReadFailed ||
                 result.outcome == FileOutcome::BadContent,

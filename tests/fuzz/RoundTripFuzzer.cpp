@@ -25,9 +25,9 @@ void require(bool condition, const char* rule) {
 // Writes the list and reads it back into `into`.
 void writeAndRead(const ChannelList& from, ChannelList& into) {
     MemorySink sink;
-    require(fuzz::writeFormat(sink, from.television(), from.radio()), "writing to memory succeeds");
+    require(fuzz::writeFormat(sink, from), "writing to memory succeeds");
     MemorySource source(sink.bytes());
-    require(fuzz::readFormat(source, into.television(), into.radio()).outcome == FileOutcome::Done,
+    require(fuzz::readFormat(source, into).outcome == FileOutcome::Done,
             "what the writer wrote reads without error");
 }
 
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ChannelList original(1);
     MemorySource source({data, size});
     // A list cut short still holds what was read: that is what a user would save.
-    const FileResult result = fuzz::readFormat(source, original.television(), original.radio());
+    const FileResult result = fuzz::readFormat(source, original);
     if (result.outcome == FileOutcome::ShortHeader) return 0;
 
     ChannelList once(1);

@@ -75,7 +75,7 @@ QString EditorTest::writeList(const QString& fileName, const std::vector<Entry>&
     const QString path = pathOf(fileName);
     const FileResult result = qvx::writeList(QFile::encodeName(path).toStdString(),
                                              *listFormatForExtension(lowerCasedExtension(path.toStdString())),
-                                             list.television(), list.radio());
+                                             list);
     EXPECT_TRUE(result.ok()) << result.message;
     return path;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/CSetLnbDialog.h"
 
-#include "editing/RotorPositions.h"
+#include "model/RotorPositions.h"
 
 namespace qvx {
 namespace {

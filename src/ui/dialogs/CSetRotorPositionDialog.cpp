@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/CSetRotorPositionDialog.h"
 
-#include "editing/RotorPositions.h"
+#include "model/RotorPositions.h"
 #include "ui/platform/Windows1252Text.h"
 
 namespace qvx {

@@ -9,7 +9,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "editing/RotorPositions.h"
+#include "model/RotorPositions.h"
 #include "model/ChannelRecord.h"
 #include "ui/fields/CFieldValidator.h"
 #include "ui/fields/CPanelComboBox.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editing/RotorPositions.h"
+#include "model/RotorPositions.h"
 
 #include <cstdio>
 
