@@ -18,7 +18,8 @@ namespace qvx::cli {
 // remain are written to OUT_A and OUT_B.
 int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     const Subcommand& command = subcommandNamed("compare");
-    const std::optional<CommandLine> line = splitCommandLine(command, arguments, {}, true, err);
+    static constexpr std::string_view kFlags[] = {"--force"};
+    const std::optional<CommandLine> line = splitCommandLine(command, arguments, kFlags, true, err);
     if (!line) return kExitUsage;
     CompareOptions options{true, true};
     if (line->by) {
@@ -39,8 +40,14 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     ChannelList list2(2);
     ListDocument document1(list1, FormatChoice::EveryFormat);
     ListDocument document2(list2, FormatChoice::EveryFormat);
-    if (const int status = loadDocument(document1, paths[0], err); status != kExitOk) return status;
-    if (const int status = loadDocument(document2, paths[1], err); status != kExitOk) return status;
+    std::vector<FileWarning> warnings1;
+    std::vector<FileWarning> warnings2;
+    if (const int status = loadDocument(document1, paths[0], err, &warnings1); status != kExitOk) return status;
+    if (const int status = loadDocument(document2, paths[1], err, &warnings2); status != kExitOk) return status;
+    if (const int status = refuseLosingRewrite({{paths[0], warnings1}, {paths[1], warnings2}}, {paths[2], paths[3]},
+                                               line->has("--force"), err);
+        status != kExitOk)
+        return status;
     CompareLists(list1, list2, options);
     // Both results or neither: each is written completely beside its target
     // before either is put in place.

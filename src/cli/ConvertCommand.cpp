@@ -13,7 +13,8 @@ namespace qvx::cli {
 // Load followed by Save as: the list read from IN, written by OUT's extension.
 int runConvert(Arguments arguments, std::ostream&, std::ostream& err) {
     const Subcommand& command = subcommandNamed("convert");
-    const std::optional<CommandLine> line = splitCommandLine(command, arguments, {}, false, err);
+    static constexpr std::string_view kFlags[] = {"--force"};
+    const std::optional<CommandLine> line = splitCommandLine(command, arguments, kFlags, false, err);
     if (!line) return kExitUsage;
     if (line->files.size() != 2) return usageError(command, "expected two file names", err);
     const std::string& input = line->files[0];
@@ -23,7 +24,11 @@ int runConvert(Arguments arguments, std::ostream&, std::ostream& err) {
 
     ChannelList list(1);
     ListDocument document(list, FormatChoice::EveryFormat);
-    if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
+    std::vector<FileWarning> warnings;
+    if (const int status = loadDocument(document, input, err, &warnings); status != kExitOk) return status;
+    if (const int status = refuseLosingRewrite({{input, warnings}}, {output}, line->has("--force"), err);
+        status != kExitOk)
+        return status;
     return saveDocumentAs(document, output, err);
 }
 

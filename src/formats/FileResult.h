@@ -4,8 +4,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formats/FileError.h"
+#include "formats/FileWarning.h"
 #include "formats/FileIdentity.h"
 
 namespace qvx {
@@ -39,6 +41,8 @@ struct FileResult {
     std::optional<FileIdentity> identity = std::nullopt;
     // Whether the message names the file (the readers' own texts do not).
     bool namesFile = false;
+    // What a read left out or changed, in the order it was found.
+    std::vector<FileWarning> warnings = {};
 
     bool ok() const { return outcome == FileOutcome::Done; }
     // The message followed by ": " and the reason where there is one; after

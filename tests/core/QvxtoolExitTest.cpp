@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <string>
 
 #include "ChildProcess.h"
@@ -18,6 +19,12 @@
 namespace qvx {
 namespace {
 
+testing::Bytes operator+(testing::Bytes a, const testing::Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+using testing::Bytes;
 using testing::qvxtoolCommand;
 using testing::runShell;
 using testing::shellQuoted;
@@ -28,6 +35,7 @@ void writeList(const std::string& path) {
     ChannelList list(1);
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (const char* name : {"B", "A", "A", "a name of twenty-four ch"}) testing::addChannel(list.television(), provider, name);
+    testing::settleAsNativeRead(list);
     ASSERT_TRUE(qvx::writeList(path, ListFormat::Native, list).ok());
 }
 
@@ -137,6 +145,61 @@ TEST(QvxtoolExit, TheStatusSaysWhatBecameOfTheResultWhateverHappensToTheOutput) 
             if (c.written) {
                 EXPECT_FALSE(testing::readFileBytes(*c.written).empty());
             }
+        }
+    }
+}
+
+// A command whose output is its input does not write back a list whose read
+// left something out, unless --force; what every native read resets is no
+// reason to refuse.
+TEST(QvxtoolExit, AnInputWrittenOverItselfIsRefusedWhenItsReadLeftSomethingOut) {
+    const Bytes junk(5, 'j');
+    const struct {
+        const char* what;
+        bool junk;           // 5 bytes after the list, which no read keeps
+        bool volumesReset;   // records of volume 0, which the native read resets
+        std::vector<std::string> arguments;  // L: the list, O: another list
+        int status;
+        bool written;
+    } cases[] = {
+        {"sort onto itself", true, false, {"sort", "L", "L", "--by", "name"}, 1, false},
+        {"sort onto itself, forced", true, false, {"sort", "L", "L", "--by", "name", "--force"}, 0, true},
+        {"dedupe onto another spelling of itself", true, false, {"dedupe", "L", "./L"}, 1, false},
+        {"convert onto a link to itself", true, false, {"convert", "L", "link.qvx"}, 1, false},
+        {"compare onto A", true, false, {"compare", "L", "O", "L", "out.qvx"}, 1, false},
+        {"compare onto A, forced", true, false, {"compare", "--force", "L", "O", "L", "out.qvx"}, 0, true},
+        {"sort onto another file", true, false, {"sort", "L", "copy.qvx", "--by", "name"}, 0, false},
+        {"sort onto itself, only volumes reset", false, true, {"sort", "L", "L", "--by", "name"}, 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing::TemporaryFolder folder;
+        const std::string list = folder.file("l.qvx");
+        ChannelList source(1);
+        TreeItem* provider = testing::addProvider(source.television(), "P");
+        for (const char* name : {"B", "A"}) testing::addChannel(source.television(), provider, name);
+        if (!c.volumesReset) testing::settleAsNativeRead(source);
+        ASSERT_TRUE(qvx::writeList(list, ListFormat::Native, source).ok());
+        if (c.junk) testing::writeFileBytes(list, testing::readFileBytes(list) + junk);
+        writeList(folder.file("o.qvx"));
+        std::filesystem::create_symlink("l.qvx", folder.file("link.qvx"));
+        const Bytes before = testing::readFileBytes(list);
+
+        std::string command = "cd " + shellQuoted(folder.file("")) + " && " + shellQuoted(QVXTOOL_PATH);
+        for (const std::string& argument : c.arguments)
+            command += " " + shellQuoted(argument == "L" ? "l.qvx" : argument == "O" ? "o.qvx" : argument == "./L" ? "./l.qvx" : argument);
+        const std::string err = folder.file("err");
+        EXPECT_EQ(runShell(command + " 2>" + shellQuoted(err)), c.status);
+        EXPECT_EQ(testing::readFileBytes(list) != before, c.written);
+        const std::string said = testing::contentsOf(err);
+        const std::string refusal = ": not written over, as reading it left out what it holds (see the warnings above); "
+                                    "--force writes it all the same\n";
+        EXPECT_EQ(said.find(refusal) != std::string::npos, c.status == 1) << said;
+        if (c.junk) {
+            EXPECT_NE(said.find("qvxtool: warning: l.qvx: bytes at the end that form no whole record were not read "
+                                "(5 bytes)\n"),
+                      std::string::npos)
+                << said;
         }
     }
 }

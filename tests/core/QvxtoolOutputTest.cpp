@@ -29,6 +29,7 @@ std::string savedList(const testing::TemporaryFolder& folder, const std::string&
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (int i = 0; i < channels; ++i) testing::addChannel(list.television(), provider, "channel");
     const std::string path = folder.file(name);
+    testing::settleAsNativeRead(list);
     EXPECT_TRUE(writeList(path, ListFormat::Native, list).ok());
     return path;
 }

@@ -50,12 +50,12 @@ TEST(Qvxtool, EachCommandExplainsEveryArgumentOnALineOfItsOwn) {
         std::string_view command;
         std::vector<std::string> lines;
     } expected[] = {
-        {"convert", {"Usage: qvxtool convert IN OUT\n", "\n  IN ", "\n  OUT ", "\n  --help "}},
+        {"convert", {"Usage: qvxtool convert IN OUT [--force]\n", "\n  IN ", "\n  OUT ", "\n  --force ", "\n  --help "}},
         {"dump", {"Usage: qvxtool dump IN [--json]\n", "\n  IN ", "\n  --json ", "\n  --help "}},
         {"info", {"Usage: qvxtool info IN\n", "\n  IN ", "\n  --help "}},
         {"compare",
-         {"Usage: qvxtool compare A B OUT_A OUT_B [--by name|sid|both]\n", "\n  A, B ", "\n  OUT_A, OUT_B ",
-          "\n  --by name|sid|both ", "\n  --help "}},
+         {"Usage: qvxtool compare A B OUT_A OUT_B [--by name|sid|both] [--force]\n", "\n  A, B ", "\n  OUT_A, OUT_B ",
+          "\n  --by name|sid|both ", "\n  --force ", "\n  --help "}},
     };
     for (const auto& command : expected) {
         // Help wins over whatever else stands on the line; nothing is read or written.

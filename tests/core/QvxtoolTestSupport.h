@@ -66,6 +66,23 @@ inline ToolRun qvxtool(const TemporaryFolder& folder, std::initializer_list<std:
     return run;
 }
 
+// Gives every record what a native read gives it (volume 100, rotor position
+// 0), so that reading the list back from a native file resets nothing and
+// the tool warns of nothing.
+inline void settleAsNativeRead(ChannelList& list) {
+    for (ChannelTree* tree : {&list.television(), &list.radio()}) {
+        auto settle = [&](TreeItem* item) {
+            ChannelRecord& record = tree->mutableRecord(item);
+            record.volume = 100;
+            record.rotorPosition = 0;
+        };
+        for (const auto& top : tree->topLevelItems()) {
+            settle(top.get());
+            for (const auto& child : top->children()) settle(child.get());
+        }
+    }
+}
+
 inline TreeItem* addChannelWithId(ChannelTree& tree, TreeItem* provider, std::string_view name,
                                   std::uint16_t serviceId, std::uint32_t frequency = 11836000) {
     ChannelRecord record = channelRecord(name, tree.serviceType(), frequency);

@@ -4,8 +4,14 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QStringList>
+
+#include <string>
+#include <vector>
 
 #include "documents/ListDocument.h"
+#include "formats/ConversionLoss.h"
+#include "formats/FileWarning.h"
 #include "formats/ListFiles.h"
 #include "model/ChannelList.h"
 #include "ui/changes/ListChanges.h"
@@ -19,6 +25,13 @@ namespace {
 std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
 QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray::fromStdString(text)); }
+
+// "name.dvb: first; second": what a load left out or a save could not keep.
+QString noteFor(const std::string& path, const std::vector<std::string>& texts) {
+    QStringList parts;
+    for (const std::string& text : texts) parts << QString::fromStdString(text);
+    return fromLocal(fileNameOf(path)) + QStringLiteral(": ") + parts.join(QStringLiteral("; "));
+}
 
 }  // namespace
 
@@ -40,15 +53,28 @@ void ListColumnCommands::updateStatusPane() {
 
 bool ListColumnCommands::finishLoad(const FileResult& result) {
     if (result.outcome != FileOutcome::UnknownFormat) changes_.loaded(list_);
+    if (!result.warnings.empty()) {
+        std::vector<std::string> texts;
+        for (const FileWarning& warning : result.warnings) texts.push_back(fileWarningText(warning));
+        statusBar_.showNote(noteFor(list_.path(), texts));
+    }
     if (!result.message.empty()) prompts_.tell(&window_, fromLocal(result.message));
     return result.ok();
 }
 
 void ListColumnCommands::finishSave(const FileResult& result) {
-    if (result.ok())
-        changes_.saved(list_);
-    else
+    if (!result.ok()) {
         prompts_.tell(&window_, fromLocal(result.message));
+        return;
+    }
+    changes_.saved(list_);
+    // What the format written cannot hold of this list, as qvxtool convert says it.
+    const ListFormatEntry* format = document_.format();
+    if (!format) return;
+    std::vector<std::string> texts;
+    for (const ConversionLoss& loss : conversionLosses(format->format, list_.television(), list_.radio()))
+        texts.push_back(conversionLossText(loss));
+    if (!texts.empty()) statusBar_.showNote(noteFor(list_.path(), texts));
 }
 
 void ListColumnCommands::Load() {
