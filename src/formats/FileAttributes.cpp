@@ -63,7 +63,14 @@ int readFileAttributes(int fd, FileAttributes& attributes) {
 AttributeProblem applyFileAttributes(int fd, const FileAttributes& attributes, FileCalls& calls) {
     for (const FileAttributes::Entry& entry : attributes.entries) {
         if (calls.setAttribute(fd, entry.name.c_str(), entry.value.data(), entry.value.size()) == 0) continue;
-        return entry.name == kAccessAcl ? AttributeProblem::AccessRights : AttributeProblem::OtherAttributes;
+        if (entry.name == kAccessAcl) return AttributeProblem::AccessRights;
+        // One the system gives every new file itself (a security label) may
+        // not be set, and need not be when the new file has it already.
+        std::vector<char> own;
+        const int error = readSized(own, [&](void* data, std::size_t size) {
+            return ::fgetxattr(fd, entry.name.c_str(), data, size);
+        });
+        if (error != 0 || own != entry.value) return AttributeProblem::OtherAttributes;
     }
     // A folder's default ACL gave the new file entries the old one never had.
     if (!attributes.hasAccessAcl && ::fremovexattr(fd, kAccessAcl) != 0 && errno != ENODATA &&

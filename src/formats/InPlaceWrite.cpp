@@ -57,17 +57,26 @@ InPlaceWrite::~InPlaceWrite() {
 
 int InPlaceWrite::prepare(int folder, const std::string& targetName) {
     folder_ = folder;
+    targetName_ = targetName;
     const long limit = ::fpathconf(folder, _PC_NAME_MAX);
-    const std::size_t nameLimit = limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+    nameLimit_ = limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+    // Nameless while it is filled, so that a copy cut short leaves nothing;
+    // else under a temporary name that the next save cleans up.
+    const int unnamed = calls_.createUnnamed(folder, 0600);
+    if (unnamed >= 0 && canBeNamed(unnamed)) {
+        copy_.reset(unnamed);
+        return 0;
+    }
+    if (unnamed >= 0) ::close(unnamed);
     int errorNumber = EEXIST;
     for (int attempt = 0; attempt < kNameAttempts && errorNumber == EEXIST; ++attempt) {
-        const std::string name = keptCopyName(targetName, nameLimit);
+        const std::string name = temporaryName(targetName, nameLimit_);
         cleanup_.watch(folder, name.c_str());
         const int fd = calls_.createNamed(folder, name.c_str(), 0600);
         errorNumber = errno;
         if (fd >= 0) {
             copy_.reset(fd);
-            copyName_ = name;
+            fillingName_ = name;
             return 0;
         }
         cleanup_.forget();
@@ -75,9 +84,29 @@ int InPlaceWrite::prepare(int folder, const std::string& targetName) {
     return errorNumber;
 }
 
+int InPlaceWrite::nameCopy() {
+    const std::string from = fillingName_.empty() ? procPathOf(copy_.get()) : fillingName_;
+    const int fromFolder = fillingName_.empty() ? AT_FDCWD : folder_;
+    const int flags = fillingName_.empty() ? AT_SYMLINK_FOLLOW : 0;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::string name = keptCopyName(targetName_, nameLimit_);
+        if (::linkat(fromFolder, from.c_str(), folder_, name.c_str(), flags) == 0) {
+            copyName_ = name;
+            cleanup_.watch(folder_, copyName_.c_str());
+            if (!fillingName_.empty()) ::unlinkat(folder_, fillingName_.c_str(), 0);
+            fillingName_.clear();
+            return 0;
+        }
+        if (errno != EEXIST) return errno;
+    }
+    return EEXIST;
+}
+
 int InPlaceWrite::write(int target, int source) {
     target_ = target;
     if (const int error = copyContents(target, copy_.get(), calls_, oldSize_); error != 0) return error;
+    // Whole now: it gets the name it keeps should the rewrite be torn.
+    if (const int error = nameCopy(); error != 0) return error;
     // From here on an interruption puts the old contents back.
     cleanup_.watchRestore(folder_, copyName_.c_str(), copy_.get(), target, oldSize_);
     off_t newSize = 0;
@@ -106,8 +135,10 @@ void InPlaceWrite::finish() { removeCopy(); }
 
 void InPlaceWrite::removeCopy() {
     cleanup_.forget();
-    if (!copyName_.empty()) ::unlinkat(folder_, copyName_.c_str(), 0);
-    copyName_.clear();
+    for (std::string* name : {&copyName_, &fillingName_}) {
+        if (!name->empty()) ::unlinkat(folder_, name->c_str(), 0);
+        name->clear();
+    }
     copy_.reset();
 }
 

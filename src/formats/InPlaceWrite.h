@@ -13,10 +13,11 @@ namespace qvx {
 // Writes new contents into an existing file itself (same inode: its owner,
 // group, mode, ACL, attributes and every hard link stay), for files that
 // cannot be replaced by a new one. The old contents are kept in a copy beside
-// the file, created 0600, until the new ones are complete and flushed; on
-// any reported failure, and on SIGINT, SIGTERM or SIGHUP, they are written
-// back and the copy removed. Only a write torn by kill -9 or a power cut
-// leaves the copy ".qvxold-PID-RANDOM-NAME" beside the file.
+// the file, created 0600 (and nameless, or under a temporary name, until it
+// is whole), until the new ones are complete and flushed; on any reported
+// failure, and on SIGINT, SIGTERM or SIGHUP, they are written back and the
+// copy removed. Only a rewrite torn by kill -9 or a power cut leaves the copy
+// ".qvxold-PID-RANDOM-NAME" beside the file.
 class InPlaceWrite final {
 public:
     explicit InPlaceWrite(FileCalls& calls) : calls_(calls) {}
@@ -45,11 +46,16 @@ public:
 
 private:
     void removeCopy();
+    // Gives the whole copy its lasting name; 0 or errno.
+    int nameCopy();
 
     FileCalls& calls_;
     int folder_ = -1;
     int target_ = -1;
+    std::string targetName_;
+    std::size_t nameLimit_ = 0;
     FileDescriptor copy_;
+    std::string fillingName_;  // the temporary name while it is filled, where it cannot be nameless
     std::string copyName_;
     off_t oldSize_ = 0;
     bool copyKept_ = false;

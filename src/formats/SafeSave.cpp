@@ -49,14 +49,6 @@ std::size_t nameLimitOf(int folder) {
     return limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
 }
 
-// An unnamed file gets its name through /proc; without /proc it cannot get
-// one, so the save takes a named file from the start.
-std::string procPathOf(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
-bool canBeNamed(int fd) {
-    struct stat status {};
-    return ::stat(procPathOf(fd).c_str(), &status) == 0;
-}
-
 bool sameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // Whether `name` is a mount point of its own (a file bind-mounted into a
@@ -145,6 +137,7 @@ struct PreparedSave::State {
 };
 
 FileResult PreparedSave::State::createFile(mode_t mode) {
+    // Without /proc an unnamed file cannot get a name: a named one from the start.
     const int unnamedFd = calls.createUnnamed(folder.get(), mode);
     if (unnamedFd >= 0 && canBeNamed(unnamedFd)) {
         file.reset(unnamedFd);

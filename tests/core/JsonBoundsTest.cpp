@@ -155,24 +155,5 @@ TEST(JsonBounds, AKeyGivenTwiceAndAZeroInATextAreErrorsWithTheirPlace) {
     }
 }
 
-// Where a syntax error stands is counted in the file as it is, whitespace
-// runs and all.
-TEST(JsonBounds, SyntaxErrorsStandWhereTheFileHasThemBehindLongWhitespace) {
-    const struct {
-        std::string json;
-        std::string start;
-    } cases[] = {
-        {"{\"radio\":\n\n      [\n   {\"record\": {\"lnb\": 3,}}]}", "radio[0].record.lnb: line 4, column 25: "},
-        {R"({"radio": [)" + std::string(70000, ' ') + "x]}", "radio: line 1, column 70012: "},
-        {"{\"radio\": [\n" + std::string(70000, '\n') + "  ]", "radio: line 70002, column 4: "},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.start);
-        ChannelList list(1);
-        const FileResult result = readJson(c.json, list);
-        EXPECT_TRUE(result.message.starts_with(c.start)) << result.message;
-    }
-}
-
 }  // namespace
 }  // namespace qvx

@@ -146,28 +146,6 @@ TEST(SaveCommit, WhenTheSecondSaveCannotGoInTheFirstOneIsTakenBack) {
     }
 }
 
-TEST(SaveCommit, BothGoInTogether) {
-    for (const RoadCase& c : kRoads) {
-        SCOPED_TRACE(c.what);
-        Target first(c);
-        TemporaryFolder other;
-        const std::string second = other.file("b.qvx");
-        FailingFileCalls calls;
-        calls.renameFlags = c.road != Road::PlainRename;
-        PreparedSave saveA(first.path, calls);
-        PreparedSave saveB(second, calls);
-        ASSERT_TRUE(saveA.prepare(writeSmallList).ok());
-        ASSERT_TRUE(saveB.prepare(writeSmallList).ok());
-        EXPECT_TRUE(commitBoth(saveA, saveB).ok());
-        for (const std::string& name : first.names)
-            EXPECT_EQ(testing::readFileBytes(first.folder.file(name)).size(), kNewSize);
-        std::vector<std::string> expected = first.names;
-        if (!c.exists) expected = {"list.qvx"};
-        EXPECT_EQ(first.folder.names(), expected);
-        EXPECT_EQ(testing::readFileBytes(second).size(), kNewSize);
-    }
-}
-
 // When even taking the first save back fails, its old contents stay under a
 // hidden name, and the result says which.
 TEST(SaveCommit, AFirstSaveThatCannotBeTakenBackSaysWhereItsOldContentsAre) {

@@ -212,33 +212,28 @@ TEST(SaveLinks, AChainLongerThanPathMaxAsAWholeIsSavedWhereItCanBeRead) {
     const std::string a(200, 'a');
     const std::string b(200, 'b');
     constexpr int kLevels = 12;  // 2 x 12 x 201 bytes of folders: past 4096
+    // Makes kLevels folders `name`, one in the other, below `at`; opens the deepest.
+    auto descend = [](int at, const std::string& name) {
+        for (int level = 0; level < kLevels; ++level) {
+            EXPECT_EQ(::mkdirat(at, name.c_str(), 0700), 0);
+            const int next = ::openat(at, name.c_str(), O_PATH | O_DIRECTORY);
+            ::close(at);
+            at = next;
+        }
+        return at;
+    };
     std::string hop1Text;
     std::string hop2Text;
-    int deep = ::open(folder.file("").c_str(), O_PATH | O_DIRECTORY);
-    for (int level = 0; level < kLevels; ++level) {
-        ASSERT_EQ(::mkdirat(deep, a.c_str(), 0700), 0);
-        const int next = ::openat(deep, a.c_str(), O_PATH | O_DIRECTORY);
-        ::close(deep);
-        deep = next;
-        hop1Text += a + "/";
-    }
-    hop1Text += "hop2";
-    for (int level = 0; level < kLevels; ++level) hop2Text += b + "/";
-    hop2Text += "list.qvx";
-    ASSERT_EQ(::symlinkat(hop2Text.c_str(), deep, "hop2"), 0);
-    for (int level = 0; level < kLevels; ++level) {
-        ASSERT_EQ(::mkdirat(deep, b.c_str(), 0700), 0);
-        const int next = ::openat(deep, b.c_str(), O_PATH | O_DIRECTORY);
-        ::close(deep);
-        deep = next;
-    }
+    for (int level = 0; level < kLevels; ++level) hop1Text += a + "/", hop2Text += b + "/";
+    int deep = descend(::open(folder.file("").c_str(), O_PATH | O_DIRECTORY), a);
+    ASSERT_EQ(::symlinkat((hop2Text + "list.qvx").c_str(), deep, "hop2"), 0);
+    deep = descend(deep, b);
     const int old = ::openat(deep, "list.qvx", O_WRONLY | O_CREAT, 0644);
-    ASSERT_GE(old, 0);
     ASSERT_EQ(::write(old, kOldContents.data(), kOldContents.size()), static_cast<ssize_t>(kOldContents.size()));
     ::close(old);
     ::close(deep);
     const std::string start = folder.file("hop1");
-    std::filesystem::create_symlink(hop1Text, start);
+    std::filesystem::create_symlink(hop1Text + "hop2", start);
 
     ASSERT_EQ(testing::readFileBytes(start), kOldContents);  // the kernel reads it
     const FileResult result = saveSmallList(start);

@@ -286,28 +286,23 @@ TEST_F(FileCommands, StartupFileOfAnotherFormatOrMissingIsIgnoredSilently) {
 }
 
 // None of these may hang the start or say anything: a pipe without writer,
-// an endless device, a folder, a file that cannot be read, and links to them.
+// an endless device, a folder, a file that cannot be read, links to them.
 TEST_F(FileCommands, StartupFilesThatCannotBeReadAreIgnoredAndNeverHang) {
     const QString fifo = pathOf(QStringLiteral("pipe.qvx"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString folder = pathOf(QStringLiteral("folder.qvx"));
-    ASSERT_TRUE(QDir().mkdir(folder));
-    QStringList names = {fifo, folder, QStringLiteral("/dev/zero")};
+    ASSERT_TRUE(QDir().mkdir(pathOf(QStringLiteral("folder.qvx"))));
+    ASSERT_TRUE(QFile::link(fifo, pathOf(QStringLiteral("pipe-link.qvx"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), pathOf(QStringLiteral("zero-link.qvx"))));
     const QString unreadable = writeStandardList(QStringLiteral("unreadable.qvx"));
     ASSERT_EQ(::chmod(QFile::encodeName(unreadable).constData(), 0), 0);
-    if (::geteuid() != 0) names << unreadable;  // root reads it all the same
-    for (const QString& target : {fifo, QStringLiteral("/dev/zero")}) {
-        const QString link = pathOf(QFileInfo(target).fileName() + QStringLiteral("-link.qvx"));
-        ASSERT_TRUE(QFile::link(target, link));
-        names << link;
+    for (const char* name : {"pipe.qvx", "folder.qvx", "pipe-link.qvx", "zero-link.qvx", "unreadable.qvx"}) {
+        if (::geteuid() == 0 && std::string(name) == "unreadable.qvx") continue;  // root reads it all the same
+        dialog_->loadStartupFile(pathOf(QLatin1String(name)));
+        EXPECT_EQ(pane(1), "File1: none") << name;
+        EXPECT_EQ(dialog_->list(1).path(), "") << name;
     }
-    for (const QString& name : names) {
-        SCOPED_TRACE(name.toStdString());
-        dialog_->loadStartupFile(name);
-        EXPECT_EQ(pane(1), "File1: none");
-        EXPECT_EQ(dialog_->list(1).path(), "");
-        EXPECT_FALSE(button("list1SaveButton")->isEnabled());
-    }
+    dialog_->loadStartupFile(QStringLiteral("/dev/zero"));
+    EXPECT_FALSE(button("list1SaveButton")->isEnabled());
     EXPECT_TRUE(prompts_->messages.isEmpty()) << prompts_->messages.join(' ').toStdString();
 }
 
