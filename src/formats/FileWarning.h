@@ -32,7 +32,7 @@ struct FileWarning {
 std::string fileWarningText(const FileWarning& warning);
 
 // Whether writing the list back over the file it was read from would lose
-// what the read left out (the specified resets and the pruning of empty
+// what the read left out (the resets of the native read and the pruning of empty
 // providers happen on every read of the file, so they lose nothing more).
 bool rewriteWouldLose(FileWarningKind kind);
 
