@@ -6,8 +6,6 @@
 namespace qvx {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
-
 bool isNumberCharacter(char c) {
     return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
 }
@@ -20,8 +18,7 @@ bool beginsCharacter(char c) { return (static_cast<std::uint8_t>(c) & 0xC0) != 0
 BoundedJsonText::BoundedJsonText(ByteSource& source, StringLimit stringLimit)
     : source_(source), stringLimit_(std::move(stringLimit)) {}
 
-bool BoundedJsonText::atEnd() {
-    if (held_) return false;
+bool BoundedJsonText::atEndSlowly() {
     if (ended_) return true;
     if (produce()) {
         held_ = true;

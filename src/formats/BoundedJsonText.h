@@ -36,7 +36,15 @@ public:
 
     BoundedJsonText(ByteSource& source, StringLimit stringLimit);
 
-    bool atEnd();
+    // Whether the text has ended; else the next character is current().
+    // Most characters are plain ones inside a string or a number, taken here
+    // without a call: the parser asks for every character of the file.
+    bool atEnd() {
+        if (held_) return false;
+        if (!ended_ && position_ < size_ && !lookahead_ && takePlain(static_cast<char>(buffer_[position_])))
+            return false;
+        return atEndSlowly();
+    }
     char current() const { return current_; }
     void advance() { held_ = false; }
 
@@ -49,6 +57,41 @@ public:
 
 private:
     enum class State { Between, InString, InEscape, InNumber };
+
+    static bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+    // Takes a byte that changes nothing but a token's length, when it is one.
+    bool takePlain(char c) {
+        const auto byte = static_cast<std::uint8_t>(c);
+        if (state_ == State::InString) {
+            if (c == '"' || c == '\\' || byte < 0x20) return false;
+            if ((byte & 0xC0) != 0x80 && tokenLength_ == stringLimitNow_) return false;  // the limit: said elsewhere
+            if ((byte & 0xC0) != 0x80) ++tokenLength_;
+            if (stringIsKey_ && keyStart_.size() < kKeptKeyStart) keyStart_ += c;
+        } else if (state_ == State::InNumber) {
+            if (byte < '0' || byte > '9' || tokenLength_ == kMaxNumberLength) return false;
+            ++tokenLength_;
+        } else if (state_ == State::Between && c == ':') {
+            expectKey_ = false;
+        } else if (state_ == State::Between && c == ',') {
+            expectKey_ = !containers_.empty() && containers_.back() == '{';
+        } else if (state_ != State::Between || !isBlank(c) || position_ + 1 == size_ ||
+                   isBlank(static_cast<char>(buffer_[position_ + 1]))) {
+            return false;  // a run of blanks, or what opens or closes something
+        }
+        ++position_;
+        ++pendingColumn_;
+        if (c == '\n') {
+            ++pendingLine_;
+            pendingColumn_ = 0;
+        }
+        current_ = c;
+        line_ = pendingLine_;
+        column_ = pendingColumn_;
+        held_ = true;
+        return true;
+    }
+    bool atEndSlowly();
 
     bool nextByte(char& c);  // from the source, the position kept
     bool refuse(JsonRefusal why);
