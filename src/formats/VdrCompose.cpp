@@ -13,7 +13,7 @@ namespace {
 // A name holding a comma gets an empty short name after it, so that its
 // own comma is not taken for the delimiter.
 void appendNameField(std::string& out, std::string_view name, const std::optional<std::string_view>& shortName,
-                     const std::optional<std::string>& provider) {
+                     const std::optional<std::string_view>& provider) {
     out += name;
     if (shortName)
         (out += ',') += *shortName;
@@ -57,7 +57,7 @@ std::optional<std::string_view> VdrComposer::ownLine(const TreeItem& item) {
     return std::string_view(recoded_);
 }
 
-std::optional<std::string> VdrComposer::providerPartOf(const TreeItem& channel, const VdrChannelLine* own) {
+std::optional<std::string_view> VdrComposer::providerPartOf(const TreeItem& channel, const VdrChannelLine* own) {
     const TreeItem* parent = channel.parent();
     // A provider made up from the lines' provider parts gives its name to them.
     if (parent && isMadeUp(*parent) && parent->carried()->format() == vdr::kFormat) {
@@ -69,16 +69,14 @@ std::optional<std::string> VdrComposer::providerPartOf(const TreeItem& channel, 
             if (!carried.has(vdr::kWithoutProviderPart) || carried.field(vdr::kWithoutProviderPart) != name)
                 partOfOwner_ = vdrNameText(name, encoding_, true);
         }
-        return partOfOwner_;
+        if (!partOfOwner_) return std::nullopt;
+        return std::string_view(*partOfOwner_);
     }
-    if (own) {
-        if (!own->provider) return std::nullopt;
-        return std::string(*own->provider);
-    }
+    if (own) return own->provider;
     ChannelExtras extras;
-    if (describeCarried(channel, extras) && !extras.providerName.empty())
-        return vdrNameText(extras.providerName, encoding_, true);
-    return std::nullopt;
+    if (!describeCarried(channel, extras) || extras.providerName.empty()) return std::nullopt;
+    describedPart_ = vdrNameText(extras.providerName, encoding_, true);
+    return std::string_view(describedPart_);
 }
 
 std::string_view VdrComposer::channelLine(const TreeItem& channel) {
@@ -92,7 +90,7 @@ std::string_view VdrComposer::editedLine(const TreeItem& channel, std::string_vi
     const ChannelRecord& now = channel.record();
     VdrName name;
     const ChannelRecord was = vdrRecordOf(own, now.serviceType, encoding_, sources_, name);
-    const std::optional<std::string> provider = providerPartOf(channel, &own);
+    const std::optional<std::string_view> provider = providerPartOf(channel, &own);
 
     const bool nameChanged = was.nameText() != now.nameText();
     const bool providerChanged = provider.has_value() != own.provider.has_value() ||

@@ -28,8 +28,9 @@ public:
 private:
     // The item's own line in the file's encoding, or none.
     std::optional<std::string_view> ownLine(const TreeItem& item);
-    // What the provider part of a channel's name field is to be: none, or its text.
-    std::optional<std::string> providerPartOf(const TreeItem& channel, const VdrChannelLine* own);
+    // What the provider part of a channel's name field is to be: none, or its
+    // text (valid until the next call).
+    std::optional<std::string_view> providerPartOf(const TreeItem& channel, const VdrChannelLine* own);
     std::string_view editedLine(const TreeItem& channel, std::string_view line);
     std::string_view newLine(const TreeItem& channel);
 
@@ -42,6 +43,7 @@ private:
     // The provider part the made-up provider met last gives its channels.
     const TreeItem* partOwner_ = nullptr;
     std::optional<std::string> partOfOwner_;
+    std::string describedPart_;
 };
 
 }  // namespace qvx

@@ -105,16 +105,17 @@ std::string parseVdrChannel(std::string_view line, VdrChannelLine& channel) {
     channel.trailing = line.substr(line.size() - blanks);
     line.remove_suffix(blanks);
 
+    // Fields are short: a plain loop beats a search call per field.
     std::size_t start = 0;
-    for (;;) {
-        const std::size_t colon = line.find(':', start);
+    for (std::size_t at = 0;; ++at) {
+        if (at < line.size() && line[at] != ':') continue;
+        channel.fields[channel.fieldCount++] = line.substr(start, at - start);
+        if (at == line.size()) break;
+        start = at + 1;
         if (channel.fieldCount == kVdrFieldCount) {
-            channel.rest = line.substr(start - 1);
+            channel.rest = line.substr(at);
             break;
         }
-        channel.fields[channel.fieldCount++] = line.substr(start, colon - start);
-        if (colon == std::string_view::npos) break;
-        start = colon + 1;
     }
     if (channel.fieldCount < kVdrFewestFields) {
         std::size_t found = 1;
@@ -211,8 +212,15 @@ std::uint8_t VdrSources::rotorPositionOf(std::string_view source) {
 ChannelRecord vdrRecordOf(const VdrChannelLine& channel, std::uint8_t kind, VdrEncoding encoding,
                           VdrSources& sources, VdrName& name) {
     ChannelRecord record = ChannelRecord::newChannel(kind);
-    name = vdrNameOf(channel.name, encoding, true);
-    record.setName(name.record);
+    // Most names are short ASCII without '|': the record holds them as they are.
+    if (channel.name.size() <= kNameCapacity && channel.name.find('|') == std::string_view::npos &&
+        isAscii(channel.name)) {
+        name.full.clear();
+        record.setName(channel.name);
+    } else {
+        name = vdrNameOf(channel.name, encoding, true);
+        record.setName(name.record);
+    }
     // As every record read from a file of the receiver program.
     record.volume = 100;
     if (channel.frequencyHz) {
@@ -221,13 +229,7 @@ ChannelRecord vdrRecordOf(const VdrChannelLine& channel, std::uint8_t kind, VdrE
     } else {
         record.frequency = static_cast<std::uint32_t>(channel.frequency);
     }
-    if (channel.dvb) {
-        ChannelExtras tuning;
-        channel.parameters.describe(tuning, channel.sourceType);
-        if (tuning.polarization) record.polarity = recordPolarityOf(*tuning.polarization);
-        if (tuning.codeRate) record.fec = recordFecOf(*tuning.codeRate);
-        if (tuning.modulation) record.qam = recordQamOf(*tuning.modulation);
-    }
+    if (channel.dvb) channel.parameters.applyTo(record);
     record.symbolRate = channel.symbolRate * 1000;
     record.videoPid = channel.video.pid;
     record.pcrPid = channel.video.pcr.value_or(channel.video.pid);

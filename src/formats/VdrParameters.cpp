@@ -4,6 +4,9 @@
 #include <span>
 #include <vector>
 
+#include "formats/RecordTuning.h"
+#include "model/ChannelRecord.h"
+
 namespace qvx {
 namespace {
 
@@ -95,6 +98,16 @@ bool validValue(char key, std::uint32_t number) {
 bool isPolarization(char upper) { return upper == 'H' || upper == 'V' || upper == 'L' || upper == 'R'; }
 
 char upperCase(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::optional<Polarization> polarizationOfLetter(char letter) {
+    switch (upperCase(letter)) {
+    case 'H': return Polarization::Horizontal;
+    case 'V': return Polarization::Vertical;
+    case 'L': return Polarization::Left;
+    case 'R': return Polarization::Right;
+    default: return std::nullopt;
+    }
+}
 
 char letterOf(Polarization polarization) {
     switch (polarization) {
@@ -203,13 +216,8 @@ void VdrParameters::describe(ChannelExtras& extras, char sourceType) const {
     case 'A': extras.system = DeliverySystem::Atsc; break;
     default: break;
     }
-    switch (upperCase(polarization_)) {
-    case 'H': extras.polarization = Polarization::Horizontal; break;
-    case 'V': extras.polarization = Polarization::Vertical; break;
-    case 'L': extras.polarization = Polarization::Left; break;
-    case 'R': extras.polarization = Polarization::Right; break;
-    default: break;
-    }
+    if (const std::optional<Polarization> polarization = polarizationOfLetter(polarization_))
+        extras.polarization = polarization;
     describeKey(*this, 'C', kCodeRates, extras.codeRate);
     describeKey(*this, 'D', kCodeRates, extras.codeRateLp);
     describeKey(*this, 'M', kModulations, extras.modulation);
@@ -221,6 +229,17 @@ void VdrParameters::describe(ChannelExtras& extras, char sourceType) const {
     describeKey(*this, 'G', kGuards, extras.guardInterval);
     describeKey(*this, 'Y', kHierarchies, extras.hierarchy);
     if (const std::optional<std::uint32_t> stream = value('P')) extras.streamId = *stream;
+}
+
+void VdrParameters::applyTo(ChannelRecord& record) const {
+    if (const std::optional<Polarization> polarization = polarizationOfLetter(polarization_))
+        record.polarity = recordPolarityOf(*polarization);
+    std::optional<CodeRate> codeRate;
+    describeKey(*this, 'C', kCodeRates, codeRate);
+    if (codeRate) record.fec = recordFecOf(*codeRate);
+    std::optional<Modulation> modulation;
+    describeKey(*this, 'M', kModulations, modulation);
+    if (modulation) record.qam = recordQamOf(*modulation);
 }
 
 std::string VdrParameters::compose(const ChannelExtras& extras, char sourceType) {

@@ -11,6 +11,8 @@
 
 namespace qvx {
 
+struct ChannelRecord;
+
 // The parameter string of a DVB channel ("HC23M5O35S1", "B8C23D12G8M16T8Y0S0"):
 // key letters, each but the polarization followed by its number. VDR reads
 // the letters in any order and case; a later letter overrides an earlier one.
@@ -27,6 +29,8 @@ public:
     // What the parameters say in neutral terms, for a source of this type
     // ('S', 'C', 'T', 'A'): the S key tells DVB-S2 and DVB-T2 apart.
     void describe(ChannelExtras& extras, char sourceType) const;
+    // The record's share of them: polarity, code rate and modulation where given.
+    void applyTo(ChannelRecord& record) const;
 
     // The parameter string VDR writes for these extras: the letters in its
     // order, automatic values left out.

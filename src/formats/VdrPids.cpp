@@ -33,10 +33,10 @@ public:
         if (at_ == start) return std::nullopt;
         return static_cast<std::uint16_t>(value);
     }
-    // Everything up to one of `stops` or the end.
-    std::string_view until(std::string_view stops) {
+    // A language: everything up to the next ',', ';', '@' or the end.
+    std::string_view language() {
         const std::size_t start = at_;
-        while (!done() && stops.find(text_[at_]) == std::string_view::npos) ++at_;
+        while (!done() && text_[at_] != ',' && text_[at_] != ';' && text_[at_] != '@') ++at_;
         return text_.substr(start, at_ - start);
     }
 
@@ -64,7 +64,7 @@ std::optional<Stream> streamAt(Cursor& cursor) {
     const std::optional<std::uint16_t> pid = cursor.number();
     if (!pid) return std::nullopt;
     Stream stream{*pid, {}, std::nullopt};
-    if (cursor.take('=')) stream.language = cursor.until(",;@");
+    if (cursor.take('=')) stream.language = cursor.language();
     if (cursor.take('@')) {
         stream.type = cursor.number();
         if (!stream.type) return std::nullopt;
