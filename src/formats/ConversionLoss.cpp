@@ -114,11 +114,14 @@ void vdrSatelliteLosses(const ChannelTree& television, const ChannelTree& radio,
     walkEntries(television, radio, [&](const Entry& entry) {
         const ChannelRecord& record = entry.item.record();
         if (!isChannel(record)) return;
+        const bool unnamed = sourceOfRotorPosition(record.rotorPosition).empty();
+        const bool finerThanMhz = record.frequency % 1000 != 0;
+        if (!unnamed && !finerThanMhz) return;
         ChannelExtras carried;
         describeCarried(entry.item, carried);
         if (!isSatellite(carried.system.value_or(systemOfRecord(record)))) return;
-        if (carried.source.empty() && sourceOfRotorPosition(record.rotorPosition).empty()) ++defaultSource;
-        if (record.frequency % 1000 != 0) ++rounded;
+        if (unnamed && carried.source.empty()) ++defaultSource;
+        if (finerThanMhz) ++rounded;
     });
     if (defaultSource != 0)
         losses.push_back({"satellite channels without a named rotor position get the default source", defaultSource});

@@ -55,11 +55,11 @@ std::size_t trailingBlanks(std::string_view line) {
 }
 
 bool isVdrSource(std::string_view text) {
+    // A type letter, then a position in degrees, east or west (satellites).
     if (text.empty() || text.front() < 'A' || text.front() > 'Z') return false;
     std::string_view position = text.substr(1);
     if (position.empty()) return true;
-    if (position.back() != 'E' && position.back() != 'W') return false;
-    position.remove_suffix(1);
+    if (position.back() == 'E' || position.back() == 'W') position.remove_suffix(1);
     const std::size_t point = position.find('.');
     const std::string_view whole = position.substr(0, point);
     const std::string_view decimals = point == std::string_view::npos ? std::string_view("0") : position.substr(point + 1);
