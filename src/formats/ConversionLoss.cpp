@@ -44,6 +44,7 @@ bool symbolRateNotWholeKilo(const ChannelRecord& r) { return isChannel(r) && r.s
 bool volumeOrNormSet(const ChannelRecord& r) {
     return isChannel(r) && (r.volume != kDefaultVolume || r.tvSignal != 0);
 }
+bool radioPcrSet(const ChannelRecord& r) { return isChannel(r) && r.videoPid == 0 && r.pcrPid != 0; }
 bool transponderTextOrPmtSet(const ChannelRecord& r) {
     return isChannel(r) && (!r.transponderText().empty() || r.pmtPid != 0 || r.pmcPid != 0);
 }
@@ -76,6 +77,7 @@ constexpr LossRule kRules[] = {
     {kVdr, "symbol rates are rounded to whole ksymbols/s", symbolRateNotWholeKilo},
     {kVdr, "volume and TV norms cannot be held", volumeOrNormSet},
     {kVdr, "transponder texts, PMT and PMC PIDs cannot be held", transponderTextOrPmtSet},
+    {kVdr, "PCR PIDs of channels without a video PID cannot be held", radioPcrSet},
 };
 
 // The WinDVBLive rule: Television providers get an LNB of at most 3.

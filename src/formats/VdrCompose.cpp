@@ -97,7 +97,8 @@ std::string_view VdrComposer::editedLine(const TreeItem& channel, std::string_vi
                                  (provider && *provider != *own.provider);
     const bool frequencyChanged = was.frequency != now.frequency;
     VdrParameters::Change parameters;
-    parameters.polarization = own.dvb && was.polarity != now.polarity;
+    // Only satellites have a polarization.
+    parameters.polarization = own.sourceType == 'S' && was.polarity != now.polarity;
     parameters.codeRate = own.dvb && was.fec != now.fec;
     parameters.modulation = own.dvb && was.qam != now.qam;
     const bool sourceChanged = own.sourceType == 'S' && was.rotorPosition != now.rotorPosition;

@@ -88,7 +88,7 @@ TEST(ConversionLoss, EachKindIsCountedForTheFormatsThatCauseIt) {
 }
 
 // VDR lines hold no LNB, volume, TV norm, transponder text, PMT or PMC
-// PID; satellite frequencies in whole MHz, symbol rates in whole ksymbols/s;
+// PID, nor a PCR PID without a video PID; satellite frequencies in whole MHz, symbol rates in whole ksymbols/s;
 // a satellite channel's source from a named rotor position, what it carries
 // or the default.
 TEST(ConversionLoss, VdrCountsWhatAChannelsConfCannotHold) {
@@ -111,6 +111,11 @@ TEST(ConversionLoss, VdrCountsWhatAChannelsConfCannotHold) {
         {[](ChannelRecord& r) { r.setTransponderText("19.2E 11836 H"); },
          "transponder texts, PMT and PMC PIDs cannot be held"},
         {[](ChannelRecord& r) { r.dvbxExtra1 = 7; }, "DVBextreme fields are not kept"},
+        {[](ChannelRecord& r) {
+             r.videoPid = 0;
+             r.pcrPid = 2001;
+         },
+         "PCR PIDs of channels without a video PID cannot be held"},
         // A cable channel has no source to lack.
         {[](ChannelRecord& r) {
              r.qam = 5;

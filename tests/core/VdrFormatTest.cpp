@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
+#include <random>
 
 #include "FormatTestSupport.h"
 #include "VdrTestSupport.h"
+#include "formats/RecordTuning.h"
+#include "model/RotorPositions.h"
 
 namespace qvx {
 namespace {
@@ -198,6 +202,91 @@ TEST(VdrFormat, AnEditChangesOnlyItsLineAndInThatOnlyTheEditedField) {
         ASSERT_TRUE(testing::readVdrText(kChannelsConf, list).ok());
         c.edit(list);
         EXPECT_EQ(testing::writtenVdrText(list), c.expected);
+    }
+}
+
+// Random panel edits of the fields a line holds: read back, every edited
+// channel has its edited values, and every other line is as it was.
+TEST(VdrFormat, RandomEditsReadBackAsEditedAndLeaveTheOtherLines) {
+    std::vector<int> namedRotors;
+    for (int index = 0; index < kRotorPositionCount; ++index)
+        if (!sourceOfRotorPosition(index).empty()) namedRotors.push_back(index);
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        std::mt19937 random(seed);
+        ChannelList list(1);
+        ASSERT_TRUE(testing::readVdrText(kChannelsConf, list).ok());
+        std::map<std::uint16_t, ChannelRecord> edited;  // by a service id no two channels share
+        std::vector<std::string> untouched;
+        std::uint16_t serviceId = 50000;
+        for (ChannelTree* tree : {&list.television(), &list.radio()}) {
+            for (const auto& provider : tree->topLevelItems()) {
+                for (const auto& channel : provider->children()) {
+                    if (random() % 2 == 0) {
+                        untouched.emplace_back(channel->carried()->field("line"));
+                        continue;
+                    }
+                    ChannelRecord r = channel->record();
+                    const bool satellite = r.frequency < 20'000'000;  // kHz: the cable and terrestrial ones hold Hz
+                    const auto pid = [&] { return static_cast<std::uint16_t>(1 + random() % 8190); };
+                    r.setName("Edited " + std::to_string(random() % 1000));
+                    r.frequency = satellite ? (10'700 + random() % 2'000) * 1'000 : (114 + random() % 700) * 250'000;
+                    r.symbolRate = (1'000 + random() % 30'000) * 1'000;
+                    if (satellite) r.polarity = static_cast<std::uint8_t>(random() % 2);
+                    r.fec = static_cast<std::uint8_t>(random() % 9);
+                    r.qam = static_cast<std::uint8_t>(random() % 6);
+                    if (r.videoPid != 0) r.videoPid = pid();
+                    r.pcrPid = random() % 2 ? r.videoPid : pid();
+                    r.audioPid = pid();
+                    r.ac3Pid = random() % 2 ? 0 : pid();
+                    r.teletextPid = random() % 2 ? 0 : pid();
+                    r.scrambled = static_cast<std::uint16_t>(random() % 2);
+                    r.serviceId = serviceId++;
+                    r.networkId = static_cast<std::uint16_t>(random());
+                    r.transportStreamId = static_cast<std::uint16_t>(random());
+                    if (satellite) r.rotorPosition = static_cast<std::uint8_t>(namedRotors[random() % namedRotors.size()]);
+                    tree->replaceRecord(channel.get(), r);
+                    edited[r.serviceId] = r;
+                }
+            }
+        }
+        const std::string written = testing::writtenVdrText(list);
+        for (const std::string& line : untouched) EXPECT_NE(written.find(line), std::string::npos) << line;
+
+        ChannelList reread(1);
+        ASSERT_TRUE(testing::readVdrText(written, reread).ok());
+        std::size_t found = 0;
+        for (const ChannelTree* tree : {&reread.television(), &reread.radio()}) {
+            for (const auto& provider : tree->topLevelItems()) {
+                for (const auto& channel : provider->children()) {
+                    const auto it = edited.find(channel->record().serviceId);
+                    if (it == edited.end()) continue;
+                    ++found;
+                    const ChannelRecord& want = it->second;
+                    const ChannelRecord& got = channel->record();
+                    SCOPED_TRACE(std::string(want.nameText()));
+                    EXPECT_EQ(got.nameText(), want.nameText());
+                    EXPECT_EQ(got.frequency, want.frequency);
+                    EXPECT_EQ(got.symbolRate, want.symbolRate);
+                    EXPECT_EQ(got.polarity, want.polarity);
+                    EXPECT_EQ(got.fec, want.fec);
+                    EXPECT_EQ(got.qam, want.qam);
+                    EXPECT_EQ(got.videoPid, want.videoPid);
+                    // No PCR PID of its own: the video PID's; a radio channel has none.
+                    EXPECT_EQ(got.pcrPid, want.videoPid == 0 ? 0 : want.pcrPid == 0 ? want.videoPid : want.pcrPid);
+                    EXPECT_EQ(got.audioPid, want.audioPid);
+                    EXPECT_EQ(got.ac3Pid, want.ac3Pid);
+                    EXPECT_EQ(got.teletextPid, want.teletextPid);
+                    EXPECT_EQ(got.isScrambled(), want.isScrambled());
+                    EXPECT_EQ(got.networkId, want.networkId);
+                    EXPECT_EQ(got.transportStreamId, want.transportStreamId);
+                    // Positions that share an orbital position read back as the first of them.
+                    EXPECT_EQ(got.rotorPosition,
+                              rotorPositionOfSource(sourceOfRotorPosition(want.rotorPosition)).value_or(0));
+                }
+            }
+        }
+        EXPECT_EQ(found, edited.size());
     }
 }
 
