@@ -46,8 +46,8 @@ struct VdrChannelLine {
     char sourceType = 0;
     bool dvb = false;
     VdrParameters parameters;
-    // The frequency as written and how many times it was multiplied by 1000
-    // to reach Hz (satellites: 2 for MHz); none for a plugin's source.
+    // The frequency as written, and in Hz (none for a plugin's source, whose
+    // frequency is a number of its own).
     std::uint64_t frequency = 0;
     std::optional<std::uint64_t> frequencyHz;
     std::uint32_t symbolRate = 0;  // kSym/s
