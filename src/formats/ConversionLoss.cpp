@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "formats/ChannelExtras.h"
 #include "formats/DvbExtremeFormat.h"
+#include "formats/RecordTuning.h"
 #include "model/EntryWalk.h"
 
 namespace qvx {
@@ -36,11 +38,22 @@ bool dvbExtremeFieldsSet(const ChannelRecord& r) {
     return r.dvbxExtra1 != 0 || r.dvbxExtra2 != 0 || r.dvbxExtra3 != 0 || r.dvbxExtra4 != 0;
 }
 bool dvbExtremeExtraBytesSet(const ChannelRecord& r) { return r.dvbxExtra3 != 0 || r.dvbxExtra4 != 0; }
+// What a VDR line has no field for.
+bool lnbSet(const ChannelRecord& r) { return isChannel(r) && r.lnb != 0; }
+bool symbolRateNotWholeKilo(const ChannelRecord& r) { return isChannel(r) && r.symbolRate % 1000 != 0; }
+bool volumeOrNormSet(const ChannelRecord& r) {
+    return isChannel(r) && (r.volume != kDefaultVolume || r.tvSignal != 0);
+}
+bool radioPcrSet(const ChannelRecord& r) { return isChannel(r) && r.videoPid == 0 && r.pcrPid != 0; }
+bool transponderTextOrPmtSet(const ChannelRecord& r) {
+    return isChannel(r) && (!r.transponderText().empty() || r.pmtPid != 0 || r.pmcPid != 0);
+}
 
 constexpr unsigned bit(ListFormat format) { return 1u << static_cast<unsigned>(format); }
 constexpr unsigned kNative = bit(ListFormat::Native) | bit(ListFormat::WinDvbLive);
 constexpr unsigned kDvb98 = bit(ListFormat::Dvb98);
 constexpr unsigned kDvbExtreme = bit(ListFormat::DvbExtreme);
+constexpr unsigned kVdr = bit(ListFormat::Vdr);
 
 struct LossRule {
     unsigned formats;
@@ -58,8 +71,13 @@ constexpr LossRule kRules[] = {
     {kDvb98 | kDvbExtreme, "channels without a service type are dropped by the reader", noServiceType},
     {kDvb98, "volume and rotor positions cannot be held", volumeOrRotorSet},
     {kNative, "volume and rotor positions are reset by the native reader", volumeOrRotorSet},
-    {kNative | kDvb98, "DVBextreme fields are not kept", dvbExtremeFieldsSet},
+    {kNative | kDvb98 | kVdr, "DVBextreme fields are not kept", dvbExtremeFieldsSet},
     {kDvbExtreme, "DVBextreme extra bytes are written as 0", dvbExtremeExtraBytesSet},
+    {kVdr, "LNB numbers cannot be held", lnbSet},
+    {kVdr, "symbol rates are rounded to whole ksymbols/s", symbolRateNotWholeKilo},
+    {kVdr, "volume and TV norms cannot be held", volumeOrNormSet},
+    {kVdr, "transponder texts, PMT and PMC PIDs cannot be held", transponderTextOrPmtSet},
+    {kVdr, "PCR PIDs of channels without a video PID cannot be held", radioPcrSet},
 };
 
 // The WinDVBLive rule: Television providers get an LNB of at most 3.
@@ -88,6 +106,30 @@ std::size_t dvbExtremeNumbersBeyond16Bits(const ChannelTree& television, const C
     return hits;
 }
 
+// VDR: a satellite channel is written with its source, which comes from a
+// named rotor position or what the channel carries, else the default one;
+// and its frequency in MHz.
+void vdrSatelliteLosses(const ChannelTree& television, const ChannelTree& radio,
+                        std::vector<ConversionLoss>& losses) {
+    std::size_t defaultSource = 0;
+    std::size_t rounded = 0;
+    walkEntries(television, radio, [&](const Entry& entry) {
+        const ChannelRecord& record = entry.item.record();
+        if (!isChannel(record)) return;
+        const bool unnamed = sourceOfRotorPosition(record.rotorPosition).empty();
+        const bool finerThanMhz = record.frequency % 1000 != 0;
+        if (!unnamed && !finerThanMhz) return;
+        ChannelExtras carried;
+        describeCarried(entry.item, carried);
+        if (!isSatellite(carried.system.value_or(systemOfRecord(record)))) return;
+        if (unnamed && carried.source.empty()) ++defaultSource;
+        if (finerThanMhz) ++rounded;
+    });
+    if (defaultSource != 0)
+        losses.push_back({"satellite channels without a named rotor position get the default source", defaultSource});
+    if (rounded != 0) losses.push_back({"satellite frequencies are rounded to whole MHz", rounded});
+}
+
 }  // namespace
 
 std::vector<ConversionLoss> conversionLosses(ListFormat format, const ChannelTree& television,
@@ -107,6 +149,7 @@ std::vector<ConversionLoss> conversionLosses(ListFormat format, const ChannelTre
     if (format == ListFormat::DvbExtreme)
         if (const std::size_t hits = dvbExtremeNumbersBeyond16Bits(television, radio); hits != 0)
             losses.push_back({"entry numbers beyond 65535 keep only their low 16 bits", hits});
+    if (format == ListFormat::Vdr) vdrSatelliteLosses(television, radio, losses);
     return losses;
 }
 

@@ -18,12 +18,23 @@ std::uint32_t placeOf(const TreeItem& item, std::string_view format) {
     return carried && carried->format() == format ? carried->place() : 0;
 }
 
+// The places a group line's channels had in the file: after its own line,
+// before the next group line.
+struct PlaceRange {
+    std::uint32_t after = 0;
+    std::uint32_t before = std::numeric_limits<std::uint32_t>::max();
+};
+
 // Which siblings keep their places: the longest run whose places rise in
-// tree order, so that the fewest items count as moved.
-std::vector<bool> keptPlaces(const Siblings& siblings, std::string_view format) {
+// tree order, so that the fewest items count as moved. A place outside
+// `range` was a line of another group: its item moved here.
+std::vector<bool> keptPlaces(const Siblings& siblings, std::string_view format, PlaceRange range) {
     const std::size_t count = siblings.size();
     std::vector<std::uint32_t> places(count);
-    for (std::size_t i = 0; i < count; ++i) places[i] = placeOf(*siblings[i], format);
+    for (std::size_t i = 0; i < count; ++i) {
+        places[i] = placeOf(*siblings[i], format);
+        if (places[i] <= range.after || places[i] >= range.before) places[i] = 0;
+    }
     // tails[k]: the index ending the best run of length k + 1 found so far.
     std::vector<std::size_t> tails;
     std::vector<std::size_t> before(count, count);
@@ -47,8 +58,9 @@ std::vector<bool> keptPlaces(const Siblings& siblings, std::string_view format) 
 // same parent in the same order; later ones follow the sibling before them;
 // without any place at all, they follow `last`, the item before them in
 // their tree. `last` ends as the key of the last sibling.
-std::vector<FileKey> keysOf(const Siblings& siblings, std::string_view format, FileKey& last) {
-    const std::vector<bool> kept = keptPlaces(siblings, format);
+std::vector<FileKey> keysOf(const Siblings& siblings, std::string_view format, FileKey& last,
+                            PlaceRange range = {}) {
+    const std::vector<bool> kept = keptPlaces(siblings, format, range);
     std::vector<FileKey> keys(siblings.size());
     const auto firstKept = std::find(kept.begin(), kept.end(), true);
     std::size_t leading = 0;
@@ -109,6 +121,21 @@ std::vector<PlacedItem> channelsInFileOrder(const ChannelList& list, std::string
 }
 
 std::vector<PlacedGroup> groupsInFileOrder(const ChannelList& list, std::string_view format) {
+    // The places of the group lines of both trees, for the range of each group's channels.
+    std::vector<std::uint32_t> groupLines;
+    for (const ChannelTree* tree : {&list.television(), &list.radio()})
+        for (const auto& item : tree->topLevelItems())
+            if (const std::uint32_t place = placeOf(*item, format); place != 0 && !isLoneChannel(*item))
+                groupLines.push_back(place);
+    std::sort(groupLines.begin(), groupLines.end());
+    const auto rangeOf = [&](std::uint32_t place) {
+        PlaceRange range;
+        if (place == 0) return range;
+        range.after = place;
+        if (const auto next = std::upper_bound(groupLines.begin(), groupLines.end(), place); next != groupLines.end())
+            range.before = *next;
+        return range;
+    };
     std::vector<PlacedGroup> groups;
     // The Television groups by the place of their line, for their Radio halves to find.
     std::unordered_map<std::uint32_t, std::size_t> televisionGroupAt;
@@ -143,7 +170,7 @@ std::vector<PlacedGroup> groupsInFileOrder(const ChannelList& list, std::string_
             }
             (isTelevision ? joined->television : joined->radio) = item;
             FileKey channelLast = keys[i];
-            const std::vector<FileKey> channelKeys = keysOf(item->children(), format, channelLast);
+            const std::vector<FileKey> channelKeys = keysOf(item->children(), format, channelLast, rangeOf(place));
             for (std::size_t c = 0; c < channelKeys.size(); ++c)
                 joined->channels.push_back({item->child(static_cast<int>(c)), tree, channelKeys[c]});
         }

@@ -21,6 +21,9 @@ class TreeItem;
 // keep them (the longest such run); an item moved out of that order, a new
 // item and one from another format follow the item before them in their own
 // tree, in tree order. Television and Radio items are then merged by place.
+// Under a group line, only places between that line and the next group line
+// count: a channel moved in from another group follows its predecessor too,
+// so the comment lines around its old place stay where they were.
 struct FileKey {
     std::uint32_t place = 0;  // the place kept or followed
     std::uint32_t after = 0;  // 0 for an item on its own place, n for the n-th one following it

@@ -7,6 +7,7 @@
 #include "formats/DvbExtremeFormat.h"
 #include "formats/JsonFormat.h"
 #include "formats/NativeFormat.h"
+#include "formats/VdrFormat.h"
 #include "model/ChannelList.h"
 #include "formats/ChannelExtras.h"
 
@@ -48,6 +49,9 @@ constexpr ListFormatEntry kFormats[] = {
      writeTrees<writeDvbExtremeList>, nullptr, false, "xch"},
     {ListFormat::Json, "json", "JSON", "JSON (*.json)", 0, false, readTrees<readJsonList>,
      writeTrees<writeJsonList>, nullptr, false, "json"},
+    // The Linux channel files share "conf"; VDR's is what a ".conf" name writes.
+    {ListFormat::Vdr, "conf", "VDR", "VDR channels (*.conf)", 0, false, readVdrList, writeVdrList, looksLikeVdr,
+     true, "vdr", describeVdr},
 };
 
 constexpr ListFormat kAllListsPatternOrder[] = {ListFormat::Dvb98, ListFormat::WinDvbLive, ListFormat::Native,

@@ -28,6 +28,7 @@ enum class ListFormat {
     Dvb98,
     DvbExtreme,
     Json,  // for scripts; qvxtool reads and writes it, the window does not offer it
+    Vdr,   // VDR's channels.conf
 };
 
 // What a reader or writer knows beyond the bytes.

@@ -32,6 +32,8 @@ public:
     bool lacksFinalNewline() const { return !text_.empty() && text_.back() != '\n'; }
     int error() const { return error_; }
     std::size_t size() const { return text_.size(); }
+    // The whole text, for what a reader must know before its first line (the encoding).
+    std::string_view text() const { return text_; }
 
 private:
     std::string text_;

@@ -87,6 +87,72 @@ TEST(ConversionLoss, EachKindIsCountedForTheFormatsThatCauseIt) {
     }
 }
 
+// VDR lines hold no LNB, volume, TV norm, transponder text, PMT or PMC
+// PID, nor a PCR PID without a video PID; satellite frequencies in whole MHz, symbol rates in whole ksymbols/s;
+// a satellite channel's source from a named rotor position, what it carries
+// or the default.
+TEST(ConversionLoss, VdrCountsWhatAChannelsConfCannotHold) {
+    const auto onAstra = [](ChannelRecord record) {
+        record.rotorPosition = 2;  // Astra 19.2°E
+        return record;
+    };
+    const struct {
+        std::function<void(ChannelRecord&)> change;
+        const char* report;  // null: none
+    } cases[] = {
+        {[](ChannelRecord& r) { r.lnb = 1; }, "LNB numbers cannot be held"},
+        {[](ChannelRecord& r) { r.rotorPosition = 29; },
+         "satellite channels without a named rotor position get the default source"},
+        {[](ChannelRecord& r) { r.frequency = 11'836'500; }, "satellite frequencies are rounded to whole MHz"},
+        {[](ChannelRecord& r) { r.symbolRate = 27'500'500; }, "symbol rates are rounded to whole ksymbols/s"},
+        {[](ChannelRecord& r) { r.volume = 50; }, "volume and TV norms cannot be held"},
+        {[](ChannelRecord& r) { r.tvSignal = 1; }, "volume and TV norms cannot be held"},
+        {[](ChannelRecord& r) { r.pmtPid = 100; }, "transponder texts, PMT and PMC PIDs cannot be held"},
+        {[](ChannelRecord& r) { r.setTransponderText("19.2E 11836 H"); },
+         "transponder texts, PMT and PMC PIDs cannot be held"},
+        {[](ChannelRecord& r) { r.dvbxExtra1 = 7; }, "DVBextreme fields are not kept"},
+        {[](ChannelRecord& r) {
+             r.videoPid = 0;
+             r.pcrPid = 2001;
+         },
+         "PCR PIDs of channels without a video PID cannot be held"},
+        // A cable channel has no source to lack.
+        {[](ChannelRecord& r) {
+             r.qam = 5;
+             r.rotorPosition = 0;
+             r.frequency = 346'000'500;
+         },
+         nullptr},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        ChannelList list(1);
+        TreeItem* provider = addProvider(list.television());
+        testing::addChannel(list.television(), provider, onAstra(channel("untouched")));
+        for (int n = 0; n < 3; ++n) {
+            ChannelRecord record = onAstra(channel("c"));
+            cases[i].change(record);
+            testing::addChannel(list.television(), provider, record);
+        }
+        const std::vector<ConversionLoss> losses =
+            conversionLosses(ListFormat::Vdr, list.television(), list.radio());
+        if (!cases[i].report) {
+            EXPECT_TRUE(losses.empty());
+            continue;
+        }
+        ASSERT_EQ(losses.size(), 1u);
+        EXPECT_EQ(losses[0].what, cases[i].report);
+        EXPECT_EQ(losses[0].records, 3u);
+    }
+
+    // A channel that carries its source keeps it, whatever its rotor position.
+    ChannelList list(1);
+    TreeItem* provider = addProvider(list.television());
+    list.television().appendItem(
+        provider, TreeItem::makeChannel(channel("Sat"), makeCarried("vdr", 2, {{"line", "Sat:11494:H:S28.2E:22000:1:2:0:0:1:2:3:0"}})));
+    EXPECT_TRUE(conversionLosses(ListFormat::Vdr, list.television(), list.radio()).empty());
+}
+
 TEST(ConversionLoss, WinDvbLiveLimitsOnlyTelevisionProviderLnbs) {
     ChannelList list(1);
     ChannelRecord provider = testing::providerRecord("P", 1);
