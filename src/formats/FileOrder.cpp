@@ -72,6 +72,28 @@ std::vector<FileKey> keysOf(const Siblings& siblings, std::string_view format, F
 // that came before any provider (one with channels below it is a group).
 bool isLoneChannel(const TreeItem& item) { return item.record().isChannel != 0 && !item.hasChildren(); }
 
+// The format whose places give the file order: the written one where items
+// carry its places, else the one the items were read from, so that a list
+// converted from one Linux channel file to another keeps its file's order.
+std::string_view orderFormatOf(const ChannelList& list, std::string_view format) {
+    std::string_view other;
+    // True once an item carries places of the written format.
+    const auto written = [&](const TreeItem& item) {
+        const CarriedPtr& carried = item.carried();
+        if (!carried || carried->place() == 0) return false;
+        if (carried->format() == format) return true;
+        if (other.empty()) other = carried->format();
+        return false;
+    };
+    for (const ChannelTree* tree : {&list.television(), &list.radio()})
+        for (const auto& top : tree->topLevelItems()) {
+            if (written(*top)) return format;
+            for (const auto& child : top->children())
+                if (written(*child)) return format;
+        }
+    return other.empty() ? format : other;
+}
+
 // Sorts by key; Television before Radio on equal keys, then tree order.
 void sortByKey(std::vector<PlacedItem>& items, const ChannelTree& television) {
     std::stable_sort(items.begin(), items.end(), [&](const PlacedItem& a, const PlacedItem& b) {
@@ -82,15 +104,17 @@ void sortByKey(std::vector<PlacedItem>& items, const ChannelTree& television) {
 
 }  // namespace
 
-std::vector<PlacedItem> channelsInFileOrder(const ChannelList& list, std::string_view format) {
+std::vector<PlacedItem> channelsInFileOrder(const ChannelList& list, std::string_view written) {
+    const std::string_view format = orderFormatOf(list, written);
     std::vector<PlacedItem> channels;
     channels.reserve(list.television().itemCount() + list.radio().itemCount());
+    // Radio channels without a place to follow come after the Television ones.
+    FileKey last;
     for (const ChannelTree* tree : {&list.television(), &list.radio()}) {
         // Channels at the top level stand among the providers.
         const Siblings& top = tree->topLevelItems();
-        FileKey topLast;
+        FileKey topLast = last;
         const std::vector<FileKey> topKeys = keysOf(top, format, topLast);
-        FileKey last;
         for (std::size_t i = 0; i < top.size(); ++i) {
             const TreeItem& item = *top[i];
             if (isLoneChannel(item)) {
@@ -108,7 +132,8 @@ std::vector<PlacedItem> channelsInFileOrder(const ChannelList& list, std::string
     return channels;
 }
 
-std::vector<PlacedGroup> groupsInFileOrder(const ChannelList& list, std::string_view format) {
+std::vector<PlacedGroup> groupsInFileOrder(const ChannelList& list, std::string_view written) {
+    const std::string_view format = orderFormatOf(list, written);
     std::vector<PlacedGroup> groups;
     // The Television groups by the place of their line, for their Radio halves to find.
     std::unordered_map<std::uint32_t, std::size_t> televisionGroupAt;

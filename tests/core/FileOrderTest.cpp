@@ -159,5 +159,34 @@ TEST(FileOrder, GroupsOfBothKindsJoinWhileTheirNamesAgreeAndKeepTheirOrder) {
     EXPECT_EQ(groups[0].radio, nullptr);
 }
 
+// A list converted from another text format keeps the order of the file it
+// was read from; one without places at all is Television, then Radio.
+TEST(FileOrder, AListWithoutPlacesOfTheWrittenFormatKeepsTheOrderItWasReadIn) {
+    const auto labels = [](const std::vector<PlacedItem>& order) {
+        std::string text;
+        for (const PlacedItem& placed : order) text += placed.item->label() + ' ';
+        return text;
+    };
+    for (const bool placed : {true, false}) {
+        SCOPED_TRACE(placed ? "read from another format" : "without places");
+        ChannelList list(1);
+        TreeItem* television = list.television().appendItem(nullptr, item(false, 1, "P", 0));
+        TreeItem* radio = list.radio().appendItem(nullptr, item(false, 2, "P", 0));
+        // In the other file: r1 t1 r2 t2.
+        const auto add = [&](ChannelTree& tree, TreeItem* provider, const std::string& name, std::uint32_t place) {
+            ChannelRecord record = ChannelRecord::newChannel(tree.serviceType());
+            record.setName(name);
+            tree.appendItem(provider, TreeItem::makeChannel(record, placed ? makeCarried("zap", place, {}) : nullptr));
+        };
+        add(list.television(), television, "t1", 2);
+        add(list.radio(), radio, "r1", 1);
+        add(list.television(), television, "t2", 4);
+        add(list.radio(), radio, "r2", 3);
+        EXPECT_EQ(labels(channelsInFileOrder(list, kFormat)), placed ? "r1 t1 r2 t2 " : "t1 t2 r1 r2 ");
+        // Group lines follow their providers, which have no places here: Television's group first.
+        EXPECT_EQ(labels(flattened(groupsInFileOrder(list, kFormat))), "t1 t2 r1 r2 ");
+    }
+}
+
 }  // namespace
 }  // namespace qvx
