@@ -28,6 +28,8 @@ enum class ListFormat {
     Dvb98,
     DvbExtreme,
     Json,  // for scripts; qvxtool reads and writes it, the window does not offer it
+    Dvbv5,  // dvbv5-scan's channel files (".conf")
+    Zap,    // szap, czap, tzap and azap channel files (".conf")
 };
 
 // What a reader or writer knows beyond the bytes.

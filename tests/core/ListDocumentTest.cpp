@@ -44,7 +44,7 @@ TEST(FormatTable, EachFormatHasItsExtensionDialogTextAndStartUpRule) {
     EXPECT_FALSE(json->offeredByWindow());
     EXPECT_FALSE(json->loadableAtStartup);
     EXPECT_EQ(allListsDialogChoice().description, "Channellists (*.qvx;*.chl;*.dvb;*.xch)");
-    EXPECT_EQ(extensionsForMessage(), ".qvx, .chl, .dvb, .xch or .json");
+    EXPECT_EQ(extensionsForMessage(), ".qvx, .chl, .dvb, .xch, .json or .conf");
     EXPECT_EQ(listFormatEntryForExtension("QVX"), nullptr);
 }
 
@@ -52,7 +52,10 @@ TEST(FormatTable, EachFormatHasItsExtensionDialogTextAndStartUpRule) {
 TEST(FormatTable, ReaderOfEachRowReadsWhatItsWriterWrote) {
     ChannelList list(1);
     TreeItem* provider = testing::addProvider(list.television(), "P");
-    testing::addChannel(list.television(), provider, "c");
+    // With a video PID: the Linux channel files put a channel without one in the Radio tree.
+    ChannelRecord channel = testing::channelRecord("c", 1);
+    channel.videoPid = 101;
+    testing::addChannel(list.television(), provider, channel);
     for (const ListFormatEntry& entry : listFormats()) {
         SCOPED_TRACE(std::string(entry.extension));
         MemorySink sink;
