@@ -50,7 +50,8 @@ public:
             } else {
                 // A key line: what came between belongs to the section.
                 after_.clear();
-                section_ = std::string_view(section_.data(), line.data() + line.size() - section_.data());
+                section_ = std::string_view(section_.data(),
+                                            static_cast<std::size_t>(line.data() + line.size() - section_.data()));
             }
         }
         if (FileResult result = close(); !result.ok()) return result;
@@ -71,7 +72,8 @@ private:
             const char* end = section_.data() + section_.size();
             for (; kept < after_.size() && isBlank(after_[kept].text); ++kept)
                 end = after_[kept].text.data() + after_[kept].text.size();
-            if (FileResult result = addChannel(std::string_view(section_.data(), end - section_.data()));
+            if (FileResult result = addChannel(
+                    std::string_view(section_.data(), static_cast<std::size_t>(end - section_.data())));
                 !result.ok())
                 return result;
         }

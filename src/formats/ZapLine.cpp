@@ -96,13 +96,14 @@ std::vector<std::string_view> splitFields(std::string_view line) {
 std::optional<ZapForm> formOf(const std::vector<std::string_view>& fields) {
     if (fields.size() < 3) return std::nullopt;
     const std::string_view third = trimBlanks(fields[2]);
+    const std::string_view fourth = fields.size() > 3 ? trimBlanks(fields[3]) : std::string_view();
     if (findWord(words().polarizations, third)) {
         // Seven fields: szap without service ID has a small satellite number fourth.
-        const std::optional<std::uint64_t> fourth = parseUnsigned(trimBlanks(fields[3]), kMax32);
-        return fields.size() == 7 && fourth && *fourth >= 1000 ? ZapForm::SatelliteLibdvbv5 : ZapForm::Satellite;
+        const std::optional<std::uint64_t> number = parseUnsigned(fourth, kMax32);
+        return fields.size() == 7 && number && *number >= 1000 ? ZapForm::SatelliteLibdvbv5 : ZapForm::Satellite;
     }
     if (startsWithIgnoringCase(third, "INVERSION_"))
-        return startsWithIgnoringCase(trimBlanks(fields[3]), "BANDWIDTH_") ? ZapForm::Terrestrial : ZapForm::Cable;
+        return startsWithIgnoringCase(fourth, "BANDWIDTH_") ? ZapForm::Terrestrial : ZapForm::Cable;
     if (findWord(words().modulations, third)) return ZapForm::Atsc;
     return std::nullopt;
 }

@@ -174,6 +174,7 @@ TEST(ZapFormat, EachFaultNamesItsLineAndText) {
     } rows[] = {
         {"Das Erste:11836:X:0:27500:101:102:28106\n", "1: unknown channel line \"Das Erste:11836:X:0:27500:101:102:28106\""},
         {"# c\nDas Erste\n", "2: unknown channel line \"Das Erste\""},
+        {"Das Erste:11836:H\n", "1: wrong number of fields (3) in \"Das Erste:11836:H\""},
         {"A:11836:H:0:27500:101:102:1:0\n", "1: wrong number of fields (9) in \"A:11836:H:0:27500:101:102:1:0\""},
         {"A:394000000:INVERSION_AUTO:6900000:FEC_NONE:QAM_64:101\n",
          "1: wrong number of fields (7) in \"A:394000000:INVERSION_AUTO:6900000:FEC_NONE:QAM_64:101\""},
