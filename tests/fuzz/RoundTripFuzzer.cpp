@@ -48,6 +48,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(fuzz::dumpTrees(once.television(), once.radio()) ==
             fuzz::dumpTrees(twice.television(), twice.radio()),
             "the trees read back the second time dump as the first");
+    std::string listOnce, listTwice;
+    fuzz::dumpCarried(listOnce, once.carried());
+    fuzz::dumpCarried(listTwice, twice.carried());
+    require(listOnce == listTwice, "what the list carries reads back the second time as the first");
     // Every entry is written as one record, so nothing is dropped on the way.
     require(once.television().itemCount() + once.radio().itemCount() ==
             twice.television().itemCount() + twice.radio().itemCount(),
