@@ -12,6 +12,7 @@
 #include "formats/RecordChanges.h"
 #include "formats/RecordTuning.h"
 #include "formats/TextLines.h"
+#include "formats/TextNumbers.h"
 #include "model/ChannelList.h"
 
 namespace qvx {
@@ -22,7 +23,7 @@ constexpr std::string_view kFormat = "dvbv5";
 // the comments and blank lines between them, and the blank lines after it.
 constexpr std::string_view kSectionField = "section";
 
-bool isBlank(std::string_view line) { return line.find_first_not_of(" \t\r") == std::string_view::npos; }
+bool isBlank(std::string_view line) { return trimBlanks(line).empty(); }
 
 std::string quoted(std::string_view line) { return "\"" + std::string(line) + "\""; }
 

@@ -165,13 +165,14 @@ void appendMegahertz(std::string& out, std::uint64_t hz) {
 }  // namespace
 
 bool isLooseLine(std::string_view line) {
-    const std::size_t first = line.find_first_not_of(" \t\r");
-    return first == std::string_view::npos || line[first] == '#';
+    const std::string_view text = trimBlanks(line);
+    return text.empty() || text.front() == '#';
 }
 
 bool isSectionHeader(std::string_view line) {
-    const std::size_t first = line.find_first_not_of(" \t");
-    return first != std::string_view::npos && line[first] == '[';
+    std::size_t first = 0;
+    while (first < line.size() && (line[first] == ' ' || line[first] == '\t')) ++first;
+    return first < line.size() && line[first] == '[';
 }
 
 bool splitKeyLine(std::string_view line, KeyLine& keyLine) {
@@ -186,7 +187,6 @@ bool splitKeyLine(std::string_view line, KeyLine& keyLine) {
 }
 
 std::optional<SectionFault> parseDvbv5Section(std::string_view text, Dvbv5Section& section) {
-    section = Dvbv5Section{};
     Reading reading{section, std::nullopt, std::nullopt};
     std::size_t index = 0;
     for (std::size_t at = 0; at <= text.size(); ++index) {

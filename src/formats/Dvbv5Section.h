@@ -37,7 +37,7 @@ struct SectionFault {
     std::string reason;
 };
 
-// Reads a section's text, header first; `section` points into `text`.
+// Reads a section's text, header first, into a new `section`, which points into `text`.
 std::optional<SectionFault> parseDvbv5Section(std::string_view text, Dvbv5Section& section);
 
 // The record a section reads as, all but its name.

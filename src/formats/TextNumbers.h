@@ -37,10 +37,13 @@ inline void appendNumber(std::string& out, std::uint64_t value) {
 }
 
 // Text without the blanks (spaces, tabs) and carriage returns at either end.
+inline bool isBlankOrReturn(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 inline std::string_view trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+    std::size_t first = 0;
+    std::size_t end = text.size();
+    while (first < end && isBlankOrReturn(text[first])) ++first;
+    while (end > first && isBlankOrReturn(text[end - 1])) --end;
+    return text.substr(first, end - first);
 }
 
 // Whether two texts are equal but for the case of ASCII letters, as libdvbv5

@@ -35,6 +35,7 @@ std::string_view lineOf(const TreeItem& item, const FormatOptions& options, std:
             unsigned changes = changedFields(recordOfZapLine(line), record) & ~changed::kName;
             if (!recordHoldsName(record, line.name)) changes |= changed::kName;
             if (changes == 0) return text;
+            addZapPids(line);
             line.extras.fullName = std::string(carried->field(carried::kFullName));
             rewriteZapLine(line, changes, record, currentExtras(record, line.extras, options.defaultSource), out);
             return out;
@@ -54,6 +55,8 @@ FileResult readZapList(ByteSource& source, ChannelList& list, const FormatOption
     FileNamedProviders providers(kFormat, options.fileName);
     std::vector<LooseLine> loose;
     std::string_view text;
+    std::vector<Carried::Field> fields;
+    std::string fullName;
     while (lines.next(text)) {
         if (isLooseLine(text)) {
             loose.push_back({lines.number(), std::string(text)});
@@ -62,8 +65,7 @@ FileResult readZapList(ByteSource& source, ChannelList& list, const FormatOption
         ZapLine line;
         if (const std::optional<std::string> fault = parseZapLine(text, line)) return badLine(lines.number(), *fault);
         ChannelRecord record = recordOfZapLine(line);
-        std::vector<Carried::Field> fields{{kLineField, text}};
-        std::string fullName;
+        fields.assign({{kLineField, text}});
         setNameFromText(record, line.name, fullName, fields);
         providers.add(record, makeCarried(kFormat, lines.number(), fields));
     }
@@ -95,6 +97,7 @@ bool describeZap(const Carried& carried, ChannelExtras& extras) {
     const std::string_view text = carried.field(kLineField);
     ZapLine line;
     if (text.empty() || parseZapLine(text, line)) return false;
+    addZapPids(line);
     extras = line.extras;
     extras.fullName = std::string(carried.field(carried::kFullName));
     return true;

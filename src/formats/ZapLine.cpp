@@ -83,24 +83,29 @@ bool startsWithIgnoringCase(std::string_view text, std::string_view start) {
     return text.size() >= start.size() && equalsIgnoringCase(text.substr(0, start.size()), start);
 }
 
-std::vector<std::string_view> splitFields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    for (std::size_t at = 0;;) {
-        const std::size_t end = line.find(':', at);
-        fields.push_back(line.substr(at, std::min(end, line.size()) - at));
-        if (end == std::string_view::npos) return fields;
-        at = end + 1;
+using Fields = std::array<std::string_view, kMostZapFields>;
+
+// The fields of a line, as many as there is room for; returns how many the line has.
+std::size_t splitFields(std::string_view line, Fields& fields) {
+    std::size_t count = 0;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at <= line.size(); ++at) {
+        if (at != line.size() && line[at] != ':') continue;
+        if (count < fields.size()) fields[count] = line.substr(start, at - start);
+        ++count;
+        start = at + 1;
     }
+    return count;
 }
 
-std::optional<ZapForm> formOf(const std::vector<std::string_view>& fields) {
-    if (fields.size() < 3) return std::nullopt;
+std::optional<ZapForm> formOf(const Fields& fields, std::size_t count) {
+    if (count < 3) return std::nullopt;
     const std::string_view third = trimBlanks(fields[2]);
-    const std::string_view fourth = fields.size() > 3 ? trimBlanks(fields[3]) : std::string_view();
+    const std::string_view fourth = count > 3 ? trimBlanks(fields[3]) : std::string_view();
     if (findWord(words().polarizations, third)) {
         // Seven fields: szap without service ID has a small satellite number fourth.
         const std::optional<std::uint64_t> number = parseUnsigned(fourth, kMax32);
-        return fields.size() == 7 && number && *number >= 1000 ? ZapForm::SatelliteLibdvbv5 : ZapForm::Satellite;
+        return count == 7 && number && *number >= 1000 ? ZapForm::SatelliteLibdvbv5 : ZapForm::Satellite;
     }
     if (startsWithIgnoringCase(third, "INVERSION_"))
         return startsWithIgnoringCase(fourth, "BANDWIDTH_") ? ZapForm::Terrestrial : ZapForm::Cable;
@@ -118,13 +123,18 @@ bool word(FrontendWords<Value> table, std::string_view text, std::optional<Value
     return true;
 }
 
-// A PID field: one PID, or several joined by '+' (as mplayer's files have them).
-bool pids(std::string_view text, std::vector<std::uint16_t>& into) {
+// A PID field: one PID, or several joined by '+' (as mplayer's files have
+// them). `first` gets the first that is not 0, `all` (where given) every one.
+bool pids(std::string_view text, std::uint16_t& first, std::vector<std::uint16_t>* all) {
+    first = 0;
     for (std::size_t at = 0;;) {
         const std::size_t end = std::min(text.find('+', at), text.size());
         const std::optional<std::uint64_t> pid = parseUnsigned(text.substr(at, end - at), kMax16);
         if (!pid) return false;
-        if (*pid != 0) into.push_back(static_cast<std::uint16_t>(*pid));
+        if (*pid != 0) {
+            if (first == 0) first = static_cast<std::uint16_t>(*pid);
+            if (all) all->push_back(static_cast<std::uint16_t>(*pid));
+        }
         if (end == text.size()) return true;
         at = end + 1;
     }
@@ -169,13 +179,8 @@ bool readField(Role role, std::string_view text, ZapLine& line) {
     case R::GuardInterval: return word(words().guardIntervals, text, extras.guardInterval);
     case R::Hierarchy: return word(words().hierarchies, text, extras.hierarchy);
     case R::Bandwidth: return word(words().bandwidths, text, extras.bandwidthHz);
-    case R::Video: return pids(text, extras.videoPids);
-    case R::Audio: {
-        std::vector<std::uint16_t> list;
-        if (!pids(text, list)) return false;
-        for (const std::uint16_t pid : list) extras.audio.push_back({pid, {}, {}});
-        return true;
-    }
+    case R::Video: line.videoField = text; return pids(text, line.video, nullptr);
+    case R::Audio: line.audioField = text; return pids(text, line.audio, nullptr);
     }
     return false;
 }
@@ -313,16 +318,15 @@ ZapForm formOfSystem(DeliverySystem system) {
 }  // namespace
 
 std::optional<std::string> parseZapLine(std::string_view line, ZapLine& parsed) {
-    parsed = ZapLine{};
-    parsed.fields = splitFields(line);
-    const std::optional<ZapForm> form = formOf(parsed.fields);
+    parsed.fieldCount = splitFields(line, parsed.fields);
+    const std::optional<ZapForm> form = formOf(parsed.fields, parsed.fieldCount);
     if (!form) return "unknown channel line " + quoted(line);
-    if (!fieldCountFits(*form, parsed.fields.size()))
-        return "wrong number of fields (" + std::to_string(parsed.fields.size()) + ") in " + quoted(line);
+    if (!fieldCountFits(*form, parsed.fieldCount))
+        return "wrong number of fields (" + std::to_string(parsed.fieldCount) + ") in " + quoted(line);
     parsed.form = *form;
     parsed.extras.system = systemOf(*form);
     const std::span<const Role> roles = rolesOf(*form);
-    for (std::size_t i = 0; i < parsed.fields.size(); ++i) {
+    for (std::size_t i = 0; i < parsed.fieldCount; ++i) {
         const std::string_view text = i == 0 ? parsed.fields[0] : trimBlanks(parsed.fields[i]);
         if (!readField(roles[i], text, parsed)) return "bad " + std::string(roleName(roles[i])) + " " + quoted(text);
     }
@@ -334,14 +338,27 @@ std::optional<std::string> parseZapLine(std::string_view line, ZapLine& parsed) 
 }
 
 bool looksLikeZapLine(std::string_view line) {
-    const std::vector<std::string_view> fields = splitFields(line);
-    const std::optional<ZapForm> form = formOf(fields);
-    return form && fieldCountFits(*form, fields.size());
+    Fields fields;
+    const std::size_t count = splitFields(line, fields);
+    const std::optional<ZapForm> form = formOf(fields, count);
+    return form && fieldCountFits(*form, count);
+}
+
+void addZapPids(ZapLine& line) {
+    std::uint16_t first = 0;
+    line.extras.videoPids.clear();
+    pids(line.videoField, first, &line.extras.videoPids);
+    std::vector<std::uint16_t> audio;
+    pids(line.audioField, first, &audio);
+    line.extras.audio.clear();
+    for (const std::uint16_t pid : audio) line.extras.audio.push_back({pid, {}, {}});
 }
 
 ChannelRecord recordOfZapLine(const ZapLine& line) {
     ChannelRecord record = textChannelBase();
     applyExtras(line.extras, record);
+    record.videoPid = line.video;
+    record.audioPid = line.audio;
     record.frequency = line.frequency;
     record.symbolRate = line.symbolRate;
     record.serviceId = line.serviceId;
@@ -364,12 +381,12 @@ void rewriteZapLine(const ZapLine& line, unsigned changes, const ChannelRecord& 
     // libdvbv5's satellite lines have no satellite number: a new one takes szap's form.
     if ((changes & changed::kLnb) && line.form == ZapForm::SatelliteLibdvbv5) {
         composeZapLine(record, now, out);
-        const std::string_view last = line.fields.back();
+        const std::string_view last = line.fields[line.fieldCount - 1];
         out += last.substr(std::min(last.find_last_not_of(" \t\r") + 1, last.size()));
         return;
     }
     const std::span<const Role> roles = rolesOf(line.form);
-    for (std::size_t i = 0; i < line.fields.size(); ++i) {
+    for (std::size_t i = 0; i < line.fieldCount; ++i) {
         if (i != 0) out += ':';
         const std::string_view field = line.fields[i];
         if ((changes & changeOf(roles[i])) == 0) {
@@ -385,7 +402,7 @@ void rewriteZapLine(const ZapLine& line, unsigned changes, const ChannelRecord& 
         out += field.substr(start + value.size());
     }
     // A service ID for a line that had none: szap, czap, tzap and azap all take it last.
-    if ((changes & changed::kServiceId) && line.fields.size() < roles.size()) {
+    if ((changes & changed::kServiceId) && line.fieldCount < roles.size()) {
         const std::size_t end = out.find_last_not_of(" \t\r") + 1;
         const std::string ending = out.substr(end);
         out.resize(end);

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "formats/ChannelExtras.h"
 #include "model/ChannelRecord.h"
@@ -27,24 +27,37 @@ enum class ZapForm {
     Atsc,
 };
 
+// The most fields a line has (tzap's).
+inline constexpr std::size_t kMostZapFields = 13;
+
 // One channel line of a zap file.
 struct ZapLine {
     ZapForm form = ZapForm::Satellite;
     // The line's fields between the ':', as written (a last field keeps the
     // blanks and carriage return at the line's end).
-    std::vector<std::string_view> fields;
+    std::array<std::string_view, kMostZapFields> fields;
+    std::size_t fieldCount = 0;
     std::string_view name;
+    // The tuning; its PID lists only after addZapPids (what the record
+    // needs of them is in `video` and `audio`).
     ChannelExtras extras;
     std::uint32_t frequency = 0;  // the record's units: kHz for satellites, Hz otherwise
     std::uint32_t symbolRate = 0;
     std::uint16_t serviceId = 0;
+    std::uint16_t video = 0;  // the first PID of each field; 0: none
+    std::uint16_t audio = 0;
+    std::string_view videoField;
+    std::string_view audioField;
 };
 
-// Reads a line that is no comment or blank line; on a fault, what is wrong,
-// quoting the text. `parsed` points into `line`.
+// Reads a line that is no comment or blank line into a new `parsed`, which
+// points into `line`; on a fault, what is wrong, quoting the text.
 std::optional<std::string> parseZapLine(std::string_view line, ZapLine& parsed);
 // Whether a line has one of the forms (and its number of fields).
 bool looksLikeZapLine(std::string_view line);
+
+// Every PID of the line's PID fields into its extras.
+void addZapPids(ZapLine& line);
 
 // The record a line reads as.
 ChannelRecord recordOfZapLine(const ZapLine& line);
