@@ -20,7 +20,10 @@ class TreeItem;
 // the items under one parent, those whose places still rise in tree order
 // keep them (the longest such run); an item moved out of that order, a new
 // item and one from another format follow the item before them in their own
-// tree, in tree order. Television and Radio items are then merged by place.
+// tree, in tree order (Radio items with none before them follow the
+// Television ones). Television and Radio items are then merged by place.
+// Where no item has a place of the written format, the places of the format
+// the items were read from count instead: a converted file keeps its order.
 struct FileKey {
     std::uint32_t place = 0;  // the place kept or followed
     std::uint32_t after = 0;  // 0 for an item on its own place, n for the n-th one following it
