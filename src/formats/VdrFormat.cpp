@@ -31,8 +31,8 @@ bool isMadeUp(const TreeItem& item) { return item.carried() && item.carried()->h
 // Builds both trees of a file aside, so that a bad line leaves them empty.
 class VdrTreeBuilder final {
 public:
-    VdrTreeBuilder(VdrEncoding encoding, bool grouped, std::string_view fileName)
-        : encoding_(encoding), grouped_(grouped), fileName_(fileName) {}
+    VdrTreeBuilder(VdrEncoding encoding, bool grouped, std::string_view fileName, std::uint64_t file)
+        : encoding_(encoding), grouped_(grouped), fileName_(fileName), file_(file) {}
 
     void group(std::string_view line, std::uint32_t place) {
         closeGroup();
@@ -93,7 +93,7 @@ private:
         // A windows-1252 line whose bytes happen to be UTF-8 as well.
         if (encoding_ == VdrEncoding::Windows1252 && !isAscii(line) && isUtf8(line))
             fields_.push_back({vdr::kEncoding, vdr::kWindows1252});
-        return makeCarried(vdr::kFormat, place, fields_);
+        return makeCarried(vdr::kFormat, place, fields_, file_);
     }
 
     // The made-up provider of a provider part in one tree, made at its first use.
@@ -109,7 +109,7 @@ private:
             std::vector<Carried::Field> fields{{carried::kMadeUp, "1"}};
             if (!part) fields.push_back({vdr::kWithoutProviderPart, fileName_});
             if (!name.full.empty()) fields.push_back({carried::kFullName, name.full});
-            top_[tree].push_back(TreeItem::makeProvider(providerRecord(kind, name), makeCarried(vdr::kFormat, 0, fields)));
+            top_[tree].push_back(TreeItem::makeProvider(providerRecord(kind, name), makeCarried(vdr::kFormat, 0, fields, file_)));
             provider = top_[tree].back().get();
         }
         lastKey_[tree] = key_;
@@ -120,6 +120,7 @@ private:
     VdrEncoding encoding_;
     bool grouped_;
     std::string fileName_;
+    std::uint64_t file_;
     VdrSources sources_;
     std::vector<Carried::Field> fields_;
     std::array<std::vector<std::unique_ptr<TreeItem>>, 2> top_;
@@ -173,7 +174,7 @@ FileResult readVdrList(ByteSource& source, ChannelList& list, const FormatOption
     const VdrEncoding encoding = isUtf8(text) ? VdrEncoding::Utf8 : VdrEncoding::Windows1252;
     const bool grouped = text.starts_with(':') || text.find("\n:") != std::string_view::npos;
 
-    VdrTreeBuilder builder(encoding, grouped, options.fileName);
+    VdrTreeBuilder builder(encoding, grouped, options.fileName, options.fileId);
     std::vector<LooseLine> loose;
     VdrChannelLine channel;
     std::string_view line;
@@ -200,7 +201,7 @@ FileResult readVdrList(ByteSource& source, ChannelList& list, const FormatOption
     builder.finish(list);
     std::vector<Carried::Field> more;
     if (encoding == VdrEncoding::Windows1252) more.push_back({vdr::kEncoding, vdr::kWindows1252});
-    list.setCarried(listCarriedOf(vdr::kFormat, loose, lines.lacksFinalNewline(), more));
+    list.setCarried(listCarriedOf(vdr::kFormat, options.fileId, loose, lines.lacksFinalNewline(), more));
     return {};
 }
 
@@ -208,13 +209,13 @@ bool writeVdrList(ByteSink& sink, const ChannelList& list, const FormatOptions& 
     TextLineWriter out(sink, list, vdr::kFormat);
     VdrComposer composer(encodingOf(list), options.defaultSource);
     if (writesGroupLines(list)) {
-        for (const PlacedGroup& group : groupsInFileOrder(list, vdr::kFormat)) {
+        for (const PlacedGroup& group : groupsInFileOrder(list)) {
             const TreeItem* provider = group.provider();
             if (provider && !isMadeUp(*provider)) out.line(group.key, composer.groupLine(*provider));
             for (const PlacedItem& channel : group.channels) out.line(channel.key, composer.channelLine(*channel.item));
         }
     } else {
-        for (const PlacedItem& channel : channelsInFileOrder(list, vdr::kFormat))
+        for (const PlacedItem& channel : channelsInFileOrder(list))
             out.line(channel.key, composer.channelLine(*channel.item));
     }
     return out.finish();

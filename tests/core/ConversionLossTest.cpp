@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "FormatTestSupport.h"
+#include "TextFormatTestSupport.h"
+#include "formats/ChannelExtras.h"
 #include "formats/ConversionLoss.h"
 
 namespace qvx {
@@ -184,6 +187,114 @@ TEST(ConversionLoss, DvbExtremeNumbersBeyondSixteenBits) {
     EXPECT_EQ(losses[0].what, "entry numbers beyond 65535 keep only their low 16 bits");
     EXPECT_EQ(losses[0].records, 1u + 2u);  // channel 65536, providers 65536 and 65537
     EXPECT_TRUE(conversionLosses(ListFormat::Native, list.television(), list.radio()).empty());
+}
+
+// A channel of a test list: its record and what it carries.
+struct Source {
+    ChannelRecord record;
+    CarriedPtr carried;
+};
+
+// The channel every Linux channel file holds whole: whole MHz and ksymbols/s,
+// no code rate (szap has none), no network IDs (zap has none).
+Source survivor() {
+    ChannelRecord record = testing::channelRecord("c", 1, 11836000);
+    record.symbolRate = 27500000;
+    record.videoPid = 101;
+    record.audioPid = 102;
+    record.serviceId = 28106;
+    record.volume = 100;
+    return {record, nullptr};
+}
+
+// The channel a text of a format reads as.
+Source readAs(ListFormat format, std::string_view text) {
+    ChannelList list(1);
+    EXPECT_TRUE(testing::readText(format, text, list).ok());
+    const TreeItem* item = testing::channelAt(list.television(), 0);
+    return {item->record(), item->carried()};
+}
+
+// Whether writing in the format and reading back changed an item: a field of
+// the record, or what it carried beyond the record.
+bool changedOnTheWay(const TreeItem& before, const TreeItem& after) {
+    const ChannelRecord& a = before.record();
+    const ChannelRecord& b = after.record();
+    if (a.nameText() != b.nameText() || a.transponderText() != b.transponderText()) return true;
+    const auto fields = [](const ChannelRecord& r) {
+        return std::tuple(r.frequency, r.symbolRate, r.videoPid, r.audioPid, r.teletextPid, r.pcrPid, r.pmtPid,
+                          r.pmcPid, r.ac3Pid, r.serviceId, r.networkId, r.transportStreamId, r.isScrambled(),
+                          r.tvSignal, r.rotorPosition, r.volume, r.qam, r.fec, r.polarity, r.lnb, r.serviceType);
+    };
+    if (fields(a) != fields(b)) return true;
+    // What the item carried must come back; what it did not may be added.
+    ChannelExtras was, is;
+    if (!describeCarried(before, was)) return false;
+    describeCarried(after, is);
+    const auto lost = [](const auto& carried, const auto& back) { return carried && carried != back; };
+    return lost(was.system, is.system) || lost(was.polarization, is.polarization) ||
+           lost(was.modulation, is.modulation) || lost(was.codeRate, is.codeRate) || was.videoPids != is.videoPids ||
+           was.audio != is.audio;
+}
+
+// Writing a list in dvbv5 or zap reports a loss exactly when reading the file
+// back changes an item, and counts exactly the items it changed.
+TEST(ConversionLoss, LinuxChannelFilesReportWhatTheirRoundTripChanges) {
+    const struct {
+        const char* what;
+        std::function<Source()> channel;
+        bool realProvider = false;
+    } cases[] = {
+        {"nothing", survivor},
+        {"a code rate", [] { Source s = survivor(); s.record.fec = 3; return s; }},
+        {"network IDs", [] { Source s = survivor(); s.record.networkId = 1; s.record.transportStreamId = 1101; return s; }},
+        {"a teletext PID", [] { Source s = survivor(); s.record.teletextPid = 104; return s; }},
+        {"scrambled", [] { Source s = survivor(); s.record.scrambled = 1; return s; }},
+        {"a volume", [] { Source s = survivor(); s.record.volume = 50; return s; }},
+        {"a rotor position", [] { Source s = survivor(); s.record.rotorPosition = 2; return s; }},
+        {"a transponder text", [] { Source s = survivor(); s.record.setTransponderText("19.2E"); return s; }},
+        {"an AC-3 PID", [] { Source s = survivor(); s.record.ac3Pid = 103; return s; }},
+        {"a ':' in the name", [] { Source s = survivor(); s.record.setName("Sat.1: Gold"); return s; }},
+        {"a ']' in the name", [] { Source s = survivor(); s.record.setName("[Test] TV"); return s; }},
+        {"a frequency between MHz", [] { Source s = survivor(); s.record.frequency = 11836500; return s; }},
+        {"an LNB", [] { Source s = survivor(); s.record.lnb = 3; return s; }},
+        {"a DVB-S2 section",
+         [] {
+             return readAs(ListFormat::Dvbv5,
+                           "[c]\n\tSERVICE_ID = 28106\n\tVIDEO_PID = 101\n\tAUDIO_PID = 102\n\tFREQUENCY = 11836000\n"
+                           "\tSYMBOL_RATE = 27500000\n\tINNER_FEC = 2/3\n\tMODULATION = PSK/8\n"
+                           "\tPOLARIZATION = HORIZONTAL\n\tDELIVERY_SYSTEM = DVBS2\n");
+         }},
+        {"a circular polarization", [] { return readAs(ListFormat::Zap, "c:11836:L:0:27500:101:102:28106\n"); }},
+        {"two audio PIDs", [] { return readAs(ListFormat::Zap, "c:11836:H:0:27500:101:102+103:28106\n"); }},
+        {"a provider of its own", survivor, true},
+    };
+    for (const auto& c : cases) {
+        for (const ListFormat format : {ListFormat::Dvbv5, ListFormat::Zap}) {
+            SCOPED_TRACE(std::string(c.what) + " in " + std::string(listFormatEntry(format).toolName));
+            ChannelList list(1);
+            ChannelRecord providerRecord = testing::providerRecord(c.realProvider ? "ARD" : "channels", 1);
+            providerRecord.volume = 100;
+            TreeItem* provider = list.television().appendItem(
+                nullptr, TreeItem::makeProvider(providerRecord, c.realProvider ? nullptr
+                                                                               : makeCarried("zap", 0, {{carried::kMadeUp, "1"}})));
+            list.television().appendItem(provider, TreeItem::makeChannel(survivor().record));
+            for (int i = 0; i < 3; ++i) {
+                const Source source = c.channel();
+                list.television().appendItem(provider, TreeItem::makeChannel(source.record, source.carried));
+            }
+            ChannelList back(2);
+            ASSERT_TRUE(testing::readText(format, testing::writeText(format, list), back).ok());
+            ASSERT_EQ(back.television().itemCount(), list.television().itemCount());
+            std::size_t changed = back.television().topLevelItem(0)->label() != provider->label() ? 1 : 0;
+            for (int row = 0; row < provider->childCount(); ++row)
+                if (changedOnTheWay(*provider->child(row), *testing::channelAt(back.television(), row))) ++changed;
+
+            const std::vector<ConversionLoss> losses = conversionLosses(format, list.television(), list.radio());
+            EXPECT_EQ(losses.empty(), changed == 0);
+            for (const ConversionLoss& loss : losses) EXPECT_EQ(loss.records, changed) << loss.what;
+        }
+    }
 }
 
 }  // namespace

@@ -43,10 +43,9 @@ FileResult readJson(std::string_view text, ChannelList& list) {
 TEST(JsonFormat, EveryExampleComesBackByteForByte) {
     const std::string folder = std::string(QVX_SOURCE_DIR) + "/examples/sample.";
     for (const ListFormatEntry& format : listFormats()) {
-        SCOPED_TRACE(std::string(format.extension));
-        // Formats their extension does not name have their name in front of it: sample.vdr.conf.
-        const std::string path = folder +
-                                 (format.toolName != format.extension ? std::string(format.toolName) + "." : "") +
+        SCOPED_TRACE(std::string(format.toolName));
+        // Formats that share an extension have their name in front of it (sample.dvbv5.conf).
+        const std::string path = folder + (extensionIsShared(format.extension) ? std::string(format.toolName) + "." : "") +
                                  std::string(format.extension);
         ChannelList list(1);
         ASSERT_TRUE(readList(path, format.format, list).ok());

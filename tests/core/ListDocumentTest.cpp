@@ -57,7 +57,7 @@ TEST(FormatTable, EachFormatHasItsExtensionDialogTextAndStartUpRule) {
 TEST(FormatTable, ReaderOfEachRowReadsWhatItsWriterWrote) {
     ChannelList list(1);
     TreeItem* provider = testing::addProvider(list.television(), "P");
-    // A video PID: the Linux formats put a channel without one into the Radio tree.
+    // With a video PID: the Linux channel files put a channel without one in the Radio tree.
     ChannelRecord channel = testing::channelRecord("c", 1);
     channel.videoPid = 101;
     testing::addChannel(list.television(), provider, channel);

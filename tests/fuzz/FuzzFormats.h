@@ -60,8 +60,8 @@ inline std::string dumpTrees(const ChannelTree& television, const ChannelTree& r
         if (kFormat == ListFormat::DvbExtreme) record.dvbxParentNumber = 0;
         const RecordImage image = record.image();
         out.append(reinterpret_cast<const char*>(image.data()), image.size());
-        out += '\n';
         dumpCarried(out, entry.item.carried());
+        out += '\n';
     });
     return out;
 }
