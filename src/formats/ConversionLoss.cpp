@@ -135,6 +135,18 @@ bool realProvider(const Described& d) {
     return !isChannel(d.record()) && !(d.item.carried() && d.item.carried()->has(carried::kMadeUp));
 }
 
+// The Linux channel files put a channel without video PID into Radio, one
+// with a video PID into Television.
+bool treeAgainstVideoPid(const Described& d) {
+    const ChannelRecord& r = d.record();
+    return isChannel(r) && (r.serviceType == 2) == (r.videoPid != 0);
+}
+// What an item carries from a text file, beyond a made-up provider's mark.
+bool carriesTexts(const Described& d) {
+    const CarriedPtr& carried = d.item.carried();
+    return carried && !carried->has(carried::kMadeUp);
+}
+
 struct ItemLossRule {
     unsigned formats;
     std::string_view what;
@@ -142,6 +154,11 @@ struct ItemLossRule {
 };
 
 constexpr ItemLossRule kItemRules[] = {
+    {kNative | kDvb98 | kDvbExtreme,
+     "what entries keep from a Linux channel file (short names, languages, CA ids, parameters...) is not kept",
+     carriesTexts},
+    {kVdr | kDvbv5OrZap, "channels whose tree does not match their video PID come back in the other tree",
+     treeAgainstVideoPid},
     {kDvbv5OrZap, "providers are not kept: each tree's channels come back under one provider named after the file",
      realProvider},
     {kDvbv5, "names holding ']' or line breaks lose those characters",

@@ -97,6 +97,7 @@ TEST(ConversionLoss, EachKindIsCountedForTheFormatsThatCauseIt) {
 TEST(ConversionLoss, VdrCountsWhatAChannelsConfCannotHold) {
     const auto onAstra = [](ChannelRecord record) {
         record.rotorPosition = 2;  // Astra 19.2°E
+        record.videoPid = 101;
         return record;
     };
     const struct {
@@ -135,7 +136,11 @@ TEST(ConversionLoss, VdrCountsWhatAChannelsConfCannotHold) {
         for (int n = 0; n < 3; ++n) {
             ChannelRecord record = onAstra(channel("c"));
             cases[i].change(record);
-            testing::addChannel(list.television(), provider, record);
+            // A channel without video PID is a radio channel.
+            ChannelTree& tree = record.videoPid == 0 ? list.radio() : list.television();
+            if (tree.empty()) addProvider(tree);
+            record.serviceType = tree.serviceType();
+            testing::addChannel(tree, tree.topLevelItem(0), record);
         }
         const std::vector<ConversionLoss> losses =
             conversionLosses(ListFormat::Vdr, list.television(), list.radio());
@@ -151,8 +156,10 @@ TEST(ConversionLoss, VdrCountsWhatAChannelsConfCannotHold) {
     // A channel that carries its source keeps it, whatever its rotor position.
     ChannelList list(1);
     TreeItem* provider = addProvider(list.television());
+    ChannelRecord sat = channel("Sat");
+    sat.videoPid = 1;
     list.television().appendItem(
-        provider, TreeItem::makeChannel(channel("Sat"), makeCarried("vdr", 2, {{"line", "Sat:11494:H:S28.2E:22000:1:2:0:0:1:2:3:0"}})));
+        provider, TreeItem::makeChannel(sat, makeCarried("vdr", 2, {{"line", "Sat:11494:H:S28.2E:22000:1:2:0:0:1:2:3:0"}})));
     EXPECT_TRUE(conversionLosses(ListFormat::Vdr, list.television(), list.radio()).empty());
 }
 
@@ -294,6 +301,44 @@ TEST(ConversionLoss, LinuxChannelFilesReportWhatTheirRoundTripChanges) {
             EXPECT_EQ(losses.empty(), changed == 0);
             for (const ConversionLoss& loss : losses) EXPECT_EQ(loss.records, changed) << loss.what;
         }
+    }
+}
+
+// A channel in the tree its video PID does not name comes back in the other
+// one from every Linux channel file; what items carry from such a file is
+// lost to the binary formats (a made-up provider's mark is no loss).
+TEST(ConversionLoss, WrongTreesAndCarriedTextsAreSaid) {
+    ChannelList list(1);
+    TreeItem* television = list.television().appendItem(
+        nullptr, TreeItem::makeProvider(testing::providerRecord("P", 1), makeCarried("zap", 0, {{carried::kMadeUp, "1"}})));
+    TreeItem* radio = list.radio().appendItem(nullptr, TreeItem::makeProvider(testing::providerRecord("P", 2)));
+    ChannelRecord fitting = survivor().record;
+    list.television().appendItem(television, TreeItem::makeChannel(fitting, makeCarried("zap", 1, {{"line", "c"}})));
+    ChannelRecord noVideo = fitting;
+    noVideo.videoPid = 0;
+    list.television().appendItem(television, TreeItem::makeChannel(noVideo));
+    ChannelRecord withVideo = fitting;
+    withVideo.serviceType = 2;
+    list.radio().appendItem(radio, TreeItem::makeChannel(withVideo));
+
+    for (const ListFormat format : {ListFormat::Vdr, ListFormat::Dvbv5, ListFormat::Zap}) {
+        SCOPED_TRACE(std::string(listFormatEntry(format).toolName));
+        ChannelList back(2);
+        ASSERT_TRUE(testing::readText(format, testing::writeText(format, list), back).ok());
+        EXPECT_EQ(back.television().itemCount() - 1, 2u);  // the fitting one and the radio channel with video
+        const std::vector<ConversionLoss> losses = conversionLosses(format, list.television(), list.radio());
+        const auto said = std::ranges::find_if(losses, [](const ConversionLoss& loss) {
+            return loss.what == "channels whose tree does not match their video PID come back in the other tree";
+        });
+        ASSERT_NE(said, losses.end());
+        EXPECT_EQ(said->records, 2u);
+    }
+    for (const ListFormat format : {ListFormat::Native, ListFormat::Dvb98, ListFormat::DvbExtreme}) {
+        const std::vector<ConversionLoss> losses = conversionLosses(format, list.television(), list.radio());
+        const auto said = std::ranges::find_if(
+            losses, [](const ConversionLoss& loss) { return loss.what.starts_with("what entries keep from a Linux"); });
+        ASSERT_NE(said, losses.end());
+        EXPECT_EQ(said->records, 1u);
     }
 }
 
