@@ -40,7 +40,7 @@ public:
     QString next;
     QString chooseFileToLoad(QWidget*, const QString&) override { return next; }
     QString chooseFileToSave(QWidget*, const QString&) override { return {}; }
-    bool askYesNo(QWidget*, const QString&) override { return true; }
+    bool askYesNo(QWidget*, const QString&, qvx::DefaultAnswer) override { return true; }
     void tell(QWidget*, const QString& message) override {
         std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());
     }

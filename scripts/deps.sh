@@ -13,6 +13,7 @@ packages=(
   xvfb xauth
   x11-utils desktop-file-utils appstream shared-mime-info dpkg-dev
   dbus at-spi2-core python3-pyatspi
+  acl attr
   dvb-tools dtv-scan-tables
 )
 if [ "${QVX_WITH_FUZZ:-0}" = 1 ]; then

@@ -3,7 +3,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
+#include "ui/platform/DisplayCheck.h"
 #include "ui/window/CEditorApp.h"
 
 #ifndef QVX_DISPLAY_VERSION
@@ -45,6 +47,10 @@ int answerOnTerminal(int argc, char* argv[]) {
 int main(int argc, char* argv[]) {
     if (const int status = answerOnTerminal(argc, argv); status >= 0) {
         return status;
+    }
+    if (const std::string problem = qvx::displayProblem(); !problem.empty()) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return 1;
     }
     QApplication application(argc, argv);
     // The window's class (WM_CLASS "qvxedit") and, under Wayland, its app id

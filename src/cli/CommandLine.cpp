@@ -14,9 +14,14 @@ std::optional<CommandLine> splitCommandLine(const Subcommand& command, Arguments
                                             std::span<const std::string_view> knownFlags, bool takesBy,
                                             std::ostream& err) {
     CommandLine line;
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
-        if (takesBy && argument == "--by") {
+        if (optionsEnded) {
+            line.files.emplace_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (takesBy && argument == "--by") {
             if (i + 1 == arguments.size()) {
                 usageError(command, "--by needs a value", err);
                 return std::nullopt;

@@ -25,6 +25,7 @@ struct CommandLine {
 
 // Splits `arguments`; an option that is not "--by" nor one of `knownFlags`,
 // or "--by" without its value, is a usage error (told to `err`, none given).
+// Everything after "--" is a file name.
 std::optional<CommandLine> splitCommandLine(const Subcommand& command, Arguments arguments,
                                             std::span<const std::string_view> knownFlags, bool takesBy,
                                             std::ostream& err);

@@ -3,7 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "cli/CommandLine.h"
 #include "cli/Subcommand.h"
+#include "cli/TerminalText.h"
 #include "cli/ToolDocuments.h"
 #include "compare/CompareTrees.h"
 #include "documents/ListDocument.h"
@@ -16,20 +18,17 @@ namespace qvx::cli {
 // remain are written to OUT_A and OUT_B.
 int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     const Subcommand& command = subcommandNamed("compare");
-    std::vector<std::string> paths;
+    static constexpr std::string_view kFlags[] = {"--force"};
+    const std::optional<CommandLine> line = splitCommandLine(command, arguments, kFlags, true, err);
+    if (!line) return kExitUsage;
     CompareOptions options{true, true};
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--by") {
-            if (i + 1 == arguments.size()) return usageError(command, "--by needs name, sid or both", err);
-            const std::optional<CompareOptions> named = compareOptionsNamed(arguments[++i], false);
-            if (!named)
-                return usageError(command, "--by takes name, sid or both, not '" + std::string(arguments[i]) + "'",
-                                  err);
-            options = *named;
-        } else {
-            paths.emplace_back(arguments[i]);
-        }
+    if (line->by) {
+        const std::optional<CompareOptions> named = compareOptionsNamed(*line->by, false);
+        if (!named)
+            return usageError(command, "--by takes name, sid or both, not '" + std::string(*line->by) + "'", err);
+        options = *named;
     }
+    const std::vector<std::string>& paths = line->files;
     if (paths.size() != 4) return usageError(command, "expected four file names", err);
     if (nameSameFile(paths[2], paths[3]))
         return usageError(command, "OUT_A and OUT_B must be different files", err);
@@ -41,8 +40,14 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     ChannelList list2(2);
     ListDocument document1(list1, FormatChoice::EveryFormat);
     ListDocument document2(list2, FormatChoice::EveryFormat);
-    if (const int status = loadDocument(document1, paths[0], err); status != kExitOk) return status;
-    if (const int status = loadDocument(document2, paths[1], err); status != kExitOk) return status;
+    std::vector<FileWarning> warnings1;
+    std::vector<FileWarning> warnings2;
+    if (const int status = loadDocument(document1, paths[0], err, &warnings1); status != kExitOk) return status;
+    if (const int status = loadDocument(document2, paths[1], err, &warnings2); status != kExitOk) return status;
+    if (const int status = refuseLosingRewrite({{paths[0], warnings1}, {paths[1], warnings2}}, {paths[2], paths[3]},
+                                               line->has("--force"), err);
+        status != kExitOk)
+        return status;
     CompareLists(list1, list2, options);
     // Both results or neither: each is written completely beside its target
     // before either is put in place.
@@ -52,8 +57,17 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
         return reportFailure(result, err);
     if (const FileResult result = document2.prepareSaveAs(paths[3], saveB); !result.ok())
         return reportFailure(result, err);  // the prepared OUT_A is dropped, the old one stays
-    if (const FileResult result = saveA.commit(); !result.ok()) return reportFailure(result, err);
-    if (const FileResult result = saveB.commit(); !result.ok()) return reportFailure(result, err);
+    // Both or neither here too: OUT_A's old file is kept aside until OUT_B is in place.
+    const PairCommit commit = commitBoth(saveA, saveB);
+    if (!commit.first.ok()) return reportFailure(commit.first, err);
+    if (!commit.second.ok()) {
+        reportFailure(commit.second, err);
+        if (!commit.undone.ok())
+            err << "qvxtool: " << terminalSafe(paths[2])
+                << " already holds its new result, and its old contents could not be put back: "
+                << terminalSafe(commit.undone.messageWithReason()) << "\n";
+        return kExitFailure;
+    }
     warnOfLosses(document1, paths[2], err);
     warnOfLosses(document2, paths[3], err);
     return kExitOk;

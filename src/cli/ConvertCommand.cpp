@@ -2,6 +2,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/CommandLine.h"
 #include "cli/Subcommand.h"
 #include "cli/ToolDocuments.h"
 #include "documents/ListDocument.h"
@@ -12,15 +13,22 @@ namespace qvx::cli {
 // Load followed by Save as: the list read from IN, written by OUT's extension.
 int runConvert(Arguments arguments, std::ostream&, std::ostream& err) {
     const Subcommand& command = subcommandNamed("convert");
-    if (arguments.size() != 2) return usageError(command, "expected two file names", err);
-    const std::string input(arguments[0]);
-    const std::string output(arguments[1]);
+    static constexpr std::string_view kFlags[] = {"--force"};
+    const std::optional<CommandLine> line = splitCommandLine(command, arguments, kFlags, false, err);
+    if (!line) return kExitUsage;
+    if (line->files.size() != 2) return usageError(command, "expected two file names", err);
+    const std::string& input = line->files[0];
+    const std::string& output = line->files[1];
     // Both extensions are checked before anything is read or written.
     if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
 
     ChannelList list(1);
     ListDocument document(list, FormatChoice::EveryFormat);
-    if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
+    std::vector<FileWarning> warnings;
+    if (const int status = loadDocument(document, input, err, &warnings); status != kExitOk) return status;
+    if (const int status = refuseLosingRewrite({{input, warnings}}, {output}, line->has("--force"), err);
+        status != kExitOk)
+        return status;
     return saveDocumentAs(document, output, err);
 }
 

@@ -19,7 +19,8 @@ std::string counted(std::size_t count, std::string_view one, std::string_view ma
 // Keeps the first of every group of equal channels, in each tree, and writes the rest to OUT.
 int runDedupe(Arguments arguments, std::ostream& out, std::ostream& err) {
     const Subcommand& command = subcommandNamed("dedupe");
-    const std::optional<CommandLine> line = splitCommandLine(command, arguments, {}, true, err);
+    static constexpr std::string_view kFlags[] = {"--force"};
+    const std::optional<CommandLine> line = splitCommandLine(command, arguments, kFlags, true, err);
     if (!line) return kExitUsage;
     if (line->files.size() != 2) return usageError(command, "expected two file names", err);
     const std::optional<CompareOptions> key = channelKeyOf(command, *line, err);
@@ -29,7 +30,7 @@ int runDedupe(Arguments arguments, std::ostream& out, std::ostream& err) {
         const RemovedCounts fromTree = removeDuplicates(tree, *key);
         removed.channels += fromTree.channels;
         removed.providers += fromTree.providers;
-    }, err);
+    }, line->has("--force"), err);
     if (status != kExitOk) return status;
     out << "Removed " << counted(removed.channels, "channel", "channels") << " and "
         << counted(removed.providers, "provider", "providers") << ".\n";

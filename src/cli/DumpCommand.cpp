@@ -2,6 +2,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/CommandLine.h"
 #include "cli/ListDump.h"
 #include "cli/Subcommand.h"
 #include "cli/ToolDocuments.h"
@@ -12,20 +13,12 @@ namespace qvx::cli {
 
 int runDump(Arguments arguments, std::ostream& out, std::ostream& err) {
     const Subcommand& command = subcommandNamed("dump");
-    std::string input;
-    bool json = false;
-    for (const std::string_view argument : arguments) {
-        if (argument == "--json") {
-            json = true;
-        } else if (argument.starts_with("--")) {
-            return usageError(command, "unknown option '" + std::string(argument) + "'", err);
-        } else if (input.empty()) {
-            input = argument;
-        } else {
-            return usageError(command, "expected one file name", err);
-        }
-    }
-    if (input.empty()) return usageError(command, "expected one file name", err);
+    static constexpr std::string_view kFlags[] = {"--json"};
+    const std::optional<CommandLine> line = splitCommandLine(command, arguments, kFlags, false, err);
+    if (!line) return kExitUsage;
+    if (line->files.size() != 1) return usageError(command, "expected one file name", err);
+    const std::string& input = line->files[0];
+    const bool json = line->has("--json");
 
     ChannelList list(1);
     ListDocument document(list, FormatChoice::EveryFormat);

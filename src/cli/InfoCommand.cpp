@@ -2,6 +2,7 @@
 #include <ostream>
 #include <string>
 
+#include "cli/CommandLine.h"
 #include "cli/Subcommand.h"
 #include "cli/ToolDocuments.h"
 #include "documents/ListDocument.h"
@@ -21,11 +22,13 @@ void printCounts(std::string_view title, const ChannelTree& tree, std::ostream& 
 }  // namespace
 
 int runInfo(Arguments arguments, std::ostream& out, std::ostream& err) {
-    if (arguments.size() != 1) return usageError(subcommandNamed("info"), "expected one file name", err);
+    const Subcommand& command = subcommandNamed("info");
+    const std::optional<CommandLine> line = splitCommandLine(command, arguments, {}, false, err);
+    if (!line) return kExitUsage;
+    if (line->files.size() != 1) return usageError(command, "expected one file name", err);
     ChannelList list(1);
     ListDocument document(list, FormatChoice::EveryFormat);
-    if (const int status = loadDocument(document, std::string(arguments[0]), err); status != kExitOk)
-        return status;
+    if (const int status = loadDocument(document, line->files[0], err); status != kExitOk) return status;
     printCounts("Television", list.television(), out);
     printCounts("Radio", list.radio(), out);
     return kExitOk;

@@ -9,11 +9,14 @@
 namespace qvx::cli {
 
 int rewriteList(const std::string& input, const std::string& output, const std::function<void(ChannelTree&)>& change,
-                std::ostream& err) {
+                bool force, std::ostream& err) {
     if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
     ChannelList list(1);
     ListDocument document(list, FormatChoice::EveryFormat);
-    if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
+    std::vector<FileWarning> warnings;
+    if (const int status = loadDocument(document, input, err, &warnings); status != kExitOk) return status;
+    if (const int status = refuseLosingRewrite({{input, warnings}}, {output}, force, err); status != kExitOk)
+        return status;
     change(list.television());
     change(list.radio());
     return saveDocumentAs(document, output, err);

@@ -45,8 +45,11 @@ void printUsage(std::ostream& stream) {
     line("--help", "print this help (COMMAND --help: that command's)");
     line("--version", "print the version");
     stream << "\n"
-              "Exit status: 0 done, 1 a list could not be read or written,\n"
-              "2 wrong arguments or an unknown extension (diff: 0 the same, 1 different, 2 trouble).\n";
+              "Options end at --; what follows it are file names.\n"
+              "\n"
+              "Exit status: 0 done, 1 a list could not be read or written (or, for dump, info\n"
+              "and duplicates, the output), 2 wrong arguments or an unknown extension\n"
+              "(diff: 0 the same, 1 different, 2 trouble).\n";
 }
 
 void printCommandHelp(const Subcommand& command, std::ostream& stream) {
@@ -56,8 +59,10 @@ void printCommandHelp(const Subcommand& command, std::ostream& stream) {
 }
 
 bool asksForHelp(std::span<const std::string_view> arguments) {
-    for (const std::string_view argument : arguments)
+    for (const std::string_view argument : arguments) {
+        if (argument == "--") return false;  // a file named --help after it
         if (argument == "--help" || argument == "-h") return true;
+    }
     return false;
 }
 
@@ -77,7 +82,9 @@ int usageError(const Subcommand& command, std::string_view problem, std::ostream
 
 namespace {
 
-int runCommandLine(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
+// `command` is set to the command that runs, if any.
+int runCommandLine(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err,
+                   const Subcommand*& command) {
     if (arguments.empty()) {
         err << "qvxtool: no command given\n";
         printUsage(err);
@@ -92,13 +99,14 @@ int runCommandLine(std::span<const std::string_view> arguments, std::ostream& ou
         out << "qvxtool " << QVX_DISPLAY_VERSION << "\n";
         return kExitOk;
     }
-    for (const Subcommand& command : subcommands()) {
-        if (command.name != first) continue;
+    for (const Subcommand& candidate : subcommands()) {
+        if (candidate.name != first) continue;
         if (asksForHelp(arguments.subspan(1))) {
-            printCommandHelp(command, out);
+            printCommandHelp(candidate, out);
             return kExitOk;
         }
-        return command.run(arguments.subspan(1), out, err);
+        command = &candidate;
+        return candidate.run(arguments.subspan(1), out, err);
     }
     err << "qvxtool: unknown command '" << terminalSafe(first) << "'. Try 'qvxtool --help'.\n";
     return kExitUsage;
@@ -107,15 +115,21 @@ int runCommandLine(std::span<const std::string_view> arguments, std::ostream& ou
 }  // namespace
 
 int runQvxtool(std::span<const std::string_view> arguments, std::ostream& out, std::ostream& err) {
+    const Subcommand* command = nullptr;
     int status = kExitFailure;
     try {
-        status = runCommandLine(arguments, out, err);
+        status = runCommandLine(arguments, out, err, command);
     } catch (const std::bad_alloc&) {
         // Whatever was being built is gone with the exception; nothing was put in place.
         err << "qvxtool: out of memory: " << systemReason(ENOMEM) << "\n";
-        return kExitFailure;
+        return command && command->exitRule == ExitRule::Comparison ? kExitTrouble : kExitFailure;
     }
     const int outputStatus = finishOutput(out, err);
+    switch (command ? command->exitRule : ExitRule::Printed) {
+    case ExitRule::Printed: break;
+    case ExitRule::ListsWritten: return status;
+    case ExitRule::Comparison: return outputStatus != kExitOk ? kExitTrouble : status;
+    }
     return status != kExitOk ? status : outputStatus;
 }
 

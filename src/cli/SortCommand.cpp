@@ -12,7 +12,7 @@ namespace qvx::cli {
 // Sorts the channels of every provider (and with --providers the providers) and writes the list to OUT.
 int runSort(Arguments arguments, std::ostream&, std::ostream& err) {
     const Subcommand& command = subcommandNamed("sort");
-    static constexpr std::string_view kFlags[] = {"--providers"};
+    static constexpr std::string_view kFlags[] = {"--providers", "--force"};
     const std::optional<CommandLine> line = splitCommandLine(command, arguments, kFlags, true, err);
     if (!line) return kExitUsage;
     if (line->files.size() != 2) return usageError(command, "expected two file names", err);
@@ -24,7 +24,7 @@ int runSort(Arguments arguments, std::ostream&, std::ostream& err) {
     return rewriteList(line->files[0], line->files[1], [&](ChannelTree& tree) {
         sortChannels(tree, nullptr, *key);
         if (providers) sortProviders(tree);
-    }, err);
+    }, line->has("--force"), err);
 }
 
 }  // namespace qvx::cli

@@ -13,6 +13,19 @@ inline constexpr int kExitUsage = 2;    // wrong arguments or an unknown extensi
 
 using Arguments = std::span<const std::string_view>;
 
+// What the exit status of a command stands for, besides its own result.
+enum class ExitRule {
+    // What it prints is its result: output that cannot be written is status 1.
+    Printed,
+    // The lists it writes are its result: once they are in place, output or
+    // messages that cannot be written change nothing.
+    ListsWritten,
+    // diff(1): 0 the same, 1 different, 2 any trouble, the output and memory included.
+    Comparison,
+};
+
+inline constexpr int kExitTrouble = 2;  // ExitRule::Comparison: something went wrong
+
 // One subcommand of qvxtool. `run` gets the arguments after the name.
 struct Subcommand {
     std::string_view name;
@@ -21,6 +34,7 @@ struct Subcommand {
     // Its arguments and options, one line each, for "qvxtool NAME --help".
     std::string_view argumentLines;
     int (*run)(Arguments arguments, std::ostream& out, std::ostream& err);
+    ExitRule exitRule = ExitRule::Printed;
 };
 
 // Every subcommand, in the order --help lists them. A new subcommand is one

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <ostream>
 
 #include "cli/Subcommand.h"
@@ -10,23 +11,10 @@
 #include "documents/ListDocument.h"
 #include "formats/ByteStream.h"
 #include "formats/ConversionLoss.h"
+#include "formats/SameFile.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {
-namespace {
-
-// Whether the file holds more than an empty list in its format would (a
-// native header says "no records" in 12 bytes; other formats need none).
-bool holdsMoreThanAnEmptyList(const std::string& path, const ListFormatEntry& format) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) return false;
-    const ChannelList empty(1);
-    MemorySink emptyList;
-    format.write(emptyList, empty, {});
-    return static_cast<std::size_t>(status.st_size) > emptyList.bytes().size();
-}
-
-}  // namespace
 
 const ListFormatEntry* formatOfPath(const std::string& path, std::ostream& err) {
     const ListFormatEntry* format = listFormatEntryForExtension(lowerCasedExtension(path));
@@ -45,15 +33,37 @@ void warn(std::string_view subject, std::string_view text, std::ostream& err) {
     err << "qvxtool: warning: " << terminalSafe(subject) << ": " << terminalSafe(text) << "\n";
 }
 
-int loadDocument(ListDocument& document, const std::string& path, std::ostream& err) {
+int loadDocument(ListDocument& document, const std::string& path, std::ostream& err,
+                 std::vector<FileWarning>* warnings) {
     const ListFormatEntry* format = formatOfPath(path, err);
     if (!format) return kExitUsage;
-    const FileResult result = document.load(path);
-    if (!result.ok()) return reportFailure(result, err);
-    const ChannelList& list = document.list();
-    if (list.television().itemCount() == 0 && list.radio().itemCount() == 0 &&
-        holdsMoreThanAnEmptyList(path, *format))
-        warn(path, "no record recognised in a file that is not empty", err);
+    FileResult result = document.load(path);
+    for (const FileWarning& warning : result.warnings) warn(path, fileWarningText(warning), err);
+    if (warnings) *warnings = result.warnings;
+    if (!result.ok()) {
+        // The readers' own texts do not say which file they mean.
+        if (!result.namesFile) result.message = path + ": " + result.message;
+        return reportFailure(result, err);
+    }
+    return kExitOk;
+}
+
+int refuseLosingRewrite(std::initializer_list<ReadInput> inputs, std::initializer_list<std::string_view> outputs,
+                        bool force, std::ostream& err) {
+    if (force) return kExitOk;
+    for (const ReadInput& input : inputs) {
+        const bool lost = std::ranges::any_of(input.warnings, [](const FileWarning& warning) {
+            return rewriteWouldLose(warning.kind);
+        });
+        if (!lost) continue;
+        for (const std::string_view output : outputs) {
+            if (!nameSameFile(input.path, std::string(output))) continue;
+            err << "qvxtool: " << terminalSafe(output)
+                << ": not written over, as reading it left out what it holds (see the warnings above); "
+                   "--force writes it all the same\n";
+            return kExitFailure;
+        }
+    }
     return kExitOk;
 }
 
@@ -62,10 +72,7 @@ void warnOfLosses(const ListDocument& document, const std::string& path, std::os
     if (!format) return;
     const ChannelList& list = document.list();
     for (const ConversionLoss& loss : conversionLosses(format->format, list.television(), list.radio()))
-        warn(path,
-             std::string(loss.what) + " (" + std::to_string(loss.records) +
-                 (loss.records == 1 ? " record)" : " records)"),
-             err);
+        warn(path, conversionLossText(loss), err);
 }
 
 int saveDocumentAs(ListDocument& document, const std::string& path, std::ostream& err) {

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <initializer_list>
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "formats/FileWarning.h"
 #include "formats/ListFormat.h"
 
 namespace qvx {
@@ -19,9 +22,19 @@ namespace qvx::cli {
 const ListFormatEntry* formatOfPath(const std::string& path, std::ostream& err);
 
 // Load of the window, for the tool: kExitOk, or the exit status after telling
-// `err` why not. A non-empty file in which the reader recognised no record
-// loads, with a warning.
-int loadDocument(ListDocument& document, const std::string& path, std::ostream& err);
+// `err` why not. What the read left out is told as warnings (and, when
+// `warnings` is given, kept there).
+int loadDocument(ListDocument& document, const std::string& path, std::ostream& err,
+                 std::vector<FileWarning>* warnings = nullptr);
+// A command whose output is one of its inputs (the same file, however named)
+// does not write it back when the read of that input left out what writing
+// it would lose, unless `force`: kExitOk, or kExitFailure after saying why.
+struct ReadInput {
+    const std::string& path;
+    const std::vector<FileWarning>& warnings;
+};
+int refuseLosingRewrite(std::initializer_list<ReadInput> inputs, std::initializer_list<std::string_view> outputs,
+                        bool force, std::ostream& err);
 // Save as of the window, for the tool; once saved, a warning for each kind of
 // loss the target format causes for this list.
 int saveDocumentAs(ListDocument& document, const std::string& path, std::ostream& err);

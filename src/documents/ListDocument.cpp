@@ -23,6 +23,16 @@ const ListFormatEntry* ListDocument::format() const {
 void ListDocument::chooseFile(const std::string& path, std::optional<ListFormat> named) {
     list_.chooseFile(path);
     if (named) list_.setFormatName(std::string(listFormatEntry(*named).toolName));
+    identity_.reset();
+}
+
+FileResult ListDocument::remember(FileResult result) {
+    if (result.identity) identity_ = result.identity;
+    return result;
+}
+
+bool ListDocument::changedOnDisk() const {
+    return identity_ && currentIdentity(list_.path()) != identity_;
 }
 
 FileResult ListDocument::load(const std::string& path, std::optional<ListFormat> named) {
@@ -34,12 +44,13 @@ FileResult ListDocument::readChosenFile() {
     const ListFormatEntry* entry = format();
     if (!entry) return unknownFormat();
     list_.setHasFile(true);
+    identity_.reset();
     ListFormat read = entry->format;
     FileResult result = list_.formatName().empty() ? readListByContent(list_.path(), read, list_, calls_)
                                                    : readList(list_.path(), read, list_, calls_);
     // Save writes what was read, where the extension alone would not say it.
     if (read != entry->format) list_.setFormatName(std::string(listFormatEntry(read).toolName));
-    return result;
+    return remember(std::move(result));
 }
 
 FileResult ListDocument::saveAs(const std::string& path, std::optional<ListFormat> named) {
@@ -47,10 +58,10 @@ FileResult ListDocument::saveAs(const std::string& path, std::optional<ListForma
     return save();
 }
 
-FileResult ListDocument::save() const {
+FileResult ListDocument::save() {
     const ListFormatEntry* entry = format();
     if (!entry) return {};
-    return writeList(list_.path(), entry->format, list_, options_, calls_);
+    return remember(writeList(list_.path(), entry->format, list_, options_, calls_));
 }
 
 FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& save,
@@ -63,7 +74,7 @@ FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& sa
 }
 
 FileResult ListDocument::loadAtStartup(const std::string& path) {
-    list_.chooseFile(path);
+    chooseFile(path, std::nullopt);
     const ListFormatEntry* entry = format();
     if (!entry || !entry->loadableAtStartup) return unknownFormat();
     return readChosenFile();

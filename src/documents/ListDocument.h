@@ -5,6 +5,7 @@
 #include <string>
 
 #include "formats/FileCalls.h"
+#include "formats/FileIdentity.h"
 #include "formats/FileResult.h"
 #include "formats/ListFormat.h"
 
@@ -49,7 +50,11 @@ public:
     // Save: writes both trees to the chosen file in the format of its
     // extension. An extension that names no format writes nothing and
     // leaves an existing file untouched (Done: nothing failed).
-    FileResult save() const;
+    FileResult save();
+    // Whether the chosen file is no longer what the last load read or the
+    // last save wrote: another device, inode, size or modification time, or
+    // gone. False when no load or save of this file has happened yet.
+    bool changedOnDisk() const;
     // Save as in two steps, for saving several lists all or none: the file
     // becomes the list's file and the new contents are written beside it;
     // `save`, made for the same path, puts them in place on commit(). An
@@ -63,13 +68,18 @@ public:
     FileResult loadAtStartup(const std::string& path);
 
 private:
-    // The file becomes the list's file, in the named format when there is one.
+    // The file becomes the list's file, in the named format when there is
+    // one; nothing is known of it on disk yet.
     void chooseFile(const std::string& path, std::optional<ListFormat> named);
+    // Notes what a read or write left on disk.
+    FileResult remember(FileResult result);
 
     ChannelList& list_;
     FormatOptions options_;
     FormatChoice choice_;
     FileCalls& calls_;
+    // The file as the last load read it or the last save wrote it.
+    std::optional<FileIdentity> identity_;
 };
 
 }  // namespace qvx

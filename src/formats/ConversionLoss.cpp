@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "formats/ChannelExtras.h"
 #include "formats/DvbExtremeFormat.h"
@@ -201,6 +202,16 @@ std::size_t dvbExtremeNumbersBeyond16Bits(const ChannelTree& television, const C
     return hits;
 }
 
+// Providers without a channel: the readers of the record formats build the
+// trees by the rules that drop them.
+std::size_t providersWithoutChannels(const ChannelTree& television, const ChannelTree& radio) {
+    std::size_t hits = 0;
+    for (const ChannelTree* tree : {&television, &radio})
+        for (const auto& top : tree->topLevelItems())
+            if (top->record().isChannel == 0 && !top->hasChildren()) ++hits;
+    return hits;
+}
+
 // VDR: a satellite channel is written with its source, which comes from a
 // named rotor position or what the channel carries, else the default one;
 // and its frequency in MHz.
@@ -226,6 +237,10 @@ void vdrSatelliteLosses(const ChannelTree& television, const ChannelTree& radio,
 }
 
 }  // namespace
+
+std::string conversionLossText(const ConversionLoss& loss) {
+    return std::string(loss.what) + " (" + std::to_string(loss.records) + (loss.records == 1 ? " record)" : " records)");
+}
 
 std::vector<ConversionLoss> conversionLosses(ListFormat format, const ChannelTree& television,
                                              const ChannelTree& radio) {
@@ -256,6 +271,9 @@ std::vector<ConversionLoss> conversionLosses(ListFormat format, const ChannelTre
     if (format == ListFormat::DvbExtreme)
         if (const std::size_t hits = dvbExtremeNumbersBeyond16Bits(television, radio); hits != 0)
             losses.push_back({"entry numbers beyond 65535 keep only their low 16 bits", hits});
+    if ((bit(format) & (kNative | kDvb98 | kDvbExtreme)) != 0)
+        if (const std::size_t hits = providersWithoutChannels(television, radio); hits != 0)
+            losses.push_back({"providers without channels are not kept by the reader", hits});
     if (format == ListFormat::Vdr) vdrSatelliteLosses(television, radio, losses);
     return losses;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct ConversionLoss {
     std::string_view what;  // "names longer than 23 characters are cut"
     std::size_t records;
 };
+
+// "names longer than 23 characters are cut (1 record)".
+std::string conversionLossText(const ConversionLoss& loss);
 
 // Every kind of loss that saving these trees in `format` causes, in a fixed
 // order; kinds that hit no record are left out.

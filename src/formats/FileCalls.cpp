@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -24,16 +25,21 @@ int FileCalls::lock(int fd, short type) {
     return ::fcntl(fd, F_SETLK, &region);
 }
 
-int FileCalls::rename(int folder, const char* from, const char* to) {
-    return ::renameat(folder, from, folder, to);
+int FileCalls::rename(int folder, const char* from, const char* to, unsigned flags) {
+    if (flags == 0) return ::renameat(folder, from, folder, to);
+    return ::renameat2(folder, from, folder, to, flags);
 }
 
 int FileCalls::createUnnamed(int folder, mode_t mode) {
-    return ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    return ::openat(folder, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
 }
 
 int FileCalls::createNamed(int folder, const char* name, mode_t mode) {
-    return ::openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode);
+    return ::openat(folder, name, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, mode);
+}
+
+int FileCalls::setAttribute(int fd, const char* name, const void* value, std::size_t size) {
+    return ::fsetxattr(fd, name, value, size, 0);
 }
 
 FileCalls& systemFileCalls() {

@@ -18,14 +18,17 @@ public:
     virtual int fsync(int fd);
     // A record lock over the whole file, without waiting: F_RDLCK or F_WRLCK.
     virtual int lock(int fd, short type);
-    // Renames `from` to `to`, both names inside the open folder `folder`.
-    virtual int rename(int folder, const char* from, const char* to);
+    // Renames `from` to `to`, both names inside the open folder `folder`;
+    // `flags` as renameat2() takes them (RENAME_EXCHANGE, RENAME_NOREPLACE).
+    virtual int rename(int folder, const char* from, const char* to, unsigned flags);
     // A new file without a name in the open folder `folder` (O_TMPFILE), for
-    // writing; fails where the file system has no such files.
+    // reading and writing; fails where the file system has no such files.
     virtual int createUnnamed(int folder, mode_t mode);
-    // A new file `name` in the open folder `folder`, for writing; fails when
-    // the name exists.
+    // A new file `name` in the open folder `folder`, for reading and writing;
+    // fails when the name exists.
     virtual int createNamed(int folder, const char* name, mode_t mode);
+    // Sets the extended attribute `name` (an access ACL among them) of an open file.
+    virtual int setAttribute(int fd, const char* name, const void* value, std::size_t size);
     // Output goes to write() in pieces of this size, so a save costs few calls.
     virtual std::size_t writeChunkSize() const { return 64 * 1024; }
 };

@@ -9,17 +9,25 @@ namespace {
 
 std::string reasonOrNone(int errorNumber) { return errorNumber != 0 ? systemReason(errorNumber) : std::string(); }
 
+FileResult namingTheFile(FileResult result) {
+    result.namesFile = true;
+    return result;
+}
+
 }  // namespace
 
 std::string FileResult::messageWithReason() const {
-    return reason.empty() ? message : message + ": " + reason;
+    if (reason.empty()) return message;
+    // "... accessing /x/list.qvx.: reason" would read as if the dot were part of the name.
+    if (!message.empty() && message.back() == '.') return message + " " + reason;
+    return message + ": " + reason;
 }
 
 std::string systemReason(int errorNumber) { return std::generic_category().message(errorNumber); }
 
 FileResult cannotOpenList(std::string_view path, int errorNumber) {
-    return {FileOutcome::CannotOpen, causeForErrno(errorNumber), "Can't open file " + std::string(path),
-            reasonOrNone(errorNumber)};
+    return namingTheFile({FileOutcome::CannotOpen, causeForErrno(errorNumber), "Can't open file " + std::string(path),
+                          reasonOrNone(errorNumber)});
 }
 
 FileResult readFailure(int errorNumber) {
@@ -40,25 +48,31 @@ FileResult badLine(std::size_t line, std::string_view reason) {
 }
 
 FileResult outOfMemoryReading(std::string_view path) {
-    return {FileOutcome::ReadFailed, kCauseGeneric, "Out of memory while reading " + std::string(path),
-            systemReason(ENOMEM)};
+    return namingTheFile({FileOutcome::ReadFailed, kCauseGeneric, "Out of memory while reading " + std::string(path),
+                          systemReason(ENOMEM)});
 }
 
 FileResult outOfMemoryWriting(std::string_view path) {
-    return {FileOutcome::WriteFailed, kCauseGeneric, "Out of memory while writing " + std::string(path),
-            systemReason(ENOMEM)};
+    return namingTheFile({FileOutcome::WriteFailed, kCauseGeneric, "Out of memory while writing " + std::string(path),
+                          systemReason(ENOMEM)});
 }
 
 FileResult cannotCreateList(std::string_view path, int errorNumber) {
     const int cause = causeForErrno(errorNumber);
-    return {FileOutcome::CannotCreate, cause,
-            "File " + std::string(path) + " could not be opened. Cause " + std::to_string(cause),
-            reasonOrNone(errorNumber)};
+    return namingTheFile({FileOutcome::CannotCreate, cause,
+                          "File " + std::string(path) + " could not be opened. Cause " + std::to_string(cause),
+                          reasonOrNone(errorNumber)});
+}
+
+FileResult cannotCreateList(std::string_view path, int errorNumber, std::string_view reason) {
+    FileResult result = cannotCreateList(path, errorNumber);
+    result.reason = reason;
+    return result;
 }
 
 FileResult writeFailure(std::string_view path, int errorNumber) {
     const int cause = causeForErrno(errorNumber);
-    return {FileOutcome::WriteFailed, cause, fileErrorText(cause, path), reasonOrNone(errorNumber)};
+    return namingTheFile({FileOutcome::WriteFailed, cause, fileErrorText(cause, path), reasonOrNone(errorNumber)});
 }
 
 }  // namespace qvx

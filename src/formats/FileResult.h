@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "formats/FileError.h"
+#include "formats/FileWarning.h"
+#include "formats/FileIdentity.h"
 
 namespace qvx {
 
@@ -32,9 +36,17 @@ struct FileResult {
     // BadContent of a text format: the message begins with the line number,
     // which joins the path as "file:12: ..." (grep's and compilers' form).
     bool placeIsLine = false;
+    // The file that was read or written, as it was right then; none when
+    // nothing was read or written.
+    std::optional<FileIdentity> identity = std::nullopt;
+    // Whether the message names the file (the readers' own texts do not).
+    bool namesFile = false;
+    // What a read left out or changed, in the order it was found.
+    std::vector<FileWarning> warnings = {};
 
     bool ok() const { return outcome == FileOutcome::Done; }
-    // The message followed by ": " and the reason where there is one.
+    // The message followed by ": " and the reason where there is one; after
+    // a message that ends in a full stop, by a blank and the reason.
     std::string messageWithReason() const;
 };
 
@@ -58,6 +70,8 @@ FileResult outOfMemoryReading(std::string_view path);
 FileResult outOfMemoryWriting(std::string_view path);
 // Writing: the target or its new file could not be opened or locked.
 FileResult cannotCreateList(std::string_view path, int errorNumber);
+// The same with our own words for the reason ("its access rights cannot be kept").
+FileResult cannotCreateList(std::string_view path, int errorNumber, std::string_view reason);
 // Writing: a failure after the file was opened.
 FileResult writeFailure(std::string_view path, int errorNumber);
 

@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -19,6 +20,10 @@ struct Slot {
     std::atomic<int> state{0};  // kFree, kTaken or kArmed
     int folder = -1;
     char name[NAME_MAX + 1] = {};
+    // A file written in place: its old contents are in `name`, open as `copy`.
+    int copy = -1;
+    int target = -1;
+    off_t size = 0;
 };
 constexpr int kFree = 0;
 constexpr int kTaken = 1;
@@ -32,10 +37,32 @@ bool installed[std::size(kSignals)] = {};
 int users = 0;
 std::mutex installation;
 
+// Only calls that are safe in a signal handler, on fixed storage. The copy
+// stays when it could not all be written back: it is then the only whole
+// old list.
+bool writeBack(const Slot& slot) {
+    static char buffer[64 * 1024];
+    for (off_t at = 0; at < slot.size;) {
+        const auto wanted = static_cast<std::size_t>(std::min<off_t>(slot.size - at, sizeof buffer));
+        const ssize_t got = ::pread(slot.copy, buffer, wanted, at);
+        if (got <= 0) return false;
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t written = ::pwrite(slot.target, buffer + done, static_cast<std::size_t>(got - done), at + done);
+            if (written <= 0) return false;
+            done += written;
+        }
+        at += got;
+    }
+    return ::ftruncate(slot.target, slot.size) == 0 && ::fsync(slot.target) == 0;
+}
+
 void removeAndEnd(int signalNumber) {
     const int savedErrno = errno;
-    for (Slot& slot : slots)
-        if (slot.state.load() == kArmed) ::unlinkat(slot.folder, slot.name, 0);
+    for (Slot& slot : slots) {
+        if (slot.state.load() != kArmed) continue;
+        if (slot.copy >= 0 && !writeBack(slot)) continue;
+        ::unlinkat(slot.folder, slot.name, 0);
+    }
     // SA_RESETHAND put the default action back; the signal is blocked while
     // this runs and ends the process as soon as the handler returns.
     ::raise(signalNumber);
@@ -92,13 +119,18 @@ InterruptCleanup::~InterruptCleanup() {
     slots[slot_].state.store(kFree);
 }
 
-void InterruptCleanup::watch(int folder, const char* name) {
+void InterruptCleanup::watch(int folder, const char* name) { watchRestore(folder, name, -1, -1, 0); }
+
+void InterruptCleanup::watchRestore(int folder, const char* name, int copy, int target, off_t size) {
     if (slot_ < 0) return;
     Slot& slot = slots[slot_];
     slot.state.store(kTaken);  // the handler must not see half a name
     slot.folder = folder;
     std::strncpy(slot.name, name, NAME_MAX);
     slot.name[NAME_MAX] = '\0';
+    slot.copy = copy;
+    slot.target = target;
+    slot.size = size;
     slot.state.store(kArmed);
 }
 

@@ -8,6 +8,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "formats/BoundedJsonText.h"
 #include "formats/ByteStream.h"
 #include "formats/JsonFormat.h"
 #include "model/Windows1252.h"
@@ -17,32 +18,7 @@
 namespace qvx {
 namespace {
 
-// The bytes of a source one by one, read in large blocks: the parser walks
-// the file once and never holds more of it than one block.
-class SourceBuffer {
-public:
-    explicit SourceBuffer(ByteSource& source) : source_(source) {}
-
-    bool atEnd() {
-        if (position_ < size_) return false;
-        if (ended_) return true;
-        size_ = source_.read(buffer_);
-        position_ = 0;
-        ended_ = size_ < buffer_.size();
-        return size_ == 0;
-    }
-    char current() const { return static_cast<char>(buffer_[position_]); }
-    void advance() { ++position_; }
-
-private:
-    ByteSource& source_;
-    std::array<std::uint8_t, 1 << 16> buffer_{};
-    std::size_t position_ = 0;
-    std::size_t size_ = 0;
-    bool ended_ = false;
-};
-
-// An input iterator over a SourceBuffer, as the parser takes its input; a
+// An input iterator over the bounded text, as the parser takes its input; a
 // default-made one is the end.
 class SourceIterator {
 public:
@@ -53,7 +29,7 @@ public:
     using reference = char;
 
     SourceIterator() = default;
-    explicit SourceIterator(SourceBuffer& buffer) : buffer_(&buffer) {}
+    explicit SourceIterator(BoundedJsonText& buffer) : buffer_(&buffer) {}
 
     char operator*() const { return buffer_->current(); }
     SourceIterator& operator++() {
@@ -69,7 +45,7 @@ public:
 
 private:
     bool atEnd() const { return buffer_ == nullptr || buffer_->atEnd(); }
-    SourceBuffer* buffer_ = nullptr;
+    BoundedJsonText* buffer_ = nullptr;
 };
 
 constexpr std::string_view kTelevision = "television";
@@ -101,7 +77,22 @@ struct Frame {
     std::string_view key;
     std::size_t count = 0;
     const RecordField* field = nullptr;
+    std::uint64_t seenKeys = 0;  // bit i: the object's i-th kind of key came already
 };
+
+constexpr unsigned kImageKeyBit = 63;
+
+// The longest key a list has: a longer one is unknown, however it goes on.
+std::size_t longestKey() {
+    static const std::size_t longest = [] {
+        std::size_t length = 0;
+        for (const std::string_view key : {kTelevision, kRadio, kRecord, kChildren, kImage})
+            length = std::max(length, key.size());
+        for (const RecordField& field : recordFields()) length = std::max(length, field.name.size());
+        return length;
+    }();
+    return longest;
+}
 
 // The named values of one record as they come, put together when it ends.
 struct PendingRecord {
@@ -113,14 +104,21 @@ struct PendingRecord {
     std::array<std::uint8_t, 64> textLength{};
 };
 
-std::string_view errorText(const nlohmann::detail::exception& error) {
-    // "[json.exception.parse_error.101] parse error at line 1, column 3: ..." -> "line 1, column 3: ..."
-    std::string_view text = error.what();
-    for (const std::string_view prefix : {std::string_view("] "), std::string_view("parse error at ")}) {
-        const std::size_t at = text.find(prefix);
-        if (at != std::string_view::npos) text.remove_prefix(at + prefix.size());
+// "[json.exception.parse_error.101] parse error at line 1, column 3: ..." ->
+// "line L, column C: ...", the place in the text as the file has it (the
+// parser sees runs of blanks as one).
+std::string errorText(const nlohmann::detail::exception& error, const BoundedJsonText& text) {
+    std::string_view message = error.what();
+    if (const std::size_t at = message.find("] "); at != std::string_view::npos) message.remove_prefix(at + 2);
+    constexpr std::string_view kPlace = "parse error at ";
+    if (const std::size_t at = message.find(kPlace); at != std::string_view::npos) {
+        message.remove_prefix(at + kPlace.size());
+        if (const std::size_t colon = message.find(": "); colon != std::string_view::npos)
+            message.remove_prefix(colon + 2);
+        return "line " + std::to_string(text.line()) + ", column " + std::to_string(text.column()) + ": " +
+               std::string(message);
     }
-    return text;
+    return std::string(message);
 }
 
 // Builds the trees from the parser's events as they come.
@@ -130,7 +128,47 @@ public:
         stack_.reserve(8);
     }
 
+    void setText(const BoundedJsonText& text) { text_ = &text; }
     const std::string& failure() const { return failure_; }
+
+    // How many characters the string about to come may hold: a key no more
+    // than the longest key, a value what its place takes (none where no text
+    // belongs: the first character is then enough to refuse it).
+    std::size_t textLimit(bool key) const {
+        if (key) return longestKey();
+        if (stack_.empty() || stack_.back().level != Level::Record) return 0;
+        const Frame& frame = stack_.back();
+        if (frame.key == kImage) return 2 * kRecordSize;
+        return frame.field && frame.field->kind == FieldKind::Text ? frame.field->size : 0;
+    }
+
+    // The message for a text the bounded reading cut short, where the parser stands.
+    const std::string& refused(JsonRefusal why, const std::string& keyStart) {
+        refusing_ = true;
+        switch (why) {
+        case JsonRefusal::None: break;
+        case JsonRefusal::LongKey:
+            stack_.back().key = {};
+            fail("unknown key \"" + keyStart + "...\"");
+            break;
+        case JsonRefusal::LongText:
+            if (!begin(Kind::Text, "a text")) break;
+            if (stack_.back().key == kImage)
+                fail("expected " + std::to_string(2 * kRecordSize) + " hex digits, found more");
+            else
+                fail("the text is longer than the field's " + std::to_string(stack_.back().field->size) + " bytes");
+            break;
+        case JsonRefusal::LongNumber:
+            if (!begin(Kind::Integer, "an integer")) break;
+            fail("a number of more than " + std::to_string(BoundedJsonText::kMaxNumberLength) +
+                 " characters is out of range 0.." + std::to_string(currentMaximum()));
+            break;
+        case JsonRefusal::TooDeep:
+            fail("nested deeper than " + std::to_string(BoundedJsonText::kMaxDepth) + " levels");
+            break;
+        }
+        return failure_;
+    }
 
     bool null() { return begin(std::nullopt, "null"); }
     bool boolean(bool value) { return begin(std::nullopt, value ? "true" : "false"); }
@@ -142,6 +180,7 @@ public:
     }
     bool number_unsigned(std::uint64_t value) { return begin(Kind::Integer, "an integer") && store(value); }
     bool number_float(double, const std::string& text) {
+        if (cutShort()) return false;
         if (wanted() == Kind::Integer) {
             countValue();
             return fail(text + " is not an integer");
@@ -210,35 +249,49 @@ public:
     bool key(std::string& name) {
         Frame& frame = stack_.back();
         frame.key = {};
+        unsigned keyBit = 0;
         switch (frame.level) {
         case Level::Top:
-            if (name == kTelevision) frame.key = kTelevision;
-            if (name == kRadio) frame.key = kRadio;
+        case Level::Item: {
+            const bool top = frame.level == Level::Top;
+            const std::string_view first = top ? kTelevision : kRecord;
+            const std::string_view second = top ? kRadio : kChildren;
+            if (name == first) frame.key = first;
+            if (name == second) frame.key = second;
+            keyBit = name == first ? 0 : 1;
             break;
-        case Level::Item:
-            if (name == kRecord) frame.key = kRecord;
-            if (name == kChildren) frame.key = kChildren;
-            break;
+        }
         case Level::Record:
             if (name == kImage) {
                 frame.key = kImage;
                 frame.field = nullptr;
+                keyBit = kImageKeyBit;
             } else if (const RecordField* field = fieldNamed(name)) {
                 frame.key = field->name;
                 frame.field = field;
+                keyBit = static_cast<unsigned>(indexOf(*field));
             }
             break;
         default: break;
         }
         if (frame.key.empty()) return fail("unknown key \"" + name + "\"");
+        // JSON with a name given twice means what each parser makes of it.
+        if ((frame.seenKeys >> keyBit & 1) != 0) {
+            frame.key = {};
+            return fail("\"" + name + "\" is given twice");
+        }
+        frame.seenKeys |= std::uint64_t{1} << keyBit;
         return true;
     }
 
     bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& error) {
-        return fail(std::string(errorText(error)));
+        return fail(errorText(error, *text_));
     }
 
 private:
+    // A token cut short by the bounded text ends the parse; refused() tells why.
+    bool cutShort() const { return text_ && text_->refusal() != JsonRefusal::None && !refusing_; }
+
     // Counts a value begun in an array, so that the path names it.
     void countValue() {
         if (!stack_.empty() && isArray(stack_.back().level)) ++stack_.back().count;
@@ -262,6 +315,7 @@ private:
 
     // Starts a value of `found` kind (none: a kind no place takes); fails when the place wants another.
     bool begin(std::optional<Kind> found, std::string_view description) {
+        if (cutShort()) return false;
         countValue();
         const std::optional<Kind> want = wanted();
         if (found && want == found) {
@@ -311,6 +365,8 @@ private:
         for (std::size_t i = 0; i < utf8.size();) {
             char32_t codePoint = 0;
             i += decodeUtf8(utf8, i, codePoint);
+            // A zero would end the text where the list has more of it.
+            if (codePoint == 0) return fail("U+0000 cannot be part of a text");
             const std::optional<std::uint8_t> byte = codePointToWindows1252(codePoint);
             if (!byte) return fail(codePointName(codePoint) + " is not a windows-1252 character");
             if (length == field.size)
@@ -428,6 +484,8 @@ private:
     PendingRecord record_;
     std::size_t nextField_ = 0;
     std::string failure_;
+    const BoundedJsonText* text_ = nullptr;
+    bool refusing_ = false;
 };
 
 }  // namespace
@@ -435,18 +493,21 @@ private:
 FileResult readJsonList(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
     television.clear();
     radio.clear();
-    SourceBuffer buffer(source);
     ListBuilder builder(television, radio);
+    BoundedJsonText text(source, [&](bool key) { return builder.textLimit(key); });
+    builder.setText(text);
     bool parsed = false;
     {
         ChannelTree::BulkChange televisionChange(television);
         ChannelTree::BulkChange radioChange(radio);
-        parsed = nlohmann::json::sax_parse(SourceIterator(buffer), SourceIterator(), &builder);
+        parsed = nlohmann::json::sax_parse(SourceIterator(text), SourceIterator(), &builder);
     }
     if (source.error() != 0) return readFailure(source.error());
-    if (parsed) return {};
+    if (parsed && text.refusal() == JsonRefusal::None) return {};
     television.clear();
     radio.clear();
+    // Cut short, the parser saw an end of the text that is not there.
+    if (text.refusal() != JsonRefusal::None) return badContent(builder.refused(text.refusal(), text.refusedKeyStart()));
     return badContent(builder.failure());
 }
 

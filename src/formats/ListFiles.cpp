@@ -9,6 +9,7 @@
 #include <new>
 #include <random>
 
+#include "formats/ContentDetector.h"
 #include "formats/FileStreams.h"
 #include "formats/SafeSave.h"
 #include "model/ChannelList.h"
@@ -74,6 +75,36 @@ FileResult readInto(const ListFormatEntry& entry, ByteSource& source, ChannelLis
     return result;
 }
 
+// Whether a file of `size` bytes holds more than an empty list in the format
+// would (a native header says "no records" in 12 bytes; other formats need none).
+bool holdsMoreThanAnEmptyList(const ListFormatEntry& entry, std::uint64_t size) {
+    const ChannelList empty(1);
+    MemorySink emptyList;
+    entry.write(emptyList, empty, {});
+    return size > emptyList.bytes().size();
+}
+
+// Says when the contents look like another format than the one read, and
+// when nothing at all was recognised in them (which the byte counts of that
+// read then add nothing to).
+void warnOfContents(FileResult& result, const ListFormatEntry& entry, std::span<const std::uint8_t> head,
+                    std::uint64_t size, const ChannelList& list) {
+    if (result.outcome == FileOutcome::Done && list.television().itemCount() == 0 &&
+        list.radio().itemCount() == 0 && holdsMoreThanAnEmptyList(entry, size)) {
+        std::erase_if(result.warnings, [](const FileWarning& warning) {
+            return warning.kind == FileWarningKind::RecordsPastCount || warning.kind == FileWarningKind::BytesOfNoRecord;
+        });
+        result.warnings.push_back({FileWarningKind::NoRecordRecognised});
+    }
+    const std::optional<ListFormat> looks = binaryFormatOfContent(head, size);
+    if (looks && !sameLayout(*looks, entry.format)) {
+        const ListFormatEntry& other = listFormatEntry(*looks);
+        result.warnings.insert(result.warnings.begin(),
+                               {FileWarningKind::LooksLikeFormat, 0,
+                                std::string(other.name) + " (." + std::string(other.extension) + ")"});
+    }
+}
+
 FileResult readFile(const std::string& path, ListFormat& format, bool byContent, ChannelList& list,
                     FileCalls& calls) {
     // O_NONBLOCK: opening a named pipe without a writer must not hang the load.
@@ -96,17 +127,17 @@ FileResult readFile(const std::string& path, ListFormat& format, bool byContent,
         FormatOptions options;
         options.fileName = stemOf(path);
         options.fileId = newReadNumber();
-        FileResult result;
-        if (byContent && extensionIsShared(entry->extension)) {
-            ReplayingSource replaying(source);
+        ReplayingSource replaying(source);
+        if (byContent && extensionIsShared(entry->extension))
             entry = listFormatEntryForContent(entry->extension, replaying.head());
-            result = readInto(*entry, replaying, list, options);
-        } else {
-            result = readInto(*entry, source, list, options);
-        }
+        FileResult result = readInto(*entry, replaying, list, options);
         format = entry->format;
-        if (result.outcome == FileOutcome::BadContent)
+        warnOfContents(result, *entry, replaying.head(), static_cast<std::uint64_t>(status.st_size), list);
+        if (result.outcome == FileOutcome::BadContent) {
             result.message = path + (result.placeIsLine ? ":" : ": ") + result.message;
+            result.namesFile = true;
+        }
+        result.identity = identityOf(status);
         return result;
     } catch (const std::bad_alloc&) {
         return outOfMemoryReading(path);
@@ -125,6 +156,12 @@ FileResult readList(const std::string& path, ListFormat format, ChannelList& lis
 
 FileResult readListByContent(const std::string& path, ListFormat& format, ChannelList& list, FileCalls& calls) {
     return readFile(path, format, true, list, calls);
+}
+
+bool isReadablePlainFile(const std::string& path) {
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    struct stat status {};
+    return file.valid() && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 FileResult writeList(const std::string& path, ListFormat format, const ChannelList& list,

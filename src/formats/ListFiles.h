@@ -28,6 +28,11 @@ FileResult readList(const std::string& path, ListFormat format, ChannelList& lis
 // file's first bytes choose among them; `format` then tells which was read.
 FileResult readListByContent(const std::string& path, ListFormat& format, ChannelList& list, FileCalls& calls);
 
+// Whether `path` is a plain file this process may open for reading, found
+// without waiting for anything (a pipe without writer, a device, a folder and
+// a file that cannot be opened are not).
+bool isReadablePlainFile(const std::string& path);
+
 // The one write operation of every save: replaces the file at `path` with the
 // list written in `format`, only when every byte was written. An open failure
 // gives CannotCreate ("File <path> could not be opened. Cause <n>"), a later

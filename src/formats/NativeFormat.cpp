@@ -13,14 +13,26 @@ namespace {
 
 constexpr std::uint8_t kWinDvbLiveMaxLnb = 3;
 
-// What a native file holds in these fields is not taken over.
-void resetUnsharedFields(ChannelRecord& record) {
+// What a native file holds in these fields is not taken over; true when
+// that changed anything.
+bool resetUnsharedFields(ChannelRecord& record) {
+    const bool changed = record.volume != 100 || record.rotorPosition != 0 || record.dvbxExtra1 != 0 ||
+                         record.dvbxExtra2 != 0 || record.dvbxExtra3 != 0 || record.dvbxExtra4 != 0;
     record.volume = 100;
     record.rotorPosition = 0;
     record.dvbxExtra1 = 0;
     record.dvbxExtra2 = 0;
     record.dvbxExtra3 = 0;
     record.dvbxExtra4 = 0;
+    return changed;
+}
+
+// The bytes after the last record the header counts, counted without keeping them.
+std::uint64_t bytesLeft(ByteSource& source) {
+    std::array<std::uint8_t, 64 * 1024> scratch;
+    std::uint64_t total = 0;
+    for (std::size_t got; (got = source.read(scratch)) != 0;) total += got;
+    return total;
 }
 
 }  // namespace
@@ -40,6 +52,7 @@ FileResult readNativeList(ByteSource& source, ChannelTree& television, ChannelTr
     television.clear();
     radio.clear();
     ChannelRecord record;
+    std::size_t reset = 0;
     for (std::uint32_t i = 0; i < count; ++i) {
         RecordImage image;
         if (source.read(image) != image.size()) {
@@ -47,11 +60,18 @@ FileResult readNativeList(ByteSource& source, ChannelTree& television, ChannelTr
             return shortRead(FileOutcome::ReadFailed, kShortRecordMessage);
         }
         record.replace(image);
-        resetUnsharedFields(record);
+        if (resetUnsharedFields(record)) ++reset;
         builder.accept(record);
     }
     builder.finish();
-    return {};
+    const std::uint64_t rest = bytesLeft(source);
+    if (source.error() != 0) return readFailure(source.error());
+    FileResult result;
+    warnOf(result, FileWarningKind::RecordsPastCount, static_cast<std::size_t>(rest / kRecordSize));
+    warnOf(result, FileWarningKind::BytesOfNoRecord, static_cast<std::size_t>(rest % kRecordSize));
+    warnOfBuilderDrops(result, builder);
+    warnOf(result, FileWarningKind::FieldsReset, reset);
+    return result;
 }
 
 bool writeNativeList(ByteSink& sink, const ChannelTree& television, const ChannelTree& radio,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/SaveTarget.h"
 
+#include <fcntl.h>
 #include <limits.h>
 #include <unistd.h>
 
@@ -24,23 +25,6 @@ void prependComponents(std::deque<std::string>& pending, const std::string& path
     pending.insert(pending.begin(), parts.begin(), parts.end());
 }
 
-std::string join(const std::string& folder, const std::string& name) {
-    if (folder == ".") return name;
-    if (folder == "/") return "/" + name;
-    return folder + "/" + name;
-}
-
-// The parent of a folder path that holds no links, so ".." is plain text work.
-std::string parentOf(const std::string& folder) {
-    if (folder == "/") return folder;
-    if (folder == ".") return "..";
-    const auto slash = folder.find_last_of('/');
-    const std::string last = slash == std::string::npos ? folder : folder.substr(slash + 1);
-    if (last == "..") return folder + "/..";
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : folder.substr(0, slash);
-}
-
 // The kernel's protected-links rule (fs.protected_symlinks).
 bool mayFollow(const struct stat& link, const struct stat& folder) {
     const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
@@ -48,9 +32,9 @@ bool mayFollow(const struct stat& link, const struct stat& folder) {
     return link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
 }
 
-int readLink(const std::string& path, std::string& target) {
+int readLink(int folder, const std::string& name, std::string& target) {
     char buffer[PATH_MAX];
-    const ssize_t length = ::readlink(path.c_str(), buffer, sizeof buffer);
+    const ssize_t length = ::readlinkat(folder, name.c_str(), buffer, sizeof buffer);
     if (length < 0) return errno;
     if (static_cast<std::size_t>(length) >= sizeof buffer) return ENAMETOOLONG;
     if (length == 0) return ENOENT;
@@ -64,6 +48,11 @@ SaveTarget failed(int errorNumber) {
     return target;
 }
 
+// Opens `name` in `folder` as a folder to look things up in; -1 with errno.
+int openFolder(int folder, const char* name) {
+    return ::openat(folder, name, O_PATH | O_DIRECTORY | O_CLOEXEC);
+}
+
 }  // namespace
 
 SaveTarget findSaveTarget(const std::string& path) {
@@ -71,9 +60,9 @@ SaveTarget findSaveTarget(const std::string& path) {
     if (path.back() == '/') return failed(EISDIR);
     std::deque<std::string> pending;
     prependComponents(pending, path);
-    std::string folder = path.front() == '/' ? "/" : ".";
+    FileDescriptor folder(openFolder(AT_FDCWD, path.front() == '/' ? "/" : "."));
     struct stat folderStatus {};
-    if (::stat(folder.c_str(), &folderStatus) != 0) return failed(errno);
+    if (!folder.valid() || ::fstat(folder.get(), &folderStatus) != 0) return failed(errno);
 
     int hops = 0;
     while (!pending.empty()) {
@@ -82,17 +71,17 @@ SaveTarget findSaveTarget(const std::string& path) {
         if (part == "." || part == "..") {
             if (pending.empty()) return failed(EISDIR);
             if (part == "..") {
-                folder = parentOf(folder);
-                if (::stat(folder.c_str(), &folderStatus) != 0) return failed(errno);
+                // The kernel's "..": the folder's own parent, whatever link led here.
+                folder.reset(openFolder(folder.get(), ".."));
+                if (!folder.valid() || ::fstat(folder.get(), &folderStatus) != 0) return failed(errno);
             }
             continue;
         }
-        const std::string next = join(folder, part);
         struct stat status {};
-        if (::lstat(next.c_str(), &status) != 0) {
+        if (::fstatat(folder.get(), part.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT || !pending.empty()) return failed(errno);
             SaveTarget target;  // a new file
-            target.folder = folder;
+            target.folder = std::move(folder);
             target.name = part;
             return target;
         }
@@ -100,25 +89,31 @@ SaveTarget findSaveTarget(const std::string& path) {
             if (!mayFollow(status, folderStatus)) return failed(EACCES);
             if (++hops > kMaxLinkHops) return failed(ELOOP);
             std::string linkTarget;
-            if (const int error = readLink(next, linkTarget); error != 0) return failed(error);
+            if (const int error = readLink(folder.get(), part, linkTarget); error != 0) return failed(error);
             prependComponents(pending, linkTarget);
             if (linkTarget.front() == '/') {
-                folder = "/";
-                if (::stat(folder.c_str(), &folderStatus) != 0) return failed(errno);
+                folder.reset(openFolder(AT_FDCWD, "/"));
+                if (!folder.valid() || ::fstat(folder.get(), &folderStatus) != 0) return failed(errno);
             }
             continue;
         }
         if (pending.empty()) {
             SaveTarget target;
-            target.folder = folder;
+            target.folder = std::move(folder);
             target.name = part;
             target.exists = true;
             target.status = status;
             return target;
         }
         if (!S_ISDIR(status.st_mode)) return failed(ENOTDIR);
-        folder = next;
-        folderStatus = status;
+        FileDescriptor next(::openat(folder.get(), part.c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!next.valid()) return failed(errno);
+        // Replaced by something else between the look and the open.
+        struct stat opened {};
+        if (::fstat(next.get(), &opened) != 0) return failed(errno);
+        if (opened.st_dev != status.st_dev || opened.st_ino != status.st_ino) return failed(EAGAIN);
+        folder = std::move(next);
+        folderStatus = opened;
     }
     return failed(EISDIR);  // the path names a folder, never a file
 }

@@ -57,6 +57,13 @@ std::string temporaryName(const std::string& targetName, std::size_t nameLimit) 
     return name;
 }
 
+std::string procPathOf(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+
+bool canBeNamed(int fd) {
+    struct stat status {};
+    return ::stat(procPathOf(fd).c_str(), &status) == 0;
+}
+
 void removeStaleTemporaries(int folder) {
     const int listing = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (listing < 0) return;

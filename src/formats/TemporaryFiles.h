@@ -17,6 +17,11 @@ inline constexpr std::string_view kTemporaryPrefix = ".qvxsave-";
 // boundary) so that no legal target name makes the temporary one too long.
 std::string temporaryName(const std::string& targetName, std::size_t nameLimit);
 
+// An unnamed file (O_TMPFILE) gets its name through /proc: the path that
+// names the open file `fd`, and whether it can be used (not without /proc).
+std::string procPathOf(int fd);
+bool canBeNamed(int fd);
+
 // Removes from the open folder `folder` the temporary files that a process of
 // this user left behind when it was killed: plain files of ours whose process
 // no longer exists. Everything else is left alone.

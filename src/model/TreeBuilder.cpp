@@ -16,6 +16,11 @@ void TreeBuilder::pruneChildlessProvider(Target& target) {
     target.currentProvider = nullptr;
 }
 
+void TreeBuilder::closeProviderEntry() {
+    if (inProviderEntry_ && !entryHasChannel_) ++emptyProviders_;
+    inProviderEntry_ = false;
+}
+
 void TreeBuilder::accept(ChannelRecord record) {
     if (record.isChannel != 0) {
         Target* target = nullptr;
@@ -23,13 +28,20 @@ void TreeBuilder::accept(ChannelRecord record) {
             target = &television_;
         else if (record.serviceType == 2 || (record.serviceType == 0 && lastProviderKind_ == 2))
             target = &radio_;
-        if (!target) return;
+        if (!target) {
+            ++droppedChannels_;
+            return;
+        }
+        entryHasChannel_ = true;
         record.serviceType = target->tree.serviceType();
         target->tree.appendItem(target->currentProvider, TreeItem::makeChannel(record));
         return;
     }
     pruneChildlessProvider(television_);
     pruneChildlessProvider(radio_);
+    closeProviderEntry();
+    inProviderEntry_ = true;
+    entryHasChannel_ = false;
     const std::uint8_t kind = record.serviceType;
     record.makeProvider(0);
     lastProviderKind_ = (kind == 1 || kind == 2) ? kind : 0;
@@ -42,6 +54,7 @@ void TreeBuilder::accept(ChannelRecord record) {
 void TreeBuilder::finish() {
     pruneChildlessProvider(television_);
     pruneChildlessProvider(radio_);
+    closeProviderEntry();
 }
 
 }  // namespace qvx

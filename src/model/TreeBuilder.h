@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "model/ChannelRecord.h"
@@ -26,18 +27,28 @@ public:
     // The end-of-sequence step; a reader that stops on a short record skips it.
     void finish();
 
+    // What the rules left out so far: channels whose service type named no
+    // tree, and provider entries that got no channel in either tree.
+    std::size_t droppedChannels() const { return droppedChannels_; }
+    std::size_t emptyProviders() const { return emptyProviders_; }
+
 private:
     struct Target {
         ChannelTree& tree;
         TreeItem* currentProvider = nullptr;
     };
     void pruneChildlessProvider(Target& target);
+    void closeProviderEntry();
 
     ChannelTree::BulkChange televisionBulk_;
     ChannelTree::BulkChange radioBulk_;
     Target television_;
     Target radio_;
     std::uint8_t lastProviderKind_ = 0;
+    bool inProviderEntry_ = false;
+    bool entryHasChannel_ = false;
+    std::size_t droppedChannels_ = 0;
+    std::size_t emptyProviders_ = 0;
 };
 
 }  // namespace qvx

@@ -173,7 +173,7 @@ TEST(ConversionLoss, WinDvbLiveLimitsOnlyTelevisionProviderLnbs) {
     testing::addChannel(list.television(), item, limited);
     ChannelRecord radioProvider = testing::providerRecord("R", 2);
     radioProvider.lnb = 5;
-    addProvider(list.radio(), radioProvider);
+    testing::addChannel(list.radio(), addProvider(list.radio(), radioProvider), asRead(testing::channelRecord("r", 2)));
     const std::vector<ConversionLoss> losses =
         conversionLosses(ListFormat::WinDvbLive, list.television(), list.radio());
     ASSERT_EQ(losses.size(), 1u);
@@ -190,10 +190,21 @@ TEST(ConversionLoss, DvbExtremeNumbersBeyondSixteenBits) {
     for (int i = 1; i < 35537; ++i) addProvider(list.radio());
     const std::vector<ConversionLoss> losses =
         conversionLosses(ListFormat::DvbExtreme, list.television(), list.radio());
-    ASSERT_EQ(losses.size(), 1u);
+    ASSERT_EQ(losses.size(), 2u);
     EXPECT_EQ(losses[0].what, "entry numbers beyond 65535 keep only their low 16 bits");
     EXPECT_EQ(losses[0].records, 1u + 2u);  // channel 65536, providers 65536 and 65537
-    EXPECT_TRUE(conversionLosses(ListFormat::Native, list.television(), list.radio()).empty());
+    // The Radio providers have no channels: the tree builder of every record
+    // format drops them on reading; JSON keeps them.
+    const ConversionLoss emptyProviders{"providers without channels are not kept by the reader", 35536};
+    EXPECT_EQ(losses[1].what, emptyProviders.what);
+    EXPECT_EQ(losses[1].records, emptyProviders.records);
+    for (const ListFormat format : {ListFormat::Native, ListFormat::WinDvbLive, ListFormat::Dvb98}) {
+        const std::vector<ConversionLoss> other = conversionLosses(format, list.television(), list.radio());
+        ASSERT_EQ(other.size(), 1u);
+        EXPECT_EQ(conversionLossText(other[0]),
+                  "providers without channels are not kept by the reader (35536 records)");
+    }
+    EXPECT_TRUE(conversionLosses(ListFormat::Json, list.television(), list.radio()).empty());
 }
 
 // A channel of a test list: its record and what it carries.

@@ -225,6 +225,11 @@ TEST(JsonFormat, SyntaxErrorsGiveLineAndColumnWhereThereIsAPlace) {
     EXPECT_TRUE(result.message.starts_with("radio[0].record.lnb: line 2, column 24: syntax error")) << result.message;
     result = readJson("", list);
     EXPECT_TRUE(result.message.starts_with("line 1, column 1: syntax error")) << result.message;
+    // Counted in the file as it is, however long its runs of whitespace.
+    result = readJson("{\"radio\": [" + std::string(70000, ' ') + "x]}", list);
+    EXPECT_TRUE(result.message.starts_with("radio: line 1, column 70012: ")) << result.message;
+    result = readJson("{\"radio\": [\n" + std::string(70000, '\n') + "  ]", list);
+    EXPECT_TRUE(result.message.starts_with("radio: line 70002, column 4: ")) << result.message;
 }
 
 TEST(JsonFormat, AFileWithAFaultNamesItselfToo) {

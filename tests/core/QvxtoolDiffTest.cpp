@@ -34,6 +34,8 @@ protected:
         TreeItem* r = addProvider(listB.radio(), "R");
         addChannelWithId(listB.radio(), r, "M", 5, 11836000);
         addChannelWithId(listB.radio(), r, "N", 6, 11836000);
+        testing::settleAsNativeRead(listA);
+        testing::settleAsNativeRead(listB);
         ASSERT_TRUE(writeList(a, ListFormat::Native, listA).ok());
         // Through DVB98 and back, so that B's records hold what that format keeps.
         ASSERT_TRUE(writeList(b, ListFormat::Dvb98, listB).ok());

@@ -29,6 +29,7 @@ protected:
         TreeItem* r = addProvider(source.radio(), "R");
         addChannelWithId(source.radio(), r, "Tab\t", 5);
         addChannelWithId(source.radio(), r, "Tab\t", 5);
+        testing::settleAsNativeRead(source);
         ASSERT_TRUE(writeList(list, ListFormat::Native, source).ok());
     }
 };

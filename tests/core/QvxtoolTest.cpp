@@ -50,12 +50,12 @@ TEST(Qvxtool, EachCommandExplainsEveryArgumentOnALineOfItsOwn) {
         std::string_view command;
         std::vector<std::string> lines;
     } expected[] = {
-        {"convert", {"Usage: qvxtool convert IN OUT\n", "\n  IN ", "\n  OUT ", "\n  --help "}},
+        {"convert", {"Usage: qvxtool convert IN OUT [--force]\n", "\n  IN ", "\n  OUT ", "\n  --force ", "\n  --help "}},
         {"dump", {"Usage: qvxtool dump IN [--json]\n", "\n  IN ", "\n  --json ", "\n  --help "}},
         {"info", {"Usage: qvxtool info IN\n", "\n  IN ", "\n  --help "}},
         {"compare",
-         {"Usage: qvxtool compare A B OUT_A OUT_B [--by name|sid|both]\n", "\n  A, B ", "\n  OUT_A, OUT_B ",
-          "\n  --by name|sid|both ", "\n  --help "}},
+         {"Usage: qvxtool compare A B OUT_A OUT_B [--by name|sid|both] [--force]\n", "\n  A, B ", "\n  OUT_A, OUT_B ",
+          "\n  --by name|sid|both ", "\n  --force ", "\n  --help "}},
     };
     for (const auto& command : expected) {
         // Help wins over whatever else stands on the line; nothing is read or written.
@@ -113,13 +113,13 @@ TEST(Qvxtool, ReaderFailureLeavesTheOutputAlone) {
     testing::writeFileBytes(shortFile, {1, 0, 0, 0, 0});
     run = qvxtool(folder, {"convert", shortFile, target});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "qvxtool: Error reading DVB_CHANNEL_HEADER\n");
+    EXPECT_EQ(run.err, "qvxtool: " + shortFile + ": Error reading DVB_CHANNEL_HEADER\n");
 
     const std::string cut = folder.file("cut.chl");
     testing::writeFileBytes(cut, {2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 7});
     run = qvxtool(folder, {"convert", cut, folder.file("new.xch")});
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "qvxtool: Error reading Radio DVB_CHANNELS\n");
+    EXPECT_EQ(run.err, "qvxtool: " + cut + ": Error reading Radio DVB_CHANNELS\n");
 
     EXPECT_EQ(testing::readFileBytes(target), old);
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"cut.chl", "short.qvx", "target.dvb"}));

@@ -38,11 +38,16 @@ inline std::string contentsOf(const std::string& path) {
     return text.str();
 }
 
-// The shell words that run qvxtool with `arguments`.
-inline std::string qvxtoolCommand(std::initializer_list<std::string_view> arguments) {
-    std::string command = shellQuoted(QVXTOOL_PATH);
+// The shell words that run the program `tool` (qvxtool or a copy of it) with `arguments`.
+inline std::string qvxtoolCommandAt(std::string_view tool, std::initializer_list<std::string_view> arguments) {
+    std::string command = shellQuoted(tool);
     for (const std::string_view argument : arguments) command += " " + shellQuoted(argument);
     return command;
+}
+
+// The shell words that run qvxtool with `arguments`.
+inline std::string qvxtoolCommand(std::initializer_list<std::string_view> arguments) {
+    return qvxtoolCommandAt(QVXTOOL_PATH, arguments);
 }
 
 // Runs a shell command line; its exit status, or -1 when it did not exit.
@@ -59,6 +64,23 @@ inline ToolRun qvxtool(const TemporaryFolder& folder, std::initializer_list<std:
     std::remove(out.c_str());
     std::remove(err.c_str());
     return run;
+}
+
+// Gives every record what a native read gives it (volume 100, rotor position
+// 0), so that reading the list back from a native file resets nothing and
+// the tool warns of nothing.
+inline void settleAsNativeRead(ChannelList& list) {
+    for (ChannelTree* tree : {&list.television(), &list.radio()}) {
+        auto settle = [&](TreeItem* item) {
+            ChannelRecord& record = tree->mutableRecord(item);
+            record.volume = 100;
+            record.rotorPosition = 0;
+        };
+        for (const auto& top : tree->topLevelItems()) {
+            settle(top.get());
+            for (const auto& child : top->children()) settle(child.get());
+        }
+    }
 }
 
 inline TreeItem* addChannelWithId(ChannelTree& tree, TreeItem* provider, std::string_view name,

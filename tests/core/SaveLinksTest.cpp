@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "FormatTestSupport.h"
+#include "QvxtoolTestSupport.h"
 #include "formats/ListFiles.h"
 
 namespace qvx {
@@ -201,6 +203,45 @@ TEST(SaveLinks, WhatIsNoPlainFileIsRefusedBeforeItIsOpened) {
     }
     EXPECT_EQ(folder.names(), (std::vector<std::string>{"folder.qvx", "null.qvx", "pipe.qvx"}));
     EXPECT_TRUE(std::filesystem::is_fifo(folder.file("pipe.qvx")));
+}
+
+// Folders reached through links whose whole path is longer than PATH_MAX:
+// the kernel opens such a file (each link is short), so the save must too.
+TEST(SaveLinks, AChainLongerThanPathMaxAsAWholeIsSavedWhereItCanBeRead) {
+    TemporaryFolder folder;
+    const std::string a(200, 'a');
+    const std::string b(200, 'b');
+    constexpr int kLevels = 12;  // 2 x 12 x 201 bytes of folders: past 4096
+    // Makes kLevels folders `name`, one in the other, below `at`; opens the deepest.
+    auto descend = [](int at, const std::string& name) {
+        for (int level = 0; level < kLevels; ++level) {
+            EXPECT_EQ(::mkdirat(at, name.c_str(), 0700), 0);
+            const int next = ::openat(at, name.c_str(), O_PATH | O_DIRECTORY);
+            ::close(at);
+            at = next;
+        }
+        return at;
+    };
+    std::string hop1Text;
+    std::string hop2Text;
+    for (int level = 0; level < kLevels; ++level) hop1Text += a + "/", hop2Text += b + "/";
+    int deep = descend(::open(folder.file("").c_str(), O_PATH | O_DIRECTORY), a);
+    ASSERT_EQ(::symlinkat((hop2Text + "list.qvx").c_str(), deep, "hop2"), 0);
+    deep = descend(deep, b);
+    const int old = ::openat(deep, "list.qvx", O_WRONLY | O_CREAT, 0644);
+    ASSERT_EQ(::write(old, kOldContents.data(), kOldContents.size()), static_cast<ssize_t>(kOldContents.size()));
+    ::close(old);
+    ::close(deep);
+    const std::string start = folder.file("hop1");
+    std::filesystem::create_symlink(hop1Text + "hop2", start);
+
+    ASSERT_EQ(testing::readFileBytes(start), kOldContents);  // the kernel reads it
+    const FileResult result = saveSmallList(start);
+    EXPECT_TRUE(result.ok()) << result.messageWithReason();
+    EXPECT_EQ(testing::readFileBytes(start).size(), kNewSize);
+    EXPECT_TRUE(std::filesystem::is_symlink(start));
+    // remove_all works on whole paths, too long here.
+    testing::runShell("rm -rf -- " + testing::shellQuoted(folder.file("")));
 }
 
 }  // namespace

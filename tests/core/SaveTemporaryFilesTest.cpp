@@ -74,10 +74,10 @@ public:
         watched(fd);
         return FailingFileCalls::fsync(fd);
     }
-    int rename(int folder, const char* from, const char* to) override {
+    int rename(int folder, const char* from, const char* to, unsigned flags) override {
         struct stat status {};
         if (::fstatat(folder, from, &status, AT_SYMLINK_NOFOLLOW) == 0) note(status);
-        return FailingFileCalls::rename(folder, from, to);
+        return FailingFileCalls::rename(folder, from, to, flags);
     }
 
 private:

@@ -161,7 +161,9 @@ TEST_F(FileCommands, SaveIntoAMissingFolderShowsTheOpenFailureAndStillNotifies) 
     load(1, writeStandardList(QStringLiteral("channels.qvx")));
     ASSERT_TRUE(QFile::remove(path));
     ASSERT_TRUE(folder_.remove());
+    prompts_->yesNoAnswers = {true};  // the file is gone: Save asks before writing it anew
     dialog_->Save(1);
+    EXPECT_EQ(prompts_->questions.size(), 1);
     ASSERT_EQ(prompts_->messages.size(), 1);
     EXPECT_TRUE(prompts_->messages.first().startsWith("File " + path + " could not be opened. Cause "))
         << prompts_->messages.first().toStdString();
@@ -205,6 +207,7 @@ TEST_F(FileCommands, SaveThatFailsHalfWayKeepsTheOldFileAndSaysWhy) {
     rlimit small = previous;
     small.rlim_cur = 500;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    prompts_->yesNoAnswers = {true};  // written over since it was loaded: Save asks first
     dialog_->Save(1);
     ::setrlimit(RLIMIT_FSIZE, &previous);
     ::signal(SIGXFSZ, previousHandler);
@@ -280,6 +283,27 @@ TEST_F(FileCommands, StartupFileOfAnotherFormatOrMissingIsIgnoredSilently) {
     EXPECT_EQ(tree(1)->channelModel()->rowCount(), 0);
     EXPECT_FALSE(button("list1SaveButton")->isEnabled());
     EXPECT_TRUE(prompts_->messages.isEmpty());
+}
+
+// None of these may hang the start or say anything: a pipe without writer,
+// an endless device, a folder, a file that cannot be read, links to them.
+TEST_F(FileCommands, StartupFilesThatCannotBeReadAreIgnoredAndNeverHang) {
+    const QString fifo = pathOf(QStringLiteral("pipe.qvx"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(pathOf(QStringLiteral("folder.qvx"))));
+    ASSERT_TRUE(QFile::link(fifo, pathOf(QStringLiteral("pipe-link.qvx"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), pathOf(QStringLiteral("zero-link.qvx"))));
+    const QString unreadable = writeStandardList(QStringLiteral("unreadable.qvx"));
+    ASSERT_EQ(::chmod(QFile::encodeName(unreadable).constData(), 0), 0);
+    for (const char* name : {"pipe.qvx", "folder.qvx", "pipe-link.qvx", "zero-link.qvx", "unreadable.qvx"}) {
+        if (::geteuid() == 0 && std::string(name) == "unreadable.qvx") continue;  // root reads it all the same
+        dialog_->loadStartupFile(pathOf(QLatin1String(name)));
+        EXPECT_EQ(pane(1), "File1: none") << name;
+        EXPECT_EQ(dialog_->list(1).path(), "") << name;
+    }
+    dialog_->loadStartupFile(QStringLiteral("/dev/zero"));
+    EXPECT_FALSE(button("list1SaveButton")->isEnabled());
+    EXPECT_TRUE(prompts_->messages.isEmpty()) << prompts_->messages.join(' ').toStdString();
 }
 
 TEST(FileDialogFilters, ShowTheFiveChoicesAndListBothCases) {

@@ -29,8 +29,9 @@ QString ScriptedPrompts::chooseFileToSave(QWidget* parent, const QString& title)
     return chooseFileToLoad(parent, title);
 }
 
-bool ScriptedPrompts::askYesNo(QWidget*, const QString& question) {
+bool ScriptedPrompts::askYesNo(QWidget*, const QString& question, DefaultAnswer defaultAnswer) {
     questions << question;
+    questionDefaults.push_back(defaultAnswer);
     if (yesNoAnswers.empty()) return false;
     const bool answer = yesNoAnswers.front();
     yesNoAnswers.pop_front();

@@ -32,7 +32,7 @@ class ScriptedPrompts final : public UserPrompts {
 public:
     QString chooseFileToLoad(QWidget* parent, const QString& title) override;
     QString chooseFileToSave(QWidget* parent, const QString& title) override;
-    bool askYesNo(QWidget* parent, const QString& question) override;
+    bool askYesNo(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) override;
     void tell(QWidget* parent, const QString& message) override;
     void runDialog(QDialog& dialog) override;
 
@@ -40,6 +40,7 @@ public:
     std::deque<bool> yesNoAnswers;    // No when the script has run out
     QStringList fileTitles;
     QStringList questions;
+    std::vector<DefaultAnswer> questionDefaults;  // one per question
     QStringList messages;
     QStringList dialogTitles;
     // Runs each dialog when set (for example: exec it and answer from a queued call).

@@ -3,10 +3,16 @@
 #include "ui/list/ListColumnCommands.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QPushButton>
+#include <QStringList>
+
+#include <string>
+#include <vector>
 
 #include "documents/ListDocument.h"
+#include "formats/ConversionLoss.h"
+#include "formats/FileWarning.h"
+#include "formats/ListFiles.h"
 #include "model/ChannelList.h"
 #include "ui/changes/ListChanges.h"
 #include "ui/list/ListColumn.h"
@@ -20,11 +26,24 @@ std::string localPath(const QString& path) { return QFile::encodeName(path).toSt
 
 QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray::fromStdString(text)); }
 
+// "name.dvb: first; second": what a load left out or a save could not keep.
+QString noteFor(const std::string& path, const std::vector<std::string>& texts) {
+    QStringList parts;
+    for (const std::string& text : texts) parts << QString::fromStdString(text);
+    return fromLocal(fileNameOf(path)) + QStringLiteral(": ") + parts.join(QStringLiteral("; "));
+}
+
 }  // namespace
 
 ListColumnCommands::ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes,
                                        EditorStatusBar& statusBar, UserPrompts& prompts, QWidget& window)
-    : list_(list), column_(column), changes_(changes), statusBar_(statusBar), prompts_(prompts), window_(window) {}
+    : list_(list),
+      document_(list),
+      column_(column),
+      changes_(changes),
+      statusBar_(statusBar),
+      prompts_(prompts),
+      window_(window) {}
 
 void ListColumnCommands::updateStatusPane() {
     QString text = fromLocal(list_.statusText());
@@ -34,15 +53,28 @@ void ListColumnCommands::updateStatusPane() {
 
 bool ListColumnCommands::finishLoad(const FileResult& result) {
     if (result.outcome != FileOutcome::UnknownFormat) changes_.loaded(list_);
+    if (!result.warnings.empty()) {
+        std::vector<std::string> texts;
+        for (const FileWarning& warning : result.warnings) texts.push_back(fileWarningText(warning));
+        statusBar_.showNote(noteFor(list_.path(), texts));
+    }
     if (!result.message.empty()) prompts_.tell(&window_, fromLocal(result.message));
     return result.ok();
 }
 
 void ListColumnCommands::finishSave(const FileResult& result) {
-    if (result.ok())
-        changes_.saved(list_);
-    else
+    if (!result.ok()) {
         prompts_.tell(&window_, fromLocal(result.message));
+        return;
+    }
+    changes_.saved(list_);
+    // What the format written cannot hold of this list, as qvxtool convert says it.
+    const ListFormatEntry* format = document_.format();
+    if (!format) return;
+    std::vector<std::string> texts;
+    for (const ConversionLoss& loss : conversionLosses(format->format, list_.television(), list_.radio()))
+        texts.push_back(conversionLossText(loss));
+    if (!texts.empty()) statusBar_.showNote(noteFor(list_.path(), texts));
 }
 
 void ListColumnCommands::Load() {
@@ -50,7 +82,7 @@ void ListColumnCommands::Load() {
         prompts_.chooseFileToLoad(&window_, QStringLiteral("Load Channellist File %1").arg(list_.number()));
     if (path.isEmpty()) return;
     loading_ = true;
-    const FileResult result = ListDocument(list_).load(localPath(path));
+    const FileResult result = document_.load(localPath(path));
     loading_ = false;
     updateStatusPane();
     if (!finishLoad(result)) return;
@@ -62,14 +94,22 @@ void ListColumnCommands::SaveAs() {
     const QString path =
         prompts_.chooseFileToSave(&window_, QStringLiteral("Save Channellist File %1").arg(list_.number()));
     if (path.isEmpty()) return;
-    const FileResult result = ListDocument(list_).saveAs(localPath(path));
+    const FileResult result = document_.saveAs(localPath(path));
     updateStatusPane();
     finishSave(result);
     column_.saveButton()->setEnabled(true);
 }
 
 void ListColumnCommands::Save() {
-    finishSave(ListDocument(list_).save());
+    // Another program's changes are not overwritten without asking; No writes
+    // nothing and tells no viewer.
+    if (document_.changedOnDisk() &&
+        !prompts_.askYesNo(&window_,
+                           QStringLiteral("%1 has changed on disk since it was loaded. Overwrite it?")
+                               .arg(fromLocal(list_.path())),
+                           DefaultAnswer::No))
+        return;
+    finishSave(document_.save());
     if (afterSave_) afterSave_();
 }
 
@@ -84,13 +124,14 @@ void ListColumnCommands::Close() {
 
 void ListColumnCommands::loadStartupFile(const QString& commandLine) {
     if (commandLine.isEmpty()) return;
-    QFile file(commandLine);
-    if (!QFileInfo(commandLine).isFile() || !file.open(QIODevice::ReadOnly)) return;
-    file.close();
+    // Asked without waiting: a pipe, a device or a folder named there must
+    // never hang the start.
+    if (!isReadablePlainFile(localPath(commandLine))) return;
     loading_ = true;
-    const FileResult result = ListDocument(list_).loadAtStartup(localPath(commandLine));
+    const FileResult result = document_.loadAtStartup(localPath(commandLine));
     loading_ = false;
-    if (result.outcome == FileOutcome::UnknownFormat) return;
+    // Gone or changed since the look: ignored as if it had never opened.
+    if (result.outcome == FileOutcome::UnknownFormat || result.outcome == FileOutcome::CannotOpen) return;
     updateStatusPane();
     if (!finishLoad(result)) return;
     // Close stays disabled until the panel next leaves edit mode.

@@ -3,6 +3,8 @@
 
 #include <functional>
 
+#include "documents/ListDocument.h"
+
 class QString;
 class QWidget;
 
@@ -51,6 +53,8 @@ private:
     void finishSave(const FileResult& result);
 
     ChannelList& list_;
+    // The list with its file, across commands: it remembers what is on disk.
+    ListDocument document_;
     ListColumn& column_;
     ListChanges& changes_;
     EditorStatusBar& statusBar_;

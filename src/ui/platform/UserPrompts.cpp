@@ -81,9 +81,11 @@ QString QtUserPrompts::chooseFileToSave(QWidget* parent, const QString& title) {
     return dialog.selectedFiles().constFirst();
 }
 
-bool QtUserPrompts::askYesNo(QWidget* parent, const QString& question) {
+bool QtUserPrompts::askYesNo(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) {
+    const QMessageBox::StandardButton defaultButton =
+        defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No;
     return QMessageBox::question(parent, messageTitle(parent), question, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+                                 defaultButton) == QMessageBox::Yes;
 }
 
 void QtUserPrompts::tell(QWidget* parent, const QString& message) {

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace qvx {
 
+// Which button of a Yes/No question Enter presses.
+enum class DefaultAnswer { Yes, No };
+
 // Every question the window asks the user goes through here, so tests can
 // answer in advance instead of driving real dialogs.
 class UserPrompts {
@@ -24,7 +27,7 @@ public:
     // user was asked before an existing file is overwritten. Empty on Cancel.
     virtual QString chooseFileToSave(QWidget* parent, const QString& title) = 0;
     // Yes/No with the question icon; true for Yes.
-    virtual bool askYesNo(QWidget* parent, const QString& question) = 0;
+    virtual bool askYesNo(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) = 0;
     // A message with an OK button.
     virtual void tell(QWidget* parent, const QString& message) = 0;
     // Runs a small modal dialog such as the About box.
@@ -36,7 +39,7 @@ class QtUserPrompts final : public UserPrompts {
 public:
     QString chooseFileToLoad(QWidget* parent, const QString& title) override;
     QString chooseFileToSave(QWidget* parent, const QString& title) override;
-    bool askYesNo(QWidget* parent, const QString& question) override;
+    bool askYesNo(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) override;
     void tell(QWidget* parent, const QString& message) override;
     void runDialog(QDialog& dialog) override;
 };

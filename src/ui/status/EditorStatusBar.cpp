@@ -18,12 +18,17 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
         {"", 0},
     };
     for (int i = 0; i < kPaneCount; ++i) {
-        auto* pane = new StatusPane(QLatin1String(panes[i].text), i == kList1Pane || i == kList2Pane);
+        const Qt::TextElideMode elide = i == kList1Pane || i == kList2Pane ? Qt::ElideMiddle
+                                        : i == kNotePane                   ? Qt::ElideRight
+                                                                           : Qt::ElideNone;
+        auto* pane = new StatusPane(QLatin1String(panes[i].text), elide);
         pane->setObjectName(QStringLiteral("statusPane%1").arg(i));
         if (panes[i].width > 0) {
             pane->setFixedWidth(panes[i].width);
             addWidget(pane);
         } else {
+            // Takes the room left, whatever the length of a note: it never widens the window.
+            pane->setSizePolicy(QSizePolicy::Ignored, pane->sizePolicy().verticalPolicy());
             addWidget(pane, 1);
         }
         panes_[static_cast<std::size_t>(i)] = pane;

@@ -6,7 +6,7 @@
 
 namespace qvx {
 
-StatusPane::StatusPane(const QString& text, bool elides, QWidget* parent) : QLabel(parent), elides_(elides) {
+StatusPane::StatusPane(const QString& text, Qt::TextElideMode elide, QWidget* parent) : QLabel(parent), elide_(elide) {
     setTextFormat(Qt::PlainText);
     setFullText(text);
 }
@@ -30,7 +30,7 @@ void StatusPane::changeEvent(QEvent* event) {
 
 void StatusPane::showFitted() {
     const int room = contentsRect().width() - 2 * margin();
-    setText(elides_ && room > 0 ? fontMetrics().elidedText(fullText_, Qt::ElideMiddle, room) : fullText_);
+    setText(elide_ != Qt::ElideNone && room > 0 ? fontMetrics().elidedText(fullText_, elide_, room) : fullText_);
 }
 
 }  // namespace qvx

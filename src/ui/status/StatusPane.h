@@ -6,14 +6,14 @@
 namespace qvx {
 
 // One pane of the status bar; a screen reader reads its whole text as the pane's name.
-// An eliding pane (a list's file) shows a text wider than itself with an ellipsis in its
-// middle, so the file name keeps its extension and no glyph is cut; the others show their
-// fixed texts as they are.
+// An eliding pane shows a text wider than itself with an ellipsis (a list's file in its
+// middle, so the file name keeps its extension; the note pane at its end); the others
+// show their fixed texts as they are.
 class StatusPane final : public QLabel {
     Q_OBJECT
 
 public:
-    StatusPane(const QString& text, bool elides, QWidget* parent = nullptr);
+    StatusPane(const QString& text, Qt::TextElideMode elide, QWidget* parent = nullptr);
 
     void setFullText(const QString& text);
     const QString& fullText() const { return fullText_; }
@@ -26,7 +26,7 @@ private:
     void showFitted();
 
     QString fullText_;
-    bool elides_;
+    Qt::TextElideMode elide_;
 };
 
 }  // namespace qvx

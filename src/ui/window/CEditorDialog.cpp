@@ -261,13 +261,13 @@ void CEditorDialog::setViewerNotifier(std::function<void(unsigned long)> notifie
 }
 
 void CEditorDialog::accept() {
-    if (!prompts_->askYesNo(this, QStringLiteral("Exit now?"))) return;
+    if (!prompts_->askYesNo(this, QStringLiteral("Exit now?"), DefaultAnswer::Yes)) return;
     treeMenu_->clearClipboard();
     QDialog::accept();
 }
 
 void CEditorDialog::reject() {
-    if (!prompts_->askYesNo(this, QStringLiteral("Discard changes?"))) return;
+    if (!prompts_->askYesNo(this, QStringLiteral("Discard changes?"), DefaultAnswer::Yes)) return;
     treeMenu_->clearClipboard();
     QDialog::reject();
 }
