@@ -10,22 +10,36 @@
 
 #include "cli/Subcommand.h"
 #include "compare/CompareOptions.h"
+#include "formats/ListFormat.h"
 
 namespace qvx::cli {
 
+// The formats named on the command line where the file names do not say
+// them: "--from NAME" for every list read, "--to NAME" for every list
+// written, and "--source SRC", the orbital position written for channels
+// that name none (VDR's source).
+struct ToolFormats {
+    std::optional<ListFormat> from;
+    std::optional<ListFormat> to;
+    std::string source = "S19.2E";
+};
+
 // The arguments of one subcommand, split into file names, the value of
-// "--by" and the flags given.
+// "--by", the formats named and the flags given.
 struct CommandLine {
     std::vector<std::string> files;
     std::optional<std::string_view> by;
+    ToolFormats formats;
     std::vector<std::string_view> flags;
 
     bool has(std::string_view flag) const;
 };
 
-// Splits `arguments`; an option that is not "--by" nor one of `knownFlags`,
-// or "--by" without its value, is a usage error (told to `err`, none given).
-// Everything after "--" is a file name.
+// Splits `arguments`; an option that is not "--by", "--from", "--to",
+// "--source" nor one of `knownFlags`, an option without its value, a format
+// name that names none, and "--to" or "--source" for a command that writes
+// no list, are usage errors (told to `err`, none given). Everything after
+// "--" is a file name.
 std::optional<CommandLine> splitCommandLine(const Subcommand& command, Arguments arguments,
                                             std::span<const std::string_view> knownFlags, bool takesBy,
                                             std::ostream& err);

@@ -33,8 +33,9 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     if (nameSameFile(paths[2], paths[3]))
         return usageError(command, "OUT_A and OUT_B must be different files", err);
     // Every extension is checked before anything is read or written.
-    for (const std::string& path : paths)
-        if (!formatOfPath(path, err)) return kExitUsage;
+    const ToolFormats& formats = line->formats;
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        if (!formatOfPath(paths[i], i < 2 ? formats.from : formats.to, err)) return kExitUsage;
 
     ChannelList list1(1);
     ChannelList list2(2);
@@ -42,20 +43,25 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     ListDocument document2(list2, FormatChoice::EveryFormat);
     std::vector<FileWarning> warnings1;
     std::vector<FileWarning> warnings2;
-    if (const int status = loadDocument(document1, paths[0], err, &warnings1); status != kExitOk) return status;
-    if (const int status = loadDocument(document2, paths[1], err, &warnings2); status != kExitOk) return status;
+    if (const int status = loadDocument(document1, paths[0], formats.from, err, &warnings1); status != kExitOk) return status;
+    if (const int status = loadDocument(document2, paths[1], formats.from, err, &warnings2); status != kExitOk) return status;
     if (const int status = refuseLosingRewrite({{paths[0], warnings1}, {paths[1], warnings2}}, {paths[2], paths[3]},
                                                line->has("--force"), err);
         status != kExitOk)
         return status;
     CompareLists(list1, list2, options);
+    for (ListDocument* document : {&document1, &document2}) {
+        FormatOptions written;
+        written.defaultSource = formats.source;
+        document->setFormatOptions(std::move(written));
+    }
     // Both results or neither: each is written completely beside its target
     // before either is put in place.
     PreparedSave saveA(paths[2]);
     PreparedSave saveB(paths[3]);
-    if (const FileResult result = document1.prepareSaveAs(paths[2], saveA); !result.ok())
+    if (const FileResult result = document1.prepareSaveAs(paths[2], saveA, formats.to); !result.ok())
         return reportFailure(result, err);
-    if (const FileResult result = document2.prepareSaveAs(paths[3], saveB); !result.ok())
+    if (const FileResult result = document2.prepareSaveAs(paths[3], saveB, formats.to); !result.ok())
         return reportFailure(result, err);  // the prepared OUT_A is dropped, the old one stays
     // Both or neither here too: OUT_A's old file is kept aside until OUT_B is in place.
     const PairCommit commit = commitBoth(saveA, saveB);

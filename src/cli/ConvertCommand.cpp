@@ -20,16 +20,17 @@ int runConvert(Arguments arguments, std::ostream&, std::ostream& err) {
     const std::string& input = line->files[0];
     const std::string& output = line->files[1];
     // Both extensions are checked before anything is read or written.
-    if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
+    const ToolFormats& formats = line->formats;
+    if (!formatOfPath(input, formats.from, err) || !formatOfPath(output, formats.to, err)) return kExitUsage;
 
     ChannelList list(1);
     ListDocument document(list, FormatChoice::EveryFormat);
     std::vector<FileWarning> warnings;
-    if (const int status = loadDocument(document, input, err, &warnings); status != kExitOk) return status;
+    if (const int status = loadDocument(document, input, formats.from, err, &warnings); status != kExitOk) return status;
     if (const int status = refuseLosingRewrite({{input, warnings}}, {output}, line->has("--force"), err);
         status != kExitOk)
         return status;
-    return saveDocumentAs(document, output, err);
+    return saveDocumentAs(document, output, formats, err);
 }
 
 }  // namespace qvx::cli

@@ -30,7 +30,7 @@ int runDedupe(Arguments arguments, std::ostream& out, std::ostream& err) {
         const RemovedCounts fromTree = removeDuplicates(tree, *key);
         removed.channels += fromTree.channels;
         removed.providers += fromTree.providers;
-    }, line->has("--force"), err);
+    }, line->has("--force"), line->formats, err);
     if (status != kExitOk) return status;
     out << "Removed " << counted(removed.channels, "channel", "channels") << " and "
         << counted(removed.providers, "provider", "providers") << ".\n";

@@ -123,8 +123,8 @@ int runDiff(Arguments arguments, std::ostream& out, std::ostream& err) {
     ChannelList b(2);
     ListDocument documentA(a, FormatChoice::EveryFormat);
     ListDocument documentB(b, FormatChoice::EveryFormat);
-    if (loadDocument(documentA, line->files[0], err) != kExitOk ||
-        loadDocument(documentB, line->files[1], err) != kExitOk)
+    if (loadDocument(documentA, line->files[0], line->formats.from, err) != kExitOk ||
+        loadDocument(documentB, line->files[1], line->formats.from, err) != kExitOk)
         return kDiffTrouble;
     const NamedDiff trees[] = {
         {"Television", "television", diffTrees(a.television(), b.television(), *key)},

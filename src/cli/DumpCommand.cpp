@@ -22,7 +22,7 @@ int runDump(Arguments arguments, std::ostream& out, std::ostream& err) {
 
     ChannelList list(1);
     ListDocument document(list, FormatChoice::EveryFormat);
-    if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
+    if (const int status = loadDocument(document, input, line->formats.from, err); status != kExitOk) return status;
     // A failure of `out` stops the dump early; the tool reports it when it ends.
     if (json)
         writeListAsJson(list, out);

@@ -53,7 +53,7 @@ int runDuplicates(Arguments arguments, std::ostream& out, std::ostream& err) {
 
     ChannelList list(1);
     ListDocument document(list, FormatChoice::EveryFormat);
-    if (const int status = loadDocument(document, line->files[0], err); status != kExitOk) return status;
+    if (const int status = loadDocument(document, line->files[0], line->formats.from, err); status != kExitOk) return status;
     const std::vector<DuplicateGroup> television = findDuplicates(list.television(), *key);
     const std::vector<DuplicateGroup> radio = findDuplicates(list.radio(), *key);
     std::string text;

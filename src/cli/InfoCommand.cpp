@@ -28,7 +28,7 @@ int runInfo(Arguments arguments, std::ostream& out, std::ostream& err) {
     if (line->files.size() != 1) return usageError(command, "expected one file name", err);
     ChannelList list(1);
     ListDocument document(list, FormatChoice::EveryFormat);
-    if (const int status = loadDocument(document, line->files[0], err); status != kExitOk) return status;
+    if (const int status = loadDocument(document, line->files[0], line->formats.from, err); status != kExitOk) return status;
     printCounts("Television", list.television(), out);
     printCounts("Radio", list.radio(), out);
     return kExitOk;

@@ -9,17 +9,17 @@
 namespace qvx::cli {
 
 int rewriteList(const std::string& input, const std::string& output, const std::function<void(ChannelTree&)>& change,
-                bool force, std::ostream& err) {
-    if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
+                bool force, const ToolFormats& formats, std::ostream& err) {
+    if (!formatOfPath(input, formats.from, err) || !formatOfPath(output, formats.to, err)) return kExitUsage;
     ChannelList list(1);
     ListDocument document(list, FormatChoice::EveryFormat);
     std::vector<FileWarning> warnings;
-    if (const int status = loadDocument(document, input, err, &warnings); status != kExitOk) return status;
+    if (const int status = loadDocument(document, input, formats.from, err, &warnings); status != kExitOk) return status;
     if (const int status = refuseLosingRewrite({{input, warnings}}, {output}, force, err); status != kExitOk)
         return status;
     change(list.television());
     change(list.radio());
-    return saveDocumentAs(document, output, err);
+    return saveDocumentAs(document, output, formats, err);
 }
 
 }  // namespace qvx::cli

@@ -11,6 +11,8 @@ class ChannelTree;
 
 namespace qvx::cli {
 
+struct ToolFormats;
+
 // What the commands that read IN, change the list and write it to OUT share:
 // both extensions are checked before anything is read or written, then IN is
 // loaded, `change` runs on the Television and then the Radio tree, and the
@@ -18,6 +20,6 @@ namespace qvx::cli {
 // left out what writing it would lose, unless `force`. Returns the exit
 // status, having told `err` of any failure.
 int rewriteList(const std::string& input, const std::string& output, const std::function<void(ChannelTree&)>& change,
-                bool force, std::ostream& err);
+                bool force, const ToolFormats& formats, std::ostream& err);
 
 }  // namespace qvx::cli

@@ -20,20 +20,25 @@
 namespace qvx::cli {
 namespace {
 
-// "ext (Name), ..." for every format of the table.
+// "name: ext (Program), ..." for every format of the table.
 std::string formatsForHelp() {
     std::string text;
     for (const ListFormatEntry& format : listFormats()) {
-        if (!text.empty()) text += ", ";
-        text += std::string(format.extension) + " (" + std::string(format.name) + ")";
+        if (!text.empty()) text += ",\n";
+        text += "  " + std::string(format.toolName) + ": ." + std::string(format.extension) + " (" +
+                std::string(format.name) + ")";
     }
     return text;
 }
 
 void printUsage(std::ostream& stream) {
-    stream << "Usage: qvxtool COMMAND [ARGUMENTS]\n"
-              "Reads and writes channel lists. The format follows the file extension:\n"
-              << formatsForHelp() << ", in any case.\n"
+    stream << "Usage: qvxtool COMMAND [ARGUMENTS] [--from NAME] [--to NAME] [--source SRC]\n"
+              "Reads and writes channel lists. The format follows the file extension, in any\n"
+              "case; .conf files are told apart by their content and written as VDR:\n"
+              << formatsForHelp() << ".\n"
+              "--from NAME and --to NAME name the format of the lists read and written where\n"
+              "the names do not; --source SRC is the orbital position written for channels\n"
+              "that name none (default S19.2E).\n"
               "\n"
               "Commands:\n";
     std::size_t width = std::string_view("--version").size();

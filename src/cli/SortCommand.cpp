@@ -24,7 +24,7 @@ int runSort(Arguments arguments, std::ostream&, std::ostream& err) {
     return rewriteList(line->files[0], line->files[1], [&](ChannelTree& tree) {
         sortChannels(tree, nullptr, *key);
         if (providers) sortProviders(tree);
-    }, line->has("--force"), err);
+    }, line->has("--force"), line->formats, err);
 }
 
 }  // namespace qvx::cli

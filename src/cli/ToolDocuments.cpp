@@ -16,7 +16,8 @@
 
 namespace qvx::cli {
 
-const ListFormatEntry* formatOfPath(const std::string& path, std::ostream& err) {
+const ListFormatEntry* formatOfPath(const std::string& path, std::optional<ListFormat> named, std::ostream& err) {
+    if (named) return &listFormatEntry(*named);
     const ListFormatEntry* format = listFormatEntryForExtension(lowerCasedExtension(path));
     if (!format)
         err << "qvxtool: " << terminalSafe(path) << ": unknown list format; the name must end in "
@@ -33,11 +34,11 @@ void warn(std::string_view subject, std::string_view text, std::ostream& err) {
     err << "qvxtool: warning: " << terminalSafe(subject) << ": " << terminalSafe(text) << "\n";
 }
 
-int loadDocument(ListDocument& document, const std::string& path, std::ostream& err,
-                 std::vector<FileWarning>* warnings) {
-    const ListFormatEntry* format = formatOfPath(path, err);
+int loadDocument(ListDocument& document, const std::string& path, std::optional<ListFormat> named,
+                 std::ostream& err, std::vector<FileWarning>* warnings) {
+    const ListFormatEntry* format = formatOfPath(path, named, err);
     if (!format) return kExitUsage;
-    FileResult result = document.load(path);
+    FileResult result = document.load(path, named);
     for (const FileWarning& warning : result.warnings) warn(path, fileWarningText(warning), err);
     if (warnings) *warnings = result.warnings;
     if (!result.ok()) {
@@ -68,15 +69,18 @@ int refuseLosingRewrite(std::initializer_list<ReadInput> inputs, std::initialize
 }
 
 void warnOfLosses(const ListDocument& document, const std::string& path, std::ostream& err) {
-    const ListFormatEntry* format = listFormatEntryForExtension(lowerCasedExtension(path));
+    const ListFormatEntry* format = document.format();
     if (!format) return;
     const ChannelList& list = document.list();
     for (const ConversionLoss& loss : conversionLosses(format->format, list.television(), list.radio()))
         warn(path, conversionLossText(loss), err);
 }
 
-int saveDocumentAs(ListDocument& document, const std::string& path, std::ostream& err) {
-    const FileResult result = document.saveAs(path);
+int saveDocumentAs(ListDocument& document, const std::string& path, const ToolFormats& formats, std::ostream& err) {
+    FormatOptions options;
+    options.defaultSource = formats.source;
+    document.setFormatOptions(std::move(options));
+    const FileResult result = document.saveAs(path, formats.to);
     if (!result.ok()) return reportFailure(result, err);
     warnOfLosses(document, path, err);
     return kExitOk;

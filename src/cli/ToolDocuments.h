@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/CommandLine.h"
 #include "formats/FileWarning.h"
 #include "formats/ListFormat.h"
 
@@ -17,15 +18,16 @@ struct FileResult;
 
 namespace qvx::cli {
 
-// The format of a path's extension; tells `err` and gives none when the
-// extension names no format.
-const ListFormatEntry* formatOfPath(const std::string& path, std::ostream& err);
+// The format of a path: the named one, else the one of its extension (for
+// ".conf", the first of its formats; reading then looks at the content);
+// tells `err` and gives none when neither names a format.
+const ListFormatEntry* formatOfPath(const std::string& path, std::optional<ListFormat> named, std::ostream& err);
 
-// Load of the window, for the tool: kExitOk, or the exit status after telling
-// `err` why not. What the read left out is told as warnings (and, when
-// `warnings` is given, kept there).
-int loadDocument(ListDocument& document, const std::string& path, std::ostream& err,
-                 std::vector<FileWarning>* warnings = nullptr);
+// Load of the window, for the tool, in the named format if there is one:
+// kExitOk, or the exit status after telling `err` why not. What the read left
+// out is told as warnings (and, when `warnings` is given, kept there).
+int loadDocument(ListDocument& document, const std::string& path, std::optional<ListFormat> named,
+                 std::ostream& err, std::vector<FileWarning>* warnings = nullptr);
 // A command whose output is one of its inputs (the same file, however named)
 // does not write it back when the read of that input left out what writing
 // it would lose, unless `force`: kExitOk, or kExitFailure after saying why.
@@ -35,9 +37,10 @@ struct ReadInput {
 };
 int refuseLosingRewrite(std::initializer_list<ReadInput> inputs, std::initializer_list<std::string_view> outputs,
                         bool force, std::ostream& err);
-// Save as of the window, for the tool; once saved, a warning for each kind of
-// loss the target format causes for this list.
-int saveDocumentAs(ListDocument& document, const std::string& path, std::ostream& err);
+// Save as of the window, for the tool, in the format `formats.to` names or
+// the path's extension says, with `formats.source` for channels that name
+// none; once saved, a warning for each kind of loss the format causes.
+int saveDocumentAs(ListDocument& document, const std::string& path, const ToolFormats& formats, std::ostream& err);
 // The warnings of saveDocumentAs alone.
 void warnOfLosses(const ListDocument& document, const std::string& path, std::ostream& err);
 
