@@ -164,21 +164,21 @@ void timeJson() {
     ChannelList list(1);
     fillList(list, channels, 2);
     MemorySink json, native;
-    writeJsonList(json, list.television(), list.radio());
+    writeJsonList(json, list);
     writeNativeList(native, list.television(), list.radio(), false);
     const double megabytes = static_cast<double>(json.bytes().size()) / 1e6;
 
     const double write = best(3, [&] {
         return cpuMilliseconds([&] {
             MemorySink sink;
-            writeJsonList(sink, list.television(), list.radio());
+            writeJsonList(sink, list);
         });
     });
     const double read = best(3, [&] {
         return cpuMilliseconds([&] {
             ChannelList reread(1);
             MemorySource source(json.bytes());
-            readJsonList(source, reread.television(), reread.radio());
+            readJsonList(source, reread);
         });
     });
     const double nativeRead = best(3, [&] {

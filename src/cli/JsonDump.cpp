@@ -33,7 +33,7 @@ std::string recordAsJson(const ChannelRecord& record) {
 
 bool writeListAsJson(const ChannelList& list, std::ostream& out) {
     StreamSink sink(out);
-    return writeJsonList(sink, list.television(), list.radio());
+    return writeJsonList(sink, list);
 }
 
 }  // namespace qvx::cli

@@ -9,7 +9,8 @@ namespace qvx {
 
 class ByteSink;
 class ByteSource;
-class ChannelTree;
+class Carried;
+class ChannelList;
 struct ChannelRecord;
 
 // JSON lists, for scripts (qvxtool only; the window does not offer them):
@@ -28,11 +29,17 @@ struct ChannelRecord;
 // child whose isChannel is 0) is BadContent whose reason names the place,
 // "television[0].children[2].lnb: 300 is out of range 0..255"; the trees are
 // then left empty.
-FileResult readJsonList(ByteSource& source, ChannelTree& television, ChannelTree& radio);
+//
+// What an item carries from a text format is its REC's "carried", what the
+// list carries the top level's: {"format": "vdr", "place": 12, "file":
+// "HEX", "fields": [[NAME, VALUE]...]}, a VALUE that is not UTF-8 (an old
+// Latin-1 line) as {"hex": "..."}; "place" and "file" only where they are
+// not 0. So conf -> json -> (edit a name) -> conf changes one line.
+FileResult readJsonList(ByteSource& source, ChannelList& list);
 
 // Writes the list as above, in blocks; false when the sink failed.
-bool writeJsonList(ByteSink& sink, const ChannelTree& television, const ChannelTree& radio);
-// One record as REC.
-void appendJsonRecord(std::string& out, const ChannelRecord& record);
+bool writeJsonList(ByteSink& sink, const ChannelList& list);
+// One record as REC, with what its item carries where given.
+void appendJsonRecord(std::string& out, const ChannelRecord& record, const Carried* carried = nullptr);
 
 }  // namespace qvx

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstring>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "formats/ByteStream.h"
 #include "formats/JsonFormat.h"
 #include "model/Windows1252.h"
+#include "model/ChannelList.h"
 #include "model/ChannelTree.h"
 #include "model/RecordFields.h"
 
@@ -68,9 +70,15 @@ std::string_view kindName(Kind kind) {
 
 // Where the parser stands: objects keep their current key, arrays the number
 // of values begun so far.
-enum class Level { Top, Trees, Item, Children, Record, Numbers };
+// Carried: what an item or the list carries from a text format, its fields a
+// CarriedFields array of [name, value] pairs (CarriedField), a value that is
+// no UTF-8 given as {"hex": ...} (Hex).
+enum class Level { Top, Trees, Item, Children, Record, Numbers, Carried, CarriedFields, CarriedField, Hex };
 
-bool isArray(Level level) { return level == Level::Trees || level == Level::Children || level == Level::Numbers; }
+bool isArray(Level level) {
+    return level == Level::Trees || level == Level::Children || level == Level::Numbers ||
+           level == Level::CarriedFields || level == Level::CarriedField;
+}
 
 struct Frame {
     Level level;
@@ -81,18 +89,49 @@ struct Frame {
 };
 
 constexpr unsigned kImageKeyBit = 63;
+constexpr unsigned kCarriedKeyBit = 62;
+
+constexpr std::string_view kCarried = "carried";
+constexpr std::string_view kFormat = "format";
+constexpr std::string_view kPlaceKey = "place";
+constexpr std::string_view kFile = "file";
+constexpr std::string_view kFields = "fields";
+constexpr std::string_view kHex = "hex";
+constexpr std::string_view kCarriedKeys[] = {kFormat, kPlaceKey, kFile, kFields};
+// What a carried text may hold: a line, a section of a channel file.
+constexpr std::size_t kCarriedNameLimit = 64;
+constexpr std::size_t kCarriedValueLimit = 1 << 20;
+constexpr std::size_t kFormatNameLimit = 32;
 
 // The longest key a list has: a longer one is unknown, however it goes on.
 std::size_t longestKey() {
     static const std::size_t longest = [] {
         std::size_t length = 0;
-        for (const std::string_view key : {kTelevision, kRadio, kRecord, kChildren, kImage})
+        for (const std::string_view key : {kTelevision, kRadio, kRecord, kChildren, kImage, kCarried, kHex})
             length = std::max(length, key.size());
+        for (const std::string_view key : kCarriedKeys) length = std::max(length, key.size());
         for (const RecordField& field : recordFields()) length = std::max(length, field.name.size());
         return length;
     }();
     return longest;
 }
+
+// What an item or the list carries, as it comes.
+struct PendingCarried {
+    bool given = false;
+    std::string format;
+    std::uint32_t place = 0;
+    std::uint64_t file = 0;
+    std::vector<std::string> texts;  // name, value, name, value...
+
+    CarriedPtr make() const {
+        if (!given) return nullptr;
+        std::vector<Carried::Field> fields;
+        fields.reserve(texts.size() / 2);
+        for (std::size_t i = 0; i + 1 < texts.size(); i += 2) fields.push_back({texts[i], texts[i + 1]});
+        return makeCarried(format, place, fields, file);
+    }
+};
 
 // The named values of one record as they come, put together when it ends.
 struct PendingRecord {
@@ -102,6 +141,7 @@ struct PendingRecord {
     ChannelRecord values{};
     std::uint64_t named = 0;  // bit i: recordFields()[i] was given
     std::array<std::uint8_t, 64> textLength{};
+    PendingCarried carried;
 };
 
 // "[json.exception.parse_error.101] parse error at line 1, column 3: ..." ->
@@ -136,8 +176,15 @@ public:
     // belongs: the first character is then enough to refuse it).
     std::size_t textLimit(bool key) const {
         if (key) return longestKey();
-        if (stack_.empty() || stack_.back().level != Level::Record) return 0;
+        if (stack_.empty()) return 0;
         const Frame& frame = stack_.back();
+        switch (frame.level) {
+        case Level::Carried: return frame.key == kFormat ? kFormatNameLimit : frame.key == kFile ? 16 : 0;
+        case Level::CarriedField: return frame.count == 0 ? kCarriedNameLimit : kCarriedValueLimit;
+        case Level::Hex: return 2 * kCarriedValueLimit;
+        case Level::Record: break;
+        default: return 0;
+        }
         if (frame.key == kImage) return 2 * kRecordSize;
         return frame.field && frame.field->kind == FieldKind::Text ? frame.field->size : 0;
     }
@@ -178,7 +225,15 @@ public:
         if (value == 0) return store(0);
         return fail(std::to_string(value) + " is out of range 0.." + std::to_string(currentMaximum()));
     }
-    bool number_unsigned(std::uint64_t value) { return begin(Kind::Integer, "an integer") && store(value); }
+    bool number_unsigned(std::uint64_t value) {
+        if (!begin(Kind::Integer, "an integer")) return false;
+        if (stack_.back().level != Level::Carried) return store(value);
+        if (value > std::numeric_limits<std::uint32_t>::max())
+            return fail(std::to_string(value) + " is out of range 0.." +
+                        std::to_string(std::numeric_limits<std::uint32_t>::max()));
+        carried_->place = static_cast<std::uint32_t>(value);
+        return true;
+    }
     bool number_float(double, const std::string& text) {
         if (cutShort()) return false;
         if (wanted() == Kind::Integer) {
@@ -187,7 +242,18 @@ public:
         }
         return begin(std::nullopt, "the number " + text);
     }
-    bool string(std::string& value) { return begin(Kind::Text, "a text") && storeText(value); }
+    bool string(std::string& value) {
+        if (!begin(Kind::Text, "a text")) return false;
+        switch (stack_.back().level) {
+        case Level::Carried: return storeCarriedText(value);
+        case Level::CarriedField:
+            if (stack_.back().count == 1 && value.empty()) return fail("a field needs a name");
+            carried_->texts.push_back(std::move(value));
+            return true;
+        case Level::Hex: return storeHexValue(value);
+        default: return storeText(value);
+        }
+    }
     bool binary(nlohmann::json::binary_t&) { return fail("binary data"); }
 
     bool start_object(std::size_t) {
@@ -195,6 +261,13 @@ public:
         const Level parent = stack_.empty() ? Level::Top : stack_.back().level;
         if (stack_.empty()) {
             stack_.push_back({Level::Top, {}});
+        } else if ((parent == Level::Top || parent == Level::Record) && stack_.back().key == kCarried) {
+            carried_ = parent == Level::Top ? &listCarried_ : &record_.carried;
+            *carried_ = PendingCarried{};
+            carried_->given = true;
+            stack_.push_back({Level::Carried, {}});
+        } else if (parent == Level::CarriedField) {
+            stack_.push_back({Level::Hex, {}});
         } else if (parent == Level::Trees) {
             stack_.push_back({Level::Item, {}});
             top_.reset();
@@ -215,6 +288,12 @@ public:
             stack_.back().key = {};
             if (!top_) return fail("an item needs a \"record\"");
             tree_->appendItem(nullptr, std::move(top_));
+        } else if (level == Level::Carried) {
+            stack_.back().key = {};
+            if (carried_->format.empty()) return fail("\"carried\" needs a \"format\"");
+        } else if (level == Level::Hex) {
+            stack_.back().key = {};
+            if ((stack_.back().seenKeys & 1) == 0) return fail("expected \"hex\"");
         }
         stack_.pop_back();
         return true;
@@ -229,6 +308,10 @@ public:
         } else if (parent.level == Level::Item) {
             if (!top_) return fail("\"record\" must come before \"children\"");
             stack_.push_back({Level::Children, {}});
+        } else if (parent.level == Level::Carried) {
+            stack_.push_back({Level::CarriedFields, {}});
+        } else if (parent.level == Level::CarriedFields) {
+            stack_.push_back({Level::CarriedField, {}});
         } else {
             stack_.push_back({Level::Numbers, {}, 0, parent.field});
         }
@@ -237,6 +320,10 @@ public:
 
     bool end_array() {
         const Frame frame = stack_.back();
+        if (frame.level == Level::CarriedField && frame.count != 2) {
+            stack_.pop_back();
+            return fail("expected a name and a value");
+        }
         if (frame.level == Level::Numbers && frame.count != frame.field->count()) {
             stack_.pop_back();
             return fail("expected " + std::to_string(frame.field->count()) + " numbers, found " +
@@ -259,13 +346,31 @@ public:
             if (name == first) frame.key = first;
             if (name == second) frame.key = second;
             keyBit = name == first ? 0 : 1;
+            if (top && name == kCarried) {
+                frame.key = kCarried;
+                keyBit = 2;
+            }
             break;
         }
+        case Level::Carried:
+            for (unsigned i = 0; i < std::size(kCarriedKeys); ++i)
+                if (name == kCarriedKeys[i]) {
+                    frame.key = kCarriedKeys[i];
+                    keyBit = i;
+                }
+            break;
+        case Level::Hex:
+            if (name == kHex) frame.key = kHex;
+            break;
         case Level::Record:
             if (name == kImage) {
                 frame.key = kImage;
                 frame.field = nullptr;
                 keyBit = kImageKeyBit;
+            } else if (name == kCarried) {
+                frame.key = kCarried;
+                frame.field = nullptr;
+                keyBit = kCarriedKeyBit;
             } else if (const RecordField* field = fieldNamed(name)) {
                 frame.key = field->name;
                 frame.field = field;
@@ -301,12 +406,18 @@ private:
         if (stack_.empty()) return Kind::Object;
         const Frame& frame = stack_.back();
         switch (frame.level) {
-        case Level::Top: return Kind::Array;
+        case Level::Top: return frame.key == kCarried ? Kind::Object : Kind::Array;
         case Level::Trees:
         case Level::Children: return Kind::Object;
         case Level::Item: return frame.key == kRecord ? Kind::Object : Kind::Array;
         case Level::Numbers: return Kind::Integer;
+        case Level::Carried:
+            return frame.key == kPlaceKey ? Kind::Integer : frame.key == kFields ? Kind::Array : Kind::Text;
+        case Level::CarriedFields: return Kind::Array;
+        case Level::CarriedField:
+        case Level::Hex: return Kind::Text;
         case Level::Record:
+            if (frame.key == kCarried) return Kind::Object;
             if (!frame.field || frame.field->kind == FieldKind::Text) return Kind::Text;
             return frame.field->kind == FieldKind::Number ? Kind::Integer : Kind::Array;
         }
@@ -318,6 +429,11 @@ private:
         if (cutShort()) return false;
         countValue();
         const std::optional<Kind> want = wanted();
+        if (!stack_.empty() && stack_.back().level == Level::CarriedField) {
+            if (stack_.back().count > 2) return fail("expected a name and a value, found more");
+            // A value that is no UTF-8 comes as {"hex": ...}.
+            if (stack_.back().count == 2 && found == Kind::Object) return true;
+        }
         if (found && want == found) {
             const Frame* frame = stack_.empty() ? nullptr : &stack_.back();
             if (frame && frame->level == Level::Numbers && frame->count > frame->field->count())
@@ -379,6 +495,40 @@ private:
         return true;
     }
 
+    bool storeCarriedText(const std::string& text) {
+        const std::string_view key = stack_.back().key;
+        if (key == kFormat) {
+            if (text.empty()) return fail("a format needs a name");
+            carried_->format = text;
+            return true;
+        }
+        // The file's read number, as 16 hex digits.
+        if (text.empty() || text.size() > 16) return fail("expected 1 to 16 hex digits");
+        std::uint64_t file = 0;
+        for (const char c : text) {
+            const int digit = hexValue(c);
+            if (digit < 0) return fail("expected hex digits, found '" + std::string(1, c) + "'");
+            file = file << 4 | static_cast<std::uint64_t>(digit);
+        }
+        carried_->file = file;
+        return true;
+    }
+
+    bool storeHexValue(const std::string& hex) {
+        if (hex.size() % 2 != 0) return fail("expected pairs of hex digits");
+        std::string bytes;
+        bytes.reserve(hex.size() / 2);
+        for (std::size_t i = 0; i < hex.size(); i += 2) {
+            const int high = hexValue(hex[i]);
+            const int low = hexValue(hex[i + 1]);
+            if (high < 0 || low < 0) return fail("expected hex digits, found '" + hex.substr(i, 2) + "'");
+            bytes.push_back(static_cast<char>(high << 4 | low));
+        }
+        stack_.back().seenKeys |= 1;
+        carried_->texts.push_back(std::move(bytes));
+        return true;
+    }
+
     bool storeImage(const std::string& hex) {
         if (hex.size() != 2 * kRecordSize)
             return fail("expected " + std::to_string(2 * kRecordSize) + " hex digits, found " +
@@ -419,7 +569,8 @@ private:
                 record.makeProvider(kind);
             else
                 record.serviceType = kind;
-            top_ = record.isChannel == 0 ? TreeItem::makeProvider(record) : TreeItem::makeChannel(record);
+            top_ = record.isChannel == 0 ? TreeItem::makeProvider(record, record_.carried.make())
+                                         : TreeItem::makeChannel(record, record_.carried.make());
             return true;
         }
         if (record.isChannel == 0) {
@@ -427,7 +578,7 @@ private:
             return fail("a channel's isChannel cannot be 0");
         }
         record.serviceType = kind;
-        top_->appendDetachedChild(TreeItem::makeChannel(record));
+        top_->appendDetachedChild(TreeItem::makeChannel(record, record_.carried.make()));
         return true;
     }
 
@@ -486,13 +637,21 @@ private:
     std::string failure_;
     const BoundedJsonText* text_ = nullptr;
     bool refusing_ = false;
+    PendingCarried listCarried_;
+    PendingCarried* carried_ = &listCarried_;
+
+public:
+    CarriedPtr listCarried() const { return listCarried_.make(); }
 };
 
 }  // namespace
 
-FileResult readJsonList(ByteSource& source, ChannelTree& television, ChannelTree& radio) {
+FileResult readJsonList(ByteSource& source, ChannelList& list) {
+    ChannelTree& television = list.television();
+    ChannelTree& radio = list.radio();
     television.clear();
     radio.clear();
+    list.setCarried(nullptr);
     ListBuilder builder(television, radio);
     BoundedJsonText text(source, [&](bool key) { return builder.textLimit(key); });
     builder.setText(text);
@@ -503,7 +662,10 @@ FileResult readJsonList(ByteSource& source, ChannelTree& television, ChannelTree
         parsed = nlohmann::json::sax_parse(SourceIterator(text), SourceIterator(), &builder);
     }
     if (source.error() != 0) return readFailure(source.error());
-    if (parsed && text.refusal() == JsonRefusal::None) return {};
+    if (parsed && text.refusal() == JsonRefusal::None) {
+        list.setCarried(builder.listCarried());
+        return {};
+    }
     television.clear();
     radio.clear();
     // Cut short, the parser saw an end of the text that is not there.

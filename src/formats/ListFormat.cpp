@@ -31,6 +31,9 @@ bool writeTrees(ByteSink& sink, const ChannelList& list, const FormatOptions&) {
     return Write(sink, list.television(), list.radio());
 }
 
+FileResult readJson(ByteSource& source, ChannelList& list, const FormatOptions&) { return readJsonList(source, list); }
+bool writeJson(ByteSink& sink, const ChannelList& list, const FormatOptions&) { return writeJsonList(sink, list); }
+
 bool writeNative(ByteSink& sink, const ChannelList& list, const FormatOptions&) {
     return writeNativeList(sink, list.television(), list.radio(), false);
 }
@@ -49,8 +52,7 @@ constexpr ListFormatEntry kFormats[] = {
      writeTrees<writeDvb98List>, nullptr, false, "dvb"},
     {ListFormat::DvbExtreme, "xch", "DVBextreme", "DVBextreme (*.xch)", 4, false, readTrees<readDvbExtremeList>,
      writeTrees<writeDvbExtremeList>, nullptr, false, "xch"},
-    {ListFormat::Json, "json", "JSON", "JSON (*.json)", 0, false, readTrees<readJsonList>,
-     writeTrees<writeJsonList>, nullptr, false, "json"},
+    {ListFormat::Json, "json", "JSON", "JSON (*.json)", 0, false, readJson, writeJson, nullptr, false, "json"},
     // The Linux channel files share "conf"; VDR's is what a ".conf" name writes.
     {ListFormat::Vdr, "conf", "VDR", "VDR channels (*.conf)", 0, false, readVdrList, writeVdrList, looksLikeVdr,
      true, "vdr", describeVdr},

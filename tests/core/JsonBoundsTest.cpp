@@ -85,7 +85,7 @@ TEST(JsonBounds, AnOverLongTokenIsRefusedSoonAfterItsLimit) {
         SCOPED_TRACE(c.prefix);
         GeneratedSource source(c.prefix, c.filler, kHuge, "\"}}]}");
         ChannelList list(1);
-        const FileResult result = readJsonList(source, list.television(), list.radio());
+        const FileResult result = readJsonList(source, list);
         EXPECT_EQ(result.outcome, FileOutcome::BadContent);
         // A key is cut where no key of a list could go on; what came of it is shown.
         if (c.filler == "k") {
@@ -113,7 +113,7 @@ TEST(JsonBounds, RunsOfWhitespaceAreReadInConstantMemory) {
         const std::size_t before = GeneratedSource::inUse();
         GeneratedSource source(c.prefix, std::string(4096, ' ') + "\n\t\r", kRun, c.suffix);
         ChannelList list(1);
-        const FileResult result = readJsonList(source, list.television(), list.radio());
+        const FileResult result = readJsonList(source, list);
         ASSERT_TRUE(result.ok()) << result.message;
         EXPECT_EQ(testing::shapeOf(list.radio()), "A[a]");
         EXPECT_EQ(source.handedOut, c.prefix.size() + kRun + c.suffix.size());
@@ -123,7 +123,7 @@ TEST(JsonBounds, RunsOfWhitespaceAreReadInConstantMemory) {
 
 FileResult readJson(const std::string& text, ChannelList& list) {
     MemorySource source(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-    return readJsonList(source, list.television(), list.radio());
+    return readJsonList(source, list);
 }
 
 TEST(JsonBounds, AKeyGivenTwiceAndAZeroInATextAreErrorsWithTheirPlace) {

@@ -31,13 +31,13 @@ std::string dumpOf(const ChannelList& list) {
 
 std::string jsonOf(const ChannelList& list) {
     MemorySink sink;
-    EXPECT_TRUE(writeJsonList(sink, list.television(), list.radio()));
+    EXPECT_TRUE(writeJsonList(sink, list));
     return std::string(sink.bytes().begin(), sink.bytes().end());
 }
 
 FileResult readJson(std::string_view text, ChannelList& list) {
     MemorySource source({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
-    return readJsonList(source, list.television(), list.radio());
+    return readJsonList(source, list);
 }
 
 TEST(JsonFormat, EveryExampleComesBackByteForByte) {
@@ -206,6 +206,15 @@ TEST(JsonFormat, BadInputIsNamedByItsPlaceAndNothingIsKept) {
         {R"({"radio": [{"children": []}]})", "radio[0].children: \"record\" must come before \"children\""},
         {R"({"radio": [{}]})", "radio[0]: an item needs a \"record\""},
         {R"([])", "expected an object, found an array"},
+        // What an item or the list carries from a text format.
+        {R"({"radio": [{"record": {"carried": {"place": 1}}}]})", "radio[0].record.carried: \"carried\" needs a \"format\""},
+        {R"({"carried": {"format": "vdr", "place": 4294967296}})", "carried.place: 4294967296 is out of range 0..4294967295"},
+        {R"({"carried": {"format": "vdr", "file": "xyz"}})", "carried.file: expected hex digits, found 'x'"},
+        {R"({"carried": {"format": "vdr", "fields": [["line"]]}})", "carried.fields[0]: expected a name and a value"},
+        {R"({"carried": {"format": "vdr", "fields": [["", "x"]]}})", "carried.fields[0][0]: a field needs a name"},
+        {R"({"carried": {"format": "vdr", "fields": [["line", {"hex": "4"}]]}})",
+         "carried.fields[0][1].hex: expected pairs of hex digits"},
+        {R"({"carried": {"format": "vdr", "colour": 1}})", "carried: unknown key \"colour\""},
     };
     for (const auto& bad : cases) {
         ChannelList list(1);
@@ -216,6 +225,38 @@ TEST(JsonFormat, BadInputIsNamedByItsPlaceAndNothingIsKept) {
         EXPECT_EQ(result.message, bad.message) << bad.json;
         EXPECT_TRUE(list.television().empty() && list.radio().empty()) << bad.json;
     }
+}
+
+// What items and the list carry goes through JSON as it is, bytes that are
+// no UTF-8 included; a name edited in the JSON changes one line of the file.
+TEST(JsonFormat, CarriedTextsComeBackAndANameEditedInJsonChangesOneLine) {
+    ChannelList list(1);
+    ASSERT_TRUE(readList(std::string(QVX_SOURCE_DIR) + "/examples/sample.vdr.conf", ListFormat::Vdr, list).ok());
+    // An old Latin-1 line and a zero byte, which no JSON text holds as such.
+    ChannelTree& radio = list.radio();
+    ChannelRecord record = ChannelRecord::newChannel(2);
+    record.setName("Ö1");
+    radio.appendItem(radio.topLevelItem(0),
+                     TreeItem::makeChannel(record, makeCarried("vdr", 0, {{"line", std::string("\xD6" "1:1:\0", 6)}})));
+    const std::string json = jsonOf(list);
+    ChannelList reread(1);
+    ASSERT_TRUE(readJson(json, reread).ok());
+    EXPECT_EQ(jsonOf(reread), json);
+
+    std::string edited = json;
+    const std::string name = "\"name\": \"Das Erste\"";
+    ASSERT_NE(edited.find(name), std::string::npos);
+    edited.replace(edited.find(name), name.size(), "\"name\": \"Das Erste HD\"");
+    ChannelList renamed(1);
+    ASSERT_TRUE(readJson(edited, renamed).ok());
+    renamed.radio().removeItem(renamed.radio().topLevelItem(0)->child(renamed.radio().topLevelItem(0)->childCount() - 1));
+    MemorySink before, after;
+    ASSERT_TRUE(listFormatEntry(ListFormat::Vdr).write(before, reread, {}));
+    ASSERT_TRUE(listFormatEntry(ListFormat::Vdr).write(after, renamed, {}));
+    const testing::Bytes file = testing::readFileBytes(std::string(QVX_SOURCE_DIR) + "/examples/sample.vdr.conf");
+    std::string expected(file.begin(), file.end());
+    expected.replace(expected.find("Das Erste:"), 10, "Das Erste HD:");
+    EXPECT_EQ(std::string(after.bytes().begin(), after.bytes().end()), expected);
 }
 
 TEST(JsonFormat, SyntaxErrorsGiveLineAndColumnWhereThereIsAPlace) {
