@@ -51,7 +51,7 @@ public:
 // One provider with `bigProvider` channels, then providers of 100 channels up to `channels` in all.
 // Channels are numbered from `firstNumber` on (name and Service ID).
 std::string writeLargeList(const QString& path, int channels, int bigProvider, int firstNumber = 0) {
-    qvx::ChannelList list(1);
+    qvx::ChannelList list;
     qvx::ChannelTree& television = list.television();
     auto provider = [&](int number) {
         qvx::ChannelRecord record = qvx::ChannelRecord::newProvider(1);

@@ -27,7 +27,8 @@
 #include "ui/drag/DragController.h"
 #include "ui/status/EditorStatusBar.h"
 #include "ui/list/ListColumn.h"
-#include "ui/changes/ListChanges.h"
+#include "commands/ListCommands.h"
+#include "session/EditorSession.h"
 #include "ui/menu/TreeContextMenu.h"
 #include "ui/platform/UserPrompts.h"
 
@@ -203,7 +204,7 @@ int main(int argc, char* argv[]) {
     // The sample's channels are on Astra 19.2E: show that position.
     qvx::ChannelRecord onAstra = channel->record();
     onAstra.rotorPosition = 2;
-    dialog.changes().storeRecord(tree->channelModel()->tree(), *channel, onAstra, true);
+    dialog.session().run(makeEditRecordCommand(tree->channelModel()->tree(), *channel, onAstra, true));
     dialog.RunTreeCommand(qvx::TreeMenuCommand::SetRotorPosition, *tree, channel);
     files.whileOpen = nullptr;
 

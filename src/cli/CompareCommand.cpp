@@ -37,8 +37,8 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     for (const std::string& path : paths)
         if (!formatOfPath(path, err)) return kExitUsage;
 
-    ChannelList list1(1);
-    ChannelList list2(2);
+    ChannelList list1;
+    ChannelList list2;
     ListDocument document1(list1, FormatChoice::EveryFormat);
     ListDocument document2(list2, FormatChoice::EveryFormat);
     if (const int status = loadDocument(document1, paths[0], err); status != kExitOk) return status;

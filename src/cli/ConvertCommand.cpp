@@ -18,7 +18,7 @@ int runConvert(Arguments arguments, std::ostream&, std::ostream& err) {
     // Both extensions are checked before anything is read or written.
     if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
 
-    ChannelList list(1);
+    ChannelList list;
     ListDocument document(list, FormatChoice::EveryFormat);
     if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
     return saveDocumentAs(document, output, err);

@@ -27,7 +27,7 @@ int runDump(Arguments arguments, std::ostream& out, std::ostream& err) {
     }
     if (input.empty()) return usageError(command, "expected one file name", err);
 
-    ChannelList list(1);
+    ChannelList list;
     ListDocument document(list, FormatChoice::EveryFormat);
     if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
     // A failure of `out` stops the dump early; the tool reports it when it ends.

@@ -22,7 +22,7 @@ void printCounts(std::string_view title, const ChannelTree& tree, std::ostream& 
 
 int runInfo(Arguments arguments, std::ostream& out, std::ostream& err) {
     if (arguments.size() != 1) return usageError(subcommandNamed("info"), "expected one file name", err);
-    ChannelList list(1);
+    ChannelList list;
     ListDocument document(list, FormatChoice::EveryFormat);
     if (const int status = loadDocument(document, std::string(arguments[0]), err); status != kExitOk)
         return status;

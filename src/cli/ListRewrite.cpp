@@ -11,7 +11,7 @@ namespace qvx::cli {
 int rewriteList(const std::string& input, const std::string& output, const std::function<void(ChannelTree&)>& change,
                 std::ostream& err) {
     if (!formatOfPath(input, err) || !formatOfPath(output, err)) return kExitUsage;
-    ChannelList list(1);
+    ChannelList list;
     ListDocument document(list, FormatChoice::EveryFormat);
     if (const int status = loadDocument(document, input, err); status != kExitOk) return status;
     change(list.television());

@@ -20,7 +20,7 @@ namespace {
 bool holdsMoreThanAnEmptyList(const std::string& path, const ListFormatEntry& format) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0) return false;
-    const ChannelList empty(1);
+    const ChannelList empty;
     MemorySink emptyList;
     format.write(emptyList, empty, {});
     return static_cast<std::size_t>(status.st_size) > emptyList.bytes().size();

@@ -55,7 +55,7 @@ FileResult readInto(const ListFormatEntry& entry, ByteSource& source, ChannelLis
                     const FormatOptions& options) {
     if (!entry.allOrNothing) return entry.read(source, list, options);
     // Read aside and taken over whole, so that a fault leaves the list as it was.
-    ChannelList read(list.number());
+    ChannelList read;
     FileResult result = entry.read(source, read, options);
     if (result.outcome != FileOutcome::Done) return result;
     list.television().swapContents(read.television());

@@ -103,19 +103,23 @@ void ChannelTree::swapContents(ChannelTree& other) {
         for (const auto& item : topLevel_) journal_->inserted(*this, item.get());
 }
 
+// A change to what is there already is none: no step, no repaint.
 void ChannelTree::setLabel(TreeItem* item, std::string label) {
+    if (item->label_ == label) return;
     if (journal_) journal_->labelChanged(*this, item);
     item->label_ = std::move(label);
     notifyItemChanged(item);
 }
 
 void ChannelTree::setLooks(TreeItem* item, const ItemLooks& looks) {
+    if (item->looks_ == looks) return;
     if (journal_) journal_->looksChanged(*this, item);
     item->looks_ = looks;
     notifyItemChanged(item);
 }
 
 void ChannelTree::replaceRecord(TreeItem* item, const ChannelRecord& record) {
+    if (item->record_.image() == record.image()) return;
     if (journal_) journal_->recordChanged(*this, item);
     item->record_ = record;
     notifyItemChanged(item);

@@ -64,7 +64,7 @@ TEST(ConversionLoss, EachKindIsCountedForTheFormatsThatCauseIt) {
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE("case " + std::to_string(i));
-        ChannelList list(1);
+        ChannelList list;
         TreeItem* provider = addProvider(list.television());
         testing::addChannel(list.television(), provider, channel("untouched"));
         for (int n = 0; n < 3; ++n) {
@@ -88,7 +88,7 @@ TEST(ConversionLoss, EachKindIsCountedForTheFormatsThatCauseIt) {
 }
 
 TEST(ConversionLoss, WinDvbLiveLimitsOnlyTelevisionProviderLnbs) {
-    ChannelList list(1);
+    ChannelList list;
     ChannelRecord provider = testing::providerRecord("P", 1);
     provider.lnb = 5;
     TreeItem* item = addProvider(list.television(), provider);
@@ -108,7 +108,7 @@ TEST(ConversionLoss, WinDvbLiveLimitsOnlyTelevisionProviderLnbs) {
 // Top-level entries are numbered from 30001 and children from 1 over the whole
 // file, in 16 bits: the 35536th top-level entry and the 65536th child pass it.
 TEST(ConversionLoss, DvbExtremeNumbersBeyondSixteenBits) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* first = addProvider(list.television());
     for (int i = 0; i < 65536; ++i) testing::addChannel(list.television(), first, channel("c"));
     for (int i = 1; i < 35537; ++i) addProvider(list.radio());

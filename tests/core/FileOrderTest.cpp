@@ -117,7 +117,7 @@ TEST(FileOrder, AnUntouchedListKeepsItsLinesAndEditsKeepEveryParentsOrder) {
         for (std::uint32_t seed = 1; seed <= 60; ++seed) {
             SCOPED_TRACE((grouped ? "grouped, seed " : "flat, seed ") + std::to_string(seed));
             std::mt19937 random(seed);
-            ChannelList list(1);
+            ChannelList list;
             readRandomFile(list, random, grouped);
             const std::vector<PlacedItem> untouched =
                 grouped ? flattened(groupsInFileOrder(list, kFormat)) : channelsInFileOrder(list, kFormat);
@@ -136,7 +136,7 @@ TEST(FileOrder, AnUntouchedListKeepsItsLinesAndEditsKeepEveryParentsOrder) {
 }
 
 TEST(FileOrder, GroupsOfBothKindsJoinWhileTheirNamesAgreeAndKeepTheirOrder) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* news = list.television().appendItem(nullptr, item(false, 1, "News", 1));
     list.television().appendItem(news, item(true, 1, "tv", 2));
     TreeItem* radioNews = list.radio().appendItem(nullptr, item(false, 2, "News", 1));

@@ -70,7 +70,7 @@ inline TreeItem* addChannelWithId(ChannelTree& tree, TreeItem* provider, std::st
 
 // "television | radio" (see shapeOf) of the list a command wrote.
 inline std::string shapesOfFile(const std::string& path, ListFormat format) {
-    ChannelList list(1);
+    ChannelList list;
     const FileResult result = readList(path, format, list);
     EXPECT_TRUE(result.ok()) << result.message;
     return shapeOf(list.television()) + " | " + shapeOf(list.radio());

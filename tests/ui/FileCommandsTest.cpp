@@ -51,7 +51,7 @@ TEST_F(FileCommands, LoadFillsTheTreesAndEnablesSaveAndClose) {
     load(1, writeStandardList(QStringLiteral("channels.qvx")));
     EXPECT_EQ(prompts_->fileTitles, QStringList{"Load Channellist File 1"});
     EXPECT_EQ(pane(1), "File1: channels.qvx");
-    EXPECT_TRUE(dialog_->list(1).hasFile());
+    EXPECT_TRUE(dialog_->session().document(1).hasFile());
     EXPECT_TRUE(button("list1SaveButton")->isEnabled());
     EXPECT_TRUE(button("list1CloseButton")->isEnabled());
     EXPECT_FALSE(button("list2SaveButton")->isEnabled());
@@ -69,7 +69,7 @@ TEST_F(FileCommands, LoadOfUpperCaseChlUsesTheNativeReader) {
     ASSERT_TRUE(QFile::copy(path, upper));
     load(2, upper);
     EXPECT_EQ(pane(3), "File2: CHANNELS.CHL");
-    EXPECT_EQ(dialog_->list(2).extension(), "chl");
+    EXPECT_EQ(dialog_->session().document(2).extension(), "chl");
     EXPECT_EQ(tree(2)->channelModel()->rowCount(), 2);
     EXPECT_TRUE(button("list2SaveButton")->isEnabled());
     EXPECT_TRUE(button("list2CloseButton")->isEnabled());
@@ -89,7 +89,7 @@ TEST_F(FileCommands, LoadOfAnUnknownExtensionOnlyNamesTheFile) {
     ASSERT_TRUE(QFile::copy(pathOf(QStringLiteral("channels.qvx")), other));
     load(1, other);
     EXPECT_EQ(pane(1), "File1: notes.txt");
-    EXPECT_EQ(dialog_->list(1).extension(), "txt");
+    EXPECT_EQ(dialog_->session().document(1).extension(), "txt");
     EXPECT_EQ(tree(1)->channelModel()->rowCount(), 2);  // trees as they were
     EXPECT_TRUE(prompts_->messages.isEmpty());
     // A following Save writes nothing and leaves the file alone.
@@ -107,7 +107,7 @@ TEST_F(FileCommands, ReaderFailureShowsItsMessageAndKeepsTheButtons) {
     load(1, shortFile);
     EXPECT_EQ(prompts_->messages, QStringList{"Error reading DVB_CHANNEL_HEADER"});
     EXPECT_EQ(pane(1), "File1: short.qvx");
-    EXPECT_TRUE(dialog_->list(1).hasFile());  // set before the reader ran
+    EXPECT_TRUE(dialog_->session().document(1).hasFile());  // set before the reader ran
     EXPECT_FALSE(button("list1SaveButton")->isEnabled());
     EXPECT_FALSE(button("list1CloseButton")->isEnabled());
 }
@@ -129,7 +129,7 @@ TEST_F(FileCommands, SaveAsWritesTheChosenFormatAndEnablesOnlySave) {
               QByteArray::fromHex("000000000000000000000000"));
     EXPECT_TRUE(button("list2SaveButton")->isEnabled());
     EXPECT_FALSE(button("list2CloseButton")->isEnabled());
-    EXPECT_FALSE(dialog_->list(2).hasFile());
+    EXPECT_FALSE(dialog_->session().document(2).hasFile());
     EXPECT_TRUE(notifications_.empty());  // Save as never notifies
 }
 
@@ -220,7 +220,7 @@ TEST_F(FileCommands, CloseForgetsTheFile) {
     EXPECT_EQ(pane(3), "File2: none ");
     EXPECT_FALSE(button("list2SaveButton")->isEnabled());
     EXPECT_FALSE(button("list2CloseButton")->isEnabled());
-    EXPECT_FALSE(dialog_->list(2).hasFile());
+    EXPECT_FALSE(dialog_->session().document(2).hasFile());
     EXPECT_EQ(tree(2)->channelModel()->rowCount(), 0);
     EXPECT_EQ(tree(2, false)->channelModel()->rowCount(), 0);
 }
@@ -264,7 +264,7 @@ TEST_F(FileCommands, StartupChlFileIsReadAsANativeList) {
     ASSERT_TRUE(QFile::copy(native, chl));
     dialog_->loadStartupFile(chl);
     EXPECT_EQ(pane(1), "File1: dvblive.chl");
-    EXPECT_EQ(dialog_->list(1).extension(), "chl");
+    EXPECT_EQ(dialog_->session().document(1).extension(), "chl");
     EXPECT_EQ(tree(1)->channelModel()->rowCount(), 2);
     EXPECT_EQ(tree(1, false)->channelModel()->rowCount(), 1);
 }

@@ -59,7 +59,7 @@ TEST_F(KeyboardRoutes, MenuKeyAndShiftF10OpenTheMenuOfTheSelectedItemBelowItsRow
         EXPECT_TRUE(seen.picked) << key.name;
         ASSERT_EQ(dialog_->clipboard().records().size(), 1u) << key.name;
         EXPECT_EQ(ChannelRecord::fromImage(dialog_->clipboard().records()[0]).nameText(), "B") << key.name;
-        dialog_->treeMenu().clearClipboard();
+        dialog_->session().clearClipboard();
     }
     EXPECT_TRUE(prompts_->questions.isEmpty());
 }

@@ -16,7 +16,8 @@
 #include "UiTestSupport.h"
 #include "commands/CommandHistory.h"
 #include "model/ChannelList.h"
-#include "ui/changes/ListChanges.h"
+#include "commands/ListCommands.h"
+#include "session/EditorSession.h"
 #include "ui/dialogs/CSetVolumeDialog.h"
 #include "ui/drag/DragController.h"
 #include "ui/fields/CValidatingEdit.h"
@@ -136,7 +137,8 @@ public:
 };
 
 TEST_P(OneRoad, LeavesOneStepThatUndoTakesBackWhole) {
-    CommandHistory& history = dialog_->changes().history();
+    EditorSession& session = dialog_->session();
+    const CommandHistory& history = session.history();
     ASSERT_EQ(history.undoCount(), 0u);
     const auto before1 = contents(dialog_->list(1));
     const auto before2 = contents(dialog_->list(2));
@@ -147,8 +149,8 @@ TEST_P(OneRoad, LeavesOneStepThatUndoTakesBackWhole) {
     EXPECT_TRUE(contents(dialog_->list(1)) != before1 || contents(dialog_->list(2)) != before2)
         << "the road changed nothing";
 
-    ASSERT_TRUE(history.canUndo());
-    history.undo();
+    ASSERT_TRUE(session.canUndo());
+    session.undo();
     EXPECT_EQ(contents(dialog_->list(1)), before1);
     EXPECT_EQ(contents(dialog_->list(2)), before2);
 }
@@ -181,15 +183,15 @@ TEST_F(OneRoadTest, BulkSettingForAnItemThatWentMeanwhileChangesNothing) {
     ChannelTree& tv = dialog_->list(1).television();
     TreeItem* provider = tv.topLevelItem(1);
     prompts_->dialogAnswer = [this, &tv, provider](QDialog& dialog) {
-        dialog_->changes().remove(tv, *provider);
+        dialog_->session().run(makeDeleteCommand(tv, *provider));
         static_cast<CSetVolumeDialog&>(dialog).volumeField()->setText(QStringLiteral("42"));
         dialog.setResult(QDialog::Accepted);
     };
     const auto before = contents(dialog_->list(1));
     dialog_->RunTreeCommand(TreeMenuCommand::SetVolume, *tree(1), provider);
-    dialog_->changes().history().undo();  // the removal
+    dialog_->session().undo();  // the removal
     EXPECT_EQ(contents(dialog_->list(1)), before);
-    EXPECT_FALSE(dialog_->changes().history().canUndo());
+    EXPECT_FALSE(dialog_->session().canUndo());
 }
 
 }  // namespace

@@ -65,7 +65,7 @@ EditorTest::EditorTest() {
 EditorTest::~EditorTest() = default;
 
 QString EditorTest::writeList(const QString& fileName, const std::vector<Entry>& entries) const {
-    ChannelList list(1);
+    ChannelList list;
     {
         TreeBuilder builder(list.television(), list.radio());
         for (const Entry& entry : entries) builder.accept(recordOf(entry));

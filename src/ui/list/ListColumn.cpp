@@ -15,9 +15,9 @@
 
 namespace qvx {
 
-ListColumn::ListColumn(ChannelList& list, ListChanges& changes, QWidget* parent)
-    : QGroupBox(QStringLiteral("File %1").arg(list.number()), parent), list_(list) {
-    const QString prefix = QStringLiteral("list%1").arg(list.number());
+ListColumn::ListColumn(ChannelList& list, int number, QWidget* parent)
+    : QGroupBox(QStringLiteral("File %1").arg(number), parent), list_(list), number_(number) {
+    const QString prefix = QStringLiteral("list%1").arg(number);
     setObjectName(prefix + QStringLiteral("Column"));
 
     const auto makeTree = [&](const QString& kind, ChannelTree& channels) {
@@ -26,7 +26,6 @@ ListColumn::ListColumn(ChannelList& list, ListChanges& changes, QWidget* parent)
         tree->setAccessibleName(kind);
         tree->setAccessibleDescription(title());
         auto* model = new ChannelTreeModel(channels, tree);
-        model->setChanges(&changes);
         tree->setChannelModel(model);
         tree->setMinimumSize(250, 400);
         return tree;
@@ -72,7 +71,7 @@ ChannelTreeModel* ListColumn::model(TreeKind kind) const { return tree(kind)->ch
 
 QPushButton* ListColumn::makeButton(const QString& caption, const char* role) {
     auto* button = new QPushButton(caption);
-    button->setObjectName(QStringLiteral("list%1").arg(list_.number()) + QLatin1String(role));
+    button->setObjectName(QStringLiteral("list%1").arg(number_) + QLatin1String(role));
     button->setAccessibleName(caption);
     button->setAccessibleDescription(title());
     return button;

@@ -3,15 +3,9 @@
 #include "ui/list/ListColumnCommands.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QPushButton>
 
-#include "documents/ListDocument.h"
-#include "model/ChannelList.h"
-#include "ui/changes/ListChanges.h"
-#include "ui/list/ListColumn.h"
+#include "session/EditorSession.h"
 #include "ui/platform/UserPrompts.h"
-#include "ui/status/EditorStatusBar.h"
 
 namespace qvx {
 namespace {
@@ -22,79 +16,38 @@ QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray
 
 }  // namespace
 
-ListColumnCommands::ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes,
-                                       EditorStatusBar& statusBar, UserPrompts& prompts, QWidget& window)
-    : list_(list), column_(column), changes_(changes), statusBar_(statusBar), prompts_(prompts), window_(window) {}
+ListColumnCommands::ListColumnCommands(int number, EditorSession& session, UserPrompts& prompts, QWidget& window)
+    : number_(number), session_(session), prompts_(prompts), window_(window) {}
 
-void ListColumnCommands::updateStatusPane() {
-    QString text = fromLocal(list_.statusText());
-    if (changes_.history().isChanged(list_)) text += QStringLiteral(" (changed)");
-    statusBar_.setPaneText(list_.number() == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane, text);
-}
-
-bool ListColumnCommands::finishLoad(const FileResult& result) {
-    if (result.outcome != FileOutcome::UnknownFormat) changes_.loaded(list_);
+void ListColumnCommands::tellFailure(const FileResult& result) {
     if (!result.message.empty()) prompts_.tell(&window_, fromLocal(result.message));
-    return result.ok();
-}
-
-void ListColumnCommands::finishSave(const FileResult& result) {
-    if (result.ok())
-        changes_.saved(list_);
-    else
-        prompts_.tell(&window_, fromLocal(result.message));
 }
 
 void ListColumnCommands::Load() {
     const QString path =
-        prompts_.chooseFileToLoad(&window_, QStringLiteral("Load Channellist File %1").arg(list_.number()));
+        prompts_.chooseFileToLoad(&window_, QStringLiteral("Load Channellist File %1").arg(number_));
     if (path.isEmpty()) return;
-    loading_ = true;
-    const FileResult result = ListDocument(list_).load(localPath(path));
-    loading_ = false;
-    updateStatusPane();
-    if (!finishLoad(result)) return;
-    column_.saveButton()->setEnabled(true);
-    column_.closeButton()->setEnabled(true);
+    tellFailure(session_.load(number_, localPath(path)));
 }
 
 void ListColumnCommands::SaveAs() {
     const QString path =
-        prompts_.chooseFileToSave(&window_, QStringLiteral("Save Channellist File %1").arg(list_.number()));
+        prompts_.chooseFileToSave(&window_, QStringLiteral("Save Channellist File %1").arg(number_));
     if (path.isEmpty()) return;
-    const FileResult result = ListDocument(list_).saveAs(localPath(path));
-    updateStatusPane();
-    finishSave(result);
-    column_.saveButton()->setEnabled(true);
+    tellFailure(session_.saveAs(number_, localPath(path)));
 }
 
 void ListColumnCommands::Save() {
-    finishSave(ListDocument(list_).save());
+    tellFailure(session_.save(number_));
     if (afterSave_) afterSave_();
 }
 
-void ListColumnCommands::ClearAll() { changes_.clearAll(list_); }
+void ListColumnCommands::ClearAll() { session_.clearAll(number_); }
 
-void ListColumnCommands::Close() {
-    changes_.close(list_);
-    column_.closeButton()->setEnabled(false);
-    column_.saveButton()->setEnabled(false);
-    updateStatusPane();
-}
+void ListColumnCommands::Close() { session_.close(number_); }
 
 void ListColumnCommands::loadStartupFile(const QString& commandLine) {
-    if (commandLine.isEmpty()) return;
-    QFile file(commandLine);
-    if (!QFileInfo(commandLine).isFile() || !file.open(QIODevice::ReadOnly)) return;
-    file.close();
-    loading_ = true;
-    const FileResult result = ListDocument(list_).loadAtStartup(localPath(commandLine));
-    loading_ = false;
-    if (result.outcome == FileOutcome::UnknownFormat) return;
-    updateStatusPane();
-    if (!finishLoad(result)) return;
-    // Close stays disabled until the panel next leaves edit mode.
-    column_.saveButton()->setEnabled(true);
+    tellFailure(session_.loadAtStartup(localPath(commandLine)));
 }
 
 }  // namespace qvx

@@ -1,26 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/menu/TreeContextMenu.h"
 
-#include "editing/BulkSettings.h"
+#include "ui/menu/StepWords.h"
 
 namespace qvx {
-namespace {
-
-QString bulkText(BulkField field, MenuTarget target) {
-    const BulkEntryTexts texts = bulkEntryTexts(field);
-    switch (target) {
-    case MenuTarget::Provider:
-        return QString::fromLatin1(texts.forProvider);
-    case MenuTarget::ElsewhereWithItems:
-        return QString::fromLatin1(texts.forAll);
-    case MenuTarget::Channel:
-    case MenuTarget::EmptyTree:
-        break;
-    }
-    return QString::fromLatin1(texts.forChannel);
-}
-
-}  // namespace
 
 TreeContextMenu::TreeContextMenu(MenuTarget target, bool clipboardFilled, const HistoryEntries& history,
                                  QWidget* parent)
@@ -44,9 +27,9 @@ TreeContextMenu::TreeContextMenu(MenuTarget target, bool clipboardFilled, const 
     add(TreeMenuCommand::NewChannel, QStringLiteral("New channel"), true);
     add(TreeMenuCommand::NewProvider, QStringLiteral("New provider"), true);
     addSeparator();
-    add(TreeMenuCommand::SetLnb, bulkText(BulkField::Lnb, target), treeHasItems);
-    add(TreeMenuCommand::SetRotorPosition, bulkText(BulkField::RotorPosition, target), treeHasItems);
-    add(TreeMenuCommand::SetVolume, bulkText(BulkField::Volume, target), treeHasItems);
+    add(TreeMenuCommand::SetLnb, bulkEntryText(BulkField::Lnb, target), treeHasItems);
+    add(TreeMenuCommand::SetRotorPosition, bulkEntryText(BulkField::RotorPosition, target), treeHasItems);
+    add(TreeMenuCommand::SetVolume, bulkEntryText(BulkField::Volume, target), treeHasItems);
     addSeparator();
     add(TreeMenuCommand::RemoveDuplicates, QStringLiteral("Remove duplicates"), treeHasItems);
     QMenu* sort = addMenu(QStringLiteral("Sort channels"));

@@ -5,8 +5,9 @@
 #include <optional>
 #include <vector>
 
+#include "commands/ListCommands.h"
 #include "model/ChannelTree.h"
-#include "ui/changes/ListChanges.h"
+#include "session/EditorSession.h"
 #include "ui/dialogs/CSetLnbDialog.h"
 #include "ui/dialogs/CSetRotorPositionDialog.h"
 #include "ui/dialogs/CSetVolumeDialog.h"
@@ -54,11 +55,11 @@ QString removedNote(const RemovedCounts& removed) {
 
 }  // namespace
 
-TreeMenu::TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UndoRedo& undoRedo,
+TreeMenu::TreeMenu(QWidget& window, EditSession& panelEdit, EditorSession& session, UndoRedo& undoRedo,
                    UserPrompts& prompts, const ChannelSettingsPanel& panel, EditorStatusBar& statusBar)
     : window_(window),
+      panelEdit_(panelEdit),
       session_(session),
-      changes_(changes),
       undoRedo_(undoRedo),
       prompts_(prompts),
       panel_(panel),
@@ -73,13 +74,13 @@ void TreeMenu::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
         tree.selectItem(item);
         menuCorner.ry() += tree.visualRect(hit).height();
     }
-    session_.takeClickedItem(tree, item);
+    panelEdit_.takeClickedItem(tree, item);
     // The menu runs its own event loop: hold the item so that it cannot dangle meanwhile.
     HeldItem clicked;
     clicked.hold(tree.channelModel(), item);
     const HistoryEntries history{undoRedo_.undoText(), undoRedo_.canUndo(), undoRedo_.redoText(),
                                  undoRedo_.canRedo()};
-    TreeContextMenu menu(targetOf(item, tree.channelModel()->tree()), !clipboard_.empty(), history, &window_);
+    TreeContextMenu menu(targetOf(item, tree.channelModel()->tree()), session_.canPaste(), history, &window_);
     const std::optional<TreeMenuCommand> command = menu.commandOf(menu.exec(menuCorner));
     // An item that went while the menu was open is no reason to act on the whole tree.
     if (!command || (item && !clicked)) return;
@@ -111,15 +112,18 @@ void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem*
     switch (command) {
     case TreeMenuCommand::NewChannel:
     case TreeMenuCommand::NewProvider: {
-        TreeItem* created = command == TreeMenuCommand::NewChannel ? changes_.newChannel(channels, item)
-                                                                   : changes_.newProvider(channels, item);
+        TreeItem* created = session_
+                                .run(command == TreeMenuCommand::NewChannel ? makeNewChannelCommand(channels, item)
+                                                                            : makeNewProviderCommand(channels, item))
+                                .item;
         tree.selectItem(created);
         tree.setFocus(Qt::OtherFocusReason);
         tree.startLabelEdit();
         return;
     }
     case TreeMenuCommand::Paste:
-        if (TreeItem* pasted = changes_.paste(channels, item, clipboard_)) tree.selectItem(pasted);
+        if (TreeItem* pasted = session_.run(makePasteCommand(channels, item, session_.clipboardForCommands())).item)
+            tree.selectItem(pasted);
         return;
     // Without an item these are the "for all" forms.
     case TreeMenuCommand::SetLnb:
@@ -156,7 +160,7 @@ void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem*
     switch (command) {
     case TreeMenuCommand::Edit:
         tree.selectItem(item);
-        session_.EditSelectedItem(tree);
+        panelEdit_.EditSelectedItem(tree);
         break;
     case TreeMenuCommand::Rename:
         tree.selectItem(item);
@@ -164,13 +168,13 @@ void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem*
         tree.startLabelEdit();
         break;
     case TreeMenuCommand::Copy:
-        clipboard_.copy(*item);
+        session_.copy(*item);
         break;
     case TreeMenuCommand::Cut:
-        changes_.cut(channels, *item, clipboard_);
+        session_.run(makeCutCommand(channels, *item, session_.clipboardForCommands()));
         break;
     case TreeMenuCommand::Delete:
-        changes_.remove(channels, *item);
+        session_.run(makeDeleteCommand(channels, *item));
         break;
     default:
         break;
@@ -187,16 +191,18 @@ void TreeMenu::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item) {
     prompts_.runDialog(*dialog);
     if (dialog->result() != QDialog::Accepted || (item && !reference)) return;
     item = reference.get();
-    changes_.setBulkValue(tree.channelModel()->tree(), item, field, dialog->value());
+    session_.run(makeBulkSettingCommand(tree.channelModel()->tree(), item, field, dialog->value()));
     // "For all" leaves the panel as it is.
-    if (item) session_.showItemRecord(tree, *item);
+    if (item) panelEdit_.showItemRecord(tree, *item);
 }
 
 void TreeMenu::removeDuplicates(CTreeSat& tree) {
     ChannelTree& channels = tree.channelModel()->tree();
     if (channels.empty()) return;
     const std::vector<const TreeItem*> open = tree.openProviders();
-    statusBar_.showNote(removedNote(changes_.removeDuplicates(channels, panel_.compareOptions())));
+    RemovedCounts removed;
+    session_.run(makeRemoveDuplicatesCommand(channels, panel_.compareOptions(), &removed));
+    statusBar_.showNote(removedNote(removed));
     tree.reopenProviders(open);
 }
 
@@ -206,7 +212,7 @@ void TreeMenu::sortChannels(CTreeSat& tree, TreeItem* item, SortKey key) {
     if (channels.empty()) return;
     TreeItem* provider = item && item->hasParent() ? item->parent() : item;
     const std::vector<const TreeItem*> open = tree.openProviders();
-    changes_.sortChannels(channels, provider, key);
+    session_.run(makeSortChannelsCommand(channels, provider, key));
     tree.reopenProviders(open);
     // Sorting takes nothing away: the clicked item is still there to select.
     if (item) tree.selectItem(item);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "editing/BulkSettings.h"
-#include "editing/EditorClipboard.h"
 #include "editing/SortChannels.h"
 
 class QPoint;
@@ -14,7 +13,7 @@ class CTreeSat;
 class ChannelSettingsPanel;
 class EditorStatusBar;
 class EditSession;
-class ListChanges;
+class EditorSession;
 class TreeItem;
 class UndoRedo;
 class UserPrompts;
@@ -22,16 +21,16 @@ enum class TreeMenuCommand;
 enum class TreeKeyCommand;
 
 // The context menu of the four trees and what its commands do: it finds what
-// a right-click hit, offers the entries that suit it, keeps the one clipboard
-// of both lists and runs the bulk-setting dialogs. Remove duplicates takes its
+// a right-click hit, offers the entries that suit it and runs the
+// bulk-setting dialogs. Remove duplicates takes its
 // rule from the panel's comparison check boxes and tells in the status bar
-// what it removed. Every change it makes goes
-// through the window's one road; Edit hands over to the edit session, Undo and
-// Redo to `undoRedo`.
+// what it removed. Every change it makes is a
+// command of the editing session, whose clipboard it uses; Edit hands over to
+// the panel's edit session, Undo and Redo to `undoRedo`.
 class TreeMenu final {
 public:
     // `window` parents the menu and the dialogs; `prompts` runs the dialogs.
-    TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UndoRedo& undoRedo,
+    TreeMenu(QWidget& window, EditSession& panelEdit, EditorSession& session, UndoRedo& undoRedo,
              UserPrompts& prompts, const ChannelSettingsPanel& panel, EditorStatusBar& statusBar);
     TreeMenu(const TreeMenu&) = delete;
     TreeMenu& operator=(const TreeMenu&) = delete;
@@ -44,23 +43,18 @@ public:
     // item; Ctrl+X, Ctrl+C and Ctrl+V run Cut, Copy and Paste as their entries would.
     void OnTreeKey(CTreeSat& tree, TreeKeyCommand command);
 
-    const EditorClipboard& clipboard() const { return clipboard_; }
-    void clearClipboard() { clipboard_.clear(); }
-
 private:
     void runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item);
     void removeDuplicates(CTreeSat& tree);
     void sortChannels(CTreeSat& tree, TreeItem* item, SortKey key);
 
     QWidget& window_;
-    EditSession& session_;
-    ListChanges& changes_;
+    EditSession& panelEdit_;
+    EditorSession& session_;
     UndoRedo& undoRedo_;
     UserPrompts& prompts_;
     const ChannelSettingsPanel& panel_;
     EditorStatusBar& statusBar_;
-    // The one clipboard of both lists.
-    EditorClipboard clipboard_;
 };
 
 }  // namespace qvx

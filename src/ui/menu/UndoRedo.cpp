@@ -12,7 +12,8 @@
 #include <QTextEdit>
 
 #include "model/ChannelList.h"
-#include "ui/changes/ListChanges.h"
+#include "session/EditorSession.h"
+#include "ui/menu/StepWords.h"
 #include "ui/list/ListColumn.h"
 #include "ui/panel/EditSession.h"
 #include "ui/platform/Windows1252Text.h"
@@ -29,18 +30,18 @@ bool typingInTextField() {
     return qobject_cast<QTextEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus);
 }
 
-QString entryText(const char* action, const std::string& step) {
+QString entryText(const char* action, const StepName* step) {
     QString text = QString::fromLatin1(action);
     // An ampersand in a label is a character, not a menu mnemonic.
-    if (!step.empty()) text += QLatin1Char(' ') + fromWindows1252(step).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (step) text += QLatin1Char(' ') + stepText(*step).replace(QLatin1Char('&'), QStringLiteral("&&"));
     return text;
 }
 
 }  // namespace
 
-UndoRedo::UndoRedo(QWidget& window, ListChanges& changes, std::array<ListColumn*, 2> columns,
-                   EditSession& session, std::function<bool()> busy)
-    : QObject(&window), window_(window), changes_(changes), columns_(columns), session_(session),
+UndoRedo::UndoRedo(QWidget& window, EditorSession& session, std::array<ListColumn*, 2> columns,
+                   EditSession& panelEdit, std::function<bool()> busy)
+    : QObject(&window), window_(window), session_(session), columns_(columns), panelEdit_(panelEdit),
       busy_(std::move(busy)) {
     auto bind = [this](QKeyCombination keys, void (UndoRedo::*act)()) {
         auto* shortcut = new QShortcut(QKeySequence(keys), &window_);
@@ -53,22 +54,22 @@ UndoRedo::UndoRedo(QWidget& window, ListChanges& changes, std::array<ListColumn*
     bind(Qt::CTRL | Qt::Key_Y, &UndoRedo::redo);
 }
 
-bool UndoRedo::blocked() const { return session_.isEditing() || (busy_ && busy_()); }
+bool UndoRedo::blocked() const { return busy_ && busy_(); }
 
-bool UndoRedo::canUndo() const { return !blocked() && changes_.history().canUndo(); }
+bool UndoRedo::canUndo() const { return !blocked() && session_.canUndo(); }
 
-bool UndoRedo::canRedo() const { return !blocked() && changes_.history().canRedo(); }
+bool UndoRedo::canRedo() const { return !blocked() && session_.canRedo(); }
 
-QString UndoRedo::undoText() const { return entryText("Undo", changes_.history().undoText()); }
+QString UndoRedo::undoText() const { return entryText("Undo", session_.undoStep()); }
 
-QString UndoRedo::redoText() const { return entryText("Redo", changes_.history().redoText()); }
+QString UndoRedo::redoText() const { return entryText("Redo", session_.redoStep()); }
 
 void UndoRedo::undo() {
-    if (canUndo()) show(keepingOpenProviders([this] { return changes_.undo(); }));
+    if (canUndo()) show(keepingOpenProviders([this] { return session_.undo(); }));
 }
 
 void UndoRedo::redo() {
-    if (canRedo()) show(keepingOpenProviders([this] { return changes_.redo(); }));
+    if (canRedo()) show(keepingOpenProviders([this] { return session_.redo(); }));
 }
 
 // A step of many items resets the views, which would close every provider.
@@ -92,7 +93,7 @@ void UndoRedo::show(const ItemToSelect& selection) {
             if (&tree->channelModel()->tree() != selection.tree) continue;
             column->tabs()->setCurrentWidget(tree);
             tree->selectItem(selection.item);
-            session_.showCurrentItem(*tree, selection.item);
+            panelEdit_.showCurrentItem(*tree, selection.item);
             return;
         }
     }

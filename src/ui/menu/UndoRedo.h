@@ -14,7 +14,7 @@ class QWidget;
 namespace qvx {
 
 class EditSession;
-class ListChanges;
+class EditorSession;
 class ListColumn;
 
 // Undo and redo in the window: Ctrl+Z takes back the last change of either
@@ -26,7 +26,7 @@ class UndoRedo final : public QObject {
     Q_OBJECT
 
 public:
-    UndoRedo(QWidget& window, ListChanges& changes, std::array<ListColumn*, 2> columns, EditSession& session,
+    UndoRedo(QWidget& window, EditorSession& session, std::array<ListColumn*, 2> columns, EditSession& panelEdit,
              std::function<bool()> busy);
     UndoRedo(const UndoRedo&) = delete;
     UndoRedo& operator=(const UndoRedo&) = delete;
@@ -47,9 +47,9 @@ private:
     ItemToSelect keepingOpenProviders(const std::function<ItemToSelect()>& step);
 
     QWidget& window_;
-    ListChanges& changes_;
+    EditorSession& session_;
     std::array<ListColumn*, 2> columns_;
-    EditSession& session_;
+    EditSession& panelEdit_;
     std::function<bool()> busy_;
 };
 

@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tree/ChannelTreeModel.h"
 
-#include <optional>
-#include <string>
-
 #include <QFont>
 
-#include "editing/TreeCommands.h"
-#include "ui/changes/ListChanges.h"
 #include "ui/platform/Pictures.h"
 #include "ui/platform/Windows1252Text.h"
 
@@ -84,13 +79,7 @@ QVariant ChannelTreeModel::data(const QModelIndex& index, int role) const {
 bool ChannelTreeModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     TreeItem* item = itemAt(index);
     if (!item || role != Qt::EditRole) return false;
-    const QString text = value.toString();
-    const std::optional<std::string> bytes(toWindows1252(text));
-    if (changes_)
-        changes_->rename(tree_, *item, bytes);
-    else
-        applyRename(tree_, item, bytes);
-    emit itemRenamed(item, text);
+    emit labelEdited(item, value.toString());
     return true;
 }
 

@@ -10,8 +10,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "commands/ListCommands.h"
 #include "input/CInputFilter.h"
-#include "ui/changes/ListChanges.h"
 #include "ui/dialogs/CAboutDialog.h"
 #include "ui/fields/CValidatingEdit.h"
 #include "ui/drag/DragController.h"
@@ -19,6 +19,8 @@
 #include "ui/menu/UndoRedo.h"
 #include "ui/panel/ChannelSettingsPanel.h"
 #include "ui/platform/Pictures.h"
+#include "ui/platform/Windows1252Text.h"
+#include "ui/status/ListPaneText.h"
 #include "ui/status/CQuickSearchEdit.h"
 #include "ui/status/EditorStatusBar.h"
 #include "ui/tree/CTreeSat.h"
@@ -44,8 +46,7 @@ QPushButton* makeCommandButton(const QString& caption, const char* objectName) {
 CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* parent)
     : QDialog(parent),
       prompts_(prompts ? std::move(prompts) : std::make_unique<QtUserPrompts>()),
-      lists_{std::make_unique<ChannelList>(1), std::make_unique<ChannelList>(2)},
-      changes_(std::make_unique<ListChanges>(*lists_[0], *lists_[1])),
+      session_(std::make_unique<EditorSession>()),
       hints_(std::make_unique<HintControl>()) {
     setObjectName(QStringLiteral("editorDialog"));
     setWindowTitle(QStringLiteral("Quorvex Channel List Editor V1.06b"));
@@ -88,16 +89,17 @@ CEditorDialog::~CEditorDialog() {
 }
 
 void CEditorDialog::buildWindow() {
-    columns_[0] = new ListColumn(*lists_[0], *changes_);
-    columns_[1] = new ListColumn(*lists_[1], *changes_);
+    columns_[0] = new ListColumn(session_->list(1), 1);
+    columns_[1] = new ListColumn(session_->list(2), 2);
     panel_ = new ChannelSettingsPanel;
     panel_->setObjectName(QStringLiteral("settingsPanel"));
-    session_ = new EditSession(*panel_, *changes_, this);
-    connect(session_, &EditSession::modeChanged, this, &CEditorDialog::showEditControls);
-    // A drag or a load holds items that a step could take away under it.
-    undoRedo_ = new UndoRedo(*this, *changes_, columns_, *session_, [this] { return isDragging() || isLoading(); });
+    panelEdit_ = new EditSession(*panel_, *session_, this);
+    connect(panelEdit_, &EditSession::modeChanged, this, &CEditorDialog::showEditControls);
+    // A drag holds items that a step could take away under it.
+    undoRedo_ = new UndoRedo(*this, *session_, columns_, *panelEdit_, [this] { return isDragging(); });
     statusBar_ = new EditorStatusBar;
-    treeMenu_ = std::make_unique<TreeMenu>(*this, *session_, *changes_, *undoRedo_, *prompts_, *panel_, *statusBar_);
+    treeMenu_ =
+        std::make_unique<TreeMenu>(*this, *panelEdit_, *session_, *undoRedo_, *prompts_, *panel_, *statusBar_);
 
     auto* settingsColumn = new QVBoxLayout;
     settingsColumn->addWidget(panel_);
@@ -111,8 +113,7 @@ void CEditorDialog::buildWindow() {
     columns->addLayout(settingsColumn);
 
     for (std::size_t i = 0; i < commands_.size(); ++i)
-        commands_[i] = std::make_unique<ListColumnCommands>(*lists_[i], *columns_[i], *changes_, *statusBar_,
-                                                            *prompts_, *this);
+        commands_[i] = std::make_unique<ListColumnCommands>(static_cast<int>(i) + 1, *session_, *prompts_, *this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 0);
     layout->addLayout(columns);
@@ -121,12 +122,22 @@ void CEditorDialog::buildWindow() {
 
     connectList(1);
     connectList(2);
-    changes_->setChangeListener([this] { showListStates(); });
+    session_->setChangeListener([this] { showSessionState(); });
+    showSessionState();
 }
 
-void CEditorDialog::showListStates() {
-    commands(1).updateStatusPane();
-    commands(2).updateStatusPane();
+void CEditorDialog::showSessionState() {
+    for (int number = 1; number <= 2; ++number) {
+        ListColumn& listColumn = column(number);
+        const bool free = session_->canUseFiles();
+        listColumn.loadButton()->setEnabled(free);
+        listColumn.saveAsButton()->setEnabled(free);
+        listColumn.clearAllButton()->setEnabled(free);
+        listColumn.saveButton()->setEnabled(session_->canSave(number));
+        listColumn.closeButton()->setEnabled(session_->canClose(number));
+        statusBar_->setPaneText(number == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane,
+                                listPaneText(number, session_->pane(number)));
+    }
 }
 
 QWidget* CEditorDialog::buildCommandGroup() {
@@ -141,8 +152,8 @@ QWidget* CEditorDialog::buildCommandGroup() {
     quitPolicy.setRetainSizeWhenHidden(true);
     quitButton_->setSizePolicy(quitPolicy);
 
-    connect(okButton_, &QPushButton::clicked, session_, &EditSession::ApplyEdit);
-    connect(cancelButton_, &QPushButton::clicked, session_, &EditSession::CancelEdit);
+    connect(okButton_, &QPushButton::clicked, panelEdit_, &EditSession::ApplyEdit);
+    connect(cancelButton_, &QPushButton::clicked, panelEdit_, &EditSession::CancelEdit);
     connect(quitButton_, &QPushButton::clicked, this, &CEditorDialog::accept);
 
     auto* group = new QGroupBox;
@@ -171,18 +182,23 @@ void CEditorDialog::connectList(int number) {
         CTreeSat* tree = listColumn.tree(kind);
         // While a reader fills a list, selection changes leave the panel alone.
         connect(tree, &CTreeSat::currentItemChanged, this, [this, tree](TreeItem* item) {
-            if (!isLoading()) session_->showCurrentItem(*tree, item);
+            if (!isLoading()) panelEdit_->showCurrentItem(*tree, item);
         });
-        session_->watchRemovals(*tree);
+        panelEdit_->watchRemovals(*tree);
         connect(tree, &CTreeSat::itemClicked, this,
-                [this, tree](TreeItem* item) { session_->ShowRecordOfClickedItem(*tree, item); });
-        connect(tree, &CTreeSat::editRequested, this, [this, tree] { session_->EditSelectedItem(*tree); });
+                [this, tree](TreeItem* item) { panelEdit_->ShowRecordOfClickedItem(*tree, item); });
+        connect(tree, &CTreeSat::editRequested, this, [this, tree] { panelEdit_->EditSelectedItem(*tree); });
         connect(tree, &CTreeSat::rightClicked, this,
                 [this, tree](const QPoint& point) { treeMenu_->OnTreeRightClick(*tree, point); });
         connect(tree, &CTreeSat::keyCommand, this,
                 [this, tree](TreeKeyCommand command) { treeMenu_->OnTreeKey(*tree, command); });
-        connect(tree->channelModel(), &ChannelTreeModel::itemRenamed, this,
-                [this](TreeItem*, const QString& text) { panel_->nameField()->setText(text); });
+        // The rename rule: the record takes the text's first 31 characters, the label all of
+        // it, and the panel shows it.
+        connect(tree->channelModel(), &ChannelTreeModel::labelEdited, this,
+                [this, tree](TreeItem* item, const QString& text) {
+                    panel_->nameField()->setText(text);
+                    session_->run(makeRenameCommand(tree->channelModel()->tree(), *item, toWindows1252(text)));
+                });
     }
 }
 
@@ -196,7 +212,7 @@ void CEditorDialog::buildQuickSearch() {
 }
 
 void CEditorDialog::connectDrag() {
-    drag_ = new DragController(*this, channelTrees(), *changes_, this);
+    drag_ = new DragController(*this, channelTrees(), *session_, this);
     for (CTreeSat* tree : channelTrees()) {
         connect(tree, &CTreeSat::dragStarted, this, [this, tree](TreeItem* item, const QPoint& globalPoint) {
             // The trees are disabled while the panel edits; this only keeps the rule in one place.
@@ -205,22 +221,9 @@ void CEditorDialog::connectDrag() {
     }
 }
 
-void CEditorDialog::setListButtonsEnabled(bool enabled) {
-    for (int number = 1; number <= 2; ++number) {
-        ListColumn& listColumn = column(number);
-        listColumn.loadButton()->setEnabled(enabled);
-        listColumn.saveAsButton()->setEnabled(enabled);
-        listColumn.clearAllButton()->setEnabled(enabled);
-        const bool fileButtons = enabled && list(number).hasFile();
-        listColumn.saveButton()->setEnabled(fileButtons);
-        listColumn.closeButton()->setEnabled(fileButtons);
-    }
-}
-
 void CEditorDialog::showEditControls(bool editing, bool asChannel) {
     statusBar_->quickSearchSlot()->setEnabled(!editing);
     for (CTreeSat* tree : channelTrees()) tree->setEnabled(!editing);
-    setListButtonsEnabled(!editing);
     quitButton_->setVisible(!editing);
     compareButton_->setVisible(!editing);
     panel_->setFieldsEnabled(editing, asChannel);
@@ -262,13 +265,13 @@ void CEditorDialog::setViewerNotifier(std::function<void(unsigned long)> notifie
 
 void CEditorDialog::accept() {
     if (!prompts_->askYesNo(this, QStringLiteral("Exit now?"))) return;
-    treeMenu_->clearClipboard();
+    session_->clearClipboard();
     QDialog::accept();
 }
 
 void CEditorDialog::reject() {
     if (!prompts_->askYesNo(this, QStringLiteral("Discard changes?"))) return;
-    treeMenu_->clearClipboard();
+    session_->clearClipboard();
     QDialog::reject();
 }
 
@@ -294,7 +297,7 @@ void CEditorDialog::deleteSelectedItem(InputTree& filtered) {
     for (CTreeSat* candidate : channelTrees())
         if (candidate->treeWidget() == filtered.treeWidget()) tree = candidate;
     if (!tree) return;
-    if (TreeItem* item = tree->selectedItem()) changes_->remove(tree->channelModel()->tree(), *item);
+    if (TreeItem* item = tree->selectedItem()) session_->run(makeDeleteCommand(tree->channelModel()->tree(), *item));
 }
 
 bool CEditorDialog::isDragging() const { return drag_ && drag_->isDragging(); }

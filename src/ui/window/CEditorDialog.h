@@ -8,7 +8,7 @@
 #include <QDialog>
 
 #include "input/InputFilterHost.h"
-#include "model/ChannelList.h"
+#include "session/EditorSession.h"
 #include "ui/list/ListColumnCommands.h"
 #include "ui/menu/TreeMenu.h"
 #include "ui/panel/EditSession.h"
@@ -25,15 +25,14 @@ class CTreeSat;
 class DragController;
 class EditorStatusBar;
 class HintControl;
-class ListChanges;
 class ListColumn;
 class UndoRedo;
 
 // The editor's one window: the two lists side by side, the settings panel, the
 // command buttons and the status bar. It owns both lists, lays the window out
 // and wires it to the parts that each own a concern: the commands of each list
-// column, the panel's edit session, the tree menu with the clipboard, the drag,
-// and the one road by which all of them change the lists. Its operations of
+// column, the panel's edit session, the tree menu, the drag; all of them change
+// the lists through the editing session, whose state the window shows. Its operations of
 // those names hand over to the part.
 class CEditorDialog final : public QDialog, private InputFilterHost {
     Q_OBJECT
@@ -52,7 +51,7 @@ public:
     // WinDVBLive list is loaded, into list 1; anything else is ignored silently.
     void loadStartupFile(const QString& commandLine) { commands(1).loadStartupFile(commandLine); }
 
-    ChannelList& list(int number) { return *lists_[static_cast<std::size_t>(number - 1)]; }
+    ChannelList& list(int number) { return session_->list(number); }
     ListColumn& column(int number) const { return *columns_[static_cast<std::size_t>(number - 1)]; }
     ChannelSettingsPanel& panel() const { return *panel_; }
     EditorStatusBar& statusBar() const { return *statusBar_; }
@@ -60,14 +59,14 @@ public:
 
     // The parts.
     ListColumnCommands& commands(int number) const { return *commands_[static_cast<std::size_t>(number - 1)]; }
-    EditSession& editSession() const { return *session_; }
+    EditSession& editSession() const { return *panelEdit_; }
     TreeMenu& treeMenu() const { return *treeMenu_; }
     DragController& drag() const { return *drag_; }
-    ListChanges& changes() const { return *changes_; }
+    EditorSession& session() const { return *session_; }
     UndoRedo& undoRedo() const { return *undoRedo_; }
 
     bool isEditing() const override { return session_->isEditing(); }
-    bool isLoading() const { return commands(1).isLoading() || commands(2).isLoading(); }
+    bool isLoading() const { return session_->isLoading(); }
 
     // The list commands (the buttons of each list).
     void Load(int number) { commands(number).Load(); }
@@ -77,9 +76,9 @@ public:
     void Close(int number) { commands(number).Close(); }
 
     // The settings panel's edit session.
-    bool EditSelectedItem(CTreeSat& tree) { return session_->EditSelectedItem(tree); }
-    void ApplyEdit() { session_->ApplyEdit(); }
-    void CancelEdit() { session_->CancelEdit(); }
+    bool EditSelectedItem(CTreeSat& tree) { return panelEdit_->EditSelectedItem(tree); }
+    void ApplyEdit() { panelEdit_->ApplyEdit(); }
+    void CancelEdit() { panelEdit_->CancelEdit(); }
 
     // The tree menu.
     void OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
@@ -88,7 +87,7 @@ public:
     void RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item) {
         treeMenu_->RunTreeCommand(command, tree, item);
     }
-    const EditorClipboard& clipboard() const { return treeMenu_->clipboard(); }
+    const EditorClipboard& clipboard() const { return session_->clipboard(); }
     CQuickSearchEdit* quickSearch() const { return quickSearch_; }
 
     // "Compare Lists" (EditorDialogCompare.cpp): removes from both lists the channels the other holds.
@@ -110,9 +109,8 @@ private:
     void connectDrag();
     void connectCompare();
     void setFocusOrder();
-    void setListButtonsEnabled(bool enabled);
-    // Each list's status pane, with its mark when it changed since it was loaded or saved.
-    void showListStates();
+    // What the session tells: each list's buttons and status pane.
+    void showSessionState();
     // Edit mode locks everything outside the panel and trades Quit and Compare Lists for OK and Cancel.
     void showEditControls(bool editing, bool asChannel);
     // List 1 Television, list 1 Radio, list 2 Television, list 2 Radio.
@@ -127,8 +125,7 @@ private:
     void relayToHints(QObject* target, QEvent* event) override;
 
     std::unique_ptr<UserPrompts> prompts_;
-    std::array<std::unique_ptr<ChannelList>, 2> lists_;
-    std::unique_ptr<ListChanges> changes_;
+    std::unique_ptr<EditorSession> session_;
     std::array<ListColumn*, 2> columns_{};
     ChannelSettingsPanel* panel_ = nullptr;
     EditorStatusBar* statusBar_ = nullptr;
@@ -141,7 +138,7 @@ private:
     CInputFilter* inputFilter_ = nullptr;
 
     std::array<std::unique_ptr<ListColumnCommands>, 2> commands_;
-    EditSession* session_ = nullptr;
+    EditSession* panelEdit_ = nullptr;
     std::unique_ptr<TreeMenu> treeMenu_;
     DragController* drag_ = nullptr;
     UndoRedo* undoRedo_ = nullptr;

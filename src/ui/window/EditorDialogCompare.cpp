@@ -7,7 +7,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "ui/changes/ListChanges.h"
+#include "session/EditorSession.h"
 #include "ui/window/CEditorDialog.h"
 #include "ui/status/CProgressBar.h"
 #include "ui/panel/ChannelSettingsPanel.h"
@@ -53,10 +53,7 @@ void CEditorDialog::connectCompare() {
 void CEditorDialog::CompareLists() {
     if (isEditing()) return;
     StatusPaneProgress progress(*this);
-    if (!changes_->compare(panel_->compareOptions(), &progress)) return;
-    // The lists no longer hold what their files hold: only Save as writes them now.
-    column(1).saveButton()->setEnabled(false);
-    column(2).saveButton()->setEnabled(false);
+    session_->compare(panel_->compareOptions(), &progress);
 }
 
 }  // namespace qvx
