@@ -29,7 +29,7 @@
 #include "ui/list/ListColumn.h"
 #include "commands/ListCommands.h"
 #include "session/EditorSession.h"
-#include "ui/menu/TreeContextMenu.h"
+#include "ui/commands/CommandTable.h"
 #include "ui/platform/UserPrompts.h"
 
 namespace {
@@ -93,7 +93,10 @@ void showContextMenu(qvx::CEditorDialog& dialog, qvx::CTreeSat& tree, const qvx:
             menu->close();
         }
     });
-    dialog.OnTreeRightClick(tree, QPoint(label.left() + 24, label.center().y()));
+    const QPointF point(label.left() + 24, label.center().y());
+    QMouseEvent press(QEvent::MouseButtonPress, point, tree.viewport()->mapToGlobal(point), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), &press);
 }
 
 // The colours a dark desktop theme gives Qt programs.
@@ -135,9 +138,9 @@ int main(int argc, char* argv[]) {
     save(dialog, folder + QStringLiteral("/window-empty.png"));
 
     files.next = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
-    dialog.Load(1);
+    dialog.commands().trigger(qvx::Command::Load1, {});
     files.next = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath();
-    dialog.Load(2);
+    dialog.commands().trigger(qvx::Command::Load2, {});
     dialog.column(2).tabs()->setCurrentIndex(1);
     openFirstProviderAndSelect(dialog.column(2).tree(qvx::TreeKind::Radio), 0);
     qvx::CTreeSat* tree = dialog.column(1).tree(qvx::TreeKind::Television);
@@ -146,7 +149,7 @@ int main(int argc, char* argv[]) {
     settle(300);
     save(dialog, folder + QStringLiteral("/window-two-lists.png"));
 
-    dialog.EditSelectedItem(*tree);
+    dialog.commands().trigger(qvx::Command::Edit, qvx::Operand(tree, tree->selectedItem()));
     settle(300);
     save(dialog, folder + QStringLiteral("/window-edit-mode.png"));
 
@@ -157,7 +160,7 @@ int main(int argc, char* argv[]) {
     settle(300);
     save(dialog, folder + QStringLiteral("/window-refused-value.png"));
 
-    dialog.CancelEdit();
+    dialog.commands().trigger(qvx::Command::Cancel, {});
 
     // A channel of list 1 on its way onto a provider of list 2's Radio tree.
     qvx::CTreeSat* radio = dialog.column(2).tree(qvx::TreeKind::Radio);
@@ -205,7 +208,7 @@ int main(int argc, char* argv[]) {
     qvx::ChannelRecord onAstra = channel->record();
     onAstra.rotorPosition = 2;
     dialog.session().run(makeEditRecordCommand(tree->channelModel()->tree(), *channel, onAstra, true));
-    dialog.RunTreeCommand(qvx::TreeMenuCommand::SetRotorPosition, *tree, channel);
+    dialog.commands().trigger(qvx::Command::SetRotorPosition, qvx::Operand(tree, channel));
     files.whileOpen = nullptr;
 
     // Under a dark desktop palette: the trees stay black on white, the fields keep their
@@ -221,7 +224,7 @@ int main(int argc, char* argv[]) {
     // One step more (a provider deleted), and the menu offers to take it back.
     qvx::ChannelTree& television = tree->channelModel()->tree();
     if (television.topLevelCount() < 2) return 1;
-    dialog.RunTreeCommand(qvx::TreeMenuCommand::Delete, *tree, television.topLevelItem(1));
+    dialog.commands().trigger(qvx::Command::Delete, qvx::Operand(tree, television.topLevelItem(1)));
     settle(300);
     showContextMenu(dialog, *tree, *channel, folder + QStringLiteral("/undo-menu.png"));
     return 0;

@@ -78,7 +78,7 @@ TEST_F(FileCommands, LoadOfUpperCaseChlUsesTheNativeReader) {
 TEST_F(FileCommands, CancelledLoadChangesNothing) {
     load(1, writeStandardList(QStringLiteral("channels.qvx")));
     prompts_->fileAnswers.push_back(QString());
-    dialog_->Load(1);
+    press(Command::Load1);
     EXPECT_EQ(pane(1), "File1: channels.qvx");
     EXPECT_EQ(tree(1)->channelModel()->rowCount(), 2);
 }
@@ -94,7 +94,7 @@ TEST_F(FileCommands, LoadOfAnUnknownExtensionOnlyNamesTheFile) {
     EXPECT_TRUE(prompts_->messages.isEmpty());
     // A following Save writes nothing and leaves the file alone.
     const QByteArray before = contentsOf(other);
-    dialog_->Save(1);
+    press(Command::Save1);
     EXPECT_EQ(contentsOf(other), before);
 }
 
@@ -122,7 +122,7 @@ TEST_F(FileCommands, MissingFileShowsCantOpen) {
 TEST_F(FileCommands, SaveAsWritesTheChosenFormatAndEnablesOnlySave) {
     load(1, writeStandardList(QStringLiteral("channels.qvx")));
     prompts_->fileAnswers.push_back(pathOf(QStringLiteral("copy.qvx")));
-    dialog_->SaveAs(2);  // list 2 is empty: header only
+    press(Command::SaveAs2);  // list 2 is empty: header only
     EXPECT_EQ(prompts_->fileTitles.last(), "Save Channellist File 2");
     EXPECT_EQ(pane(3), "File2: copy.qvx");
     EXPECT_EQ(contentsOf(pathOf(QStringLiteral("copy.qvx"))),
@@ -137,8 +137,8 @@ TEST_F(FileCommands, SaveWritesBackWhatWasLoaded) {
     const QString path = writeStandardList(QStringLiteral("channels.qvx"));
     const QByteArray written = contentsOf(path);
     load(1, path);
-    dialog_->ClearAll(1);
-    dialog_->Save(1);
+    press(Command::ClearAll1);
+    press(Command::Save1);
     // Television 0, Radio 0, reserved 0: the cleared list went over the file.
     EXPECT_EQ(contentsOf(path), QByteArray::fromHex("000000000000000000000000"));
     EXPECT_NE(written, contentsOf(path));
@@ -149,9 +149,9 @@ TEST_F(FileCommands, SaveWritesBackWhatWasLoaded) {
 TEST_F(FileCommands, SaveOfList1NotifiesTheViewerAndList2DoesNot) {
     load(1, writeStandardList(QStringLiteral("one.qvx")));
     load(2, writeStandardList(QStringLiteral("two.qvx")));
-    dialog_->Save(2);
+    press(Command::Save2);
     EXPECT_TRUE(notifications_.empty());
-    dialog_->Save(1);
+    press(Command::Save1);
     ASSERT_EQ(notifications_.size(), 1u);
     EXPECT_EQ(notifications_.front(), static_cast<unsigned long>(dialog_->winId()));
 }
@@ -161,7 +161,7 @@ TEST_F(FileCommands, SaveIntoAMissingFolderShowsTheOpenFailureAndStillNotifies) 
     load(1, writeStandardList(QStringLiteral("channels.qvx")));
     ASSERT_TRUE(QFile::remove(path));
     ASSERT_TRUE(folder_.remove());
-    dialog_->Save(1);
+    press(Command::Save1);
     ASSERT_EQ(prompts_->messages.size(), 1);
     EXPECT_TRUE(prompts_->messages.first().startsWith("File " + path + " could not be opened. Cause "))
         << prompts_->messages.first().toStdString();
@@ -181,9 +181,9 @@ TEST_F(FileCommands, SaveThroughAStrangersLinkInASharedFolderIsRefused) {
     ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), nobody, nobody), 0);
 
     load(1, writeStandardList(QStringLiteral("mine.qvx")));
-    dialog_->ClearAll(1);  // what would go over the victim differs from it
+    press(Command::ClearAll1);  // what would go over the victim differs from it
     prompts_->fileAnswers.push_back(link);
-    dialog_->SaveAs(1);
+    press(Command::SaveAs1);
     EXPECT_EQ(prompts_->messages, QStringList{"File " + link + " could not be opened. Cause 5"});
     EXPECT_EQ(contentsOf(victim), before);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
@@ -205,7 +205,7 @@ TEST_F(FileCommands, SaveThatFailsHalfWayKeepsTheOldFileAndSaysWhy) {
     rlimit small = previous;
     small.rlim_cur = 500;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    dialog_->Save(1);
+    press(Command::Save1);
     ::setrlimit(RLIMIT_FSIZE, &previous);
     ::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(prompts_->messages, QStringList{"Disk full while accessing " + path + "."});
@@ -216,7 +216,7 @@ TEST_F(FileCommands, SaveThatFailsHalfWayKeepsTheOldFileAndSaysWhy) {
 
 TEST_F(FileCommands, CloseForgetsTheFile) {
     load(2, writeStandardList(QStringLiteral("two.qvx")));
-    dialog_->Close(2);
+    press(Command::Close2);
     EXPECT_EQ(pane(3), "File2: none ");
     EXPECT_FALSE(button("list2SaveButton")->isEnabled());
     EXPECT_FALSE(button("list2CloseButton")->isEnabled());

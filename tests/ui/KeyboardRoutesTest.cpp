@@ -57,8 +57,8 @@ TEST_F(KeyboardRoutes, MenuKeyAndShiftF10OpenTheMenuOfTheSelectedItemBelowItsRow
         EXPECT_GE(seen.topLeft.y(), rowBottom) << key.name;
         EXPECT_LE(seen.topLeft.y(), rowBottom + 2) << key.name;
         EXPECT_TRUE(seen.picked) << key.name;
-        ASSERT_EQ(dialog_->clipboard().records().size(), 1u) << key.name;
-        EXPECT_EQ(ChannelRecord::fromImage(dialog_->clipboard().records()[0]).nameText(), "B") << key.name;
+        ASSERT_EQ(dialog_->session().clipboard().records().size(), 1u) << key.name;
+        EXPECT_EQ(ChannelRecord::fromImage(dialog_->session().clipboard().records()[0]).nameText(), "B") << key.name;
         dialog_->session().clearClipboard();
     }
     EXPECT_TRUE(prompts_->questions.isEmpty());
@@ -90,11 +90,11 @@ TEST_F(KeyboardRoutes, CtrlXCAndVRunCutCopyAndPasteLikeTheirEntries) {
     // Ctrl+C copies; Ctrl+V pastes once, before the selected provider.
     focusAndSelect(view, provider(1));
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(dialog_->clipboard().records().size(), 2u);  // P2 with its channel
+    EXPECT_EQ(dialog_->session().clipboard().records().size(), 2u);  // P2 with its channel
     focusAndSelect(view, provider(0));
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(providerNames(), (QStringList{"P2", "P1", "P2"}));
-    EXPECT_TRUE(dialog_->clipboard().empty());
+    EXPECT_TRUE(dialog_->session().clipboard().empty());
 
     // Ctrl+X cuts the selected provider with its channels; Ctrl+V in list 2's tree takes it there.
     focusAndSelect(view, provider(1));
@@ -115,19 +115,19 @@ TEST_F(KeyboardRoutes, TheSpecifiedKeysOfATreeStayAsTheyWere) {
     // Shift+Delete is Delete, not Cut: the provider goes and the clipboard stays empty.
     QTest::keyClick(view, Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(providerNames(), QStringList{"P1"});
-    EXPECT_TRUE(dialog_->clipboard().empty());
+    EXPECT_TRUE(dialog_->session().clipboard().empty());
     QTest::keyClick(view, Qt::Key_Return);
     QTest::keyClick(view, Qt::Key_Escape);
     EXPECT_EQ(prompts_->questions, (QStringList{"Exit now?", "Discard changes?"}));
     // Plain letters still go to the tree's own search, not to the clipboard.
     QTest::keyClick(view, Qt::Key_C);
-    EXPECT_TRUE(dialog_->clipboard().empty());
+    EXPECT_TRUE(dialog_->session().clipboard().empty());
 }
 
 TEST_F(KeyboardRoutes, EnterAloneWalksAChannelFromItsFirstFieldToOk) {
     CTreeSat* view = tree(1);
     focusAndSelect(view, provider(0)->child(0));
-    ASSERT_TRUE(dialog_->EditSelectedItem(*view));
+    ASSERT_TRUE(editSelected(view));
     ChannelSettingsPanel& panel = dialog_->panel();
     ASSERT_TRUE(panel.nameField()->hasFocus());
     QStringList walked;

@@ -135,9 +135,9 @@ TEST_F(QuickSearch, EnterEscapeAndTabStayInTheField) {
 
 TEST_F(QuickSearch, DisabledWhileAnItemIsEdited) {
     tree(1)->selectItem(item(1, 0, 0));
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+    ASSERT_TRUE(editSelected(tree(1)));
     EXPECT_FALSE(field()->isEnabled());
-    dialog_->CancelEdit();
+    press(Command::Cancel);
     EXPECT_TRUE(field()->isEnabled());
     type(QStringLiteral("b"));
     EXPECT_EQ(selected(1), "B");

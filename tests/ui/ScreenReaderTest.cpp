@@ -99,7 +99,7 @@ TEST_F(ScreenReader, DropDownListsAreNamedByTheirLabelAndValuedByTheirEntry) {
 TEST_F(ScreenReader, ARefusedValueIsTheFieldsDescriptionWhileItsMessageShows) {
     load(1, writeStandardList(QStringLiteral("list.qvx")));
     tree(1)->selectItem(firstChannel());
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+    ASSERT_TRUE(editSelected(tree(1)));
     CValidatingEdit* frequency = panel().frequencyField();
     frequency->setFocus();
     frequency->setText(QStringLiteral("900000000"));
@@ -119,9 +119,9 @@ TEST_F(ScreenReader, ARefusedValueIsTheFieldsDescriptionWhileItsMessageShows) {
 TEST_F(ScreenReader, TreeRowsSayProviderOrChannelAndFreeOrScrambled) {
     load(1, writeStandardList(QStringLiteral("list.qvx")));
     tree(1)->selectItem(firstChannel());
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+    ASSERT_TRUE(editSelected(tree(1)));
     panel().scramblingList()->setCurrentIndex(1);  // PAY-TV
-    dialog_->ApplyEdit();
+    press(Command::Ok);
 
     const ChannelTreeModel* model = tree(1)->channelModel();
     const auto description = [&](const TreeItem* item) {

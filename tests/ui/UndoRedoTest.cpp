@@ -87,7 +87,7 @@ TEST_F(UndoRedoTest, ChangedMarkFollowsTheSavedState) {
 TEST_F(UndoRedoTest, LoadAndCloseForgetTheWholeHistory) {
     load(2, writeStandardList(QStringLiteral("other.qvx")));
     menuOn(providerP2(), QStringLiteral("Delete"));
-    dialog_->ClearAll(2);
+    press(Command::ClearAll2);
     EXPECT_EQ(pane(3), "File2: other.qvx (changed)");
     button("list2CloseButton")->click();
     EXPECT_EQ(pane(3), "File2: none ");
@@ -105,11 +105,11 @@ TEST_F(UndoRedoTest, LoadAndCloseForgetTheWholeHistory) {
 TEST_F(UndoRedoTest, EditModeAndTextFieldsLeaveTheKeysAlone) {
     menuOn(providerP2(), QStringLiteral("Delete"));
     tree(1)->selectItem(television().topLevelItem(0));
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+    ASSERT_TRUE(editSelected(tree(1)));
     ctrl(Qt::Key_Z, dialog_->panel().nameField());
     ctrl(Qt::Key_Z, button("okButton"));
     EXPECT_EQ(television().topLevelCount(), 1);
-    dialog_->CancelEdit();
+    press(Command::Cancel);
 
     // In the quick-search field Ctrl+Z is the field's own.
     CQuickSearchEdit* search = dialog_->quickSearch();

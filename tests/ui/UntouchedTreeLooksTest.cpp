@@ -13,6 +13,7 @@
 #include "model/ChannelList.h"
 #include "commands/ListCommands.h"
 #include "session/EditorSession.h"
+#include "ui/commands/CommandTable.h"
 #include "ui/list/ListColumn.h"
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
@@ -60,7 +61,7 @@ TEST_F(UntouchedTreeLooksTest, StepsInListOneLeaveListTwosRadioTreeAsItWas) {
          [](CEditorDialog& d, ChannelTree& tv) {
              d.session().run(makeTransferCommand(tv, tv, *tv.topLevelItem(0)->child(1), tv.topLevelItem(1)));
          }},
-        {"clear all", [](CEditorDialog& d, ChannelTree&) { d.ClearAll(1); }},
+        {"clear all", [](CEditorDialog& d, ChannelTree&) { d.commands().trigger(Command::ClearAll1, {}); }},
     };
     // 0: only the step, 1: and Ctrl+Z, 2: and Ctrl+Y.
     for (const bool hiddenMeanwhile : {false, true}) {

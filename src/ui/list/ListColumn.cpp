@@ -44,13 +44,11 @@ ListColumn::ListColumn(ChannelList& list, int number, QWidget* parent)
     tabs_->addTab(radio_, tabIcon(1), QStringLiteral("Radio"));
     connect(tabs_, &QTabWidget::currentChanged, this, &ListColumn::showTreeOfTab);
 
-    load_ = makeButton(QStringLiteral("Load"), "LoadButton");
-    saveAs_ = makeButton(QStringLiteral("Save as"), "SaveAsButton");
-    save_ = makeButton(QStringLiteral("Save"), "SaveButton");
-    clearAll_ = makeButton(QStringLiteral("Clear all"), "ClearAllButton");
-    close_ = makeButton(QStringLiteral("Close"), "CloseButton");
-    save_->setEnabled(false);
-    close_->setEnabled(false);
+    load_ = makeButton("LoadButton");
+    saveAs_ = makeButton("SaveAsButton");
+    save_ = makeButton("SaveButton");
+    clearAll_ = makeButton("ClearAllButton");
+    close_ = makeButton("CloseButton");
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(6);
@@ -69,10 +67,10 @@ ListColumn::ListColumn(ChannelList& list, int number, QWidget* parent)
 
 ChannelTreeModel* ListColumn::model(TreeKind kind) const { return tree(kind)->channelModel(); }
 
-QPushButton* ListColumn::makeButton(const QString& caption, const char* role) {
-    auto* button = new QPushButton(caption);
+// The caption and state come from the window's command the button presses.
+QPushButton* ListColumn::makeButton(const char* role) {
+    auto* button = new QPushButton;
     button->setObjectName(QStringLiteral("list%1").arg(number_) + QLatin1String(role));
-    button->setAccessibleName(caption);
     button->setAccessibleDescription(title());
     return button;
 }

@@ -40,7 +40,7 @@ public:
 private:
     // The tab change reaction: the tree of the chosen tab is shown, the other hidden.
     void showTreeOfTab(int tab);
-    QPushButton* makeButton(const QString& caption, const char* role);
+    QPushButton* makeButton(const char* role);
 
     ChannelList& list_;
     int number_;

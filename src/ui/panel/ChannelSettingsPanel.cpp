@@ -179,6 +179,13 @@ QGroupBox* ChannelSettingsPanel::buildIdGroup() {
     compareByServiceId_ = new QCheckBox;
     name(compareByServiceId_, "compareByServiceIdBox", QStringLiteral("Compare by Service ID"));
     compareByServiceId_->setChecked(true);
+    // One of the two compare boxes always stays checked: clearing the last one checks the other.
+    for (auto [clicked, other] : {std::pair{compareByName_, compareByServiceId_},
+                                  std::pair{compareByServiceId_, compareByName_}}) {
+        connect(clicked, &QCheckBox::clicked, other, [clicked, other] {
+            if (!clicked->isChecked() && !other->isChecked()) other->setChecked(true);
+        });
+    }
 
     auto* group = new QGroupBox(QStringLiteral("ID's"));
     group->setObjectName(QStringLiteral("idGroup"));

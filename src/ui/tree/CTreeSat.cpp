@@ -64,22 +64,11 @@ void CTreeSat::resizeEvent(QResizeEvent* event) {
 }
 
 void CTreeSat::keyPressEvent(QKeyEvent* event) {
-    static constexpr struct {
-        QKeyCombination keys;
-        TreeKeyCommand command;
-    } kKeys[] = {
-        {QKeyCombination(Qt::Key_Menu), TreeKeyCommand::ContextMenu},
-        {QKeyCombination(Qt::ShiftModifier, Qt::Key_F10), TreeKeyCommand::ContextMenu},
-        {QKeyCombination(Qt::ControlModifier, Qt::Key_X), TreeKeyCommand::Cut},
-        {QKeyCombination(Qt::ControlModifier, Qt::Key_C), TreeKeyCommand::Copy},
-        {QKeyCombination(Qt::ControlModifier, Qt::Key_V), TreeKeyCommand::Paste},
-    };
-    // Exactly these combinations: Shift+Delete, which Qt also counts as Cut, stays the window's Delete.
+    // Exactly the combinations the commands name: Shift+Delete, which Qt also counts as Cut,
+    // stays the window's Delete.
     const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
-    for (const auto& entry : kKeys) {
-        if (entry.keys != pressed) continue;
+    if (keyRoute_ && keyRoute_(*this, pressed)) {
         event->accept();
-        emit keyCommand(entry.command);
         return;
     }
     QTreeView::keyPressEvent(event);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include <QPersistentModelIndex>
@@ -13,10 +14,6 @@ namespace qvx {
 
 class ChannelTreeModel;
 class TreeItem;
-
-// Keys of a focused tree beyond the window's own: the Menu key and Shift+F10 ask for
-// the context menu, Ctrl+X, Ctrl+C and Ctrl+V for Cut, Copy and Paste.
-enum class TreeKeyCommand { ContextMenu, Cut, Copy, Paste };
 
 // One of the four channel trees: a single-column tree of providers and
 // channels with in-place label editing. It tells the window about clicks that
@@ -31,6 +28,9 @@ public:
     CTreeSat& operator=(const CTreeSat&) = delete;
 
     void setChannelModel(ChannelTreeModel* model);
+    // Keys of the focused tree beyond the view's own go here first (the window's
+    // commands); true when a command took the key.
+    void setKeyRoute(std::function<bool(CTreeSat&, const QKeyCombination&)> route) { keyRoute_ = std::move(route); }
     ChannelTreeModel* channelModel() const { return model_; }
 
     TreeItem* selectedItem() const;
@@ -75,8 +75,6 @@ signals:
     void rightClicked(const QPoint& viewportPoint);
     // The left button went down on `item` and the pointer moved far enough to drag it.
     void dragStarted(qvx::TreeItem* item, const QPoint& globalPoint);
-    // One of the keys of TreeKeyCommand was pressed while the tree had the focus.
-    void keyCommand(qvx::TreeKeyCommand command);
 
 protected:
     int sizeHintForColumn(int column) const override;
@@ -91,6 +89,7 @@ private:
     void onCurrentChanged(const QModelIndex& current);
 
     ChannelTreeModel* model_ = nullptr;
+    std::function<bool(CTreeSat&, const QKeyCombination&)> keyRoute_;
     // Where the left button went down on a row, as long as a drag may still start from it.
     QPersistentModelIndex dragCandidate_;
     QPoint pressPoint_;

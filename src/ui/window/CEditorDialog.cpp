@@ -7,17 +7,19 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "commands/ListCommands.h"
 #include "input/CInputFilter.h"
-#include "ui/dialogs/CAboutDialog.h"
+#include "ui/commands/CommandTable.h"
 #include "ui/fields/CValidatingEdit.h"
 #include "ui/drag/DragController.h"
 #include "ui/list/ListColumn.h"
+#include "ui/list/ListColumnCommands.h"
+#include "ui/menu/TreeMenu.h"
 #include "ui/menu/UndoRedo.h"
 #include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/panel/EditSession.h"
 #include "ui/platform/Pictures.h"
 #include "ui/platform/Windows1252Text.h"
 #include "ui/status/ListPaneText.h"
@@ -30,10 +32,10 @@
 namespace qvx {
 namespace {
 
-QPushButton* makeCommandButton(const QString& caption, const char* objectName) {
-    auto* button = new QPushButton(caption);
+// The caption and state come from the command the button presses.
+QPushButton* makeCommandButton(const char* objectName) {
+    auto* button = new QPushButton;
     button->setObjectName(QLatin1String(objectName));
-    button->setAccessibleName(caption);
     // Hidden buttons keep their place, so the layout does not jump between modes.
     QSizePolicy policy = button->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -71,13 +73,12 @@ CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* pare
                     QStringLiteral("Compare channel  lists, removes equal entries in both lists"));
 
     connectDrag();
-    connectCompare();
+    buildCommands();
+    session_->setChangeListener([this] { showSessionState(); });
+    showSessionState();
 
     inputFilter_ = new CInputFilter(*this, this);
     qApp->installEventFilter(inputFilter_);
-    auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(about, &QShortcut::activated, this, &CEditorDialog::showAbout);
-
     setFocusOrder();
 }
 
@@ -89,17 +90,20 @@ CEditorDialog::~CEditorDialog() {
 }
 
 void CEditorDialog::buildWindow() {
+    commands_ = new CommandTable(*this, this);
     columns_[0] = new ListColumn(session_->list(1), 1);
     columns_[1] = new ListColumn(session_->list(2), 2);
     panel_ = new ChannelSettingsPanel;
     panel_->setObjectName(QStringLiteral("settingsPanel"));
     panelEdit_ = new EditSession(*panel_, *session_, this);
     connect(panelEdit_, &EditSession::modeChanged, this, &CEditorDialog::showEditControls);
-    // A drag holds items that a step could take away under it.
-    undoRedo_ = new UndoRedo(*this, *session_, columns_, *panelEdit_, [this] { return isDragging(); });
+    undoRedo_ = std::make_unique<UndoRedo>(*session_, columns_, *panelEdit_);
     statusBar_ = new EditorStatusBar;
     treeMenu_ =
-        std::make_unique<TreeMenu>(*this, *panelEdit_, *session_, *undoRedo_, *prompts_, *panel_, *statusBar_);
+        std::make_unique<TreeMenu>(*this, *commands_, *panelEdit_, *session_, *prompts_, *panel_, *statusBar_);
+    for (int number = 1; number <= 2; ++number)
+        listCommands_[static_cast<std::size_t>(number - 1)] =
+            std::make_unique<ListColumnCommands>(number, *session_, *prompts_, *this);
 
     auto* settingsColumn = new QVBoxLayout;
     settingsColumn->addWidget(panel_);
@@ -112,8 +116,6 @@ void CEditorDialog::buildWindow() {
     columns->addWidget(columns_[1]);
     columns->addLayout(settingsColumn);
 
-    for (std::size_t i = 0; i < commands_.size(); ++i)
-        commands_[i] = std::make_unique<ListColumnCommands>(static_cast<int>(i) + 1, *session_, *prompts_, *this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 0);
     layout->addLayout(columns);
@@ -122,29 +124,24 @@ void CEditorDialog::buildWindow() {
 
     connectList(1);
     connectList(2);
-    session_->setChangeListener([this] { showSessionState(); });
-    showSessionState();
 }
 
 void CEditorDialog::showSessionState() {
-    for (int number = 1; number <= 2; ++number) {
-        ListColumn& listColumn = column(number);
-        const bool free = session_->canUseFiles();
-        listColumn.loadButton()->setEnabled(free);
-        listColumn.saveAsButton()->setEnabled(free);
-        listColumn.clearAllButton()->setEnabled(free);
-        listColumn.saveButton()->setEnabled(session_->canSave(number));
-        listColumn.closeButton()->setEnabled(session_->canClose(number));
+    for (int number = 1; number <= 2; ++number)
         statusBar_->setPaneText(number == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane,
                                 listPaneText(number, session_->pane(number)));
-    }
+    commands_->refresh();
+}
+
+void CEditorDialog::loadStartupFile(const QString& commandLine) {
+    listCommands_[0]->loadStartupFile(commandLine);
 }
 
 QWidget* CEditorDialog::buildCommandGroup() {
-    compareButton_ = makeCommandButton(QStringLiteral("Compare Lists"), "compareListsButton");
-    okButton_ = makeCommandButton(QStringLiteral("OK"), "okButton");
-    cancelButton_ = makeCommandButton(QStringLiteral("Cancel"), "cancelButton");
-    quitButton_ = makeCommandButton(QStringLiteral("Quit"), "quitButton");
+    compareButton_ = makeCommandButton("compareListsButton");
+    okButton_ = makeCommandButton("okButton");
+    cancelButton_ = makeCommandButton("cancelButton");
+    quitButton_ = makeCommandButton("quitButton");
     okButton_->hide();
     cancelButton_->hide();
     quitButton_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
@@ -152,9 +149,6 @@ QWidget* CEditorDialog::buildCommandGroup() {
     quitPolicy.setRetainSizeWhenHidden(true);
     quitButton_->setSizePolicy(quitPolicy);
 
-    connect(okButton_, &QPushButton::clicked, panelEdit_, &EditSession::ApplyEdit);
-    connect(cancelButton_, &QPushButton::clicked, panelEdit_, &EditSession::CancelEdit);
-    connect(quitButton_, &QPushButton::clicked, this, &CEditorDialog::accept);
 
     auto* group = new QGroupBox;
     group->setObjectName(QStringLiteral("commandGroup"));
@@ -171,27 +165,22 @@ QWidget* CEditorDialog::buildCommandGroup() {
 
 void CEditorDialog::connectList(int number) {
     ListColumn& listColumn = column(number);
-    ListColumnCommands* listCommands = &commands(number);
-    connect(listColumn.loadButton(), &QPushButton::clicked, this, [listCommands] { listCommands->Load(); });
-    connect(listColumn.saveAsButton(), &QPushButton::clicked, this, [listCommands] { listCommands->SaveAs(); });
-    connect(listColumn.saveButton(), &QPushButton::clicked, this, [listCommands] { listCommands->Save(); });
-    connect(listColumn.clearAllButton(), &QPushButton::clicked, this,
-            [listCommands] { listCommands->ClearAll(); });
-    connect(listColumn.closeButton(), &QPushButton::clicked, this, [listCommands] { listCommands->Close(); });
     for (const TreeKind kind : {TreeKind::Television, TreeKind::Radio}) {
         CTreeSat* tree = listColumn.tree(kind);
         // While a reader fills a list, selection changes leave the panel alone.
         connect(tree, &CTreeSat::currentItemChanged, this, [this, tree](TreeItem* item) {
-            if (!isLoading()) panelEdit_->showCurrentItem(*tree, item);
+            if (!session_->isLoading()) panelEdit_->showCurrentItem(*tree, item);
         });
         panelEdit_->watchRemovals(*tree);
         connect(tree, &CTreeSat::itemClicked, this,
                 [this, tree](TreeItem* item) { panelEdit_->ShowRecordOfClickedItem(*tree, item); });
-        connect(tree, &CTreeSat::editRequested, this, [this, tree] { panelEdit_->EditSelectedItem(*tree); });
+        connect(tree, &CTreeSat::editRequested, this,
+                [this, tree] { commands_->trigger(Command::Edit, Operand(tree, tree->selectedItem())); });
         connect(tree, &CTreeSat::rightClicked, this,
                 [this, tree](const QPoint& point) { treeMenu_->OnTreeRightClick(*tree, point); });
-        connect(tree, &CTreeSat::keyCommand, this,
-                [this, tree](TreeKeyCommand command) { treeMenu_->OnTreeKey(*tree, command); });
+        tree->setKeyRoute([this](CTreeSat& focused, const QKeyCombination& keys) {
+            return commands_->runTreeKey(focused, keys, KeyRoute::Tree);
+        });
         // The rename rule: the record takes the text's first 31 characters, the label all of
         // it, and the panel shows it.
         connect(tree->channelModel(), &ChannelTreeModel::labelEdited, this,
@@ -256,10 +245,10 @@ void CEditorDialog::showEvent(QShowEvent* event) {
 void CEditorDialog::setViewerNotifier(std::function<void(unsigned long)> notifier) {
     // The viewer rereads list 1 after every Save, also one that failed.
     if (!notifier) {
-        commands(1).setAfterSave({});
+        listCommands_[0]->setAfterSave({});
         return;
     }
-    commands(1).setAfterSave(
+    listCommands_[0]->setAfterSave(
         [this, notify = std::move(notifier)] { notify(static_cast<unsigned long>(winId())); });
 }
 
@@ -275,11 +264,6 @@ void CEditorDialog::reject() {
     QDialog::reject();
 }
 
-void CEditorDialog::showAbout() {
-    CAboutDialog about(this);
-    prompts_->runDialog(about);
-}
-
 QWidget* CEditorDialog::filteredWindow() const { return const_cast<CEditorDialog*>(this); }
 
 std::array<CTreeSat*, 4> CEditorDialog::channelTrees() const {
@@ -292,12 +276,11 @@ std::array<InputTree*, 4> CEditorDialog::inputTrees() const {
     return {trees[0], trees[1], trees[2], trees[3]};
 }
 
-void CEditorDialog::deleteSelectedItem(InputTree& filtered) {
-    CTreeSat* tree = nullptr;
-    for (CTreeSat* candidate : channelTrees())
-        if (candidate->treeWidget() == filtered.treeWidget()) tree = candidate;
-    if (!tree) return;
-    if (TreeItem* item = tree->selectedItem()) session_->run(makeDeleteCommand(tree->channelModel()->tree(), *item));
+bool CEditorDialog::runSelectedItemKey(InputTree& filtered, int key) {
+    for (CTreeSat* tree : channelTrees())
+        if (tree->treeWidget() == filtered.treeWidget())
+            return commands_->runTreeKey(*tree, QKeyCombination(Qt::Key(key)), KeyRoute::TreeSelection);
+    return false;
 }
 
 bool CEditorDialog::isDragging() const { return drag_ && drag_->isDragging(); }

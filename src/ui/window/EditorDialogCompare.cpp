@@ -35,20 +35,7 @@ private:
     std::unique_ptr<CProgressBar> bar_;
 };
 
-// Clearing the last checked box turns the other one back on.
-void keepOneChecked(QCheckBox* clicked, QCheckBox* other) {
-    QObject::connect(clicked, &QCheckBox::clicked, other, [clicked, other] {
-        if (!clicked->isChecked() && !other->isChecked()) other->setChecked(true);
-    });
-}
-
 }  // namespace
-
-void CEditorDialog::connectCompare() {
-    connect(compareButton_, &QPushButton::clicked, this, &CEditorDialog::CompareLists);
-    keepOneChecked(panel_->compareByName(), panel_->compareByServiceId());
-    keepOneChecked(panel_->compareByServiceId(), panel_->compareByName());
-}
 
 void CEditorDialog::CompareLists() {
     if (isEditing()) return;
