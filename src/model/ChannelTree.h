@@ -12,7 +12,7 @@
 #include "model/Carried.h"
 #include "model/ChannelRecord.h"
 #include "model/ItemLooks.h"
-#include "model/TreeJournal.h"
+#include "model/TreeRecorder.h"
 
 namespace qvx {
 
@@ -125,9 +125,6 @@ public:
     void setLooks(TreeItem* item, const ItemLooks& looks);
     // Stores a whole record image back into the item's record.
     void replaceRecord(TreeItem* item, const ChannelRecord& record);
-    // For changes made through mutableRecord(); tells the observers.
-    void notifyItemChanged(TreeItem* item);
-    ChannelRecord& mutableRecord(TreeItem* item) { return item->record_; }
 
     // Remove, in one step, every child (or top-level item) for which `remove`
     // is true, keeping the order of the rest. Views see one reset.
@@ -161,12 +158,15 @@ public:
     void addObserver(ChannelTreeObserver* observer);
     void removeObserver(ChannelTreeObserver* observer);
 
-    // While set, every change is also recorded there (see TreeJournal).
-    TreeJournal* journal() const { return journal_; }
-    void setJournal(TreeJournal* journal) { journal_ = journal; }
-
 private:
+    // The journal records every change while it is set, and takes changes back through the
+    // tree's own insert and detach; nothing else changes a tree behind its recorder.
     friend class TreeJournal;
+
+    TreeRecorder* recorder() const { return journal_; }
+    void setRecorder(TreeRecorder* recorder) { journal_ = recorder; }
+    // Tells the observers of a change the journal made to an item.
+    void notifyItemChanged(TreeItem* item);
 
     // Takes the item with its children out of the tree and hands it over (not
     // recorded); insertItem puts it back. Observers see a removal.
@@ -179,7 +179,7 @@ private:
     // them in `kept` when given. Returns the number of items removed, children included.
     template <typename Predicate>
     std::size_t removeSiblingsWhere(TreeItem* parent, Predicate& remove,
-                                    std::vector<TreeJournal::RemovedChild>* kept);
+                                    std::vector<TreeRecorder::RemovedChild>* kept);
     bool reporting() const { return bulkDepth_ == 0; }
     void beginBulk();
     void endBulk();
@@ -190,13 +190,13 @@ private:
     int bulkDepth_ = 0;
     std::uint64_t changeCount_ = 0;
     std::vector<ChannelTreeObserver*> observers_;
-    TreeJournal* journal_ = nullptr;
+    TreeRecorder* journal_ = nullptr;
 };
 
 template <typename Predicate>
 void ChannelTree::removeChildrenWhere(Predicate remove) {
     BulkChange bulk(*this);
-    std::vector<TreeJournal::RemovedChild> kept;
+    std::vector<TreeRecorder::RemovedChild> kept;
     for (auto& provider : topLevel_) {
         itemCount_ -= removeSiblingsWhere(provider.get(), remove, journal_ ? &kept : nullptr);
     }
@@ -206,14 +206,14 @@ void ChannelTree::removeChildrenWhere(Predicate remove) {
 template <typename Predicate>
 void ChannelTree::removeTopLevelWhere(Predicate remove) {
     BulkChange bulk(*this);
-    std::vector<TreeJournal::RemovedChild> kept;
+    std::vector<TreeRecorder::RemovedChild> kept;
     itemCount_ -= removeSiblingsWhere(nullptr, remove, journal_ ? &kept : nullptr);
     if (journal_ && !kept.empty()) journal_->removedMany(*this, std::move(kept));
 }
 
 template <typename Predicate>
 std::size_t ChannelTree::removeSiblingsWhere(TreeItem* parent, Predicate& remove,
-                                             std::vector<TreeJournal::RemovedChild>* kept) {
+                                             std::vector<TreeRecorder::RemovedChild>* kept) {
     auto& siblings = siblingsOf(parent);
     std::size_t write = 0;
     std::size_t removedItems = 0;

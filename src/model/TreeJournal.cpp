@@ -69,15 +69,16 @@ TreeJournal::~TreeJournal() = default;
 
 TreeJournal::Recording::Recording(TreeJournal& journal, const std::vector<ChannelTree*>& trees) {
     for (ChannelTree* tree : trees) {
-        if (tree->journal() == &journal) continue;  // named twice (a move within one tree)
-        assert(tree->journal() == nullptr);
-        tree->setJournal(&journal);
+        TreeRecorder* recorder = &journal;
+        if (tree->recorder() == recorder) continue;  // named twice (a move within one tree)
+        assert(tree->recorder() == nullptr);
+        tree->setRecorder(recorder);
         trees_.push_back(tree);
     }
 }
 
 TreeJournal::Recording::~Recording() {
-    for (ChannelTree* tree : trees_) tree->setJournal(nullptr);
+    for (ChannelTree* tree : trees_) tree->setRecorder(nullptr);
 }
 
 bool TreeJournal::touches(const ChannelTree& tree) const {
@@ -167,7 +168,7 @@ void TreeJournal::toggle(Entry& entry) {
         }
         void operator()(Entry::OtherOrder& other) const { swapOrder(tree, other.parent, other.order); }
         void operator()(Entry::OtherRecord& other) const {
-            std::swap(tree.mutableRecord(other.item), other.record);
+            std::swap(other.item->record_, other.record);
             tree.notifyItemChanged(other.item);
         }
         void operator()(Entry::OtherLabel& other) const {
