@@ -9,7 +9,7 @@
 #include <QScrollBar>
 #include <QWidget>
 
-#include "input/InputMessages.h"
+#include "ui/input/InputMessages.h"
 #include "model/ChannelTree.h"
 #include "commands/ListCommands.h"
 #include "session/EditorSession.h"

@@ -6,7 +6,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 
-#include "input/InputMessages.h"
+#include "ui/input/InputMessages.h"
 #include "ui/fields/FieldColours.h"
 #include "ui/fields/PanelComboBoxAccessible.h"
 

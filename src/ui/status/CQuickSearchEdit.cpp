@@ -3,7 +3,7 @@
 
 #include <QKeyEvent>
 
-#include "input/InputMessages.h"
+#include "ui/input/InputMessages.h"
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
 #include "ui/platform/Windows1252Text.h"

@@ -8,7 +8,7 @@
 #include <QPoint>
 #include <QTreeView>
 
-#include "input/InputTree.h"
+#include "ui/input/InputTree.h"
 
 namespace qvx {
 

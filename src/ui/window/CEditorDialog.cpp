@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "commands/ListCommands.h"
-#include "input/CInputFilter.h"
+#include "ui/input/CInputFilter.h"
 #include "ui/commands/CommandTable.h"
 #include "ui/fields/CValidatingEdit.h"
 #include "ui/drag/DragController.h"

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "input/InputFilterHost.h"
+#include "ui/input/InputFilterHost.h"
 #include "session/EditorSession.h"
 #include "ui/platform/UserPrompts.h"
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "input/CInputFilter.h"
+#include "ui/input/CInputFilter.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "input/InputFilterHost.h"
-#include "input/InputMessages.h"
-#include "input/InputTree.h"
+#include "ui/input/InputFilterHost.h"
+#include "ui/input/InputMessages.h"
+#include "ui/input/InputTree.h"
 
 namespace qvx {
 
