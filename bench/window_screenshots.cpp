@@ -11,12 +11,14 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QCursor>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "SentMouse.h"
+#include "ui/platform/Translations.h"
 #include "ui/window/CEditorDialog.h"
 #include "ui/status/CProgressBar.h"
 #include "ui/tree/CTreeSat.h"
@@ -227,5 +229,25 @@ int main(int argc, char* argv[]) {
     dialog.commands().trigger(qvx::Command::Delete, qvx::Operand(tree, television.topLevelItem(1)));
     settle(300);
     showContextMenu(dialog, *tree, *channel, folder + QStringLiteral("/undo-menu.png"));
+    dialog.hide();
+
+    // The same lists in a German window, with the tree menu of a channel open.
+    qvx::installTranslations(QLocale(QLocale::German, QLocale::Germany));
+    auto germanPrompts = std::make_unique<ScriptedFiles>();
+    ScriptedFiles& germanFiles = *germanPrompts;
+    qvx::CEditorDialog german(std::move(germanPrompts));
+    german.move(40, 30);
+    german.show();
+    germanFiles.next = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    german.commands().trigger(qvx::Command::Load1, {});
+    germanFiles.next = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath();
+    german.commands().trigger(qvx::Command::Load2, {});
+    qvx::CTreeSat* germanTree = german.column(1).tree(qvx::TreeKind::Television);
+    openFirstProviderAndSelect(germanTree, 1);
+    germanTree->setFocus();
+    settle(400);
+    qvx::TreeItem* germanChannel = germanTree->selectedItem();
+    if (!germanChannel) return 1;
+    showContextMenu(german, *germanTree, *germanChannel, folder + QStringLiteral("/window-german.png"));
     return 0;
 }

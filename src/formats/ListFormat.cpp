@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "formats/Dvb98Format.h"
+#include "formats/TranslatableText.h"
 #include "formats/DvbExtremeFormat.h"
 #include "formats/JsonFormat.h"
 #include "formats/NativeFormat.h"
@@ -52,7 +53,8 @@ constexpr ListFormatEntry kFormats[] = {
 
 constexpr ListFormat kAllListsPatternOrder[] = {ListFormat::Dvb98, ListFormat::WinDvbLive, ListFormat::Native,
                                                 ListFormat::DvbExtreme};
-constexpr AllListsDialogChoice kAllLists{"Channellists (*.qvx;*.chl;*.dvb;*.xch)", kAllListsPatternOrder};
+constexpr AllListsDialogChoice kAllLists{QVX_TRANSLATE_NOOP("Files", "Channellists (*.qvx;*.chl;*.dvb;*.xch)"),
+                                         kAllListsPatternOrder};
 
 }  // namespace
 

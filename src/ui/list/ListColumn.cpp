@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/list/ListColumn.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -16,22 +17,22 @@
 namespace qvx {
 
 ListColumn::ListColumn(ChannelList& list, int number, QWidget* parent)
-    : QGroupBox(QStringLiteral("File %1").arg(number), parent), list_(list), number_(number) {
+    : QGroupBox(QCoreApplication::translate("Window", "File %1").arg(number), parent), list_(list), number_(number) {
     const QString prefix = QStringLiteral("list%1").arg(number);
     setObjectName(prefix + QStringLiteral("Column"));
 
-    const auto makeTree = [&](const QString& kind, ChannelTree& channels) {
+    const auto makeTree = [&](const QString& kind, const QString& shownKind, ChannelTree& channels) {
         auto* tree = new CTreeSat;
         tree->setObjectName(prefix + kind + QStringLiteral("Tree"));
-        tree->setAccessibleName(kind);
+        tree->setAccessibleName(shownKind);
         tree->setAccessibleDescription(title());
         auto* model = new ChannelTreeModel(channels, tree);
         tree->setChannelModel(model);
         tree->setMinimumSize(250, 400);
         return tree;
     };
-    television_ = makeTree(QStringLiteral("Television"), list.television());
-    radio_ = makeTree(QStringLiteral("Radio"), list.radio());
+    television_ = makeTree(QStringLiteral("Television"), QCoreApplication::translate("Window", "Television"), list.television());
+    radio_ = makeTree(QStringLiteral("Radio"), QCoreApplication::translate("Window", "Radio"), list.radio());
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(prefix + QStringLiteral("Tabs"));
@@ -40,8 +41,8 @@ ListColumn::ListColumn(ChannelList& list, int number, QWidget* parent)
     tabs_->setFocusPolicy(Qt::NoFocus);
     tabs_->tabBar()->setFocusPolicy(Qt::NoFocus);
     tabs_->setDocumentMode(false);
-    tabs_->addTab(television_, tabIcon(0), QStringLiteral("Television"));
-    tabs_->addTab(radio_, tabIcon(1), QStringLiteral("Radio"));
+    tabs_->addTab(television_, tabIcon(0), QCoreApplication::translate("Window", "Television"));
+    tabs_->addTab(radio_, tabIcon(1), QCoreApplication::translate("Window", "Radio"));
     connect(tabs_, &QTabWidget::currentChanged, this, &ListColumn::showTreeOfTab);
 
     load_ = makeButton("LoadButton");

@@ -2,9 +2,11 @@
 // The list commands: Load, Save as, Save, Clear all, Close and the start-up file.
 #include "ui/list/ListColumnCommands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "session/EditorSession.h"
+#include "ui/platform/FileMessages.h"
 #include "ui/platform/UserPrompts.h"
 
 namespace qvx {
@@ -12,27 +14,25 @@ namespace {
 
 std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray::fromStdString(text)); }
-
 }  // namespace
 
 ListColumnCommands::ListColumnCommands(int number, EditorSession& session, UserPrompts& prompts, QWidget& window)
     : number_(number), session_(session), prompts_(prompts), window_(window) {}
 
 void ListColumnCommands::tellFailure(const FileResult& result) {
-    if (!result.message.empty()) prompts_.tell(&window_, fromLocal(result.message));
+    if (!result.message.empty()) prompts_.tell(&window_, fileMessage(result));
 }
 
 void ListColumnCommands::Load() {
     const QString path =
-        prompts_.chooseFileToLoad(&window_, QStringLiteral("Load Channellist File %1").arg(number_));
+        prompts_.chooseFileToLoad(&window_, QCoreApplication::translate("Window", "Load Channellist File %1").arg(number_));
     if (path.isEmpty()) return;
     tellFailure(session_.load(number_, localPath(path)));
 }
 
 void ListColumnCommands::SaveAs() {
     const QString path =
-        prompts_.chooseFileToSave(&window_, QStringLiteral("Save Channellist File %1").arg(number_));
+        prompts_.chooseFileToSave(&window_, QCoreApplication::translate("Window", "Save Channellist File %1").arg(number_));
     if (path.isEmpty()) return;
     tellFailure(session_.saveAs(number_, localPath(path)));
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QMenu>
 
 #include "commands/ListCommands.h"
@@ -37,14 +38,21 @@ std::unique_ptr<BulkSettingDialog> makeBulkDialog(BulkField field, QWidget* pare
 }
 
 QString removedNote(const RemovedCounts& removed) {
-    if (removed.channels == 0) return QStringLiteral("No duplicate channels");
-    QString note = QStringLiteral("Removed %1 duplicate channel%2")
-                       .arg(removed.channels)
-                       .arg(removed.channels == 1 ? "" : "s");
-    if (removed.providers > 0)
-        note += QStringLiteral(" and %1 provider%2 left empty")
-                    .arg(removed.providers)
-                    .arg(removed.providers == 1 ? "" : "s");
+    if (removed.channels == 0) return QCoreApplication::translate("Window", "No duplicate channels");
+    // Whole sentences, one for each of one and more channels and providers.
+    const char* const sentences[2][3] = {
+        {QT_TRANSLATE_NOOP("Window", "Removed 1 duplicate channel"),
+         QT_TRANSLATE_NOOP("Window", "Removed 1 duplicate channel and 1 provider left empty"),
+         QT_TRANSLATE_NOOP("Window", "Removed 1 duplicate channel and %2 providers left empty")},
+        {QT_TRANSLATE_NOOP("Window", "Removed %1 duplicate channels"),
+         QT_TRANSLATE_NOOP("Window", "Removed %1 duplicate channels and 1 provider left empty"),
+         QT_TRANSLATE_NOOP("Window", "Removed %1 duplicate channels and %2 providers left empty")},
+    };
+    const std::size_t channels = removed.channels == 1 ? 0 : 1;
+    const std::size_t providers = removed.providers == 0 ? 0 : removed.providers == 1 ? 1 : 2;
+    QString note = QCoreApplication::translate("Window", sentences[channels][providers]);
+    if (note.contains(QLatin1String("%1"))) note = note.arg(removed.channels);
+    if (note.contains(QLatin1String("%2"))) note = note.arg(removed.providers);
     return note;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/status/CQuickSearchEdit.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include "ui/input/InputMessages.h"
@@ -12,7 +13,7 @@ namespace qvx {
 
 CQuickSearchEdit::CQuickSearchEdit(QWidget* parent) : QLineEdit(parent) {
     setObjectName(QStringLiteral("quickSearchEdit"));
-    setAccessibleName(QStringLiteral("Quick search"));
+    setAccessibleName(QCoreApplication::translate("Window", "Quick search"));
     setMaxLength(kLengthLimit);
     // The user clicks into it; Tab never lands here.
     setFocusPolicy(Qt::ClickFocus);

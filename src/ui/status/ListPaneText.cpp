@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/status/ListPaneText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "session/EditorSession.h"
@@ -10,15 +11,15 @@ namespace qvx {
 QString listPaneText(int number, const ListPane& pane) {
     switch (pane.file) {
     case ShownFile::NoneYet:
-        return QStringLiteral("File%1: none").arg(number);
+        return QCoreApplication::translate("Window", "File%1: none").arg(number);
     case ShownFile::NoneAfterClose:
-        return QStringLiteral("File%1: none ").arg(number);
+        return QCoreApplication::translate("Window", "File%1: none ").arg(number);
     case ShownFile::Chosen:
         break;
     }
-    QString text = QStringLiteral("File%1: %2").arg(number).arg(QFile::decodeName(QByteArray::fromStdString(pane.fileName)));
-    if (pane.changed) text += QStringLiteral(" (changed)");
-    return text;
+    const QString name = QFile::decodeName(QByteArray::fromStdString(pane.fileName));
+    if (!pane.changed) return QCoreApplication::translate("Window", "File%1: %2").arg(number).arg(name);
+    return QCoreApplication::translate("Window", "File%1: %2 (changed)").arg(number).arg(name);
 }
 
 }  // namespace qvx

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tree/ChannelTreeModel.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 #include "ui/platform/Pictures.h"
@@ -61,9 +62,9 @@ QVariant ChannelTreeModel::data(const QModelIndex& index, int role) const {
         return treeIcon(tree_.kind(), item->selectedImage());
     case Qt::AccessibleDescriptionRole:
         // What the picture tells a sighted user, for a screen reader.
-        if (!item->hasParent()) return QStringLiteral("provider");
-        return item->image() == kScrambledChannelImage ? QStringLiteral("channel, scrambled")
-                                                       : QStringLiteral("channel, free");
+        if (!item->hasParent()) return QCoreApplication::translate("Window", "provider");
+        return item->image() == kScrambledChannelImage ? QCoreApplication::translate("Window", "channel, scrambled")
+                                                       : QCoreApplication::translate("Window", "channel, free");
     case Qt::FontRole:
         if (item->isBold()) {
             QFont bold;  // only the weight is set, the rest comes from the view

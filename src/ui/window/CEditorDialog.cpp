@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/CEditorDialog.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
@@ -66,11 +67,11 @@ CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* pare
     // The window's accept command, for Enter; only now does the button know its dialog.
     quitButton_->setDefault(true);
     panel_->attach(this);
-    hints_->addHint(panel_->compareByName(), QStringLiteral("Include Channel name into Channellist Compare"));
+    hints_->addHint(panel_->compareByName(), QCoreApplication::translate("Window", "Include Channel name into Channellist Compare"));
     hints_->addHint(panel_->compareByServiceId(),
-                    QStringLiteral("Include Service ID into Channellist Compare"));
+                    QCoreApplication::translate("Window", "Include Service ID into Channellist Compare"));
     hints_->addHint(compareButton_,
-                    QStringLiteral("Compare channel  lists, removes equal entries in both lists"));
+                    QCoreApplication::translate("Window", "Compare channel  lists, removes equal entries in both lists"));
 
     connectDrag();
     buildCommands();
@@ -253,13 +254,13 @@ void CEditorDialog::setViewerNotifier(std::function<void(unsigned long)> notifie
 }
 
 void CEditorDialog::accept() {
-    if (!prompts_->askYesNo(this, QStringLiteral("Exit now?"))) return;
+    if (!prompts_->askYesNo(this, QCoreApplication::translate("Window", "Exit now?"))) return;
     session_->clearClipboard();
     QDialog::accept();
 }
 
 void CEditorDialog::reject() {
-    if (!prompts_->askYesNo(this, QStringLiteral("Discard changes?"))) return;
+    if (!prompts_->askYesNo(this, QCoreApplication::translate("Window", "Discard changes?"))) return;
     session_->clearClipboard();
     QDialog::reject();
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "session/EditorSession.h"
@@ -24,7 +25,7 @@ public:
 
     void begin(std::size_t maximum) override {
         const int upper = static_cast<int>(std::min<std::size_t>(maximum, INT_MAX));
-        bar_ = std::make_unique<CProgressBar>(window_, QStringLiteral("Comparing"), 100, upper, true,
+        bar_ = std::make_unique<CProgressBar>(window_, QCoreApplication::translate("Window", "Comparing"), 100, upper, true,
                                               EditorStatusBar::kList1Pane);
     }
     void step() override { bar_->Step(); }
