@@ -149,5 +149,26 @@ TEST_F(KeyboardRoutes, EnterAloneWalksAChannelFromItsFirstFieldToOk) {
     EXPECT_FALSE(dialog_->isEditing());
 }
 
+// Shift+Enter walks the Enter order backwards from "Channel Name", wrapping around, so the
+// three fields Enter reaches only after OK are reached by keys too.
+TEST_F(KeyboardRoutes, ShiftEnterWalksTheEnterOrderBackwards) {
+    CTreeSat* view = tree(1);
+    focusAndSelect(view, provider(0)->child(0));
+    ASSERT_TRUE(editSelected(view));
+    QStringList walked;
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ShiftModifier);
+        walked << QApplication::focusWidget()->accessibleName();
+    }
+    // The edit-mode order ends "... AC3PID, OK, Cancel, the two check boxes, Rotor Pos., Volume,
+    // TV signal" and wraps to "Channel Name".
+    EXPECT_EQ(walked, (QStringList{"TV signal", "Volume", "Rotor Pos."}));
+    EXPECT_TRUE(dialog_->isEditing());
+    EXPECT_TRUE(prompts_->questions.isEmpty());
+    // And forward again from there, as Enter walks.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(), "Volume");
+}
+
 }  // namespace
 }  // namespace qvx

@@ -44,6 +44,10 @@ TEST_F(ScreenReader, StatusPanesAreReadByTheirText) {
     EXPECT_EQ(accessibleText(statusPane(4), QAccessible::Name), "Quick search:");
     load(1, writeStandardList(QStringLiteral("sample.qvx")));
     EXPECT_EQ(accessibleText(statusPane(1), QAccessible::Name), "File1: sample.qvx");
+    // After Close the pane shows "File1: none " with its blank; a reader says it without.
+    press(Command::Close1);
+    EXPECT_EQ(pane(1), "File1: none ");
+    EXPECT_EQ(accessibleText(statusPane(1), QAccessible::Name), "File1: none");
 }
 
 TEST_F(ScreenReader, ALongFileNameIsElidedOnScreenAndReadWhole) {

@@ -2,6 +2,7 @@
 #include "ui/status/CQuickSearchEdit.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 
 #include "ui/input/InputMessages.h"
@@ -21,7 +22,25 @@ CQuickSearchEdit::CQuickSearchEdit(QWidget* parent) : QLineEdit(parent) {
     small.setStyleHint(QFont::SansSerif);
     setFont(small);
     setFrame(true);
+    // A thin border, as the pane is low: the room inside it goes to the text.
+    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(mid); padding: 0px; }"));
     setTextMargins(1, 0, 1, 0);
+}
+
+void CQuickSearchEdit::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    fitFont();
+}
+
+void CQuickSearchEdit::fitFont() {
+    // Inside the border QLineEdit keeps a pixel above and below the text.
+    const int room = contentsRect().height() - 2;
+    QFont fitted = font();
+    for (int pixels = 11; pixels > 6; --pixels) {
+        fitted.setPixelSize(pixels);
+        if (QFontMetrics(fitted).height() <= room) break;
+    }
+    if (fitted != font()) setFont(fitted);
 }
 
 bool CQuickSearchEdit::event(QEvent* event) {
