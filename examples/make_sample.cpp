@@ -159,8 +159,9 @@ int main(int argc, char** argv) {
     const std::string folder = argv[1];
     // One sample per format, JSON included (qvxtool's; the fuzz target of its reader starts from it).
     for (const qvx::ListFormatEntry& format : qvx::listFormats()) {
-        // Formats that share an extension get their name in front of it: sample.vdr.conf.
-        const std::string stem = qvx::extensionIsShared(format.extension)
+        // Formats their extension does not name (the Linux channel files, all
+        // ".conf") get their name in front of it: sample.vdr.conf.
+        const std::string stem = format.toolName != format.extension
                                       ? "/sample." + std::string(format.toolName) + "."
                                       : std::string("/sample.");
         const std::string path = folder + stem + std::string(format.extension);

@@ -14,6 +14,7 @@ packages=(
   xvfb xauth
   x11-utils desktop-file-utils appstream shared-mime-info dpkg-dev
   dbus at-spi2-core python3-pyatspi
+  dvb-tools dtv-scan-tables
 )
 if [ "${QVX_WITH_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev)

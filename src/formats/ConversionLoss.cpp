@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "formats/ChannelExtras.h"
 #include "formats/DvbExtremeFormat.h"
+#include "formats/RecordTuning.h"
 #include "model/EntryWalk.h"
 
 namespace qvx {
@@ -36,11 +38,35 @@ bool dvbExtremeFieldsSet(const ChannelRecord& r) {
     return r.dvbxExtra1 != 0 || r.dvbxExtra2 != 0 || r.dvbxExtra3 != 0 || r.dvbxExtra4 != 0;
 }
 bool dvbExtremeExtraBytesSet(const ChannelRecord& r) { return r.dvbxExtra3 != 0 || r.dvbxExtra4 != 0; }
+// What a VDR line has no field for.
+bool lnbSet(const ChannelRecord& r) { return isChannel(r) && r.lnb != 0; }
+bool symbolRateNotWholeKilo(const ChannelRecord& r) { return isChannel(r) && r.symbolRate % 1000 != 0; }
+bool volumeOrNormSet(const ChannelRecord& r) {
+    return isChannel(r) && (r.volume != kDefaultVolume || r.tvSignal != 0);
+}
+bool radioPcrSet(const ChannelRecord& r) { return isChannel(r) && r.videoPid == 0 && r.pcrPid != 0; }
+bool transponderTextOrPmtSet(const ChannelRecord& r) {
+    return isChannel(r) && (!r.transponderText().empty() || r.pmtPid != 0 || r.pmcPid != 0);
+}
 
 constexpr unsigned bit(ListFormat format) { return 1u << static_cast<unsigned>(format); }
 constexpr unsigned kNative = bit(ListFormat::Native) | bit(ListFormat::WinDvbLive);
 constexpr unsigned kDvb98 = bit(ListFormat::Dvb98);
 constexpr unsigned kDvbExtreme = bit(ListFormat::DvbExtreme);
+constexpr unsigned kVdr = bit(ListFormat::Vdr);
+constexpr unsigned kDvbv5 = bit(ListFormat::Dvbv5);
+constexpr unsigned kZap = bit(ListFormat::Zap);
+constexpr unsigned kDvbv5OrZap = kDvbv5 | kZap;
+
+bool otherPidsSet(const ChannelRecord& r) {
+    return isChannel(r) && (r.pcrPid != 0 || r.pmtPid != 0 || r.pmcPid != 0 || r.teletextPid != 0);
+}
+bool transponderTextOrNorm(const ChannelRecord& r) { return !r.transponderText().empty() || r.tvSignal != 0; }
+bool networkOrTransportId(const ChannelRecord& r) {
+    return isChannel(r) && (r.networkId != 0 || r.transportStreamId != 0);
+}
+// szap lines have no code rate; qam 0 is what satellites (and ATSC's 8VSB) read as.
+bool satelliteCodeRate(const ChannelRecord& r) { return isChannel(r) && r.qam == 0 && r.fec != 0; }
 
 struct LossRule {
     unsigned formats;
@@ -56,10 +82,80 @@ constexpr LossRule kRules[] = {
     {kDvb98, "symbol rates above 65535 ksymbols/s cannot be held", symbolRateTooHigh},
     {kDvb98 | kDvbExtreme, "LNB numbers above 3 are written as 3", lnbTooHigh},
     {kDvb98 | kDvbExtreme, "channels without a service type are dropped by the reader", noServiceType},
-    {kDvb98, "volume and rotor positions cannot be held", volumeOrRotorSet},
+    {kDvb98 | kDvbv5OrZap, "volume and rotor positions cannot be held", volumeOrRotorSet},
     {kNative, "volume and rotor positions are reset by the native reader", volumeOrRotorSet},
-    {kNative | kDvb98, "DVBextreme fields are not kept", dvbExtremeFieldsSet},
+    {kNative | kDvb98 | kVdr | kDvbv5OrZap, "DVBextreme fields are not kept", dvbExtremeFieldsSet},
     {kDvbExtreme, "DVBextreme extra bytes are written as 0", dvbExtremeExtraBytesSet},
+    {kVdr, "LNB numbers cannot be held", lnbSet},
+    {kVdr, "symbol rates are rounded to whole ksymbols/s", symbolRateNotWholeKilo},
+    {kVdr, "volume and TV norms cannot be held", volumeOrNormSet},
+    {kVdr, "transponder texts, PMT and PMC PIDs cannot be held", transponderTextOrPmtSet},
+    {kVdr, "PCR PIDs of channels without a video PID cannot be held", radioPcrSet},
+    {kDvbv5OrZap, "PCR, PMT, PMC and teletext PIDs cannot be held", otherPidsSet},
+    {kDvbv5OrZap, "transponder texts and TV norms cannot be held", transponderTextOrNorm},
+    {kZap, "network and transport stream IDs cannot be held", networkOrTransportId},
+    {kZap, "code rates of satellite channels cannot be held", satelliteCodeRate},
+};
+
+// The rules that need what an item carries from a text format, in neutral terms.
+struct Described {
+    const TreeItem& item;
+    const ChannelExtras& extras;
+
+    const ChannelRecord& record() const { return item.record(); }
+    bool carries(std::string_view format) const { return item.carried() && item.carried()->format() == format; }
+    // A channel of another format than zap, whose line is written anew.
+    bool newZapLine() const { return isChannel(record()) && !carries("zap"); }
+};
+
+bool nameHolds(const Described& d, std::string_view characters) {
+    const std::string_view name = d.extras.fullName.empty() ? d.record().nameText() : d.extras.fullName;
+    return name.find_first_of(characters) != std::string_view::npos;
+}
+bool hasAc3(const Described& d) { return isChannel(d.record()) && (d.record().ac3Pid != 0 || !d.extras.dolby.empty()); }
+bool scrambledOrCaIds(const Described& d) { return d.record().isScrambled() || !d.extras.caIds.empty(); }
+bool languagesOrSubtitles(const Described& d) {
+    return !d.extras.subtitles.empty() ||
+           std::ranges::any_of(d.extras.audio, [](const StreamPid& s) { return !s.language.empty(); }) ||
+           std::ranges::any_of(d.extras.dolby, [](const StreamPid& s) { return !s.language.empty(); });
+}
+bool vdrNames(const Described& d) {
+    return !d.extras.shortName.empty() || !d.extras.providerName.empty() || d.extras.radioId ||
+           d.extras.source.starts_with('S');
+}
+bool morePids(const Described& d) {
+    return d.newZapLine() && (d.extras.videoPids.size() > 1 || d.extras.audio.size() > 1);
+}
+bool satelliteSystem(const Described& d) { return isSatellite(d.extras.system.value_or(systemOfRecord(d.record()))); }
+bool roundedSatelliteUnits(const Described& d) {
+    return d.newZapLine() && satelliteSystem(d) && (d.record().frequency % 1000 != 0 || d.record().symbolRate % 1000 != 0);
+}
+bool dvbS2(const Described& d) { return d.newZapLine() && d.extras.system == DeliverySystem::DvbS2; }
+bool realProvider(const Described& d) {
+    return !isChannel(d.record()) && !(d.item.carried() && d.item.carried()->has(carried::kMadeUp));
+}
+
+struct ItemLossRule {
+    unsigned formats;
+    std::string_view what;
+    bool (*hits)(const Described&);
+};
+
+constexpr ItemLossRule kItemRules[] = {
+    {kDvbv5OrZap, "providers are not kept: each tree's channels come back under one provider named after the file",
+     realProvider},
+    {kDvbv5, "names holding ']' or line breaks lose those characters",
+     [](const Described& d) { return nameHolds(d, "]\r\n"); }},
+    {kZap, "names holding ':' or line breaks lose those characters",
+     [](const Described& d) { return nameHolds(d, ":\r\n"); }},
+    {kDvbv5, "AC-3 PIDs are written among the audio PIDs", hasAc3},
+    {kZap, "AC-3 PIDs cannot be held", hasAc3},
+    {kDvbv5OrZap, "scrambled flags and CA ids cannot be held", scrambledOrCaIds},
+    {kDvbv5OrZap, "audio languages and subtitle PIDs cannot be held", languagesOrSubtitles},
+    {kDvbv5OrZap, "short names, provider parts, orbital positions and radio IDs cannot be held", vdrNames},
+    {kZap, "video and audio PIDs beyond the first cannot be held", morePids},
+    {kZap, "satellite frequencies and symbol rates are rounded to whole MHz and ksymbols/s", roundedSatelliteUnits},
+    {kZap, "DVB-S2 channels are written as DVB-S, without modulation, pilot and rolloff", dvbS2},
 };
 
 // The WinDVBLive rule: Television providers get an LNB of at most 3.
@@ -88,6 +184,30 @@ std::size_t dvbExtremeNumbersBeyond16Bits(const ChannelTree& television, const C
     return hits;
 }
 
+// VDR: a satellite channel is written with its source, which comes from a
+// named rotor position or what the channel carries, else the default one;
+// and its frequency in MHz.
+void vdrSatelliteLosses(const ChannelTree& television, const ChannelTree& radio,
+                        std::vector<ConversionLoss>& losses) {
+    std::size_t defaultSource = 0;
+    std::size_t rounded = 0;
+    walkEntries(television, radio, [&](const Entry& entry) {
+        const ChannelRecord& record = entry.item.record();
+        if (!isChannel(record)) return;
+        const bool unnamed = sourceOfRotorPosition(record.rotorPosition).empty();
+        const bool finerThanMhz = record.frequency % 1000 != 0;
+        if (!unnamed && !finerThanMhz) return;
+        ChannelExtras carried;
+        describeCarried(entry.item, carried);
+        if (!isSatellite(carried.system.value_or(systemOfRecord(record)))) return;
+        if (unnamed && carried.source.empty()) ++defaultSource;
+        if (finerThanMhz) ++rounded;
+    });
+    if (defaultSource != 0)
+        losses.push_back({"satellite channels without a named rotor position get the default source", defaultSource});
+    if (rounded != 0) losses.push_back({"satellite frequencies are rounded to whole MHz", rounded});
+}
+
 }  // namespace
 
 std::vector<ConversionLoss> conversionLosses(ListFormat format, const ChannelTree& television,
@@ -101,12 +221,25 @@ std::vector<ConversionLoss> conversionLosses(ListFormat format, const ChannelTre
         });
         if (hits != 0) losses.push_back({rule.what, hits});
     }
+    if (std::ranges::any_of(kItemRules, [&](const ItemLossRule& rule) { return (rule.formats & bit(format)) != 0; })) {
+        std::vector<std::size_t> hits(std::size(kItemRules), 0);
+        walkEntries(television, radio, [&](const Entry& entry) {
+            ChannelExtras extras;
+            describeCarried(entry.item, extras);
+            const Described described{entry.item, extras};
+            for (std::size_t i = 0; i < std::size(kItemRules); ++i)
+                if ((kItemRules[i].formats & bit(format)) != 0 && kItemRules[i].hits(described)) ++hits[i];
+        });
+        for (std::size_t i = 0; i < std::size(kItemRules); ++i)
+            if (hits[i] != 0) losses.push_back({kItemRules[i].what, hits[i]});
+    }
     if (format == ListFormat::WinDvbLive)
         if (const std::size_t hits = winDvbLiveProviderLnbs(television); hits != 0)
             losses.push_back({"Television provider LNB numbers above 3 are written as 3", hits});
     if (format == ListFormat::DvbExtreme)
         if (const std::size_t hits = dvbExtremeNumbersBeyond16Bits(television, radio); hits != 0)
             losses.push_back({"entry numbers beyond 65535 keep only their low 16 bits", hits});
+    if (format == ListFormat::Vdr) vdrSatelliteLosses(television, radio, losses);
     return losses;
 }
 

@@ -13,17 +13,30 @@ namespace {
 
 using Siblings = std::vector<std::unique_ptr<TreeItem>>;
 
-std::uint32_t placeOf(const TreeItem& item, std::string_view format) {
+// The line of the list's own file an item was read from; 0 for an item that
+// is new or came from another file. `file` is the list's read (see Carried::file).
+std::uint32_t placeOf(const TreeItem& item, std::uint64_t file) {
     const CarriedPtr& carried = item.carried();
-    return carried && carried->format() == format ? carried->place() : 0;
+    return carried && carried->file() == file ? carried->place() : 0;
 }
 
+// The places a group line's channels had in the file: after its own line,
+// before the next group line.
+struct PlaceRange {
+    std::uint32_t after = 0;
+    std::uint32_t before = std::numeric_limits<std::uint32_t>::max();
+};
+
 // Which siblings keep their places: the longest run whose places rise in
-// tree order, so that the fewest items count as moved.
-std::vector<bool> keptPlaces(const Siblings& siblings, std::string_view format) {
+// tree order, so that the fewest items count as moved. A place outside
+// `range` was a line of another group: its item moved here.
+std::vector<bool> keptPlaces(const Siblings& siblings, std::uint64_t file, PlaceRange range) {
     const std::size_t count = siblings.size();
     std::vector<std::uint32_t> places(count);
-    for (std::size_t i = 0; i < count; ++i) places[i] = placeOf(*siblings[i], format);
+    for (std::size_t i = 0; i < count; ++i) {
+        places[i] = placeOf(*siblings[i], file);
+        if (places[i] <= range.after || places[i] >= range.before) places[i] = 0;
+    }
     // tails[k]: the index ending the best run of length k + 1 found so far.
     std::vector<std::size_t> tails;
     std::vector<std::size_t> before(count, count);
@@ -47,21 +60,22 @@ std::vector<bool> keptPlaces(const Siblings& siblings, std::string_view format) 
 // same parent in the same order; later ones follow the sibling before them;
 // without any place at all, they follow `last`, the item before them in
 // their tree. `last` ends as the key of the last sibling.
-std::vector<FileKey> keysOf(const Siblings& siblings, std::string_view format, FileKey& last) {
-    const std::vector<bool> kept = keptPlaces(siblings, format);
+std::vector<FileKey> keysOf(const Siblings& siblings, std::uint64_t file, FileKey& last,
+                            PlaceRange range = {}) {
+    const std::vector<bool> kept = keptPlaces(siblings, file, range);
     std::vector<FileKey> keys(siblings.size());
     const auto firstKept = std::find(kept.begin(), kept.end(), true);
     std::size_t leading = 0;
     if (firstKept != kept.end()) {
         leading = static_cast<std::size_t>(firstKept - kept.begin());
-        const std::uint32_t place = placeOf(*siblings[leading], format);
+        const std::uint32_t place = placeOf(*siblings[leading], file);
         // Just before that place: after anything on the place before it, and after what follows that.
         for (std::size_t i = 0; i < leading; ++i)
             keys[i] = {place - 1, std::numeric_limits<std::uint32_t>::max() - static_cast<std::uint32_t>(leading - i)};
     }
     FileKey previous = leading == 0 ? last : keys[leading - 1];
     for (std::size_t i = leading; i < siblings.size(); ++i) {
-        keys[i] = kept[i] ? FileKey{placeOf(*siblings[i], format), 0} : FileKey{previous.place, previous.after + 1};
+        keys[i] = kept[i] ? FileKey{placeOf(*siblings[i], file), 0} : FileKey{previous.place, previous.after + 1};
         previous = keys[i];
     }
     if (!siblings.empty()) last = previous;
@@ -80,17 +94,22 @@ void sortByKey(std::vector<PlacedItem>& items, const ChannelTree& television) {
     });
 }
 
+// The read of the file the list came from (0 for a list read from no file).
+std::uint64_t fileOf(const ChannelList& list) { return list.carried() ? list.carried()->file() : 0; }
+
 }  // namespace
 
-std::vector<PlacedItem> channelsInFileOrder(const ChannelList& list, std::string_view format) {
+std::vector<PlacedItem> channelsInFileOrder(const ChannelList& list) {
+    const std::uint64_t file = fileOf(list);
     std::vector<PlacedItem> channels;
     channels.reserve(list.television().itemCount() + list.radio().itemCount());
+    // Radio channels without a place to follow come after the Television ones.
+    FileKey last;
     for (const ChannelTree* tree : {&list.television(), &list.radio()}) {
         // Channels at the top level stand among the providers.
         const Siblings& top = tree->topLevelItems();
-        FileKey topLast;
-        const std::vector<FileKey> topKeys = keysOf(top, format, topLast);
-        FileKey last;
+        FileKey topLast = last;
+        const std::vector<FileKey> topKeys = keysOf(top, file, topLast);
         for (std::size_t i = 0; i < top.size(); ++i) {
             const TreeItem& item = *top[i];
             if (isLoneChannel(item)) {
@@ -99,7 +118,7 @@ std::vector<PlacedItem> channelsInFileOrder(const ChannelList& list, std::string
                 continue;
             }
             // A provider leaves no line: its channels follow the one before them in the tree.
-            const std::vector<FileKey> keys = keysOf(item.children(), format, last);
+            const std::vector<FileKey> keys = keysOf(item.children(), file, last);
             for (std::size_t c = 0; c < keys.size(); ++c)
                 channels.push_back({item.child(static_cast<int>(c)), tree, keys[c]});
         }
@@ -108,14 +127,31 @@ std::vector<PlacedItem> channelsInFileOrder(const ChannelList& list, std::string
     return channels;
 }
 
-std::vector<PlacedGroup> groupsInFileOrder(const ChannelList& list, std::string_view format) {
+std::vector<PlacedGroup> groupsInFileOrder(const ChannelList& list) {
+    const std::uint64_t file = fileOf(list);
+    // The places of the group lines of both trees, for the range of each group's channels.
+    std::vector<std::uint32_t> groupLines;
+    for (const ChannelTree* tree : {&list.television(), &list.radio()})
+        for (const auto& item : tree->topLevelItems())
+            if (const std::uint32_t place = placeOf(*item, file); place != 0 && !isLoneChannel(*item))
+                groupLines.push_back(place);
+    std::sort(groupLines.begin(), groupLines.end());
+    const auto rangeOf = [&](std::uint32_t place) {
+        PlaceRange range;
+        if (place == 0) return range;
+        range.after = place;
+        if (const auto next = std::upper_bound(groupLines.begin(), groupLines.end(), place); next != groupLines.end())
+            range.before = *next;
+        return range;
+    };
     std::vector<PlacedGroup> groups;
     // The Television groups by the place of their line, for their Radio halves to find.
     std::unordered_map<std::uint32_t, std::size_t> televisionGroupAt;
+    // Radio groups without a place to follow come after the Television ones.
+    FileKey last;
     for (const ChannelTree* tree : {&list.television(), &list.radio()}) {
         const bool isTelevision = tree == &list.television();
-        FileKey last;
-        const std::vector<FileKey> keys = keysOf(tree->topLevelItems(), format, last);
+        const std::vector<FileKey> keys = keysOf(tree->topLevelItems(), file, last);
         for (std::size_t i = 0; i < keys.size(); ++i) {
             const TreeItem* item = tree->topLevelItem(static_cast<int>(i));
             if (isLoneChannel(*item)) {
@@ -126,7 +162,7 @@ std::vector<PlacedGroup> groupsInFileOrder(const ChannelList& list, std::string_
                 continue;
             }
             // The Radio half of a group read from one line joins its Television half.
-            const std::uint32_t place = placeOf(*item, format);
+            const std::uint32_t place = placeOf(*item, file);
             PlacedGroup* joined = nullptr;
             if (!isTelevision && place != 0) {
                 const auto found = televisionGroupAt.find(place);
@@ -143,7 +179,7 @@ std::vector<PlacedGroup> groupsInFileOrder(const ChannelList& list, std::string_
             }
             (isTelevision ? joined->television : joined->radio) = item;
             FileKey channelLast = keys[i];
-            const std::vector<FileKey> channelKeys = keysOf(item->children(), format, channelLast);
+            const std::vector<FileKey> channelKeys = keysOf(item->children(), file, channelLast, rangeOf(place));
             for (std::size_t c = 0; c < channelKeys.size(); ++c)
                 joined->channels.push_back({item->child(static_cast<int>(c)), tree, channelKeys[c]});
         }

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <span>
-#include <string_view>
 #include <vector>
 
 namespace qvx {
@@ -16,11 +15,16 @@ class TreeItem;
 // list of lines for both trees (VDR, dvbv5, zap, playlists): in the order the
 // file had them, not Television then Radio.
 //
-// An item read from a file of the format keeps its place (its line). Among
+// An item read from the list's own file keeps its place (its line), whatever
+// format the list is written in, so a converted file keeps its order. Among
 // the items under one parent, those whose places still rise in tree order
 // keep them (the longest such run); an item moved out of that order, a new
-// item and one from another format follow the item before them in their own
-// tree, in tree order. Television and Radio items are then merged by place.
+// item and one from another file follow the item before them in their own
+// tree, in tree order (Radio items with none before them follow the
+// Television ones). Television and Radio items are then merged by place.
+// Under a group line, only places between that line and the next group line
+// count: a channel moved in from another group follows its predecessor too,
+// so the comment lines around its old place stay where they were.
 struct FileKey {
     std::uint32_t place = 0;  // the place kept or followed
     std::uint32_t after = 0;  // 0 for an item on its own place, n for the n-th one following it
@@ -36,7 +40,7 @@ struct PlacedItem {
 
 // Every channel of both trees in file order, for formats whose providers
 // leave no line of their own. Top-level channels count as channels.
-std::vector<PlacedItem> channelsInFileOrder(const ChannelList& list, std::string_view format);
+std::vector<PlacedItem> channelsInFileOrder(const ChannelList& list);
 
 // A group line with its channels, for formats with group lines (VDR).
 struct PlacedGroup {
@@ -53,6 +57,6 @@ struct PlacedGroup {
 
 // The groups in file order. A Television and a Radio provider read from the
 // same line form one group while their labels agree (renaming one splits them).
-std::vector<PlacedGroup> groupsInFileOrder(const ChannelList& list, std::string_view format);
+std::vector<PlacedGroup> groupsInFileOrder(const ChannelList& list);
 
 }  // namespace qvx

@@ -7,6 +7,7 @@
 #include <array>
 #include <cerrno>
 #include <new>
+#include <random>
 
 #include "formats/FileStreams.h"
 #include "formats/SafeSave.h"
@@ -43,6 +44,15 @@ private:
     std::size_t size_ = 0;
     std::size_t position_ = 0;
 };
+
+// A number of its own for each read, so that a list tells the lines of its
+// own file from those of items copied in from another one.
+std::uint64_t newReadNumber() {
+    static std::mt19937_64 random{std::random_device{}()};
+    std::uint64_t number = 0;
+    while (number == 0) number = random();
+    return number;
+}
 
 // The file's name without its folder and its extension.
 std::string stemOf(const std::string& path) {
@@ -85,6 +95,7 @@ FileResult readFile(const std::string& path, ListFormat& format, bool byContent,
         FileSource source(file.get(), calls);
         FormatOptions options;
         options.fileName = stemOf(path);
+        options.fileId = newReadNumber();
         FileResult result;
         if (byContent && extensionIsShared(entry->extension)) {
             ReplayingSource replaying(source);

@@ -4,10 +4,13 @@
 #include <algorithm>
 
 #include "formats/Dvb98Format.h"
-#include "formats/TranslatableText.h"
+#include "formats/Dvbv5Format.h"
 #include "formats/DvbExtremeFormat.h"
 #include "formats/JsonFormat.h"
 #include "formats/NativeFormat.h"
+#include "formats/TranslatableText.h"
+#include "formats/VdrFormat.h"
+#include "formats/ZapFormat.h"
 #include "model/ChannelList.h"
 #include "formats/ChannelExtras.h"
 
@@ -49,6 +52,13 @@ constexpr ListFormatEntry kFormats[] = {
      writeTrees<writeDvbExtremeList>, nullptr, false, "xch"},
     {ListFormat::Json, "json", "JSON", "JSON (*.json)", 0, false, readTrees<readJsonList>,
      writeTrees<writeJsonList>, nullptr, false, "json"},
+    // The Linux channel files share "conf"; VDR's is what a ".conf" name writes.
+    {ListFormat::Vdr, "conf", "VDR", "VDR channels (*.conf)", 0, false, readVdrList, writeVdrList, looksLikeVdr,
+     true, "vdr", describeVdr},
+    {ListFormat::Dvbv5, "conf", "dvbv5", "dvbv5 channels (*.conf)", 0, false, readDvbv5List, writeDvbv5List,
+     looksLikeDvbv5, true, "dvbv5", describeDvbv5},
+    {ListFormat::Zap, "conf", "zap", "zap channels (*.conf)", 0, false, readZapList, writeZapList, looksLikeZap,
+     true, "zap", describeZap},
 };
 
 constexpr ListFormat kAllListsPatternOrder[] = {ListFormat::Dvb98, ListFormat::WinDvbLive, ListFormat::Native,

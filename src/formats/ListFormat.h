@@ -28,6 +28,9 @@ enum class ListFormat {
     Dvb98,
     DvbExtreme,
     Json,  // for scripts; qvxtool reads and writes it, the window does not offer it
+    Vdr,   // VDR's channels.conf
+    Dvbv5,  // dvbv5-scan's channel files (".conf")
+    Zap,    // szap, czap, tzap and azap channel files (".conf")
 };
 
 // What a reader or writer knows beyond the bytes.
@@ -38,6 +41,9 @@ struct FormatOptions {
     // The orbital position written for a channel that names none (VDR's
     // source); qvxtool's --source chooses another.
     std::string defaultSource = "S19.2E";
+    // The number of this read, which a reader gives every carried text it
+    // makes, the list's own included (see Carried::file).
+    std::uint64_t fileId = 0;
 };
 
 // Fills both trees of a list, and what the list carries, from `source`.

@@ -37,9 +37,8 @@ bool TextLines::next(std::string_view& line) {
     return true;
 }
 
-CarriedPtr listCarriedOf(std::string_view format, const std::vector<LooseLine>& lines, bool lacksFinalNewline,
-                         const std::vector<Carried::Field>& more) {
-    if (lines.empty() && !lacksFinalNewline && more.empty()) return nullptr;
+CarriedPtr listCarriedOf(std::string_view format, std::uint64_t file, const std::vector<LooseLine>& lines,
+                         bool lacksFinalNewline, const std::vector<Carried::Field>& more) {
     // Each loose line as "PLACE TEXT".
     std::vector<std::string> values;
     values.reserve(lines.size());
@@ -49,7 +48,7 @@ CarriedPtr listCarriedOf(std::string_view format, const std::vector<LooseLine>& 
     for (const std::string& value : values) fields.push_back({kLooseField, value});
     if (lacksFinalNewline) fields.push_back({kNoFinalNewlineField, "1"});
     fields.insert(fields.end(), more.begin(), more.end());
-    return makeCarried(format, 0, fields);
+    return makeCarried(format, 0, fields, file);
 }
 
 TextLineWriter::TextLineWriter(ByteSink& sink, const ChannelList& list, std::string_view format) : writer_(sink) {

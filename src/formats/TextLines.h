@@ -32,6 +32,8 @@ public:
     bool lacksFinalNewline() const { return !text_.empty() && text_.back() != '\n'; }
     int error() const { return error_; }
     std::size_t size() const { return text_.size(); }
+    // The whole text, for what a reader must know before its first line (the encoding).
+    std::string_view text() const { return text_; }
 
 private:
     std::string text_;
@@ -42,13 +44,14 @@ private:
 
 // The lines of a text file that belong to no item (comments, blank lines, a
 // header), kept in the list's carried texts with their places, and whether
-// the file ended without a newline.
+// the file ended without a newline. The list always gets them with a text
+// format's read, for the number of the read it holds (see Carried::file).
 struct LooseLine {
     std::uint32_t place;
     std::string text;
 };
-CarriedPtr listCarriedOf(std::string_view format, const std::vector<LooseLine>& lines, bool lacksFinalNewline,
-                         const std::vector<Carried::Field>& more = {});
+CarriedPtr listCarriedOf(std::string_view format, std::uint64_t file, const std::vector<LooseLine>& lines,
+                         bool lacksFinalNewline, const std::vector<Carried::Field>& more = {});
 
 // Writes lines, giving back a list's loose lines of the same format at their
 // places: each before the first item whose place lies after it.

@@ -28,8 +28,8 @@ std::size_t readLength(std::string_view text, std::size_t& at) {
 
 }  // namespace
 
-Carried::Carried(std::string_view format, std::uint32_t place, const std::vector<Field>& fields)
-    : format_(format), place_(place) {
+Carried::Carried(std::string_view format, std::uint32_t place, const std::vector<Field>& fields, std::uint64_t file)
+    : format_(format), place_(place), file_(file) {
     std::size_t size = 0;
     for (const Field& field : fields) size += field.name.size() + field.value.size() + 6;
     text_.reserve(size);

@@ -25,18 +25,22 @@ public:
     };
 
     // `format` names the format that wrote the texts ("vdr", "dvbv5"...);
-    // `place` orders the item among the file's lines, from 1 (0: no place).
-    Carried(std::string_view format, std::uint32_t place, const std::vector<Field>& fields);
+    // `place` orders the item among the file's lines, from 1 (0: no place);
+    // `file` tells which read of a file the item came from (each read of a
+    // file draws a number of its own; 0: none), so that a list knows which of
+    // its items' places are lines of its own file.
+    Carried(std::string_view format, std::uint32_t place, const std::vector<Field>& fields, std::uint64_t file = 0);
 
     const std::string& format() const { return format_; }
     std::uint32_t place() const { return place_; }
+    std::uint64_t file() const { return file_; }
     // The value of the first field of that name; empty when there is none.
     std::string_view field(std::string_view name) const;
     bool has(std::string_view name) const;
     // Every field in the order it was given; names may repeat.
     std::vector<Field> fields() const;
     bool operator==(const Carried& other) const {
-        return place_ == other.place_ && format_ == other.format_ && text_ == other.text_;
+        return place_ == other.place_ && file_ == other.file_ && format_ == other.format_ && text_ == other.text_;
     }
 
     // A copy with another place (a line renumbered on saving, a JSON edit).
@@ -50,6 +54,7 @@ private:
 
     std::string format_;
     std::uint32_t place_ = 0;
+    std::uint64_t file_ = 0;
     // Each field as its name's length, name, value's length, value, in one
     // allocation: a list of 100,000 channels carries its lines in little more
     // memory than the file takes.
@@ -59,8 +64,8 @@ private:
 using CarriedPtr = std::shared_ptr<const Carried>;
 
 inline CarriedPtr makeCarried(std::string_view format, std::uint32_t place,
-                              const std::vector<Carried::Field>& fields) {
-    return std::make_shared<const Carried>(format, place, fields);
+                              const std::vector<Carried::Field>& fields, std::uint64_t file = 0) {
+    return std::make_shared<const Carried>(format, place, fields, file);
 }
 
 // Field names every format and every command may read.

@@ -120,13 +120,13 @@ TEST(FileOrder, AnUntouchedListKeepsItsLinesAndEditsKeepEveryParentsOrder) {
             ChannelList list;
             readRandomFile(list, random, grouped);
             const std::vector<PlacedItem> untouched =
-                grouped ? flattened(groupsInFileOrder(list, kFormat)) : channelsInFileOrder(list, kFormat);
+                grouped ? flattened(groupsInFileOrder(list)) : channelsInFileOrder(list);
             for (std::size_t i = 1; i < untouched.size(); ++i)
                 ASSERT_LT(untouched[i - 1].item->carried()->place(), untouched[i].item->carried()->place());
 
             editAtRandom(list, random);
             const std::vector<PlacedItem> edited =
-                grouped ? flattened(groupsInFileOrder(list, kFormat)) : channelsInFileOrder(list, kFormat);
+                grouped ? flattened(groupsInFileOrder(list)) : channelsInFileOrder(list);
             EXPECT_EQ(edited.size(), list.television().itemCount() + list.radio().itemCount() -
                                          static_cast<std::size_t>(list.television().topLevelCount() +
                                                                   list.radio().topLevelCount()));
@@ -144,7 +144,7 @@ TEST(FileOrder, GroupsOfBothKindsJoinWhileTheirNamesAgreeAndKeepTheirOrder) {
     TreeItem* music = list.radio().appendItem(nullptr, item(false, 2, "Music", 4));
     list.radio().appendItem(music, item(true, 2, "m", 5));
 
-    std::vector<PlacedGroup> groups = groupsInFileOrder(list, kFormat);
+    std::vector<PlacedGroup> groups = groupsInFileOrder(list);
     ASSERT_EQ(groups.size(), 2u);
     EXPECT_EQ(groups[0].television, news);
     EXPECT_EQ(groups[0].radio, radioNews);
@@ -153,10 +153,59 @@ TEST(FileOrder, GroupsOfBothKindsJoinWhileTheirNamesAgreeAndKeepTheirOrder) {
 
     // Renamed in one tree, the two halves are two groups.
     list.radio().setLabel(radioNews, "Nachrichten");
-    groups = groupsInFileOrder(list, kFormat);
+    groups = groupsInFileOrder(list);
     ASSERT_EQ(groups.size(), 3u);
     EXPECT_EQ(groups[0].television, news);
     EXPECT_EQ(groups[0].radio, nullptr);
+}
+
+// A list converted from another text format keeps the order of the file it
+// was read from; one without places at all is Television, then Radio.
+TEST(FileOrder, AListWithoutPlacesOfTheWrittenFormatKeepsTheOrderItWasReadIn) {
+    const auto labels = [](const std::vector<PlacedItem>& order) {
+        std::string text;
+        for (const PlacedItem& placed : order) text += placed.item->label() + ' ';
+        return text;
+    };
+    for (const bool placed : {true, false}) {
+        SCOPED_TRACE(placed ? "read from another format" : "without places");
+        ChannelList list;
+        TreeItem* television = list.television().appendItem(nullptr, item(false, 1, "P", 0));
+        TreeItem* radio = list.radio().appendItem(nullptr, item(false, 2, "P", 0));
+        // In the other file: r1 t1 r2 t2.
+        const auto add = [&](ChannelTree& tree, TreeItem* provider, const std::string& name, std::uint32_t place) {
+            ChannelRecord record = ChannelRecord::newChannel(tree.serviceType());
+            record.setName(name);
+            tree.appendItem(provider, TreeItem::makeChannel(record, placed ? makeCarried("zap", place, {}) : nullptr));
+        };
+        add(list.television(), television, "t1", 2);
+        add(list.radio(), radio, "r1", 1);
+        add(list.television(), television, "t2", 4);
+        add(list.radio(), radio, "r2", 3);
+        EXPECT_EQ(labels(channelsInFileOrder(list)), placed ? "r1 t1 r2 t2 " : "t1 t2 r1 r2 ");
+        // Group lines follow their providers, which have no places here: Television's group first.
+        EXPECT_EQ(labels(flattened(groupsInFileOrder(list))), "t1 t2 r1 r2 ");
+    }
+}
+
+// A channel copied in from another file of the same format has a place of
+// that file: it follows its predecessor like a new one.
+TEST(FileOrder, PlacesOfAnotherFileCountAsNone) {
+    ChannelList list;
+    list.setCarried(makeCarried(kFormat, 0, {}, 7));
+    const auto add = [&](ChannelTree& tree, const std::string& name, std::uint32_t place, std::uint64_t file) {
+        if (tree.empty()) tree.appendItem(nullptr, item(false, tree.serviceType(), "P", 0));
+        ChannelRecord record = ChannelRecord::newChannel(tree.serviceType());
+        record.setName(name);
+        tree.appendItem(tree.topLevelItem(0), TreeItem::makeChannel(record, makeCarried(kFormat, place, {}, file)));
+    };
+    add(list.television(), "a", 10, 7);
+    add(list.television(), "b", 12, 7);
+    add(list.television(), "copied", 30, 8);  // line 30 of the other file
+    add(list.radio(), "r", 25, 7);
+    std::string order;
+    for (const PlacedItem& placed : channelsInFileOrder(list)) order += placed.item->label() + ' ';
+    EXPECT_EQ(order, "a b copied r ");
 }
 
 }  // namespace

@@ -44,7 +44,12 @@ TEST(FormatTable, EachFormatHasItsExtensionDialogTextAndStartUpRule) {
     EXPECT_FALSE(json->offeredByWindow());
     EXPECT_FALSE(json->loadableAtStartup);
     EXPECT_EQ(allListsDialogChoice().description, "Channellists (*.qvx;*.chl;*.dvb;*.xch)");
-    EXPECT_EQ(extensionsForMessage(), ".qvx, .chl, .dvb, .xch or .json");
+    EXPECT_EQ(extensionsForMessage(), ".qvx, .chl, .dvb, .xch, .json or .conf");
+    // The Linux channel files share ".conf"; such a name writes VDR unless the format is named.
+    const ListFormatEntry* conf = listFormatEntryForExtension("conf");
+    ASSERT_NE(conf, nullptr);
+    EXPECT_EQ(conf->toolName, "vdr");
+    EXPECT_EQ(conf->dialogDescription, "VDR channels (*.conf)");
     EXPECT_EQ(listFormatEntryForExtension("QVX"), nullptr);
 }
 
@@ -52,7 +57,10 @@ TEST(FormatTable, EachFormatHasItsExtensionDialogTextAndStartUpRule) {
 TEST(FormatTable, ReaderOfEachRowReadsWhatItsWriterWrote) {
     ChannelList list;
     TreeItem* provider = testing::addProvider(list.television(), "P");
-    testing::addChannel(list.television(), provider, "c");
+    // With a video PID: the Linux channel files put a channel without one in the Radio tree.
+    ChannelRecord channel = testing::channelRecord("c", 1);
+    channel.videoPid = 101;
+    testing::addChannel(list.television(), provider, channel);
     for (const ListFormatEntry& entry : listFormats()) {
         SCOPED_TRACE(std::string(entry.extension));
         MemorySink sink;

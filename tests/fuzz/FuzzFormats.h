@@ -28,10 +28,25 @@ inline bool writeFormat(ByteSink& sink, const ChannelList& list) {
     return listFormatEntry(kFormat).write(sink, list, FormatOptions{"fuzz", "S19.2E"});
 }
 
-// Every item in file order with its tree, depth, label, looks and whole record
-// image, save for what the writer derives from the item's place in the tree
-// rather than from its record: the parent number of a DVBextreme entry (read
-// from the file as it was, written from the tree as it is now).
+// What an item or a list carries: format, place and every named text.
+inline void dumpCarried(std::string& out, const CarriedPtr& carried) {
+    if (!carried) return;
+    out += "carried " + carried->format() + ' ' + std::to_string(carried->place()) + ':';
+    for (const Carried::Field& field : carried->fields()) {
+        out.append(field.name);
+        out += '=';
+        out += std::to_string(field.value.size()) + ':';
+        out.append(field.value);
+        out += ';';
+    }
+    out += '\n';
+}
+
+// Every item in file order with its tree, depth, label, looks, whole record
+// image and carried texts, save for what the writer derives from the item's
+// place in the tree rather than from its record: the parent number of a
+// DVBextreme entry (read from the file as it was, written from the tree as it
+// is now).
 inline std::string dumpTrees(const ChannelTree& television, const ChannelTree& radio) {
     std::string out;
     walkEntries(television, radio, [&](const Entry& entry) {
@@ -45,8 +60,16 @@ inline std::string dumpTrees(const ChannelTree& television, const ChannelTree& r
         if (kFormat == ListFormat::DvbExtreme) record.dvbxParentNumber = 0;
         const RecordImage image = record.image();
         out.append(reinterpret_cast<const char*>(image.data()), image.size());
+        dumpCarried(out, entry.item.carried());
         out += '\n';
     });
+    return out;
+}
+
+// Both trees and what the list as a whole carries.
+inline std::string dumpList(const ChannelList& list) {
+    std::string out = dumpTrees(list.television(), list.radio());
+    dumpCarried(out, list.carried());
     return out;
 }
 
