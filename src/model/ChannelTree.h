@@ -82,6 +82,15 @@ public:
     virtual void aboutToReset() = 0;
     virtual void resetDone() = 0;
     virtual void itemChanged(const TreeItem* item) = 0;
+    // Items were put in another order among their siblings; no item came or went, and a
+    // view keeps what it held (selection, open providers, scroll position).
+    virtual void aboutToReorder() = 0;
+    virtual void reordered() = 0;
+    // One item (with its children) moves to `toRow` of `toParent`, the row counted before
+    // it leaves its place.
+    virtual void itemAboutToBeMoved(const TreeItem* fromParent, int fromRow, const TreeItem* toParent,
+                                    int toRow) = 0;
+    virtual void itemMoved() = 0;
 };
 
 // A Television or Radio tree: providers at the top level, channels below them.
@@ -114,6 +123,10 @@ public:
     // Removes the item with its children and destroys their records (while a
     // journal records, it keeps them instead).
     void removeItem(TreeItem* item);
+    // Moves the item (with its channels) to `row` under `parent` (top level when null), the
+    // row counted before it leaves its place; views see one move. Nothing happens when the
+    // place is its own.
+    void moveItem(TreeItem* item, TreeItem* parent, int row);
     // Removes every item.
     void clear();
     // Takes every item of `other` (a tree of the same kind, filled off-screen)
@@ -134,9 +147,22 @@ public:
     void removeTopLevelWhere(Predicate remove);
 
     // Puts the children of `parent` (the top-level items when null) in the
-    // order of `less`, keeping the order of equal ones. Views see one reset.
+    // order of `less`, keeping the order of equal ones. Views see a reorder.
     template <typename Less>
     void stableSortChildren(TreeItem* parent, Less less);
+
+    // While one is open, items only change their order; views see one reorder when the
+    // outermost closes. Nestable.
+    class Reorder {
+    public:
+        explicit Reorder(ChannelTree& tree);
+        ~Reorder();
+        Reorder(const Reorder&) = delete;
+        Reorder& operator=(const Reorder&) = delete;
+
+    private:
+        ChannelTree& tree_;
+    };
 
     // While a bulk change is open, structural changes are not reported one by
     // one; closing the outermost one reports a single reset. Nestable.
@@ -180,7 +206,7 @@ private:
     template <typename Predicate>
     std::size_t removeSiblingsWhere(TreeItem* parent, Predicate& remove,
                                     std::vector<TreeRecorder::RemovedChild>* kept);
-    bool reporting() const { return bulkDepth_ == 0; }
+    bool reporting() const { return bulkDepth_ == 0 && reorderDepth_ == 0; }
     void beginBulk();
     void endBulk();
 
@@ -188,6 +214,7 @@ private:
     std::vector<std::unique_ptr<TreeItem>> topLevel_;
     std::size_t itemCount_ = 0;
     int bulkDepth_ = 0;
+    int reorderDepth_ = 0;
     std::uint64_t changeCount_ = 0;
     std::vector<ChannelTreeObserver*> observers_;
     TreeRecorder* journal_ = nullptr;
@@ -241,7 +268,7 @@ std::size_t ChannelTree::removeSiblingsWhere(TreeItem* parent, Predicate& remove
 template <typename Less>
 void ChannelTree::stableSortChildren(TreeItem* parent, Less less) {
     auto& siblings = siblingsOf(parent);
-    BulkChange bulk(*this);
+    Reorder reorder(*this);
     std::vector<TreeItem*> before;
     if (journal_) {
         before.reserve(siblings.size());

@@ -55,6 +55,7 @@ private:
     void removed(ChannelTree& tree, TreeItem* parent, int row, std::unique_ptr<TreeItem> item) override;
     void removedMany(ChannelTree& tree, std::vector<RemovedChild> removed) override;
     void reordered(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*> before) override;
+    void moved(ChannelTree& tree, TreeItem* item, TreeItem* parent, int row) override;
     void cleared(ChannelTree& tree, std::vector<std::unique_ptr<TreeItem>> topLevel, std::size_t itemCount) override;
     void recordChanged(ChannelTree& tree, TreeItem* item) override;
     void labelChanged(ChannelTree& tree, TreeItem* item) override;
@@ -62,6 +63,10 @@ private:
 
     void add(std::unique_ptr<Entry> entry);
     static void toggle(Entry& entry);
+    // Toggles entries [first, last) in the given direction, each run of reorders of one tree
+    // inside one reorder of that tree, so views see it once.
+    template <typename Iterator>
+    static void toggleAll(Iterator first, Iterator last);
     static void putBack(ChannelTree& tree, std::vector<RemovedChild>& items);
     static void takeOut(ChannelTree& tree, std::vector<RemovedChild>& items);
     static void swapOrder(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*>& order);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -212,6 +213,54 @@ TEST_F(CommandHistoryTest, PanelEditTakesRecordLabelAndLooksAndGivesThemBack) {
     EXPECT_EQ(channel->record().image(), edited.image());
     EXPECT_EQ(history.undo().item, channel);
     EXPECT_SAME_LISTS(commandtest::snapshotOf(list1.television()), before);
+}
+
+}  // namespace
+}  // namespace qvx
+
+namespace qvx {
+namespace {
+
+using namespace treetest;
+
+// Sorting and a drag within a tree, done, undone and redone, reach a view as reorders and
+// moves of the very items, never as a reset (which would close providers and lose the
+// selection); a dragged label is still cut to the record's 31 characters.
+TEST(ReorderSteps, SortsAndDragsWithinATreeAreReordersAndMovesBothWays) {
+    ChannelList list1;
+    ChannelList list2;
+    ChannelTree& tv = list1.television();
+    buildTree(tv, "P[C,A,B] Q[Z,Y]");
+    CommandHistory history(list1, list2);
+    TreeItem* c = tv.topLevelItem(0)->child(0);
+    tv.setLabel(c, std::string(40, 'x'));  // the record keeps its name "C"
+    history.clear();
+    RecordingObserver observer(tv);
+    const struct {
+        const char* what;
+        std::function<void()> run;
+        std::vector<std::string> calls;
+        const char* shape;
+    } steps[] = {
+        {"sort one provider", [&] { history.execute(makeSortChannelsCommand(tv, tv.topLevelItem(0), SortKey::Name)); },
+         {"reorder?", "reorder"}, "P[A,B,xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx] Q[Z,Y]"},
+        {"sort every provider", [&] { history.execute(makeSortChannelsCommand(tv, nullptr, SortKey::Name)); },
+         {"reorder?", "reorder"}, "P[A,B,xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx] Q[Y,Z]"},
+        {"undo of it", [&] { history.undo(); }, {"reorder?", "reorder"}, "P[A,B,xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx] Q[Z,Y]"},
+        {"drag C onto Q", [&] { history.execute(makeTransferCommand(tv, tv, *c, tv.topLevelItem(1))); },
+         {"move?P:2-2", "toQ:0-0", "move"}, "P[A,B] Q[xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx,Z,Y]"},
+        {"undo of the drag", [&] { history.undo(); }, {"move?Q:0-0", "toP:2-2", "move"}, "P[A,B,xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx] Q[Z,Y]"},
+        {"redo of the drag", [&] { history.redo(); }, {"move?P:2-2", "toQ:0-0", "move"}, "P[A,B] Q[xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx,Z,Y]"},
+        {"undo of the drag and the first sort", [&] { history.undo(), history.undo(); },
+         {"move?Q:0-0", "toP:2-2", "move", "reorder?", "reorder"}, "P[xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx,A,B] Q[Z,Y]"},
+    };
+    for (const auto& step : steps) {
+        observer.calls.clear();
+        step.run();
+        EXPECT_EQ(observer.calls, step.calls) << step.what;
+        EXPECT_EQ(shapeOf(tv), step.shape) << step.what;
+    }
+    EXPECT_EQ(tv.topLevelItem(0)->child(0), c);  // the very item throughout
 }
 
 }  // namespace

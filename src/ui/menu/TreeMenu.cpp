@@ -2,7 +2,6 @@
 #include "ui/menu/TreeMenu.h"
 
 #include <memory>
-#include <vector>
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -159,11 +158,9 @@ void TreeMenu::removeDuplicates(const Operand& on) {
     if (on.lost()) return;
     ChannelTree& channels = channelsOf(on);
     if (channels.empty()) return;
-    const std::vector<const TreeItem*> open = on.tree()->openProviders();
     RemovedCounts removed;
     session_.run(makeRemoveDuplicatesCommand(channels, panel_.compareOptions(), &removed));
     statusBar_.showNote(removedNote(removed));
-    on.tree()->reopenProviders(open);
 }
 
 // On a channel the entry sorts its provider; elsewhere every provider.
@@ -173,11 +170,8 @@ void TreeMenu::sortChannels(SortKey key, const Operand& on) {
     if (channels.empty()) return;
     TreeItem* item = on.item();
     TreeItem* provider = item && item->hasParent() ? item->parent() : item;
-    const std::vector<const TreeItem*> open = on.tree()->openProviders();
+    // A reorder: the tree keeps its selection and open providers itself.
     session_.run(makeSortChannelsCommand(channels, provider, key));
-    on.tree()->reopenProviders(open);
-    // Sorting takes nothing away: the clicked item is still there to select.
-    if (item) on.tree()->selectItem(item);
 }
 
 }  // namespace qvx

@@ -18,20 +18,9 @@ namespace qvx {
 UndoRedo::UndoRedo(EditorSession& session, std::array<ListColumn*, 2> columns, EditSession& panelEdit)
     : session_(session), columns_(columns), panelEdit_(panelEdit) {}
 
-void UndoRedo::undo() { show(keepingOpenProviders([this] { return session_.undo(); })); }
+void UndoRedo::undo() { show(session_.undo()); }
 
-void UndoRedo::redo() { show(keepingOpenProviders([this] { return session_.redo(); })); }
-
-// A step of many items resets the views, which would close every provider.
-ItemToSelect UndoRedo::keepingOpenProviders(const std::function<ItemToSelect()>& step) {
-    std::vector<std::pair<CTreeSat*, std::vector<const TreeItem*>>> open;
-    for (ListColumn* column : columns_)
-        for (const TreeKind kind : {TreeKind::Television, TreeKind::Radio})
-            open.emplace_back(column->tree(kind), column->tree(kind)->openProviders());
-    const ItemToSelect selection = step();
-    for (const auto& [tree, providers] : open) tree->reopenProviders(providers);
-    return selection;
-}
+void UndoRedo::redo() { show(session_.redo()); }
 
 // The item goes to the front of its list column, selected, and the panel shows
 // its record (also when it was selected already, as the record may have changed).

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
 #include "commands/ListCommand.h"
 
@@ -14,7 +13,7 @@ class ListColumn;
 
 // What Undo and Redo do in the window: the session takes the step back or
 // makes it again, and the item the step names is selected, on its tab, and
-// shown in the panel. Providers shown open stay open.
+// shown in the panel. The trees themselves keep their providers open.
 class UndoRedo final {
 public:
     UndoRedo(EditorSession& session, std::array<ListColumn*, 2> columns, EditSession& panelEdit);
@@ -26,8 +25,6 @@ public:
 
 private:
     void show(const ItemToSelect& selection);
-    // Runs the step; the providers shown open before are open after it.
-    ItemToSelect keepingOpenProviders(const std::function<ItemToSelect()>& step);
 
     EditorSession& session_;
     std::array<ListColumn*, 2> columns_;

@@ -95,24 +95,38 @@ QPoint CTreeSat::keyboardMenuPoint() {
 void CTreeSat::setChannelModel(ChannelTreeModel* model) {
     model_ = model;
     setModel(model);
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        openAway_.clear();
+        rememberOpenProviders();
+    });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        reopenRememberedProviders({}, 0, model_->rowCount() - 1);
+        openAway_.clear();
+    });
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (parent.isValid()) return;
+                for (int row = first; row <= last; ++row) {
+                    const QModelIndex index = model_->index(row, 0);
+                    if (isExpanded(index)) openAway_.insert(model_->itemAt(index));
+                }
+            });
+    connect(model, &QAbstractItemModel::rowsInserted, this, &CTreeSat::reopenRememberedProviders);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onCurrentChanged(current); });
 }
 
-std::vector<const TreeItem*> CTreeSat::openProviders() const {
-    std::vector<const TreeItem*> open;
-    if (!model_) return open;
+void CTreeSat::rememberOpenProviders() {
     for (const auto& top : model_->tree().topLevelItems())
-        if (isExpanded(model_->indexOf(top.get()))) open.push_back(top.get());
-    return open;
+        if (isExpanded(model_->indexOf(top.get()))) openAway_.insert(top.get());
 }
 
-// Only items still in the tree are looked at: the remembered ones may be gone.
-void CTreeSat::reopenProviders(const std::vector<const TreeItem*>& providers) {
-    if (!model_) return;
-    for (const auto& top : model_->tree().topLevelItems())
-        if (std::find(providers.begin(), providers.end(), top.get()) != providers.end())
-            expand(model_->indexOf(top.get()));
+void CTreeSat::reopenRememberedProviders(const QModelIndex& parent, int first, int last) {
+    if (parent.isValid() || openAway_.empty()) return;
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex index = model_->index(row, 0);
+        if (openAway_.erase(model_->itemAt(index)) > 0) expand(index);
+    }
 }
 
 void CTreeSat::onCurrentChanged(const QModelIndex& current) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <unordered_set>
 #include <vector>
 
 #include <QPersistentModelIndex>
@@ -35,10 +36,6 @@ public:
 
     TreeItem* selectedItem() const;
     void selectItem(const TreeItem* item);
-    // The providers shown open. A change that resets the view closes them;
-    // reopenProviders opens those of them still in the tree again.
-    std::vector<const TreeItem*> openProviders() const;
-    void reopenProviders(const std::vector<const TreeItem*>& providers);
 
     // The item whose picture or label lies under `viewportPoint`; invalid for a
     // point on the indentation, the expand button, right of the label or below the last row.
@@ -87,6 +84,11 @@ protected:
 
 private:
     void onCurrentChanged(const QModelIndex& current);
+    // Providers keep being shown open through the changes that take them away for a while:
+    // a change of many items at once (which the model reports as a reset), and a removal
+    // that undo takes back (the very item returns).
+    void rememberOpenProviders();
+    void reopenRememberedProviders(const QModelIndex& parent, int first, int last);
 
     ChannelTreeModel* model_ = nullptr;
     std::function<bool(CTreeSat&, const QKeyCombination&)> keyRoute_;
@@ -94,6 +96,8 @@ private:
     QPersistentModelIndex dragCandidate_;
     QPoint pressPoint_;
     QPersistentModelIndex dropHighlight_;
+    // Open providers out of the tree for the moment (a removal), or all of them across a reset.
+    std::unordered_set<const TreeItem*> openAway_;
 };
 
 }  // namespace qvx

@@ -110,4 +110,27 @@ void ChannelTreeModel::itemChanged(const TreeItem* item) {
     emit dataChanged(index, index);
 }
 
+// The items keep their addresses through a reorder: each persistent index is moved to
+// its item's new row, so views keep their selection, open providers and scroll position.
+void ChannelTreeModel::aboutToReorder() {
+    emit layoutAboutToBeChanged();
+    reordering_ = persistentIndexList();
+}
+
+void ChannelTreeModel::reordered() {
+    QModelIndexList now;
+    now.reserve(reordering_.size());
+    for (const QModelIndex& index : std::as_const(reordering_)) now.append(indexOf(itemAt(index)));
+    changePersistentIndexList(reordering_, now);
+    reordering_.clear();
+    emit layoutChanged();
+}
+
+void ChannelTreeModel::itemAboutToBeMoved(const TreeItem* fromParent, int fromRow, const TreeItem* toParent,
+                                          int toRow) {
+    beginMoveRows(indexOf(fromParent), fromRow, fromRow, indexOf(toParent), toRow);
+}
+
+void ChannelTreeModel::itemMoved() { endMoveRows(); }
+
 }  // namespace qvx

@@ -49,8 +49,14 @@ private:
     void aboutToReset() override;
     void resetDone() override;
     void itemChanged(const TreeItem* item) override;
+    void aboutToReorder() override;
+    void reordered() override;
+    void itemAboutToBeMoved(const TreeItem* fromParent, int fromRow, const TreeItem* toParent, int toRow) override;
+    void itemMoved() override;
 
     ChannelTree& tree_;
+    // The persistent indexes of a reorder, kept until it is done.
+    QModelIndexList reordering_;
 };
 
 }  // namespace qvx
