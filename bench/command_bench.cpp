@@ -57,8 +57,8 @@ ChannelRecord channelRecord(std::uint8_t kind, const std::string& name) {
 
 void deleteProvider() {
     constexpr int kChannels = 50000;
-    ChannelList list1{1};
-    ChannelList list2{2};
+    ChannelList list1;
+    ChannelList list2;
     ChannelTree& tree = list1.television();
     TreeItem* provider = tree.appendItem(nullptr, TreeItem::makeProvider(ChannelRecord::newProvider(1)));
     for (int i = 0; i < kChannels; ++i)
@@ -88,8 +88,8 @@ void compareLists(const char* what, bool allShared) {
     const std::vector<bench::Channel>& first = pair.first;
     const std::vector<bench::Channel>& second = allShared ? pair.first : pair.second;
 
-    ChannelList list1{1};
-    ChannelList list2{2};
+    ChannelList list1;
+    ChannelList list2;
     bench::fill(list1.television(), first);
     bench::fill(list2.television(), second);
     CommandHistory history{list1, list2};
@@ -111,8 +111,8 @@ void compareLists(const char* what, bool allShared) {
 
 void renames() {
     constexpr int kChannels = 100000;
-    ChannelList list1{1};
-    ChannelList list2{2};
+    ChannelList list1;
+    ChannelList list2;
     std::vector<bench::Channel> channels;
     for (int i = 0; i < kChannels; ++i) channels.push_back({"Channel " + std::to_string(i), 0});
     bench::fill(list1.television(), channels);

@@ -79,7 +79,7 @@ int main() {
     }
     const std::string folder = folderPattern;
 
-    qvx::ChannelList list(1);
+    qvx::ChannelList list;
     const auto buildStart = Clock::now();
     qvx::bench::fillMillionEntryList(list);
     std::printf("list of %zu entries built in %.2f s\n\n", list.television().itemCount() + list.radio().itemCount(),
@@ -108,7 +108,7 @@ int main() {
         std::size_t size = plainRead(path);
         const double plainSeconds = bestTime([&] { size = plainRead(path); });
         const double readSeconds = bestTime([&] {
-            qvx::ChannelList loaded(2);
+            qvx::ChannelList loaded;
             const qvx::FileResult result = qvx::readList(path, c.format, loaded);
             if (!result.ok()) std::fprintf(stderr, "%s\n", result.message.c_str());
         });

@@ -53,7 +53,7 @@ int main() {
     // The list is built in a child of its own: a child inherits the peak of
     // its parent, and the tool's runs must start small.
     if (const pid_t writer = ::fork(); writer == 0) {
-        qvx::ChannelList list(1);
+        qvx::ChannelList list;
         qvx::bench::fillMillionEntryList(list);
         const qvx::FileResult result =
             qvx::writeList(path, qvx::ListFormat::Native, list);

@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string folder = folderPattern;
-    qvx::ChannelList list(1);
+    qvx::ChannelList list;
     fillList(list);
     std::printf("%d channels\n\n%-6s %7s %11s %11s %11s %11s %11s %10s\n", kChannels, "format", "MB", "plain read",
                 "read", "write", "write new", "save+fsync", "carried");
@@ -132,9 +132,9 @@ int main(int argc, char** argv) {
         if (!qvx::writeList(path, format, list).ok()) return 1;
         plainRead(path);
         const double plainSeconds = bestTime([&] { plainRead(path); });
-        qvx::ChannelList loaded(2);
+        qvx::ChannelList loaded;
         const double readSeconds = bestTime([&] {
-            qvx::ChannelList fresh(2);
+            qvx::ChannelList fresh;
             const qvx::FileResult result = qvx::readList(path, format, fresh);
             if (!result.ok()) std::fprintf(stderr, "%s\n", result.message.c_str());
         });

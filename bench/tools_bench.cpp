@@ -98,7 +98,7 @@ void timeDuplicatesAndDiff() {
     std::printf("%9s %11s %8s %13s %11s %8s %10s %9s\n", "channels", "duplicates", "groups", "dedupe", "removed",
                 "diff", "only/chg", "ns/chan");
     for (const std::size_t channels : {12500u, 25000u, 50000u, 100000u, 200000u, 400000u}) {
-        ChannelList a(1), b(2);
+        ChannelList a, b;
         fillList(a, channels, 1);
         fillChangedCopy(a, b);
         std::size_t groups = 0, removed = 0, findings = 0;
@@ -108,7 +108,7 @@ void timeDuplicatesAndDiff() {
             });
         });
         const double dedupe = best(3, [&] {
-            ChannelList copy(1);
+            ChannelList copy;
             fillList(copy, channels, 1);
             return cpuMilliseconds([&] {
                 removed = removeDuplicates(copy.television(), {}).channels + removeDuplicates(copy.radio(), {}).channels;
@@ -139,7 +139,7 @@ long kilobytesOf(const char* field) {
 // the resident memory rose above what the fresh process held before.
 int printReadPeak(const std::string& path) {
     const long before = kilobytesOf("VmRSS:");
-    ChannelList list(1);
+    ChannelList list;
     const ListFormatEntry* format = listFormatEntryForExtension(lowerCasedExtension(path));
     if (!format || !readList(path, format->format, list).ok()) return 1;
     std::printf("%ld\n", kilobytesOf("VmHWM:") - before);
@@ -161,7 +161,7 @@ long readPeakKilobytes(const std::string& path) {
 
 void timeJson() {
     const std::size_t channels = 100000;
-    ChannelList list(1);
+    ChannelList list;
     fillList(list, channels, 2);
     MemorySink json, native;
     writeJsonList(json, list);
@@ -176,14 +176,14 @@ void timeJson() {
     });
     const double read = best(3, [&] {
         return cpuMilliseconds([&] {
-            ChannelList reread(1);
+            ChannelList reread;
             MemorySource source(json.bytes());
             readJsonList(source, reread);
         });
     });
     const double nativeRead = best(3, [&] {
         return cpuMilliseconds([&] {
-            ChannelList reread(1);
+            ChannelList reread;
             MemorySource source(native.bytes());
             readNativeList(source, reread.television(), reread.radio());
         });

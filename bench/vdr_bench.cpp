@@ -152,9 +152,9 @@ int main() {
     std::ofstream(path, std::ios::binary) << text;
     std::printf("channels.conf of %u channels: %.1f MB\n\n", kChannels, static_cast<double>(text.size()) / 1e6);
 
-    qvx::ChannelList list(1);
+    qvx::ChannelList list;
     const double readSeconds = bestTime([&] {
-        qvx::ChannelList loaded(1);
+        qvx::ChannelList loaded;
         const qvx::FileResult result = qvx::readList(path, qvx::ListFormat::Vdr, loaded);
         if (!result.ok()) std::fprintf(stderr, "%s\n", result.message.c_str());
     });

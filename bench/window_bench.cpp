@@ -19,6 +19,7 @@
 #include "SentMouse.h"
 #include "formats/ListFiles.h"
 #include "model/ChannelList.h"
+#include "ui/commands/CommandTable.h"
 #include "ui/window/CEditorDialog.h"
 #include "ui/status/CQuickSearchEdit.h"
 #include "ui/tree/CTreeSat.h"
@@ -51,7 +52,7 @@ public:
 // One provider with `bigProvider` channels, then providers of 100 channels up to `channels` in all.
 // Channels are numbered from `firstNumber` on (name and Service ID).
 std::string writeLargeList(const QString& path, int channels, int bigProvider, int firstNumber = 0) {
-    qvx::ChannelList list(1);
+    qvx::ChannelList list;
     qvx::ChannelTree& television = list.television();
     auto provider = [&](int number) {
         qvx::ChannelRecord record = qvx::ChannelRecord::newProvider(1);
@@ -123,7 +124,7 @@ int main(int argc, char* argv[]) {
 
     answers.next = first;
     auto start = Clock::now();
-    dialog.Load(1);
+    dialog.commands().trigger(qvx::Command::Load1, {});
     paintNow(tree);
     std::printf("load and show list 1 (%zu items): %.1f ms\n", dialog.list(1).television().itemCount(),
                 millisecondsSince(start));
@@ -162,11 +163,11 @@ int main(int argc, char* argv[]) {
 
     answers.next = second;
     start = Clock::now();
-    dialog.Load(2);
+    dialog.commands().trigger(qvx::Command::Load2, {});
     paintNow(dialog.column(2).tree(qvx::TreeKind::Television));
     std::printf("load and show list 2: %.1f ms\n", millisecondsSince(start));
     answers.next = first;
-    dialog.Load(1);
+    dialog.commands().trigger(qvx::Command::Load1, {});
     paintNow(tree);
     std::printf("two lists of %d channels loaded: %s, %s\n", kChannels, statusLine("VmRSS").c_str(),
                 statusLine("VmHWM").c_str());
@@ -226,7 +227,7 @@ int main(int argc, char* argv[]) {
     const QString other = folder.filePath(QStringLiteral("other.qvx"));
     writeLargeList(other, kChannels, kBigProvider, kChannels / 2);
     answers.next = other;
-    dialog.Load(2);
+    dialog.commands().trigger(qvx::Command::Load2, {});
     paintNow(dialog.column(2).tree(qvx::TreeKind::Television));
     qvx::CTreeSat* secondTree = dialog.column(2).tree(qvx::TreeKind::Television);
     int barPaints = 0;
@@ -241,7 +242,7 @@ int main(int argc, char* argv[]) {
     } counter(barPaints);
     application.installEventFilter(&counter);
     start = Clock::now();
-    dialog.CompareLists();
+    dialog.commands().trigger(qvx::Command::CompareLists, {});
     paintNow(tree);
     paintNow(secondTree);
     const double comparing = millisecondsSince(start);
@@ -253,13 +254,13 @@ int main(int argc, char* argv[]) {
 
     // The same with two equal lists: every channel and provider goes.
     answers.next = first;
-    dialog.Load(1);
+    dialog.commands().trigger(qvx::Command::Load1, {});
     answers.next = second;
-    dialog.Load(2);
+    dialog.commands().trigger(qvx::Command::Load2, {});
     paintNow(tree);
     paintNow(secondTree);
     start = Clock::now();
-    dialog.CompareLists();
+    dialog.commands().trigger(qvx::Command::CompareLists, {});
     paintNow(tree);
     paintNow(secondTree);
     std::printf("Compare Lists, two equal lists of %d channels: %.1f ms, %zu and %zu items left\n", kChannels,
@@ -271,9 +272,9 @@ int main(int argc, char* argv[]) {
     const QString dragged = folder.filePath(QStringLiteral("dragged.qvx"));
     writeLargeList(dragged, kDragged, kDragged);
     answers.next = dragged;
-    dialog.Load(1);
+    dialog.commands().trigger(qvx::Command::Load1, {});
     answers.next = second;
-    dialog.Load(2);
+    dialog.commands().trigger(qvx::Command::Load2, {});
     // Both at the top: the rows dragged from and onto are in view.
     tree->scrollToTop();
     secondTree->scrollToTop();

@@ -11,12 +11,14 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QCursor>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTimer>
 
 #include "SentMouse.h"
+#include "ui/platform/Translations.h"
 #include "ui/window/CEditorDialog.h"
 #include "ui/status/CProgressBar.h"
 #include "ui/tree/CTreeSat.h"
@@ -27,8 +29,9 @@
 #include "ui/drag/DragController.h"
 #include "ui/status/EditorStatusBar.h"
 #include "ui/list/ListColumn.h"
-#include "ui/changes/ListChanges.h"
-#include "ui/menu/TreeContextMenu.h"
+#include "commands/ListCommands.h"
+#include "session/EditorSession.h"
+#include "ui/commands/CommandTable.h"
 #include "ui/platform/UserPrompts.h"
 
 namespace {
@@ -92,7 +95,10 @@ void showContextMenu(qvx::CEditorDialog& dialog, qvx::CTreeSat& tree, const qvx:
             menu->close();
         }
     });
-    dialog.OnTreeRightClick(tree, QPoint(label.left() + 24, label.center().y()));
+    const QPointF point(label.left() + 24, label.center().y());
+    QMouseEvent press(QEvent::MouseButtonPress, point, tree.viewport()->mapToGlobal(point), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(tree.viewport(), &press);
 }
 
 // The colours a dark desktop theme gives Qt programs.
@@ -134,9 +140,9 @@ int main(int argc, char* argv[]) {
     save(dialog, folder + QStringLiteral("/window-empty.png"));
 
     files.next = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
-    dialog.Load(1);
+    dialog.commands().trigger(qvx::Command::Load1, {});
     files.next = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath();
-    dialog.Load(2);
+    dialog.commands().trigger(qvx::Command::Load2, {});
     dialog.column(2).tabs()->setCurrentIndex(1);
     openFirstProviderAndSelect(dialog.column(2).tree(qvx::TreeKind::Radio), 0);
     qvx::CTreeSat* tree = dialog.column(1).tree(qvx::TreeKind::Television);
@@ -145,7 +151,7 @@ int main(int argc, char* argv[]) {
     settle(300);
     save(dialog, folder + QStringLiteral("/window-two-lists.png"));
 
-    dialog.EditSelectedItem(*tree);
+    dialog.commands().trigger(qvx::Command::Edit, qvx::Operand(tree, tree->selectedItem()));
     settle(300);
     save(dialog, folder + QStringLiteral("/window-edit-mode.png"));
 
@@ -156,7 +162,7 @@ int main(int argc, char* argv[]) {
     settle(300);
     save(dialog, folder + QStringLiteral("/window-refused-value.png"));
 
-    dialog.CancelEdit();
+    dialog.commands().trigger(qvx::Command::Cancel, {});
 
     // A channel of list 1 on its way onto a provider of list 2's Radio tree.
     qvx::CTreeSat* radio = dialog.column(2).tree(qvx::TreeKind::Radio);
@@ -203,8 +209,8 @@ int main(int argc, char* argv[]) {
     // The sample's channels are on Astra 19.2E: show that position.
     qvx::ChannelRecord onAstra = channel->record();
     onAstra.rotorPosition = 2;
-    dialog.changes().storeRecord(tree->channelModel()->tree(), *channel, onAstra, true);
-    dialog.RunTreeCommand(qvx::TreeMenuCommand::SetRotorPosition, *tree, channel);
+    dialog.session().run(makeEditRecordCommand(tree->channelModel()->tree(), *channel, onAstra, true));
+    dialog.commands().trigger(qvx::Command::SetRotorPosition, qvx::Operand(tree, channel));
     files.whileOpen = nullptr;
 
     // Under a dark desktop palette: the trees stay black on white, the fields keep their
@@ -220,8 +226,28 @@ int main(int argc, char* argv[]) {
     // One step more (a provider deleted), and the menu offers to take it back.
     qvx::ChannelTree& television = tree->channelModel()->tree();
     if (television.topLevelCount() < 2) return 1;
-    dialog.RunTreeCommand(qvx::TreeMenuCommand::Delete, *tree, television.topLevelItem(1));
+    dialog.commands().trigger(qvx::Command::Delete, qvx::Operand(tree, television.topLevelItem(1)));
     settle(300);
     showContextMenu(dialog, *tree, *channel, folder + QStringLiteral("/undo-menu.png"));
+    dialog.hide();
+
+    // The same lists in a German window, with the tree menu of a channel open.
+    qvx::installTranslations(QLocale(QLocale::German, QLocale::Germany));
+    auto germanPrompts = std::make_unique<ScriptedFiles>();
+    ScriptedFiles& germanFiles = *germanPrompts;
+    qvx::CEditorDialog german(std::move(germanPrompts));
+    german.move(40, 30);
+    german.show();
+    germanFiles.next = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    german.commands().trigger(qvx::Command::Load1, {});
+    germanFiles.next = QFileInfo(QString::fromLocal8Bit(argv[3])).absoluteFilePath();
+    german.commands().trigger(qvx::Command::Load2, {});
+    qvx::CTreeSat* germanTree = german.column(1).tree(qvx::TreeKind::Television);
+    openFirstProviderAndSelect(germanTree, 1);
+    germanTree->setFocus();
+    settle(400);
+    qvx::TreeItem* germanChannel = germanTree->selectedItem();
+    if (!germanChannel) return 1;
+    showContextMenu(german, *germanTree, *germanChannel, folder + QStringLiteral("/window-german.png"));
     return 0;
 }

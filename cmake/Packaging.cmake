@@ -70,5 +70,9 @@ if(QVX_BUILD_GUI)
   string(APPEND qvx_package_depends "qt6-qpa-plugins")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${qvx_package_depends}")
+if(QVX_BUILD_GUI)
+  # Qt's own texts of its dialogs and buttons in the desktop's language.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+endif()
 
 include(CPack)

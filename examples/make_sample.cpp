@@ -153,7 +153,7 @@ int main(int argc, char** argv) {
         std::cerr << "Usage: make_sample OUTPUT_FOLDER\n";
         return 2;
     }
-    qvx::ChannelList list(1);
+    qvx::ChannelList list;
     fill(list.television(), kTelevision);
     fill(list.radio(), kRadio);
     const std::string folder = argv[1];

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libicu-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libxcb1-dev
   xvfb xauth
   x11-utils desktop-file-utils appstream shared-mime-info dpkg-dev

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QLocale>
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "ui/platform/DisplayCheck.h"
+#include "ui/platform/Translations.h"
 #include "ui/window/CEditorApp.h"
 
 #ifndef QVX_DISPLAY_VERSION
@@ -58,6 +60,8 @@ int main(int argc, char* argv[]) {
     // launcher's icon whatever path the program was started by.
     QApplication::setApplicationName(QStringLiteral("qvxedit"));
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvex-editor"));
+    // The desktop's language (LANG, LC_ALL, LC_MESSAGES): LANG=C keeps the English texts.
+    qvx::installTranslations(QLocale());
     qvx::CEditorApp editor(QApplication::arguments().mid(1));
     return editor.run();
 }

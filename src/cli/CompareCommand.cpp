@@ -37,8 +37,8 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     for (std::size_t i = 0; i < paths.size(); ++i)
         if (!formatOfPath(paths[i], i < 2 ? formats.from : formats.to, err)) return kExitUsage;
 
-    ChannelList list1(1);
-    ChannelList list2(2);
+    ChannelList list1;
+    ChannelList list2;
     ListDocument document1(list1, FormatChoice::EveryFormat);
     ListDocument document2(list2, FormatChoice::EveryFormat);
     std::vector<FileWarning> warnings1;

@@ -23,7 +23,7 @@ int runConvert(Arguments arguments, std::ostream&, std::ostream& err) {
     const ToolFormats& formats = line->formats;
     if (!formatOfPath(input, formats.from, err) || !formatOfPath(output, formats.to, err)) return kExitUsage;
 
-    ChannelList list(1);
+    ChannelList list;
     ListDocument document(list, FormatChoice::EveryFormat);
     std::vector<FileWarning> warnings;
     if (const int status = loadDocument(document, input, formats.from, err, &warnings); status != kExitOk) return status;

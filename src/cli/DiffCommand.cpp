@@ -119,8 +119,8 @@ int runDiff(Arguments arguments, std::ostream& out, std::ostream& err) {
     const std::optional<CompareOptions> key = channelKeyOf(command, *line, err);
     if (!key) return kDiffTrouble;
 
-    ChannelList a(1);
-    ChannelList b(2);
+    ChannelList a;
+    ChannelList b;
     ListDocument documentA(a, FormatChoice::EveryFormat);
     ListDocument documentB(b, FormatChoice::EveryFormat);
     if (loadDocument(documentA, line->files[0], line->formats.from, err) != kExitOk ||

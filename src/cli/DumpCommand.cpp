@@ -20,7 +20,7 @@ int runDump(Arguments arguments, std::ostream& out, std::ostream& err) {
     const std::string& input = line->files[0];
     const bool json = line->has("--json");
 
-    ChannelList list(1);
+    ChannelList list;
     ListDocument document(list, FormatChoice::EveryFormat);
     if (const int status = loadDocument(document, input, line->formats.from, err); status != kExitOk) return status;
     // A failure of `out` stops the dump early; the tool reports it when it ends.

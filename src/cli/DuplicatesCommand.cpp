@@ -51,7 +51,7 @@ int runDuplicates(Arguments arguments, std::ostream& out, std::ostream& err) {
     const std::optional<CompareOptions> key = channelKeyOf(command, *line, err);
     if (!key) return kExitUsage;
 
-    ChannelList list(1);
+    ChannelList list;
     ListDocument document(list, FormatChoice::EveryFormat);
     if (const int status = loadDocument(document, line->files[0], line->formats.from, err); status != kExitOk) return status;
     const std::vector<DuplicateGroup> television = findDuplicates(list.television(), *key);

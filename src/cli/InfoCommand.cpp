@@ -26,7 +26,7 @@ int runInfo(Arguments arguments, std::ostream& out, std::ostream& err) {
     const std::optional<CommandLine> line = splitCommandLine(command, arguments, {}, false, err);
     if (!line) return kExitUsage;
     if (line->files.size() != 1) return usageError(command, "expected one file name", err);
-    ChannelList list(1);
+    ChannelList list;
     ListDocument document(list, FormatChoice::EveryFormat);
     if (const int status = loadDocument(document, line->files[0], line->formats.from, err); status != kExitOk) return status;
     printCounts("Television", list.television(), out);

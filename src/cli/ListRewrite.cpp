@@ -11,7 +11,7 @@ namespace qvx::cli {
 int rewriteList(const std::string& input, const std::string& output, const std::function<void(ChannelTree&)>& change,
                 bool force, const ToolFormats& formats, std::ostream& err) {
     if (!formatOfPath(input, formats.from, err) || !formatOfPath(output, formats.to, err)) return kExitUsage;
-    ChannelList list(1);
+    ChannelList list;
     ListDocument document(list, FormatChoice::EveryFormat);
     std::vector<FileWarning> warnings;
     if (const int status = loadDocument(document, input, formats.from, err, &warnings); status != kExitOk) return status;

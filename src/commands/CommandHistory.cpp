@@ -51,9 +51,9 @@ bool CommandHistory::canUndo() const { return done_ > 0 && treesAsLeft(); }
 
 bool CommandHistory::canRedo() const { return done_ < steps_.size() && treesAsLeft(); }
 
-std::string CommandHistory::undoText() const { return canUndo() ? steps_[done_ - 1].command->text() : std::string(); }
+const StepName* CommandHistory::undoStep() const { return canUndo() ? &steps_[done_ - 1].command->name() : nullptr; }
 
-std::string CommandHistory::redoText() const { return canRedo() ? steps_[done_].command->text() : std::string(); }
+const StepName* CommandHistory::redoStep() const { return canRedo() ? &steps_[done_].command->name() : nullptr; }
 
 void CommandHistory::clear() {
     forgetIfChangedBehind();

@@ -43,9 +43,9 @@ public:
 
     bool canUndo() const;
     bool canRedo() const;
-    // The text of the step undo or redo would take back or make again; empty when none.
-    std::string undoText() const;
-    std::string redoText() const;
+    // The step undo or redo would take back or make again; null when none.
+    const StepName* undoStep() const;
+    const StepName* redoStep() const;
 
     // Forgets every step (Load and Close of either list). The changed marks stay.
     void clear();

@@ -5,8 +5,8 @@
 
 namespace qvx {
 
-ListCommand::ListCommand(std::string text, std::vector<ChannelTree*> trees)
-    : text_(std::move(text)), trees_(std::move(trees)) {}
+ListCommand::ListCommand(StepName name, std::vector<ChannelTree*> trees)
+    : name_(std::move(name)), trees_(std::move(trees)) {}
 
 ListCommand::~ListCommand() = default;
 
@@ -30,7 +30,7 @@ bool ListCommand::changes(const ChannelList& list) const {
 }
 
 std::size_t ListCommand::memoryBytes() const {
-    return sizeof(*this) + text_.capacity() + journal_.memoryBytes();
+    return sizeof(*this) + name_.subject.capacity() + journal_.memoryBytes();
 }
 
 }  // namespace qvx

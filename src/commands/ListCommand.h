@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "commands/StepName.h"
 #include "model/TreeJournal.h"
 
 namespace qvx {
@@ -42,9 +43,8 @@ public:
     void undo();
     void redo();
 
-    // Names the step for the menu ("Delete ZDFvision", "Compare Lists"), in
-    // the lists' own Windows-1252 bytes, like the labels it may quote.
-    const std::string& text() const { return text_; }
+    // What the step did, and to which item; the window words it for the menu.
+    const StepName& name() const { return name_; }
     // The item to select after execute() or redo(), and after undo().
     ItemToSelect selectionAfterDo() const { return afterDo_; }
     ItemToSelect selectionAfterUndo() const { return afterUndo_; }
@@ -56,14 +56,14 @@ public:
 
 protected:
     // `trees`: every tree the command may change; only their changes are recorded.
-    ListCommand(std::string text, std::vector<ChannelTree*> trees);
+    ListCommand(StepName name, std::vector<ChannelTree*> trees);
 
     // The change itself; returns the item to select afterwards (or none).
     virtual ItemToSelect perform() = 0;
     void setSelectionAfterUndo(ItemToSelect selection) { afterUndo_ = selection; }
 
 private:
-    std::string text_;
+    StepName name_;
     std::vector<ChannelTree*> trees_;
     TreeJournal journal_;
     ItemToSelect afterDo_;

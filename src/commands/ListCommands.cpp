@@ -20,8 +20,8 @@ class CoreCall final : public ListCommand {
 public:
     using Call = std::function<ItemToSelect()>;
 
-    CoreCall(std::string text, std::vector<ChannelTree*> trees, ItemToSelect afterUndo, Call call)
-        : ListCommand(std::move(text), std::move(trees)), call_(std::move(call)) {
+    CoreCall(StepName name, std::vector<ChannelTree*> trees, ItemToSelect afterUndo, Call call)
+        : ListCommand(std::move(name), std::move(trees)), call_(std::move(call)) {
         setSelectionAfterUndo(afterUndo);
     }
 
@@ -35,17 +35,19 @@ private:
     Call call_;
 };
 
-std::unique_ptr<ListCommand> make(std::string text, std::vector<ChannelTree*> trees, ItemToSelect afterUndo,
+std::unique_ptr<ListCommand> make(StepName name, std::vector<ChannelTree*> trees, ItemToSelect afterUndo,
                                   CoreCall::Call call) {
-    return std::make_unique<CoreCall>(std::move(text), std::move(trees), afterUndo, std::move(call));
+    return std::make_unique<CoreCall>(std::move(name), std::move(trees), afterUndo, std::move(call));
 }
 
-std::string named(const char* what, const TreeItem& item) { return std::string(what) + " " + item.label(); }
+StepName named(StepKind kind, const TreeItem& item) { return {kind, StepScope::Item, item.label()}; }
 
-std::string bulkText(BulkField field, const TreeItem* reference) {
-    const BulkEntryTexts texts = bulkEntryTexts(field);
-    if (!reference) return texts.forAll;
-    return named(reference->hasParent() ? texts.forChannel : texts.forProvider, *reference);
+StepName bulkName(BulkField field, const TreeItem* reference) {
+    const StepKind kind = field == BulkField::Lnb             ? StepKind::SetLnb
+                          : field == BulkField::RotorPosition ? StepKind::SetRotorPosition
+                                                              : StepKind::SetVolume;
+    if (!reference) return {kind, StepScope::All, {}};
+    return {kind, reference->hasParent() ? StepScope::Item : StepScope::Provider, reference->label()};
 }
 
 }  // namespace
@@ -53,7 +55,7 @@ std::string bulkText(BulkField field, const TreeItem* reference) {
 std::unique_ptr<ListCommand> makeEditRecordCommand(ChannelTree& tree, TreeItem& item,
                                                    const ChannelRecord& record, bool asChannel) {
     const ItemToSelect self{&tree, &item};
-    return make(named("Edit", item), {&tree}, self, [&tree, &item, record, asChannel, self] {
+    return make(named(StepKind::Edit, item), {&tree}, self, [&tree, &item, record, asChannel, self] {
         tree.setLabel(&item, std::string(record.nameText()));
         if (asChannel) tree.setLooks(&item, channelLooks(record));
         tree.replaceRecord(&item, record);
@@ -63,21 +65,21 @@ std::unique_ptr<ListCommand> makeEditRecordCommand(ChannelTree& tree, TreeItem& 
 
 std::unique_ptr<ListCommand> makeRenameCommand(ChannelTree& tree, TreeItem& item, std::string newText) {
     const ItemToSelect self{&tree, &item};
-    return make(named("Rename", item), {&tree}, self, [&tree, &item, text = std::move(newText), self] {
+    return make(named(StepKind::Rename, item), {&tree}, self, [&tree, &item, text = std::move(newText), self] {
         applyRename(tree, &item, text);
         return self;
     });
 }
 
 std::unique_ptr<ListCommand> makeDeleteCommand(ChannelTree& tree, TreeItem& item) {
-    return make(named("Delete", item), {&tree}, {&tree, &item}, [&tree, &item] {
+    return make(named(StepKind::Delete, item), {&tree}, {&tree, &item}, [&tree, &item] {
         DeleteTreeItem(tree, &item);
         return ItemToSelect{};
     });
 }
 
 std::unique_ptr<ListCommand> makeCutCommand(ChannelTree& tree, TreeItem& item, EditorClipboard& clipboard) {
-    return make(named("Cut", item), {&tree}, {&tree, &item}, [&tree, &item, &clipboard] {
+    return make(named(StepKind::Cut, item), {&tree}, {&tree, &item}, [&tree, &item, &clipboard] {
         clipboard.cut(tree, &item);
         return ItemToSelect{};
     });
@@ -85,27 +87,26 @@ std::unique_ptr<ListCommand> makeCutCommand(ChannelTree& tree, TreeItem& item, E
 
 std::unique_ptr<ListCommand> makePasteCommand(ChannelTree& tree, TreeItem* reference,
                                               EditorClipboard& clipboard) {
-    std::string text = "Paste";
-    if (!clipboard.empty())
-        text += " " + std::string(ChannelRecord::fromImage(clipboard.records().front()).nameText());
-    return make(std::move(text), {&tree}, {&tree, reference}, [&tree, reference, &clipboard] {
+    StepName name{StepKind::Paste};
+    if (!clipboard.empty()) name.subject = ChannelRecord::fromImage(clipboard.records().front()).nameText();
+    return make(std::move(name), {&tree}, {&tree, reference}, [&tree, reference, &clipboard] {
         return ItemToSelect{&tree, clipboard.paste(tree, reference)};
     });
 }
 
 std::unique_ptr<ListCommand> makeNewChannelCommand(ChannelTree& tree, TreeItem* reference) {
-    return make("New channel", {&tree}, {&tree, reference},
+    return make({StepKind::NewChannel}, {&tree}, {&tree, reference},
                 [&tree, reference] { return ItemToSelect{&tree, insertNewChannel(tree, reference)}; });
 }
 
 std::unique_ptr<ListCommand> makeNewProviderCommand(ChannelTree& tree, TreeItem* reference) {
-    return make("New provider", {&tree}, {&tree, reference},
+    return make({StepKind::NewProvider}, {&tree}, {&tree, reference},
                 [&tree, reference] { return ItemToSelect{&tree, insertNewProvider(tree, reference)}; });
 }
 
 std::unique_ptr<ListCommand> makeTransferCommand(ChannelTree& source, ChannelTree& target, TreeItem& dragged,
                                                  TreeItem* dropTarget) {
-    return make(named(&source == &target ? "Move" : "Copy", dragged), {&source, &target}, {&source, &dragged},
+    return make(named(&source == &target ? StepKind::Move : StepKind::CopyInto, dragged), {&source, &target}, {&source, &dragged},
                 [&source, &target, &dragged, dropTarget] {
                     return ItemToSelect{&target, TransferItem(source, target, &dragged, dropTarget)};
                 });
@@ -114,7 +115,7 @@ std::unique_ptr<ListCommand> makeTransferCommand(ChannelTree& source, ChannelTre
 std::unique_ptr<ListCommand> makeBulkSettingCommand(ChannelTree& tree, TreeItem* reference, BulkField field,
                                                     int value) {
     const ItemToSelect shown{reference ? &tree : nullptr, reference};
-    return make(bulkText(field, reference), {&tree}, shown, [&tree, reference, field, value, shown] {
+    return make(bulkName(field, reference), {&tree}, shown, [&tree, reference, field, value, shown] {
         applyBulkValue(tree, reference, field, value);
         return shown;
     });
@@ -122,7 +123,7 @@ std::unique_ptr<ListCommand> makeBulkSettingCommand(ChannelTree& tree, TreeItem*
 
 std::unique_ptr<ListCommand> makeCompareListsCommand(ChannelList& list1, ChannelList& list2,
                                                      CompareOptions options, CompareProgress* progress) {
-    return make("Compare Lists", {&list1.television(), &list1.radio(), &list2.television(), &list2.radio()}, {},
+    return make({StepKind::CompareLists}, {&list1.television(), &list1.radio(), &list2.television(), &list2.radio()}, {},
                 [&list1, &list2, options, progress] {
                     CompareLists(list1, list2, options, progress);
                     return ItemToSelect{};
@@ -131,7 +132,7 @@ std::unique_ptr<ListCommand> makeCompareListsCommand(ChannelList& list1, Channel
 
 std::unique_ptr<ListCommand> makeRemoveDuplicatesCommand(ChannelTree& tree, CompareOptions options,
                                                          RemovedCounts* removed) {
-    return make("Remove duplicates", {&tree}, {}, [&tree, options, removed] {
+    return make({StepKind::RemoveDuplicates}, {&tree}, {}, [&tree, options, removed] {
         const RemovedCounts counts = removeDuplicates(tree, options);
         if (removed) *removed = counts;
         return ItemToSelect{};
@@ -140,14 +141,14 @@ std::unique_ptr<ListCommand> makeRemoveDuplicatesCommand(ChannelTree& tree, Comp
 
 std::unique_ptr<ListCommand> makeSortChannelsCommand(ChannelTree& tree, TreeItem* provider, SortKey key) {
     const ItemToSelect shown{provider ? &tree : nullptr, provider};
-    return make("Sort channels", {&tree}, shown, [&tree, provider, key, shown] {
+    return make({StepKind::SortChannels}, {&tree}, shown, [&tree, provider, key, shown] {
         sortChannels(tree, provider, key);
         return shown;
     });
 }
 
 std::unique_ptr<ListCommand> makeClearAllCommand(ChannelList& list) {
-    return make("Clear all", {&list.television(), &list.radio()}, {}, [&list] {
+    return make({StepKind::ClearAll}, {&list.television(), &list.radio()}, {}, [&list] {
         list.clearAll();
         return ItemToSelect{};
     });

@@ -24,45 +24,44 @@ class TreeItem;
 
 // OK of the settings panel: the item's record becomes `record` whole, its label
 // the record's name, and, when edited as a channel, its looks follow the
-// record's scrambling. "Edit NAME".
+// record's scrambling. Step Edit of the item.
 std::unique_ptr<ListCommand> makeEditRecordCommand(ChannelTree& tree, TreeItem& item,
                                                    const ChannelRecord& record, bool asChannel);
 
-// End of an in-place label edit that was not abandoned (applyRename). "Rename NAME".
+// End of an in-place label edit that was not abandoned (applyRename). Step Rename of the item.
 std::unique_ptr<ListCommand> makeRenameCommand(ChannelTree& tree, TreeItem& item, std::string newText);
 
-// DeleteTreeItem. "Delete NAME".
+// DeleteTreeItem. Step Delete of the item.
 std::unique_ptr<ListCommand> makeDeleteCommand(ChannelTree& tree, TreeItem& item);
 
 // Cut: the item goes to the clipboard when the command executes (the clipboard
 // is no part of the history: undo and redo leave it alone), then DeleteTreeItem.
-// "Cut NAME".
+// Step Cut of the item.
 std::unique_ptr<ListCommand> makeCutCommand(ChannelTree& tree, TreeItem& item, EditorClipboard& clipboard);
 
 // Paste: PasteClipboard, which empties the clipboard (again only when the
-// command executes). Executes to false with an empty clipboard. "Paste NAME".
+// command executes). Executes to false with an empty clipboard. Step Paste,
+// naming the first record on the clipboard.
 std::unique_ptr<ListCommand> makePasteCommand(ChannelTree& tree, TreeItem* reference,
                                               EditorClipboard& clipboard);
 
-// insertNewChannel / insertNewProvider. "New channel", "New provider".
+// insertNewChannel / insertNewProvider. Steps NewChannel, NewProvider.
 std::unique_ptr<ListCommand> makeNewChannelCommand(ChannelTree& tree, TreeItem* reference);
 std::unique_ptr<ListCommand> makeNewProviderCommand(ChannelTree& tree, TreeItem* reference);
 
-// The drop of a drag (TransferItem): a move within one tree ("Move NAME"), a
-// copy into another ("Copy NAME").
+// The drop of a drag (TransferItem): a move within one tree (step Move), a
+// copy into another (step CopyInto), naming the dragged item.
 std::unique_ptr<ListCommand> makeTransferCommand(ChannelTree& source, ChannelTree& target, TreeItem& dragged,
                                                  TreeItem* dropTarget);
 
 // applyBulkValue on one channel, a provider with its channels, or (no
-// reference) the whole tree. Named after the menu entry: "Set LNB NAME",
-// "Set LNB for provider NAME", "Set LNB for all", and so for the rotor
-// position and the volume.
+// reference) the whole tree. Step SetLnb, SetRotorPosition or SetVolume, in the
+// scope of the reference (Item, Provider) or of the whole tree (All).
 std::unique_ptr<ListCommand> makeBulkSettingCommand(ChannelTree& tree, TreeItem* reference, BulkField field,
                                                     int value);
 
 // "Compare Lists" (CompareLists), both lists in one step. Executes to false when
-// no pair of trees was compared. The has-file flags it clears are the files'
-// state, not the lists' content: undo leaves them as they are.
+// no pair of trees was compared.
 std::unique_ptr<ListCommand> makeCompareListsCommand(ChannelList& list1, ChannelList& list2,
                                                      CompareOptions options, CompareProgress* progress = nullptr);
 

@@ -88,10 +88,7 @@ void RemoveEmptyProviders(ChannelTree& tree) {
 bool CompareLists(ChannelList& list1, ChannelList& list2, CompareOptions options, CompareProgress* progress) {
     const bool television = CompareTrees(list1.television(), list2.television(), options, progress);
     const bool radio = CompareTrees(list1.radio(), list2.radio(), options, progress);
-    if (!television && !radio) return false;
-    list1.setHasFile(false);
-    list2.setHasFile(false);
-    return true;
+    return television || radio;
 }
 
 }  // namespace qvx

@@ -25,9 +25,8 @@ bool CompareTrees(ChannelTree& treeA, ChannelTree& treeB, CompareOptions options
 // (isChannel 0), in one step. A channel at the top level is no empty provider and stays.
 void RemoveEmptyProviders(ChannelTree& tree);
 
-// "Compare Lists": the Television trees, then the Radio trees. When at least
-// one pair was compared, both lists lose their has-file flag (they can then be
-// written only by Save as) and it returns true.
+// "Compare Lists": the Television trees, then the Radio trees. True when at
+// least one pair was compared.
 bool CompareLists(ChannelList& list1, ChannelList& list2, CompareOptions options,
                   CompareProgress* progress = nullptr);
 

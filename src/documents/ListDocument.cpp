@@ -14,15 +14,21 @@ ListDocument::ListDocument(ChannelList& list, FormatChoice choice, FileCalls& ca
     : list_(list), choice_(choice), calls_(calls) {}
 
 const ListFormatEntry* ListDocument::format() const {
-    const ListFormatEntry* entry = list_.formatName().empty() ? listFormatEntryForExtension(list_.extension())
-                                                              : listFormatEntryForName(list_.formatName());
+    const ListFormatEntry* entry =
+        formatName_.empty() ? listFormatEntryForExtension(extension_) : listFormatEntryForName(formatName_);
     if (entry && choice_ == FormatChoice::WindowFormats && !entry->offeredByWindow()) return nullptr;
     return entry;
 }
 
+std::string ListDocument::shownName() const {
+    return shown_ == ShownFile::Chosen ? fileNameOf(path_) : std::string();
+}
+
 void ListDocument::chooseFile(const std::string& path, std::optional<ListFormat> named) {
-    list_.chooseFile(path);
-    if (named) list_.setFormatName(std::string(listFormatEntry(*named).toolName));
+    path_ = path;
+    extension_ = lowerCasedExtension(path);
+    shown_ = ShownFile::Chosen;
+    formatName_ = named ? std::string(listFormatEntry(*named).toolName) : std::string();
     identity_.reset();
 }
 
@@ -32,7 +38,7 @@ FileResult ListDocument::remember(FileResult result) {
 }
 
 bool ListDocument::changedOnDisk() const {
-    return identity_ && currentIdentity(list_.path()) != identity_;
+    return identity_ && currentIdentity(path_) != identity_;
 }
 
 FileResult ListDocument::load(const std::string& path, std::optional<ListFormat> named) {
@@ -43,13 +49,13 @@ FileResult ListDocument::load(const std::string& path, std::optional<ListFormat>
 FileResult ListDocument::readChosenFile() {
     const ListFormatEntry* entry = format();
     if (!entry) return unknownFormat();
-    list_.setHasFile(true);
+    hasFile_ = true;
     identity_.reset();
     ListFormat read = entry->format;
-    FileResult result = list_.formatName().empty() ? readListByContent(list_.path(), read, list_, calls_)
-                                                   : readList(list_.path(), read, list_, calls_);
+    FileResult result = formatName_.empty() ? readListByContent(path_, read, list_, calls_)
+                                            : readList(path_, read, list_, calls_);
     // Save writes what was read, where the extension alone would not say it.
-    if (read != entry->format) list_.setFormatName(std::string(listFormatEntry(read).toolName));
+    if (read != entry->format) formatName_ = std::string(listFormatEntry(read).toolName);
     return remember(std::move(result));
 }
 
@@ -61,7 +67,7 @@ FileResult ListDocument::saveAs(const std::string& path, std::optional<ListForma
 FileResult ListDocument::save() {
     const ListFormatEntry* entry = format();
     if (!entry) return {};
-    return remember(writeList(list_.path(), entry->format, list_, options_, calls_));
+    return remember(writeList(path_, entry->format, list_, options_, calls_));
 }
 
 FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& save,
@@ -74,10 +80,19 @@ FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& sa
 }
 
 FileResult ListDocument::loadAtStartup(const std::string& path) {
-    chooseFile(path, std::nullopt);
+    path_ = path;
+    extension_ = lowerCasedExtension(path);
+    formatName_.clear();
+    identity_.reset();
     const ListFormatEntry* entry = format();
     if (!entry || !entry->loadableAtStartup) return unknownFormat();
+    shown_ = ShownFile::Chosen;
     return readChosenFile();
+}
+
+void ListDocument::forgetFile() {
+    hasFile_ = false;
+    shown_ = ShownFile::NoneAfterClose;
 }
 
 }  // namespace qvx

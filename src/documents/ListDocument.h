@@ -14,28 +14,52 @@ namespace qvx {
 class ChannelList;
 class PreparedSave;
 
-// One list with its file: Load, Save as and Save, as the window's buttons and
-// the command-line tool run them. The list keeps the file's state (path,
-// extension, has-file flag, status text); the document holds the rules for
-// when each of them changes.
 // Which rows of the format table a document reads and writes: the window
 // keeps to its four list formats (a .json name is no list to it), the
 // command-line tool takes every row.
 enum class FormatChoice { WindowFormats, EveryFormat };
 
+// What a list's status pane names: no file yet (at start, or after a start-up
+// file that was not loaded), the chosen file, or none after Close.
+enum class ShownFile { NoneYet, Chosen, NoneAfterClose };
+
+// One list with its file: Load, Save as and Save, as the window's buttons and
+// the command-line tool run them. It keeps the file's state (path, extension,
+// format, has-file flag, the name shown for it) and the rules for when each
+// of them changes; the list itself holds only what the file holds.
 class ListDocument final {
 public:
     explicit ListDocument(ChannelList& list, FileCalls& calls = systemFileCalls());
     ListDocument(ChannelList& list, FormatChoice choice, FileCalls& calls = systemFileCalls());
+    ListDocument(const ListDocument&) = delete;
+    ListDocument& operator=(const ListDocument&) = delete;
 
     ChannelList& list() { return list_; }
     const ChannelList& list() const { return list_; }
+
+    // Full path of the file last chosen by Load or Save as (or the start-up
+    // file); empty at start.
+    const std::string& path() const { return path_; }
+    // Lower-cased extension of that path.
+    const std::string& extension() const { return extension_; }
+    // True once a load of a known format was started; false at start, after
+    // Close and after a comparison of the lists.
+    bool hasFile() const { return hasFile_; }
+    void setHasFile(bool hasFile) { hasFile_ = hasFile; }
+    ShownFile shownFile() const { return shown_; }
+    // The chosen file's name without its folder, while shownFile() is Chosen.
+    std::string shownName() const;
+
     // The format of the list's file: the one it was read or last written in
     // where that was named or found by content, else the one of the chosen
     // file's extension; none when it names no format.
     const ListFormatEntry* format() const;
+    // The name of the format the file was read or last written in, where the
+    // extension alone does not tell it (a ".conf" file is VDR, dvbv5 or zap;
+    // qvxtool's --to and --from name any); empty otherwise.
+    const std::string& formatName() const { return formatName_; }
 
-    // Load: the file becomes the list's file at once (path, status text and
+    // Load: the file becomes the list's file at once (path, shown name and
     // extension), whatever happens next; then readChosenFile(). A named
     // format is read whatever the extension; without one, the extension
     // chooses, and where several formats share it, the file's content.
@@ -63,9 +87,14 @@ public:
                              std::optional<ListFormat> named = std::nullopt);
     // What writers get beyond the list (the source for channels that name none).
     void setFormatOptions(FormatOptions options) { options_ = std::move(options); }
-    // The file named on the editor's command line: chosen, and read only when
-    // its format is one read at start-up (UnknownFormat otherwise).
+    // The file named on the editor's command line: path and extension are
+    // taken whatever it is; it is shown and read only when its format is one
+    // read at start-up (UnknownFormat otherwise).
     FileResult loadAtStartup(const std::string& path);
+    // Close: the has-file flag is cleared and the pane shows no file; path
+    // and extension stay until the next file is chosen. The list is emptied
+    // by whoever closes it.
+    void forgetFile();
 
 private:
     // The file becomes the list's file, in the named format when there is
@@ -78,6 +107,11 @@ private:
     FormatOptions options_;
     FormatChoice choice_;
     FileCalls& calls_;
+    std::string path_;
+    std::string extension_;
+    std::string formatName_;
+    bool hasFile_ = false;
+    ShownFile shown_ = ShownFile::NoneYet;
     // The file as the last load read it or the last save wrote it.
     std::optional<FileIdentity> identity_;
 };

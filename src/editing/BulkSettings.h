@@ -11,25 +11,6 @@ class TreeItem;
 // The record fields that "Set LNB", "Set Rotor position" and "Set Volume" write.
 enum class BulkField { Lnb, RotorPosition, Volume };
 
-// The tree menu's entry of a setting for one channel, a provider with its
-// channels, and a whole tree; the undo history names its steps by them.
-struct BulkEntryTexts {
-    const char* forChannel;
-    const char* forProvider;
-    const char* forAll;
-};
-constexpr BulkEntryTexts bulkEntryTexts(BulkField field) {
-    switch (field) {
-    case BulkField::Lnb:
-        return {"Set LNB", "Set LNB for provider", "Set LNB for all"};
-    case BulkField::RotorPosition:
-        return {"Set Rotor position", "Set Rotor Pos for provider", "Set Rotor Pos for all"};
-    case BulkField::Volume:
-        break;
-    }
-    return {"Set Volume", "Set Volume for provider", "Set Volume for all"};
-}
-
 // The value a setting dialog opens with: the field of the reference item's
 // record, or 1, 1, 100 without one.
 int bulkStartValue(BulkField field, const TreeItem* reference);

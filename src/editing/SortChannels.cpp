@@ -36,7 +36,7 @@ void sortChannels(ChannelTree& tree, TreeItem* provider, SortKey key) {
         tree.stableSortChildren(provider, less);
         return;
     }
-    ChannelTree::BulkChange bulk(tree);
+    const ChannelTree::Reorder reorder(tree);
     for (const auto& top : tree.topLevelItems()) tree.stableSortChildren(top.get(), less);
 }
 

@@ -25,10 +25,26 @@ std::unique_ptr<TreeItem> copyOf(const TreeItem& item, std::uint8_t kind, bool b
     return std::make_unique<TreeItem>(recordOfKind(item, kind), cutLabel(item.label()), looks, item.carried());
 }
 
+// Within its own tree the very item moves, so views see a move and keep it open and
+// selected; it takes the label a copy would have.
+TreeItem* moveWithinTree(ChannelTree& tree, TreeItem* dragged, TreeItem* dropTarget) {
+    if (dragged->hasParent()) {
+        const InsertionPlace place = channelInsertionPlace(tree, dropTarget, [] { return nullptr; });
+        tree.moveItem(dragged, place.parent, place.row);
+    } else {
+        const InsertionPlace place = providerInsertionPlace(tree, dropTarget);
+        tree.moveItem(dragged, place.parent, place.row);
+        for (const auto& channel : dragged->children()) tree.setLabel(channel.get(), cutLabel(channel->label()));
+    }
+    tree.setLabel(dragged, cutLabel(dragged->label()));
+    return dragged;
+}
+
 }  // namespace
 
 TreeItem* TransferItem(ChannelTree& source, ChannelTree& target, TreeItem* dragged, TreeItem* dropTarget) {
     if (!dragged) return nullptr;
+    if (&source == &target) return moveWithinTree(target, dragged, dropTarget);
     const std::uint8_t kind = target.serviceType();
     TreeItem* inserted = nullptr;
 
@@ -48,7 +64,6 @@ TreeItem* TransferItem(ChannelTree& source, ChannelTree& target, TreeItem* dragg
         inserted = target.insertItem(place.parent, place.row, std::move(provider));
     }
 
-    if (&source == &target) source.removeItem(dragged);
     return inserted;
 }
 

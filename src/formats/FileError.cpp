@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/FileError.h"
 
+#include "formats/TranslatableText.h"
+
 #include <cerrno>
 #include <utility>
 
@@ -39,21 +41,21 @@ constexpr std::pair<int, int> kCauseOfErrno[] = {
 };
 
 constexpr std::string_view kTexts[] = {
-    "No error occurred.",
-    "An unknown error occurred while accessing %1.",
-    "%1 was not found.",
-    "%1 contains an invalid path.",
-    "%1 could not be opened because there are too many open files.",
-    "Access to %1 was denied.",
-    "An invalid file handle was associated with %1.",
-    "%1 could not be removed because it is the current directory.",
-    "%1 could not be created because the directory is full.",
-    "Seek failed on %1",
-    "A hardware I/O error was reported while accessing %1.",
-    "A sharing violation occurred while accessing %1.",
-    "A locking violation occurred while accessing %1.",
-    "Disk full while accessing %1.",
-    "An attempt was made to access %1 past its end.",
+    QVX_TRANSLATE_NOOP("Files", "No error occurred."),
+    QVX_TRANSLATE_NOOP("Files", "An unknown error occurred while accessing %1."),
+    QVX_TRANSLATE_NOOP("Files", "%1 was not found."),
+    QVX_TRANSLATE_NOOP("Files", "%1 contains an invalid path."),
+    QVX_TRANSLATE_NOOP("Files", "%1 could not be opened because there are too many open files."),
+    QVX_TRANSLATE_NOOP("Files", "Access to %1 was denied."),
+    QVX_TRANSLATE_NOOP("Files", "An invalid file handle was associated with %1."),
+    QVX_TRANSLATE_NOOP("Files", "%1 could not be removed because it is the current directory."),
+    QVX_TRANSLATE_NOOP("Files", "%1 could not be created because the directory is full."),
+    QVX_TRANSLATE_NOOP("Files", "Seek failed on %1"),
+    QVX_TRANSLATE_NOOP("Files", "A hardware I/O error was reported while accessing %1."),
+    QVX_TRANSLATE_NOOP("Files", "A sharing violation occurred while accessing %1."),
+    QVX_TRANSLATE_NOOP("Files", "A locking violation occurred while accessing %1."),
+    QVX_TRANSLATE_NOOP("Files", "Disk full while accessing %1."),
+    QVX_TRANSLATE_NOOP("Files", "An attempt was made to access %1 past its end."),
 };
 
 }  // namespace
@@ -64,9 +66,13 @@ int causeForErrno(int errorNumber) {
     return kCauseGeneric;
 }
 
-std::string fileErrorText(int cause, std::string_view fileName) {
+std::string_view fileErrorSource(int cause) {
     constexpr int count = static_cast<int>(std::size(kTexts));
-    const std::string_view text = kTexts[cause >= 0 && cause < count ? cause : kCauseGeneric];
+    return kTexts[cause >= 0 && cause < count ? cause : kCauseGeneric];
+}
+
+std::string fileErrorText(int cause, std::string_view fileName) {
+    const std::string_view text = fileErrorSource(cause);
     std::string out;
     const auto marker = text.find("%1");
     if (marker == std::string_view::npos) return std::string(text);

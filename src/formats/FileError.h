@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "formats/TranslatableText.h"
+
 namespace qvx {
 
 // Cause numbers of file failures, as the messages show them.
@@ -31,7 +33,9 @@ int causeForErrno(int errorNumber);
 // The file-error text of a cause, with `fileName` for %1. Readers pass
 // "an unnamed file", writers the path.
 std::string fileErrorText(int cause, std::string_view fileName);
+// The same text with its %1 (the window words it).
+std::string_view fileErrorSource(int cause);
 
-inline constexpr std::string_view kUnnamedFile = "an unnamed file";
+inline constexpr std::string_view kUnnamedFile = QVX_TRANSLATE_NOOP("Files", "an unnamed file");
 
 }  // namespace qvx

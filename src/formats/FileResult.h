@@ -43,6 +43,11 @@ struct FileResult {
     bool namesFile = false;
     // What a read left out or changed, in the order it was found.
     std::vector<FileWarning> warnings = {};
+    // The message as its source text (with %1, %2 for the arguments) and the
+    // arguments, for the window to word in its language; no source text for a
+    // message that is no fixed text (what a text format's reader found wrong).
+    std::string_view messageSource = {};
+    std::vector<std::string> messageArguments = {};
 
     bool ok() const { return outcome == FileOutcome::Done; }
     // The message followed by ": " and the reason where there is one; after
@@ -56,7 +61,7 @@ inline FileResult unknownFormat() { return {FileOutcome::UnknownFormat, kCauseNo
 FileResult cannotOpenList(std::string_view path, int errorNumber);
 // Reading: the file itself failed (EIO and the like, not a short read).
 FileResult readFailure(int errorNumber);
-// Reading: a short header or record, with the reader's own text.
+// Reading: a short header or record, with the reader's own fixed text (which outlives the result).
 FileResult shortRead(FileOutcome outcome, std::string_view message);
 // Reading: the content is no list of its format; `where` names the place
 // and the fault ("television[0].record.lnb: 300 is out of range 0..255").

@@ -66,7 +66,7 @@ FileResult readInto(const ListFormatEntry& entry, ByteSource& source, ChannelLis
                     const FormatOptions& options) {
     if (!entry.allOrNothing) return entry.read(source, list, options);
     // Read aside and taken over whole, so that a fault leaves the list as it was.
-    ChannelList read(list.number());
+    ChannelList read;
     FileResult result = entry.read(source, read, options);
     if (result.outcome != FileOutcome::Done) return result;
     list.television().swapContents(read.television());
@@ -78,7 +78,7 @@ FileResult readInto(const ListFormatEntry& entry, ByteSource& source, ChannelLis
 // Whether a file of `size` bytes holds more than an empty list in the format
 // would (a native header says "no records" in 12 bytes; other formats need none).
 bool holdsMoreThanAnEmptyList(const ListFormatEntry& entry, std::uint64_t size) {
-    const ChannelList empty(1);
+    const ChannelList empty;
     MemorySink emptyList;
     entry.write(emptyList, empty, {});
     return size > emptyList.bytes().size();

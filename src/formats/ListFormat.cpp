@@ -8,6 +8,7 @@
 #include "formats/DvbExtremeFormat.h"
 #include "formats/JsonFormat.h"
 #include "formats/NativeFormat.h"
+#include "formats/TranslatableText.h"
 #include "formats/VdrFormat.h"
 #include "formats/ZapFormat.h"
 #include "model/ChannelList.h"
@@ -64,7 +65,8 @@ constexpr ListFormatEntry kFormats[] = {
 
 constexpr ListFormat kAllListsPatternOrder[] = {ListFormat::Dvb98, ListFormat::WinDvbLive, ListFormat::Native,
                                                 ListFormat::DvbExtreme};
-constexpr AllListsDialogChoice kAllLists{"Channellists (*.qvx;*.chl;*.dvb;*.xch)", kAllListsPatternOrder};
+constexpr AllListsDialogChoice kAllLists{QVX_TRANSLATE_NOOP("Files", "Channellists (*.qvx;*.chl;*.dvb;*.xch)"),
+                                         kAllListsPatternOrder};
 
 }  // namespace
 

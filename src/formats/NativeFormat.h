@@ -6,6 +6,7 @@
 
 #include "formats/ByteStream.h"
 #include "formats/FileResult.h"
+#include "formats/TranslatableText.h"
 
 namespace qvx {
 
@@ -15,8 +16,8 @@ class ChannelTree;
 // little-endian counts, then 172-byte record images.
 inline constexpr std::size_t kNativeHeaderSize = 12;
 
-inline constexpr std::string_view kShortHeaderMessage = "Error reading DVB_CHANNEL_HEADER";
-inline constexpr std::string_view kShortRecordMessage = "Error reading Radio DVB_CHANNELS";
+inline constexpr std::string_view kShortHeaderMessage = QVX_TRANSLATE_NOOP("Files", "Error reading DVB_CHANNEL_HEADER");
+inline constexpr std::string_view kShortRecordMessage = QVX_TRANSLATE_NOOP("Files", "Error reading Radio DVB_CHANNELS");
 
 // ShortHeader with a short header (trees untouched); ReadFailed with a short
 // record, the entries read so far staying in the trees, or when the file

@@ -3,26 +3,9 @@
 
 namespace qvx {
 
-ChannelList::ChannelList(int number)
-    : number_(number), statusText_("File" + std::to_string(number) + ": none") {}
-
-void ChannelList::chooseFile(const std::string& path) {
-    path_ = path;
-    statusText_ = "File" + std::to_string(number_) + ": " + fileNameOf(path);
-    extension_ = lowerCasedExtension(path);
-    formatName_.clear();
-}
-
 void ChannelList::clearAll() {
     television_.clear();
     radio_.clear();
-}
-
-void ChannelList::close() {
-    hasFile_ = false;
-    statusText_ = "File" + std::to_string(number_) + ": none ";
-    carried_.reset();
-    clearAll();
 }
 
 std::string fileNameOf(const std::string& path) {

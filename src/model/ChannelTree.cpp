@@ -63,6 +63,30 @@ void ChannelTree::removeItem(TreeItem* item) {
     if (journal_) journal_->removed(*this, parent, row, std::move(removed));
 }
 
+void ChannelTree::moveItem(TreeItem* item, TreeItem* parent, int row) {
+    assert(item);
+    TreeItem* from = item->parent_;
+    const int fromRow = item->row_;
+    auto& target = siblingsOf(parent);
+    if (row < 0 || row > static_cast<int>(target.size())) row = static_cast<int>(target.size());
+    if (from == parent && (row == fromRow || row == fromRow + 1)) return;
+    ++changeCount_;
+    if (reporting())
+        for (auto* observer : observers_) observer->itemAboutToBeMoved(from, fromRow, parent, row);
+    auto& source = siblingsOf(from);
+    std::unique_ptr<TreeItem> moving = std::move(source[static_cast<std::size_t>(fromRow)]);
+    source.erase(source.begin() + fromRow);
+    renumber(source, static_cast<std::size_t>(fromRow));
+    const int at = from == parent && row > fromRow ? row - 1 : row;
+    moving->parent_ = parent;
+    target.insert(target.begin() + at, std::move(moving));
+    renumber(target, static_cast<std::size_t>(at));
+    if (reporting())
+        for (auto* observer : observers_) observer->itemMoved();
+    // Back is where it came from, counted after it left (as moveItem counts it there).
+    if (journal_) journal_->moved(*this, item, from, from == parent && at < fromRow ? fromRow + 1 : fromRow);
+}
+
 std::unique_ptr<TreeItem> ChannelTree::detachItem(TreeItem* item) {
     assert(item);
     TreeItem* parent = item->parent_;
@@ -103,19 +127,23 @@ void ChannelTree::swapContents(ChannelTree& other) {
         for (const auto& item : topLevel_) journal_->inserted(*this, item.get());
 }
 
+// A change to what is there already is none: no step, no repaint.
 void ChannelTree::setLabel(TreeItem* item, std::string label) {
+    if (item->label_ == label) return;
     if (journal_) journal_->labelChanged(*this, item);
     item->label_ = std::move(label);
     notifyItemChanged(item);
 }
 
 void ChannelTree::setLooks(TreeItem* item, const ItemLooks& looks) {
+    if (item->looks_ == looks) return;
     if (journal_) journal_->looksChanged(*this, item);
     item->looks_ = looks;
     notifyItemChanged(item);
 }
 
 void ChannelTree::replaceRecord(TreeItem* item, const ChannelRecord& record) {
+    if (item->record_.image() == record.image()) return;
     if (journal_) journal_->recordChanged(*this, item);
     item->record_ = record;
     notifyItemChanged(item);
@@ -137,6 +165,18 @@ void ChannelTree::endBulk() {
     ++changeCount_;
     if (--bulkDepth_ == 0)
         for (auto* observer : observers_) observer->resetDone();
+}
+
+ChannelTree::Reorder::Reorder(ChannelTree& tree) : tree_(tree) {
+    ++tree_.changeCount_;
+    if (tree_.reorderDepth_++ == 0 && tree_.bulkDepth_ == 0)
+        for (auto* observer : tree_.observers_) observer->aboutToReorder();
+}
+
+ChannelTree::Reorder::~Reorder() {
+    ++tree_.changeCount_;
+    if (--tree_.reorderDepth_ == 0 && tree_.bulkDepth_ == 0)
+        for (auto* observer : tree_.observers_) observer->reordered();
 }
 
 ChannelTree::BulkChange::BulkChange(ChannelTree& tree) : tree_(tree) { tree_.beginBulk(); }

@@ -12,7 +12,7 @@
 #include "model/Carried.h"
 #include "model/ChannelRecord.h"
 #include "model/ItemLooks.h"
-#include "model/TreeJournal.h"
+#include "model/TreeRecorder.h"
 
 namespace qvx {
 
@@ -82,6 +82,15 @@ public:
     virtual void aboutToReset() = 0;
     virtual void resetDone() = 0;
     virtual void itemChanged(const TreeItem* item) = 0;
+    // Items were put in another order among their siblings; no item came or went, and a
+    // view keeps what it held (selection, open providers, scroll position).
+    virtual void aboutToReorder() = 0;
+    virtual void reordered() = 0;
+    // One item (with its children) moves to `toRow` of `toParent`, the row counted before
+    // it leaves its place.
+    virtual void itemAboutToBeMoved(const TreeItem* fromParent, int fromRow, const TreeItem* toParent,
+                                    int toRow) = 0;
+    virtual void itemMoved() = 0;
 };
 
 // A Television or Radio tree: providers at the top level, channels below them.
@@ -114,6 +123,10 @@ public:
     // Removes the item with its children and destroys their records (while a
     // journal records, it keeps them instead).
     void removeItem(TreeItem* item);
+    // Moves the item (with its channels) to `row` under `parent` (top level when null), the
+    // row counted before it leaves its place; views see one move. Nothing happens when the
+    // place is its own.
+    void moveItem(TreeItem* item, TreeItem* parent, int row);
     // Removes every item.
     void clear();
     // Takes every item of `other` (a tree of the same kind, filled off-screen)
@@ -125,9 +138,6 @@ public:
     void setLooks(TreeItem* item, const ItemLooks& looks);
     // Stores a whole record image back into the item's record.
     void replaceRecord(TreeItem* item, const ChannelRecord& record);
-    // For changes made through mutableRecord(); tells the observers.
-    void notifyItemChanged(TreeItem* item);
-    ChannelRecord& mutableRecord(TreeItem* item) { return item->record_; }
 
     // Remove, in one step, every child (or top-level item) for which `remove`
     // is true, keeping the order of the rest. Views see one reset.
@@ -137,9 +147,22 @@ public:
     void removeTopLevelWhere(Predicate remove);
 
     // Puts the children of `parent` (the top-level items when null) in the
-    // order of `less`, keeping the order of equal ones. Views see one reset.
+    // order of `less`, keeping the order of equal ones. Views see a reorder.
     template <typename Less>
     void stableSortChildren(TreeItem* parent, Less less);
+
+    // While one is open, items only change their order; views see one reorder when the
+    // outermost closes. Nestable.
+    class Reorder {
+    public:
+        explicit Reorder(ChannelTree& tree);
+        ~Reorder();
+        Reorder(const Reorder&) = delete;
+        Reorder& operator=(const Reorder&) = delete;
+
+    private:
+        ChannelTree& tree_;
+    };
 
     // While a bulk change is open, structural changes are not reported one by
     // one; closing the outermost one reports a single reset. Nestable.
@@ -161,12 +184,15 @@ public:
     void addObserver(ChannelTreeObserver* observer);
     void removeObserver(ChannelTreeObserver* observer);
 
-    // While set, every change is also recorded there (see TreeJournal).
-    TreeJournal* journal() const { return journal_; }
-    void setJournal(TreeJournal* journal) { journal_ = journal; }
-
 private:
+    // The journal records every change while it is set, and takes changes back through the
+    // tree's own insert and detach; nothing else changes a tree behind its recorder.
     friend class TreeJournal;
+
+    TreeRecorder* recorder() const { return journal_; }
+    void setRecorder(TreeRecorder* recorder) { journal_ = recorder; }
+    // Tells the observers of a change the journal made to an item.
+    void notifyItemChanged(TreeItem* item);
 
     // Takes the item with its children out of the tree and hands it over (not
     // recorded); insertItem puts it back. Observers see a removal.
@@ -179,8 +205,8 @@ private:
     // them in `kept` when given. Returns the number of items removed, children included.
     template <typename Predicate>
     std::size_t removeSiblingsWhere(TreeItem* parent, Predicate& remove,
-                                    std::vector<TreeJournal::RemovedChild>* kept);
-    bool reporting() const { return bulkDepth_ == 0; }
+                                    std::vector<TreeRecorder::RemovedChild>* kept);
+    bool reporting() const { return bulkDepth_ == 0 && reorderDepth_ == 0; }
     void beginBulk();
     void endBulk();
 
@@ -188,15 +214,16 @@ private:
     std::vector<std::unique_ptr<TreeItem>> topLevel_;
     std::size_t itemCount_ = 0;
     int bulkDepth_ = 0;
+    int reorderDepth_ = 0;
     std::uint64_t changeCount_ = 0;
     std::vector<ChannelTreeObserver*> observers_;
-    TreeJournal* journal_ = nullptr;
+    TreeRecorder* journal_ = nullptr;
 };
 
 template <typename Predicate>
 void ChannelTree::removeChildrenWhere(Predicate remove) {
     BulkChange bulk(*this);
-    std::vector<TreeJournal::RemovedChild> kept;
+    std::vector<TreeRecorder::RemovedChild> kept;
     for (auto& provider : topLevel_) {
         itemCount_ -= removeSiblingsWhere(provider.get(), remove, journal_ ? &kept : nullptr);
     }
@@ -206,14 +233,14 @@ void ChannelTree::removeChildrenWhere(Predicate remove) {
 template <typename Predicate>
 void ChannelTree::removeTopLevelWhere(Predicate remove) {
     BulkChange bulk(*this);
-    std::vector<TreeJournal::RemovedChild> kept;
+    std::vector<TreeRecorder::RemovedChild> kept;
     itemCount_ -= removeSiblingsWhere(nullptr, remove, journal_ ? &kept : nullptr);
     if (journal_ && !kept.empty()) journal_->removedMany(*this, std::move(kept));
 }
 
 template <typename Predicate>
 std::size_t ChannelTree::removeSiblingsWhere(TreeItem* parent, Predicate& remove,
-                                             std::vector<TreeJournal::RemovedChild>* kept) {
+                                             std::vector<TreeRecorder::RemovedChild>* kept) {
     auto& siblings = siblingsOf(parent);
     std::size_t write = 0;
     std::size_t removedItems = 0;
@@ -241,7 +268,7 @@ std::size_t ChannelTree::removeSiblingsWhere(TreeItem* parent, Predicate& remove
 template <typename Less>
 void ChannelTree::stableSortChildren(TreeItem* parent, Less less) {
     auto& siblings = siblingsOf(parent);
-    BulkChange bulk(*this);
+    Reorder reorder(*this);
     std::vector<TreeItem*> before;
     if (journal_) {
         before.reserve(siblings.size());

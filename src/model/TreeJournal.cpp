@@ -41,6 +41,12 @@ struct TreeJournal::Entry {
         std::vector<std::unique_ptr<TreeItem>> topLevel;
         std::size_t itemCount;
     };
+    // The other place of a moved item: moving it there toggles.
+    struct OtherPlace {
+        TreeItem* item;
+        TreeItem* parent;
+        int row;
+    };
     // The other order of the children of one parent.
     struct OtherOrder {
         TreeItem* parent;
@@ -61,7 +67,7 @@ struct TreeJournal::Entry {
     };
 
     ChannelTree* tree;
-    std::variant<Placement, ManyRemoved, Cleared, OtherOrder, OtherRecord, OtherLabel, OtherLooks> change;
+    std::variant<Placement, ManyRemoved, Cleared, OtherPlace, OtherOrder, OtherRecord, OtherLabel, OtherLooks> change;
 };
 
 TreeJournal::TreeJournal() = default;
@@ -69,15 +75,16 @@ TreeJournal::~TreeJournal() = default;
 
 TreeJournal::Recording::Recording(TreeJournal& journal, const std::vector<ChannelTree*>& trees) {
     for (ChannelTree* tree : trees) {
-        if (tree->journal() == &journal) continue;  // named twice (a move within one tree)
-        assert(tree->journal() == nullptr);
-        tree->setJournal(&journal);
+        TreeRecorder* recorder = &journal;
+        if (tree->recorder() == recorder) continue;  // named twice (a move within one tree)
+        assert(tree->recorder() == nullptr);
+        tree->setRecorder(recorder);
         trees_.push_back(tree);
     }
 }
 
 TreeJournal::Recording::~Recording() {
-    for (ChannelTree* tree : trees_) tree->setJournal(nullptr);
+    for (ChannelTree* tree : trees_) tree->setRecorder(nullptr);
 }
 
 bool TreeJournal::touches(const ChannelTree& tree) const {
@@ -121,6 +128,10 @@ void TreeJournal::reordered(ChannelTree& tree, TreeItem* parent, std::vector<Tre
     add(std::make_unique<Entry>(Entry{&tree, Entry::OtherOrder{parent, std::move(before)}}));
 }
 
+void TreeJournal::moved(ChannelTree& tree, TreeItem* item, TreeItem* parent, int row) {
+    add(std::make_unique<Entry>(Entry{&tree, Entry::OtherPlace{item, parent, row}}));
+}
+
 void TreeJournal::recordChanged(ChannelTree& tree, TreeItem* item) {
     add(std::make_unique<Entry>(Entry{&tree, Entry::OtherRecord{item, item->record()}}));
 }
@@ -134,12 +145,22 @@ void TreeJournal::looksChanged(ChannelTree& tree, TreeItem* item) {
     add(std::make_unique<Entry>(Entry{&tree, Entry::OtherLooks{item, item->looks()}}));
 }
 
-void TreeJournal::undo() {
-    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry) toggle(**entry);
-}
+void TreeJournal::undo() { toggleAll(entries_.rbegin(), entries_.rend()); }
 
-void TreeJournal::redo() {
-    for (auto& entry : entries_) toggle(*entry);
+void TreeJournal::redo() { toggleAll(entries_.begin(), entries_.end()); }
+
+template <typename Iterator>
+void TreeJournal::toggleAll(Iterator first, Iterator last) {
+    const auto isOrder = [](const Entry& entry) { return std::holds_alternative<Entry::OtherOrder>(entry.change); };
+    while (first != last) {
+        if (!isOrder(**first)) {
+            toggle(**first++);
+            continue;
+        }
+        ChannelTree& tree = *(*first)->tree;
+        const ChannelTree::Reorder reorder(tree);
+        while (first != last && isOrder(**first) && (*first)->tree == &tree) toggle(**first++);
+    }
 }
 
 void TreeJournal::toggle(Entry& entry) {
@@ -166,8 +187,17 @@ void TreeJournal::toggle(Entry& entry) {
             swapTopLevel(tree, cleared.topLevel, cleared.itemCount);
         }
         void operator()(Entry::OtherOrder& other) const { swapOrder(tree, other.parent, other.order); }
+        void operator()(Entry::OtherPlace& other) const {
+            TreeItem* item = other.item;
+            TreeItem* from = item->parent();
+            const int fromRow = item->row();
+            tree.moveItem(item, other.parent, other.row);
+            // The way back again, counted as moveItem counts.
+            other.parent = from;
+            other.row = from == item->parent() && item->row() < fromRow ? fromRow + 1 : fromRow;
+        }
         void operator()(Entry::OtherRecord& other) const {
-            std::swap(tree.mutableRecord(other.item), other.record);
+            std::swap(other.item->record_, other.record);
             tree.notifyItemChanged(other.item);
         }
         void operator()(Entry::OtherLabel& other) const {
@@ -245,7 +275,7 @@ void TreeJournal::takeOut(ChannelTree& tree, std::vector<RemovedChild>& items) {
 
 // The children take the kept order and the kept order becomes theirs.
 void TreeJournal::swapOrder(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*>& order) {
-    ChannelTree::BulkChange bulk(tree);
+    const ChannelTree::Reorder reorder(tree);
     auto& siblings = tree.siblingsOf(parent);
     assert(siblings.size() == order.size());
     std::vector<TreeItem*> current;

@@ -5,10 +5,9 @@
 #include <memory>
 #include <vector>
 
-namespace qvx {
+#include "model/TreeRecorder.h"
 
-class ChannelTree;
-class TreeItem;
+namespace qvx {
 
 // Keeps every change made to the trees while it records: removed items stay
 // alive in it (detached, with their channels) and changed records, labels and
@@ -20,7 +19,7 @@ class TreeItem;
 //
 // Undo and redo are valid only while the trees are in the state the journal
 // left them in (after recording or redo for undo, after undo for redo).
-class TreeJournal final {
+class TreeJournal final : private TreeRecorder {
 public:
     TreeJournal();
     ~TreeJournal();
@@ -49,29 +48,25 @@ public:
     std::size_t memoryBytes() const { return bytes_; }
 
 private:
-    friend class ChannelTree;
     struct Entry;
 
-    // Called by the tree while recording.
-    void inserted(ChannelTree& tree, TreeItem* item);
-    void removed(ChannelTree& tree, TreeItem* parent, int row, std::unique_ptr<TreeItem> item);
-    struct RemovedChild {
-        TreeItem* parent;  // null for the top level
-        int row;           // before anything of the same removal went
-        std::unique_ptr<TreeItem> item;
-    };
-    // Items removed in one step, each parent's in ascending row order.
-    void removedMany(ChannelTree& tree, std::vector<RemovedChild> removed);
-    // The children of `parent` (top level when null) were put in a new order;
-    // `before` is the old one. Nothing is kept when the order stayed.
-    void reordered(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*> before);
-    void cleared(ChannelTree& tree, std::vector<std::unique_ptr<TreeItem>> topLevel, std::size_t itemCount);
-    void recordChanged(ChannelTree& tree, TreeItem* item);
-    void labelChanged(ChannelTree& tree, TreeItem* item);
-    void looksChanged(ChannelTree& tree, TreeItem* item);
+    // TreeRecorder: called by the trees while recording.
+    void inserted(ChannelTree& tree, TreeItem* item) override;
+    void removed(ChannelTree& tree, TreeItem* parent, int row, std::unique_ptr<TreeItem> item) override;
+    void removedMany(ChannelTree& tree, std::vector<RemovedChild> removed) override;
+    void reordered(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*> before) override;
+    void moved(ChannelTree& tree, TreeItem* item, TreeItem* parent, int row) override;
+    void cleared(ChannelTree& tree, std::vector<std::unique_ptr<TreeItem>> topLevel, std::size_t itemCount) override;
+    void recordChanged(ChannelTree& tree, TreeItem* item) override;
+    void labelChanged(ChannelTree& tree, TreeItem* item) override;
+    void looksChanged(ChannelTree& tree, TreeItem* item) override;
 
     void add(std::unique_ptr<Entry> entry);
     static void toggle(Entry& entry);
+    // Toggles entries [first, last) in the given direction, each run of reorders of one tree
+    // inside one reorder of that tree, so views see it once.
+    template <typename Iterator>
+    static void toggleAll(Iterator first, Iterator last);
     static void putBack(ChannelTree& tree, std::vector<RemovedChild>& items);
     static void takeOut(ChannelTree& tree, std::vector<RemovedChild>& items);
     static void swapOrder(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*>& order);

@@ -48,7 +48,7 @@ TEST(RotorPositions, EntriesAreNumberedWithTwoDigits) {
 
 class BulkApply : public ::testing::Test {
 protected:
-    ChannelList list{1};
+    ChannelList list;
     void SetUp() override {
         buildTree(list.television(), "P[A,B] Q[C]");
         buildTree(list.radio(), "R[D]");

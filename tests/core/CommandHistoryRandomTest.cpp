@@ -47,14 +47,14 @@ public:
 
         for (std::size_t step = states_.size() - 1; step > 0; --step) {
             ASSERT_TRUE(history_.canUndo());
-            const std::string text = history_.undoText();
+            const std::string text = history_.undoStep()->subject;
             expectSelectable(history_.undo());
             ASSERT_SAME_LISTS(snapshotOf(list1_, list2_), states_[step - 1]) << "undo of " << text;
         }
         EXPECT_FALSE(history_.canUndo());
         for (std::size_t step = 1; step < states_.size(); ++step) {
             ASSERT_TRUE(history_.canRedo());
-            const std::string text = history_.redoText();
+            const std::string text = history_.redoStep()->subject;
             expectSelectable(history_.redo());
             ASSERT_SAME_LISTS(snapshotOf(list1_, list2_), states_[step]) << "redo of " << text;
         }
@@ -201,8 +201,8 @@ private:
     }
 
     std::mt19937 random_;
-    ChannelList list1_{1};
-    ChannelList list2_{2};
+    ChannelList list1_;
+    ChannelList list2_;
     EditorClipboard clipboard_;
     CommandHistory history_{list1_, list2_};
     std::vector<std::string> states_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -34,8 +35,8 @@ protected:
         history.execute(makeRenameCommand(list1.television(), *item, text));
     }
 
-    ChannelList list1{1};
-    ChannelList list2{2};
+    ChannelList list1;
+    ChannelList list2;
     EditorClipboard clipboard;
     CommandHistory history{list1, list2};
 };
@@ -43,41 +44,43 @@ protected:
 TEST_F(CommandHistoryTest, StepsAreNamedForTheMenu) {
     ChannelTree& tv = list1.television();
     clipboard.copy(*tv1(1, 0));
-    const std::vector<std::pair<std::unique_ptr<ListCommand>, std::string>> cases = [&] {
-        std::vector<std::pair<std::unique_ptr<ListCommand>, std::string>> out;
-        out.emplace_back(makeDeleteCommand(tv, *tv1(1, 0)), "Delete ZDFvision");
-        out.emplace_back(makeCutCommand(tv, *tv1(0), clipboard), "Cut ARD");
-        out.emplace_back(makeRenameCommand(tv, *tv1(0, 1), "West"), "Rename WDR");
-        out.emplace_back(makeEditRecordCommand(tv, *tv1(1), tv1(1)->record(), false), "Edit ZDF");
-        out.emplace_back(makePasteCommand(tv, nullptr, clipboard), "Paste ZDFvision");
-        out.emplace_back(makeNewChannelCommand(tv, nullptr), "New channel");
-        out.emplace_back(makeNewProviderCommand(tv, nullptr), "New provider");
-        out.emplace_back(makeTransferCommand(tv, tv, *tv1(0, 0), nullptr), "Move Das Erste");
-        out.emplace_back(makeTransferCommand(tv, list2.television(), *tv1(0), nullptr), "Copy ARD");
-        out.emplace_back(makeBulkSettingCommand(tv, tv1(0, 1), BulkField::Lnb, 3), "Set LNB WDR");
-        out.emplace_back(makeBulkSettingCommand(tv, tv1(0), BulkField::Lnb, 3), "Set LNB for provider ARD");
-        out.emplace_back(makeBulkSettingCommand(tv, nullptr, BulkField::Lnb, 3), "Set LNB for all");
+    const std::vector<std::pair<std::unique_ptr<ListCommand>, StepName>> cases = [&] {
+        std::vector<std::pair<std::unique_ptr<ListCommand>, StepName>> out;
+        out.emplace_back(makeDeleteCommand(tv, *tv1(1, 0)), StepName{StepKind::Delete, StepScope::Item, "ZDFvision"});
+        out.emplace_back(makeCutCommand(tv, *tv1(0), clipboard), StepName{StepKind::Cut, StepScope::Item, "ARD"});
+        out.emplace_back(makeRenameCommand(tv, *tv1(0, 1), "West"), StepName{StepKind::Rename, StepScope::Item, "WDR"});
+        out.emplace_back(makeEditRecordCommand(tv, *tv1(1), tv1(1)->record(), false), StepName{StepKind::Edit, StepScope::Item, "ZDF"});
+        out.emplace_back(makePasteCommand(tv, nullptr, clipboard), StepName{StepKind::Paste, StepScope::Item, "ZDFvision"});
+        out.emplace_back(makeNewChannelCommand(tv, nullptr), StepName{StepKind::NewChannel});
+        out.emplace_back(makeNewProviderCommand(tv, nullptr), StepName{StepKind::NewProvider});
+        out.emplace_back(makeTransferCommand(tv, tv, *tv1(0, 0), nullptr), StepName{StepKind::Move, StepScope::Item, "Das Erste"});
+        out.emplace_back(makeTransferCommand(tv, list2.television(), *tv1(0), nullptr), StepName{StepKind::CopyInto, StepScope::Item, "ARD"});
+        out.emplace_back(makeBulkSettingCommand(tv, tv1(0, 1), BulkField::Lnb, 3), StepName{StepKind::SetLnb, StepScope::Item, "WDR"});
+        out.emplace_back(makeBulkSettingCommand(tv, tv1(0), BulkField::Lnb, 3), StepName{StepKind::SetLnb, StepScope::Provider, "ARD"});
+        out.emplace_back(makeBulkSettingCommand(tv, nullptr, BulkField::Lnb, 3), StepName{StepKind::SetLnb, StepScope::All});
         out.emplace_back(makeBulkSettingCommand(tv, tv1(0, 1), BulkField::RotorPosition, 3),
-                         "Set Rotor position WDR");
+                         StepName{StepKind::SetRotorPosition, StepScope::Item, "WDR"});
         out.emplace_back(makeBulkSettingCommand(tv, tv1(0), BulkField::RotorPosition, 3),
-                         "Set Rotor Pos for provider ARD");
-        out.emplace_back(makeBulkSettingCommand(tv, nullptr, BulkField::RotorPosition, 3), "Set Rotor Pos for all");
-        out.emplace_back(makeBulkSettingCommand(tv, tv1(0, 1), BulkField::Volume, 3), "Set Volume WDR");
-        out.emplace_back(makeBulkSettingCommand(tv, tv1(0), BulkField::Volume, 3), "Set Volume for provider ARD");
-        out.emplace_back(makeBulkSettingCommand(tv, nullptr, BulkField::Volume, 3), "Set Volume for all");
-        out.emplace_back(makeCompareListsCommand(list1, list2, {}), "Compare Lists");
-        out.emplace_back(makeClearAllCommand(list2), "Clear all");
+                         StepName{StepKind::SetRotorPosition, StepScope::Provider, "ARD"});
+        out.emplace_back(makeBulkSettingCommand(tv, nullptr, BulkField::RotorPosition, 3), StepName{StepKind::SetRotorPosition, StepScope::All});
+        out.emplace_back(makeBulkSettingCommand(tv, tv1(0, 1), BulkField::Volume, 3), StepName{StepKind::SetVolume, StepScope::Item, "WDR"});
+        out.emplace_back(makeBulkSettingCommand(tv, tv1(0), BulkField::Volume, 3), StepName{StepKind::SetVolume, StepScope::Provider, "ARD"});
+        out.emplace_back(makeBulkSettingCommand(tv, nullptr, BulkField::Volume, 3), StepName{StepKind::SetVolume, StepScope::All});
+        out.emplace_back(makeCompareListsCommand(list1, list2, {}), StepName{StepKind::CompareLists});
+        out.emplace_back(makeClearAllCommand(list2), StepName{StepKind::ClearAll});
         return out;
     }();
-    for (const auto& [command, text] : cases) EXPECT_EQ(command->text(), text);
+    for (const auto& [command, name] : cases) EXPECT_EQ(command->name(), name);
 
-    EXPECT_EQ(history.undoText(), "");
+    EXPECT_EQ(history.undoStep(), nullptr);
     history.execute(makeDeleteCommand(tv, *tv1(1, 0)));
-    EXPECT_EQ(history.undoText(), "Delete ZDFvision");
-    EXPECT_EQ(history.redoText(), "");
+    ASSERT_NE(history.undoStep(), nullptr);
+    EXPECT_EQ(*history.undoStep(), (StepName{StepKind::Delete, StepScope::Item, "ZDFvision"}));
+    EXPECT_EQ(history.redoStep(), nullptr);
     history.undo();
-    EXPECT_EQ(history.undoText(), "");
-    EXPECT_EQ(history.redoText(), "Delete ZDFvision");
+    EXPECT_EQ(history.undoStep(), nullptr);
+    ASSERT_NE(history.redoStep(), nullptr);
+    EXPECT_EQ(*history.redoStep(), (StepName{StepKind::Delete, StepScope::Item, "ZDFvision"}));
 }
 
 TEST_F(CommandHistoryTest, UndoOfADeleteGivesBackTheVeryItemAtItsPlaceAndSelectsIt) {
@@ -93,8 +96,8 @@ TEST_F(CommandHistoryTest, UndoOfADeleteGivesBackTheVeryItemAtItsPlaceAndSelects
 }
 
 TEST_F(CommandHistoryTest, CommandsThatChangeNothingAreNoSteps) {
-    ChannelList empty1{1};
-    ChannelList empty2{2};
+    ChannelList empty1;
+    ChannelList empty2;
     CommandHistory quiet{empty1, empty2};
     EXPECT_EQ(quiet.execute(makePasteCommand(empty1.television(), nullptr, clipboard)).item, nullptr);
     quiet.execute(makeCompareListsCommand(empty1, empty2, {}));
@@ -178,8 +181,8 @@ TEST_F(CommandHistoryTest, AChangeBehindItsBackEndsTheHistory) {
 }
 
 TEST_F(CommandHistoryTest, AMemoryHungryStepPushesOutOlderOnesButStaysItself) {
-    ChannelList big{1};
-    ChannelList other{2};
+    ChannelList big;
+    ChannelList other;
     CommandHistory bounded{big, other};
     TreeItem* provider = addProvider(big.television(), "Big");
     for (int i = 0; i < 3; ++i) bounded.execute(makeNewChannelCommand(big.television(), provider));
@@ -191,7 +194,8 @@ TEST_F(CommandHistoryTest, AMemoryHungryStepPushesOutOlderOnesButStaysItself) {
     bounded.execute(makeNewChannelCommand(big.television(), provider));
     bounded.execute(makeDeleteCommand(big.television(), *provider));
     EXPECT_EQ(bounded.undoCount(), 1u);
-    EXPECT_EQ(bounded.undoText(), "Delete Big");
+    ASSERT_NE(bounded.undoStep(), nullptr);
+    EXPECT_EQ(bounded.undoStep()->subject, "Big");
     bounded.undo();
     EXPECT_EQ(big.television().itemCount(), channels + 5);
 }
@@ -209,6 +213,54 @@ TEST_F(CommandHistoryTest, PanelEditTakesRecordLabelAndLooksAndGivesThemBack) {
     EXPECT_EQ(channel->record().image(), edited.image());
     EXPECT_EQ(history.undo().item, channel);
     EXPECT_SAME_LISTS(commandtest::snapshotOf(list1.television()), before);
+}
+
+}  // namespace
+}  // namespace qvx
+
+namespace qvx {
+namespace {
+
+using namespace treetest;
+
+// Sorting and a drag within a tree, done, undone and redone, reach a view as reorders and
+// moves of the very items, never as a reset (which would close providers and lose the
+// selection); a dragged label is still cut to the record's 31 characters.
+TEST(ReorderSteps, SortsAndDragsWithinATreeAreReordersAndMovesBothWays) {
+    ChannelList list1;
+    ChannelList list2;
+    ChannelTree& tv = list1.television();
+    buildTree(tv, "P[C,A,B] Q[Z,Y]");
+    CommandHistory history(list1, list2);
+    TreeItem* c = tv.topLevelItem(0)->child(0);
+    tv.setLabel(c, std::string(40, 'x'));  // the record keeps its name "C"
+    history.clear();
+    RecordingObserver observer(tv);
+    const struct {
+        const char* what;
+        std::function<void()> run;
+        std::vector<std::string> calls;
+        const char* shape;
+    } steps[] = {
+        {"sort one provider", [&] { history.execute(makeSortChannelsCommand(tv, tv.topLevelItem(0), SortKey::Name)); },
+         {"reorder?", "reorder"}, "P[A,B,xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx] Q[Z,Y]"},
+        {"sort every provider", [&] { history.execute(makeSortChannelsCommand(tv, nullptr, SortKey::Name)); },
+         {"reorder?", "reorder"}, "P[A,B,xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx] Q[Y,Z]"},
+        {"undo of it", [&] { history.undo(); }, {"reorder?", "reorder"}, "P[A,B,xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx] Q[Z,Y]"},
+        {"drag C onto Q", [&] { history.execute(makeTransferCommand(tv, tv, *c, tv.topLevelItem(1))); },
+         {"move?P:2-2", "toQ:0-0", "move"}, "P[A,B] Q[xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx,Z,Y]"},
+        {"undo of the drag", [&] { history.undo(); }, {"move?Q:0-0", "toP:2-2", "move"}, "P[A,B,xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx] Q[Z,Y]"},
+        {"redo of the drag", [&] { history.redo(); }, {"move?P:2-2", "toQ:0-0", "move"}, "P[A,B] Q[xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx,Z,Y]"},
+        {"undo of the drag and the first sort", [&] { history.undo(), history.undo(); },
+         {"move?Q:0-0", "toP:2-2", "move", "reorder?", "reorder"}, "P[xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx,A,B] Q[Z,Y]"},
+    };
+    for (const auto& step : steps) {
+        observer.calls.clear();
+        step.run();
+        EXPECT_EQ(observer.calls, step.calls) << step.what;
+        EXPECT_EQ(shapeOf(tv), step.shape) << step.what;
+    }
+    EXPECT_EQ(tv.topLevelItem(0)->child(0), c);  // the very item throughout
 }
 
 }  // namespace

@@ -171,11 +171,9 @@ TEST(RemoveFirstEqual, RemovesOnlyTheFirstMatch) {
 
 // The list-level command
 
-TEST(CompareLists, OnlyThePairWithBothSidesFilledIsComparedAndFlagsClear) {
-    ChannelList list1(1);
-    ChannelList list2(2);
-    list1.setHasFile(true);
-    list2.setHasFile(true);
+TEST(CompareLists, OnlyThePairWithBothSidesFilledIsCompared) {
+    ChannelList list1;
+    ChannelList list2;
     buildTree(list1.television(), "P[X] Empty");
     buildTree(list1.radio(), "R[Y,Z]");
     buildTree(list2.radio(), "S[Y]");
@@ -183,27 +181,21 @@ TEST(CompareLists, OnlyThePairWithBothSidesFilledIsComparedAndFlagsClear) {
     EXPECT_EQ(shapeOf(list1.television()), "P[X] Empty");
     EXPECT_EQ(shapeOf(list1.radio()), "R[Z]");
     EXPECT_EQ(shapeOf(list2.radio()), "");
-    EXPECT_FALSE(list1.hasFile());
-    EXPECT_FALSE(list2.hasFile());
 }
 
-TEST(CompareLists, NothingToCompareKeepsTheFlags) {
-    ChannelList list1(1);
-    ChannelList list2(2);
-    list1.setHasFile(true);
-    list2.setHasFile(true);
+TEST(CompareLists, NothingToCompareTellsNoProgress) {
+    ChannelList list1;
+    ChannelList list2;
     buildTree(list1.television(), "P[X]");
     buildTree(list2.radio(), "S[Y]");
     CountingProgress progress;
     EXPECT_FALSE(CompareLists(list1, list2, kByBoth, &progress));
-    EXPECT_TRUE(list1.hasFile());
-    EXPECT_TRUE(list2.hasFile());
     EXPECT_EQ(progress.begins, 0);
 }
 
 TEST(CompareLists, BothPairsReportTheirOwnProgress) {
-    ChannelList list1(1);
-    ChannelList list2(2);
+    ChannelList list1;
+    ChannelList list2;
     buildTree(list1.television(), "P[X,Y]");
     buildTree(list1.radio(), "R[Z]");
     buildTree(list2.television(), "P[Y]");

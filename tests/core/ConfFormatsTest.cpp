@@ -75,7 +75,7 @@ TEST(ConfFormats, AFileReadByContentNamesItsProviderOrItsFault) {
         SCOPED_TRACE(std::string(row.text));
         const std::string path = folder.file("astra.conf");
         testing::writeFileBytes(path, testing::Bytes(row.text.begin(), row.text.end()));
-        ChannelList list(1);
+        ChannelList list;
         TreeItem* before = testing::addProvider(list.radio(), "kept");
         ListFormat format = ListFormat::Zap;  // any ".conf" format: the content decides
         const FileResult result = readListByContent(path, format, list, systemFileCalls());
@@ -138,7 +138,7 @@ TEST(ConfFormats, DvbFormatConvertReadsOurDvbv5FileAsWeDo) {
     // Channels of every kind the record and the other formats bring: records
     // alone (DVB-S, DVB-C), zap lines (DVB-T, ATSC, a name outside
     // windows-1252), and an edited DVB-S2 section.
-    ChannelList list(1);
+    ChannelList list;
     ASSERT_TRUE(testing::readText(ListFormat::Zap,
                                   "ZDF:570000000:INVERSION_AUTO:BANDWIDTH_8_MHZ:FEC_2_3:FEC_NONE:QAM_16:"
                                   "TRANSMISSION_MODE_8K:GUARD_INTERVAL_1_8:HIERARCHY_NONE:545:546:514\n"
@@ -146,7 +146,7 @@ TEST(ConfFormats, DvbFormatConvertReadsOurDvbv5FileAsWeDo) {
                                   "\xC4\x8CT1 HD:11244:V:0:22000:511:641:13100\n",
                                   list)
                     .ok());
-    ChannelList dvbv5(1);
+    ChannelList dvbv5;
     ASSERT_TRUE(testing::readText(ListFormat::Dvbv5,
                                   "[Das Erste HD]\n\tSERVICE_ID = 10301\n\tVIDEO_PID = 5101\n\tAUDIO_PID = 5102 5103\n"
                                   "\tFREQUENCY = 11494000\n\tINVERSION = AUTO\n\tSYMBOL_RATE = 22000000\n"
@@ -198,12 +198,12 @@ TEST(ConfFormats, DvbFormatConvertReadsOurDvbv5FileAsWeDo) {
     ASSERT_EQ(convert("DVBV5", again), 0);
     EXPECT_EQ(testing::readFileBytes(again), testing::readFileBytes(ours));
 
-    ChannelList fromZap(2);
+    ChannelList fromZap;
     ListFormat format = ListFormat::Zap;
     ASSERT_TRUE(readListByContent(zap, format, fromZap, systemFileCalls()).ok());
     EXPECT_EQ(format, ListFormat::Zap);
     expectSameChannels(list, fromZap, {false, false, false});
-    ChannelList fromDvbv5(2);
+    ChannelList fromDvbv5;
     ASSERT_TRUE(readList(again, ListFormat::Dvbv5, fromDvbv5).ok());
     expectSameChannels(list, fromDvbv5, {true, true, true});
 }

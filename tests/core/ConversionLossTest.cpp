@@ -67,7 +67,7 @@ TEST(ConversionLoss, EachKindIsCountedForTheFormatsThatCauseIt) {
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE("case " + std::to_string(i));
-        ChannelList list(1);
+        ChannelList list;
         TreeItem* provider = addProvider(list.television());
         testing::addChannel(list.television(), provider, channel("untouched"));
         for (int n = 0; n < 3; ++n) {
@@ -130,7 +130,7 @@ TEST(ConversionLoss, VdrCountsWhatAChannelsConfCannotHold) {
     };
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE("case " + std::to_string(i));
-        ChannelList list(1);
+        ChannelList list;
         TreeItem* provider = addProvider(list.television());
         testing::addChannel(list.television(), provider, onAstra(channel("untouched")));
         for (int n = 0; n < 3; ++n) {
@@ -154,7 +154,7 @@ TEST(ConversionLoss, VdrCountsWhatAChannelsConfCannotHold) {
     }
 
     // A channel that carries its source keeps it, whatever its rotor position.
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* provider = addProvider(list.television());
     ChannelRecord sat = channel("Sat");
     sat.videoPid = 1;
@@ -164,7 +164,7 @@ TEST(ConversionLoss, VdrCountsWhatAChannelsConfCannotHold) {
 }
 
 TEST(ConversionLoss, WinDvbLiveLimitsOnlyTelevisionProviderLnbs) {
-    ChannelList list(1);
+    ChannelList list;
     ChannelRecord provider = testing::providerRecord("P", 1);
     provider.lnb = 5;
     TreeItem* item = addProvider(list.television(), provider);
@@ -184,7 +184,7 @@ TEST(ConversionLoss, WinDvbLiveLimitsOnlyTelevisionProviderLnbs) {
 // Top-level entries are numbered from 30001 and children from 1 over the whole
 // file, in 16 bits: the 35536th top-level entry and the 65536th child pass it.
 TEST(ConversionLoss, DvbExtremeNumbersBeyondSixteenBits) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* first = addProvider(list.television());
     for (int i = 0; i < 65536; ++i) testing::addChannel(list.television(), first, channel("c"));
     for (int i = 1; i < 35537; ++i) addProvider(list.radio());
@@ -227,7 +227,7 @@ Source survivor() {
 
 // The channel a text of a format reads as.
 Source readAs(ListFormat format, std::string_view text) {
-    ChannelList list(1);
+    ChannelList list;
     EXPECT_TRUE(testing::readText(format, text, list).ok());
     const TreeItem* item = testing::channelAt(list.television(), 0);
     return {item->record(), item->carried()};
@@ -290,7 +290,7 @@ TEST(ConversionLoss, LinuxChannelFilesReportWhatTheirRoundTripChanges) {
     for (const auto& c : cases) {
         for (const ListFormat format : {ListFormat::Dvbv5, ListFormat::Zap}) {
             SCOPED_TRACE(std::string(c.what) + " in " + std::string(listFormatEntry(format).toolName));
-            ChannelList list(1);
+            ChannelList list;
             ChannelRecord providerRecord = testing::providerRecord(c.realProvider ? "ARD" : "channels", 1);
             providerRecord.volume = 100;
             TreeItem* provider = list.television().appendItem(
@@ -301,7 +301,7 @@ TEST(ConversionLoss, LinuxChannelFilesReportWhatTheirRoundTripChanges) {
                 const Source source = c.channel();
                 list.television().appendItem(provider, TreeItem::makeChannel(source.record, source.carried));
             }
-            ChannelList back(2);
+            ChannelList back;
             ASSERT_TRUE(testing::readText(format, testing::writeText(format, list), back).ok());
             ASSERT_EQ(back.television().itemCount(), list.television().itemCount());
             std::size_t changed = back.television().topLevelItem(0)->label() != provider->label() ? 1 : 0;
@@ -319,7 +319,7 @@ TEST(ConversionLoss, LinuxChannelFilesReportWhatTheirRoundTripChanges) {
 // one from every Linux channel file; what items carry from such a file is
 // lost to the binary formats (a made-up provider's mark is no loss).
 TEST(ConversionLoss, WrongTreesAndCarriedTextsAreSaid) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* television = list.television().appendItem(
         nullptr, TreeItem::makeProvider(testing::providerRecord("P", 1), makeCarried("zap", 0, {{carried::kMadeUp, "1"}})));
     TreeItem* radio = list.radio().appendItem(nullptr, TreeItem::makeProvider(testing::providerRecord("P", 2)));
@@ -334,7 +334,7 @@ TEST(ConversionLoss, WrongTreesAndCarriedTextsAreSaid) {
 
     for (const ListFormat format : {ListFormat::Vdr, ListFormat::Dvbv5, ListFormat::Zap}) {
         SCOPED_TRACE(std::string(listFormatEntry(format).toolName));
-        ChannelList back(2);
+        ChannelList back;
         ASSERT_TRUE(testing::readText(format, testing::writeText(format, list), back).ok());
         EXPECT_EQ(back.television().itemCount() - 1, 2u);  // the fitting one and the radio channel with video
         const std::vector<ConversionLoss> losses = conversionLosses(format, list.television(), list.radio());

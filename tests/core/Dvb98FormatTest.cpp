@@ -164,7 +164,7 @@ TEST(Dvb98Format, ListReadingGroupsByOrderAndDropsChannelsOfUnsetKind) {
                                dvb98Entry(12000, 2, 'B'), dvb98Entry(0, 0, 'Q'), dvb98Entry(12100, 2, 'C')})
         file.insert(file.end(), entry.begin(), entry.end());
     file.insert(file.end(), 63, 0x55);  // a trailing part of a record is ignored
-    ChannelList list(1);
+    ChannelList list;
     testing::addProvider(list.television(), "old");
     MemorySource source(file);
     const FileResult result = readDvb98List(source, list.television(), list.radio());
@@ -175,7 +175,7 @@ TEST(Dvb98Format, ListReadingGroupsByOrderAndDropsChannelsOfUnsetKind) {
 }
 
 TEST(Dvb98Format, EmptyFileClearsBothTrees) {
-    ChannelList list(1);
+    ChannelList list;
     testing::addChannel(list.radio(), testing::addProvider(list.radio(), "old"), "x");
     MemorySource source({});
     EXPECT_EQ(readDvb98List(source, list.television(), list.radio()).outcome, FileOutcome::Done);

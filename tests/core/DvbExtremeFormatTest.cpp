@@ -165,7 +165,7 @@ std::string numbersOf(const Bytes& file, std::size_t index) {
 }
 
 TEST(DvbExtremeFormat, EntriesAreNumberedOverBothTrees) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* p1 = testing::addProvider(list.television(), "P1");
     testing::addChannel(list.television(), p1, "A");
     testing::addChannel(list.television(), p1, "B");
@@ -182,7 +182,7 @@ TEST(DvbExtremeFormat, EntriesAreNumberedOverBothTrees) {
 }
 
 TEST(DvbExtremeFormat, NumberingFollowsTheItemLevelNotTheRecord) {
-    ChannelList list(1);
+    ChannelList list;
     // A channel standing at the top level is numbered as a provider but keeps
     // its tuning values, which come from the record.
     testing::addChannel(list.television(), nullptr, testing::channelRecord("T", 1, 11836000));
@@ -197,7 +197,7 @@ TEST(DvbExtremeFormat, NumberingFollowsTheItemLevelNotTheRecord) {
 }
 
 TEST(DvbExtremeFormat, NumbersKeepTheirLow16Bits) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* p = testing::addProvider(list.television(), "P");
     for (int i = 0; i < 65537; ++i) testing::addChannel(list.television(), p, "c");
     MemorySink sink;
@@ -220,7 +220,7 @@ TEST(DvbExtremeFormat, ChannelOfServiceTypeZeroIsDroppedAndPartialRecordIgnored)
     entry(1, 11836, 1, 'A');
     entry(2, 11836, 0, 'X');
     entry(3, 11836, 2, 'B');
-    ChannelList list(1);
+    ChannelList list;
     MemorySource source(file);
     EXPECT_EQ(readDvbExtremeList(source, list.television(), list.radio()).outcome, FileOutcome::Done);
     EXPECT_EQ(testing::shapeOf(list.television()), "P[A]");

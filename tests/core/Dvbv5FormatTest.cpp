@@ -110,7 +110,7 @@ TEST(Dvbv5Format, ARealisticFileComesBackByteForByte) {
     const std::string variants[] = {std::string(kRealistic), std::string(kRealistic.substr(0, kRealistic.size() - 1)),
                                     replaced(std::string(kRealistic), "\n", "\r\n")};
     for (const std::string& text : variants) {
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = readText(ListFormat::Dvbv5, text, list);
         ASSERT_TRUE(result.ok()) << result.message;
         // One provider per tree, named after the file; a channel without video is a radio channel.
@@ -125,7 +125,7 @@ TEST(Dvbv5Format, ARealisticFileComesBackByteForByte) {
 // indented as the section is; a new channel gets a new section after the one
 // before it in its tree.
 TEST(Dvbv5Format, EditsChangeOnlyTheirEntries) {
-    ChannelList list(1);
+    ChannelList list;
     ASSERT_TRUE(readText(ListFormat::Dvbv5, kRealistic, list).ok());
     ChannelTree& tv = list.television();
     ChannelTree& radio = list.radio();
@@ -215,7 +215,7 @@ TEST(Dvbv5Format, KeysMapToTheRecordBothWays) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.name));
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = readText(ListFormat::Dvbv5, row.section, list);
         ASSERT_TRUE(result.ok()) << result.message;
         ChannelTree& tree = list.tree(row.kind);
@@ -235,7 +235,7 @@ TEST(Dvbv5Format, KeysMapToTheRecordBothWays) {
         EXPECT_EQ(r.networkId, row.networkId);
         EXPECT_EQ(r.transportStreamId, row.transportId);
         if (!row.written) continue;
-        ChannelList alone(1);
+        ChannelList alone;
         ChannelTree& target = alone.tree(row.kind);
         TreeItem* provider = testing::addProvider(target, "P");
         ChannelRecord record = ChannelRecord::newChannel(target.serviceType());
@@ -280,7 +280,7 @@ TEST(Dvbv5Format, EachFaultNamesItsLineAndText) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.text));
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = readText(ListFormat::Dvbv5, row.text, list);
         EXPECT_EQ(result.outcome, FileOutcome::BadContent);
         EXPECT_EQ(result.message, row.message);
@@ -300,14 +300,14 @@ TEST(Dvbv5Format, EveryScanTableOfDebianReadsAndComesBack) {
             SCOPED_TRACE(entry.path().string());
             const testing::Bytes bytes = testing::readFileBytes(entry.path().string());
             const std::string text(bytes.begin(), bytes.end());
-            ChannelList list(1);
+            ChannelList list;
             const FileResult result = readText(ListFormat::Dvbv5, text, list);
             ASSERT_TRUE(result.ok()) << result.message;
             ASSERT_EQ(writeText(ListFormat::Dvbv5, list), text);
             ++files;
         }
     EXPECT_GT(files, 1000u);
-    ChannelList astra(1);
+    ChannelList astra;
     const testing::Bytes bytes = testing::readFileBytes((tables / "dvb-s/Astra-19.2E").string());
     ASSERT_TRUE(readText(ListFormat::Dvbv5, std::string(bytes.begin(), bytes.end()), astra).ok());
     // Its first transponder: DVB-S2 11362 MHz H 22000 2/3 8PSK.

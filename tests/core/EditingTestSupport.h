@@ -80,6 +80,13 @@ public:
     void aboutToReset() override { calls.push_back("reset?"); }
     void resetDone() override { calls.push_back("reset"); }
     void itemChanged(const TreeItem*) override { ++changes; }
+    void aboutToReorder() override { calls.push_back("reorder?"); }
+    void reordered() override { calls.push_back("reorder"); }
+    void itemAboutToBeMoved(const TreeItem* fromParent, int fromRow, const TreeItem* toParent, int toRow) override {
+        note("move?", fromParent, fromRow, fromRow);
+        note("to", toParent, toRow, toRow);
+    }
+    void itemMoved() override { calls.push_back("move"); }
 
 private:
     void note(const char* what, const TreeItem* parent, int first, int last) {

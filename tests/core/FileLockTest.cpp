@@ -19,7 +19,7 @@ TEST(FileLock, SaveOverAFileAnotherProcessHoldsIsASharingViolation) {
     testing::TemporaryFolder folder;
     const std::string path = folder.file("list.qvx");
     testing::writeFileBytes(path, kOldContents);
-    ChannelList list(1);
+    ChannelList list;
     testing::addChannel(list.television(), testing::addProvider(list.television(), "P"), "A");
     for (short type : {F_RDLCK, F_WRLCK}) {  // a reader blocks a save as much as a writer
         LockHolder holder(path, type);
@@ -40,7 +40,7 @@ TEST(FileLock, ReadingAFileBeingWrittenCannotOpenItButReadersShare) {
     testing::TemporaryFolder folder;
     const std::string path = folder.file("list.qvx");
     testing::writeFileBytes(path, kOldContents);
-    ChannelList list(1);
+    ChannelList list;
     testing::addProvider(list.television(), "untouched");
     {
         LockHolder writer(path, F_WRLCK);

@@ -117,7 +117,7 @@ TEST(FileOrder, AnUntouchedListKeepsItsLinesAndEditsKeepEveryParentsOrder) {
         for (std::uint32_t seed = 1; seed <= 60; ++seed) {
             SCOPED_TRACE((grouped ? "grouped, seed " : "flat, seed ") + std::to_string(seed));
             std::mt19937 random(seed);
-            ChannelList list(1);
+            ChannelList list;
             readRandomFile(list, random, grouped);
             const std::vector<PlacedItem> untouched =
                 grouped ? flattened(groupsInFileOrder(list)) : channelsInFileOrder(list);
@@ -136,7 +136,7 @@ TEST(FileOrder, AnUntouchedListKeepsItsLinesAndEditsKeepEveryParentsOrder) {
 }
 
 TEST(FileOrder, GroupsOfBothKindsJoinWhileTheirNamesAgreeAndKeepTheirOrder) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* news = list.television().appendItem(nullptr, item(false, 1, "News", 1));
     list.television().appendItem(news, item(true, 1, "tv", 2));
     TreeItem* radioNews = list.radio().appendItem(nullptr, item(false, 2, "News", 1));
@@ -169,7 +169,7 @@ TEST(FileOrder, AListWithoutPlacesOfTheWrittenFormatKeepsTheOrderItWasReadIn) {
     };
     for (const bool placed : {true, false}) {
         SCOPED_TRACE(placed ? "read from another format" : "without places");
-        ChannelList list(1);
+        ChannelList list;
         TreeItem* television = list.television().appendItem(nullptr, item(false, 1, "P", 0));
         TreeItem* radio = list.radio().appendItem(nullptr, item(false, 2, "P", 0));
         // In the other file: r1 t1 r2 t2.
@@ -191,7 +191,7 @@ TEST(FileOrder, AListWithoutPlacesOfTheWrittenFormatKeepsTheOrderItWasReadIn) {
 // A channel copied in from another file of the same format has a place of
 // that file: it follows its predecessor like a new one.
 TEST(FileOrder, PlacesOfAnotherFileCountAsNone) {
-    ChannelList list(1);
+    ChannelList list;
     list.setCarried(makeCarried(kFormat, 0, {}, 7));
     const auto add = [&](ChannelTree& tree, const std::string& name, std::uint32_t place, std::uint64_t file) {
         if (tree.empty()) tree.appendItem(nullptr, item(false, tree.serviceType(), "P", 0));

@@ -84,7 +84,7 @@ TEST(JsonBounds, AnOverLongTokenIsRefusedSoonAfterItsLimit) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.prefix);
         GeneratedSource source(c.prefix, c.filler, kHuge, "\"}}]}");
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = readJsonList(source, list);
         EXPECT_EQ(result.outcome, FileOutcome::BadContent);
         // A key is cut where no key of a list could go on; what came of it is shown.
@@ -112,7 +112,7 @@ TEST(JsonBounds, RunsOfWhitespaceAreReadInConstantMemory) {
         SCOPED_TRACE(c.prefix);
         const std::size_t before = GeneratedSource::inUse();
         GeneratedSource source(c.prefix, std::string(4096, ' ') + "\n\t\r", kRun, c.suffix);
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = readJsonList(source, list);
         ASSERT_TRUE(result.ok()) << result.message;
         EXPECT_EQ(testing::shapeOf(list.radio()), "A[a]");
@@ -148,7 +148,7 @@ TEST(JsonBounds, AKeyGivenTwiceAndAZeroInATextAreErrorsWithTheirPlace) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.json);
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = readJson(c.json, list);
         EXPECT_EQ(result.message, c.message);
         EXPECT_EQ(result.ok(), c.message.empty());

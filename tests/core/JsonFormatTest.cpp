@@ -47,10 +47,10 @@ TEST(JsonFormat, EveryExampleComesBackByteForByte) {
         // Formats that share an extension have their name in front of it (sample.dvbv5.conf).
         const std::string path = folder + (extensionIsShared(format.extension) ? std::string(format.toolName) + "." : "") +
                                  std::string(format.extension);
-        ChannelList list(1);
+        ChannelList list;
         ASSERT_TRUE(readList(path, format.format, list).ok());
         ASSERT_GT(list.television().itemCount(), 0u);
-        ChannelList reread(1);
+        ChannelList reread;
         const FileResult result = readJson(jsonOf(list), reread);
         ASSERT_TRUE(result.ok()) << result.message;
         EXPECT_EQ(dumpOf(reread), dumpOf(list));
@@ -71,7 +71,7 @@ TEST(JsonFormat, EveryExampleComesBackByteForByte) {
 TEST(JsonFormat, RandomRecordsKeepEveryByte) {
     std::mt19937 random(7);
     for (int round = 0; round < 200; ++round) {
-        ChannelList list(1);
+        ChannelList list;
         for (ChannelTree* tree : {&list.television(), &list.radio()}) {
             for (int top = 0; top < 3; ++top) {
                 auto randomRecord = [&](bool channel) {
@@ -95,7 +95,7 @@ TEST(JsonFormat, RandomRecordsKeepEveryByte) {
                     tree->appendItem(item, TreeItem::makeChannel(randomRecord(true)));
             }
         }
-        ChannelList reread(1);
+        ChannelList reread;
         const FileResult result = readJson(jsonOf(list), reread);
         ASSERT_TRUE(result.ok()) << "round " << round << ": " << result.message;
         ASSERT_EQ(dumpOf(reread), dumpOf(list)) << "round " << round;
@@ -133,7 +133,7 @@ TEST(JsonFormat, NamedFieldsWinOverTheImageWhichGivesTheRest) {
     const std::string json = R"({"television": [{"record": {"name": "P"}, "children": [)"
                              R"({"name": "Beta", "frequency": 11953000, "reservedWords": [1, 2, 3, 4, 65535], "image": ")" +
                              image.hex() + R"("}, {"name": "New", "lnb": 7}]}], "radio": []})";
-    ChannelList list(1);
+    ChannelList list;
     const FileResult result = readJson(json, list);
     ASSERT_TRUE(result.ok()) << result.message;
     ASSERT_EQ(testing::shapeOf(list.television()), "P[Beta,New]");
@@ -155,7 +155,7 @@ TEST(JsonFormat, NamedFieldsWinOverTheImageWhichGivesTheRest) {
 }
 
 TEST(JsonFormat, MinusZeroIsZero) {
-    ChannelList list(1);
+    ChannelList list;
     ASSERT_TRUE(readJson(R"({"radio": [{"record": {"lnb": -0, "reservedWords": [-0, 0, 0, 0, 1]}}]})", list).ok());
     EXPECT_EQ(list.radio().topLevelItem(0)->record().lnb, 0);
     EXPECT_EQ(list.radio().topLevelItem(0)->record().reservedWords[4], 1);
@@ -163,7 +163,7 @@ TEST(JsonFormat, MinusZeroIsZero) {
 
 TEST(JsonFormat, ANameMayFillItsWholeFieldAndTakesWindows1252) {
     const std::string name32 = "\xE2\x82\xAC" + std::string(31, 'n');  // "€" (0x80) and 31 letters: 32 bytes
-    ChannelList list(1);
+    ChannelList list;
     ASSERT_TRUE(readJson(R"({"radio": [{"record": {"name": ")" + name32 + R"("}, "children": []}]})", list).ok());
     const ChannelRecord& record = list.radio().topLevelItem(0)->record();
     EXPECT_EQ(std::string(record.name, 32), "\x80" + std::string(31, 'n'));
@@ -217,7 +217,7 @@ TEST(JsonFormat, BadInputIsNamedByItsPlaceAndNothingIsKept) {
         {R"({"carried": {"format": "vdr", "colour": 1}})", "carried: unknown key \"colour\""},
     };
     for (const auto& bad : cases) {
-        ChannelList list(1);
+        ChannelList list;
         // What a failed read must not leave behind.
         testing::addChannel(list.television(), testing::addProvider(list.television(), "Old"), "old");
         const FileResult result = readJson(bad.json, list);
@@ -230,7 +230,7 @@ TEST(JsonFormat, BadInputIsNamedByItsPlaceAndNothingIsKept) {
 // What items and the list carry goes through JSON as it is, bytes that are
 // no UTF-8 included; a name edited in the JSON changes one line of the file.
 TEST(JsonFormat, CarriedTextsComeBackAndANameEditedInJsonChangesOneLine) {
-    ChannelList list(1);
+    ChannelList list;
     ASSERT_TRUE(readList(std::string(QVX_SOURCE_DIR) + "/examples/sample.vdr.conf", ListFormat::Vdr, list).ok());
     // An old Latin-1 line and a zero byte, which no JSON text holds as such.
     ChannelTree& radio = list.radio();
@@ -239,7 +239,7 @@ TEST(JsonFormat, CarriedTextsComeBackAndANameEditedInJsonChangesOneLine) {
     radio.appendItem(radio.topLevelItem(0),
                      TreeItem::makeChannel(record, makeCarried("vdr", 0, {{"line", std::string("\xD6" "1:1:\0", 6)}})));
     const std::string json = jsonOf(list);
-    ChannelList reread(1);
+    ChannelList reread;
     ASSERT_TRUE(readJson(json, reread).ok());
     EXPECT_EQ(jsonOf(reread), json);
 
@@ -247,7 +247,7 @@ TEST(JsonFormat, CarriedTextsComeBackAndANameEditedInJsonChangesOneLine) {
     const std::string name = "\"name\": \"Das Erste\"";
     ASSERT_NE(edited.find(name), std::string::npos);
     edited.replace(edited.find(name), name.size(), "\"name\": \"Das Erste HD\"");
-    ChannelList renamed(1);
+    ChannelList renamed;
     ASSERT_TRUE(readJson(edited, renamed).ok());
     renamed.radio().removeItem(renamed.radio().topLevelItem(0)->child(renamed.radio().topLevelItem(0)->childCount() - 1));
     MemorySink before, after;
@@ -260,7 +260,7 @@ TEST(JsonFormat, CarriedTextsComeBackAndANameEditedInJsonChangesOneLine) {
 }
 
 TEST(JsonFormat, SyntaxErrorsGiveLineAndColumnWhereThereIsAPlace) {
-    ChannelList list(1);
+    ChannelList list;
     FileResult result = readJson("{\"radio\": [\n  {\"record\": {\"lnb\": 3,}}]}", list);
     EXPECT_EQ(result.outcome, FileOutcome::BadContent);
     EXPECT_TRUE(result.message.starts_with("radio[0].record.lnb: line 2, column 24: syntax error")) << result.message;
@@ -278,7 +278,7 @@ TEST(JsonFormat, AFileWithAFaultNamesItselfToo) {
     const std::string path = folder.file("list.json");
     const std::string text = R"({"television": [{"record": {"lnb": 256}}]})";
     testing::writeFileBytes(path, testing::Bytes(text.begin(), text.end()));
-    ChannelList list(1);
+    ChannelList list;
     const FileResult result = readList(path, ListFormat::Json, list);
     EXPECT_EQ(result.messageWithReason(), path + ": television[0].record.lnb: 256 is out of range 0..255");
 }

@@ -55,7 +55,7 @@ TEST(FormatTable, EachFormatHasItsExtensionDialogTextAndStartUpRule) {
 
 // Every reader and writer of the table: a written list reads back in its own format.
 TEST(FormatTable, ReaderOfEachRowReadsWhatItsWriterWrote) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* provider = testing::addProvider(list.television(), "P");
     // With a video PID: the Linux channel files put a channel without one in the Radio tree.
     ChannelRecord channel = testing::channelRecord("c", 1);
@@ -66,7 +66,7 @@ TEST(FormatTable, ReaderOfEachRowReadsWhatItsWriterWrote) {
         MemorySink sink;
         ASSERT_TRUE(entry.write(sink, list, {}));
         MemorySource source(sink.bytes());
-        ChannelList reread(1);
+        ChannelList reread;
         EXPECT_TRUE(entry.read(source, reread, {}).ok());
         EXPECT_EQ(reread.television().itemCount(), 2u);
     }
@@ -74,12 +74,12 @@ TEST(FormatTable, ReaderOfEachRowReadsWhatItsWriterWrote) {
 
 class ListDocumentTest : public ::testing::Test {
 protected:
-    ChannelList list{1};
+    ChannelList list;
     ListDocument document{list};
     testing::TemporaryFolder folder;
 
     std::string savedList(const std::string& name) {
-        ChannelList source(2);
+        ChannelList source;
         TreeItem* provider = testing::addProvider(source.radio(), "R");
         testing::addChannel(source.radio(), provider, testing::channelRecord("c", 2, 11000000));
         const std::string path = folder.file(name);
@@ -92,10 +92,10 @@ TEST_F(ListDocumentTest, LoadChoosesTheFileFirstAndKeepsTheFlagWhenTheReaderFail
     const std::string good = savedList("Good.QVX");
     FileResult result = document.load(good);
     EXPECT_TRUE(result.ok());
-    EXPECT_EQ(list.path(), good);
-    EXPECT_EQ(list.extension(), "qvx");
-    EXPECT_EQ(list.statusText(), "File1: Good.QVX");
-    EXPECT_TRUE(list.hasFile());
+    EXPECT_EQ(document.path(), good);
+    EXPECT_EQ(document.extension(), "qvx");
+    EXPECT_EQ(document.shownName(), "Good.QVX");
+    EXPECT_TRUE(document.hasFile());
     EXPECT_EQ(list.radio().itemCount(), 2u);
 
     const std::string missing = folder.file("gone.dvb");
@@ -105,8 +105,8 @@ TEST_F(ListDocumentTest, LoadChoosesTheFileFirstAndKeepsTheFlagWhenTheReaderFail
     EXPECT_EQ(result.cause, kCauseFileNotFound);
     EXPECT_EQ(result.reason, "No such file or directory");
     EXPECT_EQ(result.messageWithReason(), "Can't open file " + missing + ": No such file or directory");
-    EXPECT_EQ(list.statusText(), "File1: gone.dvb");
-    EXPECT_TRUE(list.hasFile());
+    EXPECT_EQ(document.shownName(), "gone.dvb");
+    EXPECT_TRUE(document.hasFile());
     EXPECT_EQ(list.radio().itemCount(), 2u);  // untouched by a file that cannot be opened
 
     testing::writeFileBytes(folder.file("short.chl"), {1, 0, 0});
@@ -124,9 +124,9 @@ TEST_F(ListDocumentTest, AnUnknownExtensionChangesTheFileButNotTheTreesOrFlag) {
     const FileResult result = document.load(path);
     EXPECT_EQ(result.outcome, FileOutcome::UnknownFormat);
     EXPECT_EQ(result.message, "");
-    EXPECT_EQ(list.statusText(), "File1: list.txt");
-    EXPECT_EQ(list.extension(), "txt");
-    EXPECT_FALSE(list.hasFile());
+    EXPECT_EQ(document.shownName(), "list.txt");
+    EXPECT_EQ(document.extension(), "txt");
+    EXPECT_FALSE(document.hasFile());
     EXPECT_EQ(list.television().itemCount(), 1u);
     // Save writes nothing and leaves the file as it was.
     EXPECT_TRUE(document.save().ok());
@@ -136,7 +136,7 @@ TEST_F(ListDocumentTest, AnUnknownExtensionChangesTheFileButNotTheTreesOrFlag) {
 // A .json list is the command-line tool's; the window treats the name like
 // any other unknown extension.
 TEST_F(ListDocumentTest, JsonIsAListForTheToolOnly) {
-    ChannelList source(2);
+    ChannelList source;
     testing::addProvider(source.radio(), "R");
     const std::string path = folder.file("list.json");
     ASSERT_TRUE(ListDocument(source, FormatChoice::EveryFormat).saveAs(path).ok());
@@ -144,13 +144,13 @@ TEST_F(ListDocumentTest, JsonIsAListForTheToolOnly) {
 
     testing::addProvider(list.television(), "kept");
     EXPECT_EQ(document.load(path).outcome, FileOutcome::UnknownFormat);
-    EXPECT_FALSE(list.hasFile());
+    EXPECT_FALSE(document.hasFile());
     EXPECT_EQ(list.television().itemCount(), 1u);
     EXPECT_EQ(list.radio().itemCount(), 0u);
     EXPECT_TRUE(document.save().ok());
     EXPECT_EQ(testing::readFileBytes(path), written);  // nothing written over it
 
-    ChannelList tool(1);
+    ChannelList tool;
     EXPECT_TRUE(ListDocument(tool, FormatChoice::EveryFormat).load(path).ok());
     EXPECT_EQ(tool.radio().itemCount(), 1u);
 }
@@ -161,9 +161,9 @@ TEST_F(ListDocumentTest, SaveAsTakesTheNewFileEvenWhenItCannotBeWritten) {
     EXPECT_EQ(result.outcome, FileOutcome::CannotCreate);
     EXPECT_EQ(result.message, "File " + unreachable + " could not be opened. Cause 2");
     EXPECT_EQ(result.reason, "No such file or directory");
-    EXPECT_EQ(list.path(), unreachable);
-    EXPECT_EQ(list.extension(), "xch");
-    EXPECT_FALSE(list.hasFile());  // Save as never sets it
+    EXPECT_EQ(document.path(), unreachable);
+    EXPECT_EQ(document.extension(), "xch");
+    EXPECT_FALSE(document.hasFile());  // Save as never sets it
 }
 
 TEST_F(ListDocumentTest, AFailingWriteTellsTheCauseWithThePath) {
@@ -182,14 +182,17 @@ TEST_F(ListDocumentTest, AFailingWriteTellsTheCauseWithThePath) {
 TEST_F(ListDocumentTest, OnlyNativeLayoutsAreReadAtStartUp) {
     for (const char* name : {"start.qvx", "start.chl", "start.dvb", "start.xch"}) {
         SCOPED_TRACE(name);
-        ChannelList fresh(1);
+        ChannelList fresh;
         const std::string path = savedList(name);
-        const FileResult result = ListDocument(fresh).loadAtStartup(path);
+        ListDocument started(fresh);
+        const FileResult result = started.loadAtStartup(path);
         const bool native = std::string_view(name).ends_with(".qvx") || std::string_view(name).ends_with(".chl");
         EXPECT_EQ(result.ok(), native);
-        EXPECT_EQ(fresh.hasFile(), native);
+        EXPECT_EQ(started.hasFile(), native);
         EXPECT_EQ(fresh.radio().itemCount(), native ? 2u : 0u);
-        EXPECT_EQ(fresh.path(), path);  // chosen all the same
+        EXPECT_EQ(started.path(), path);  // chosen all the same
+        // Only a file that is read is named in the pane.
+        EXPECT_EQ(started.shownFile(), native ? ShownFile::Chosen : ShownFile::NoneYet);
     }
 }
 

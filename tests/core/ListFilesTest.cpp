@@ -32,7 +32,7 @@ TEST(ListFormat, OnlyTheFourLowerCasedExtensionsSelectAFormat) {
 
 TEST(ListFiles, FileThatCannotBeOpenedLeavesTheTreesAlone) {
     testing::TemporaryFolder folder;
-    ChannelList list(1);
+    ChannelList list;
     testing::addProvider(list.radio(), "kept");
     for (const std::string& path : {folder.file("missing.dvb"), folder.file(""), std::string("/dev/zero")}) {
         for (ListFormat format : {ListFormat::Native, ListFormat::Dvb98, ListFormat::DvbExtreme}) {
@@ -46,7 +46,7 @@ TEST(ListFiles, FileThatCannotBeOpenedLeavesTheTreesAlone) {
 
 // 1 provider and 2999 channels: more than 64 KiB in every format.
 std::string writeLargeList(const testing::TemporaryFolder& folder, std::string_view extension) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (int i = 0; i < 2999; ++i) testing::addChannel(list.television(), provider, "c");
     const std::string path = folder.file("large." + std::string(extension));
@@ -63,7 +63,7 @@ TEST(ListFiles, ReadFailureInsideTheFileEndsTheLoadWithItsCause) {
     for (const Case& c : {Case{"qvx", ListFormat::Native}, Case{"dvb", ListFormat::Dvb98},
                           Case{"xch", ListFormat::DvbExtreme}}) {
         const std::string path = writeLargeList(folder, c.extension);
-        ChannelList list(1);
+        ChannelList list;
         FailingFileCalls calls;
         calls.failReadAt = 2;
         calls.readErrno = EIO;
@@ -79,7 +79,7 @@ TEST(ListFiles, ReadFailureInsideTheFileEndsTheLoadWithItsCause) {
 
     // A failure already on the header of a native file changes nothing.
     const std::string path = writeLargeList(folder, "qvx");
-    ChannelList list(1);
+    ChannelList list;
     testing::addProvider(list.television(), "kept");
     FailingFileCalls calls;
     calls.failReadAt = 1;
@@ -94,7 +94,7 @@ TEST(ListFiles, ChlFileLoadsLikeTheSameBytesAsQvx) {
     const std::string qvx = writeLargeList(folder, "qvx");
     const std::string chl = folder.file("large.chl");
     testing::writeFileBytes(chl, testing::readFileBytes(qvx));
-    ChannelList a(1), b(2);
+    ChannelList a, b;
     ASSERT_EQ(readList(qvx, ListFormat::Native, a).outcome, FileOutcome::Done);
     ASSERT_EQ(readList(chl, ListFormat::WinDvbLive, b).outcome, FileOutcome::Done);
     EXPECT_EQ(testing::shapeOf(a.television()), testing::shapeOf(b.television()));
@@ -116,7 +116,7 @@ TEST(ListFiles, AFileWhoseReadNeverEndsFailsWithinSeconds) {
     testing::TemporaryFolder folder;
     const std::string link = folder.file("kmsg.dvb");
     std::filesystem::create_symlink("/proc/kmsg", link);
-    ChannelList list(1);
+    ChannelList list;
     const auto start = std::chrono::steady_clock::now();
     const FileResult result = readList(link, ListFormat::Dvb98, list);
     const auto waited = std::chrono::steady_clock::now() - start;
@@ -141,7 +141,7 @@ TEST(ListFiles, RunningOutOfMemoryEndsTheLoadLikeAReadError) {
                           Case{"xch", ListFormat::DvbExtreme}}) {
         SCOPED_TRACE(std::string(c.extension));
         const std::string path = writeLargeList(folder, c.extension);
-        ChannelList list(1);
+        ChannelList list;
         OutOfMemoryCalls calls;
         const FileResult result = readList(path, c.format, list, calls);
         EXPECT_EQ(result.outcome, FileOutcome::ReadFailed);
@@ -191,7 +191,7 @@ TEST(ListFiles, ALoadThatRunsOutOfMemoryIsAnErrorNotAnAbort) {
         rlimit limit {};
         limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(addressSpaceInUse() + 40L * 1024 * 1024);
         if (::setrlimit(RLIMIT_AS, &limit) != 0) return 3;
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = readList(path, ListFormat::Dvb98, list);
         report = std::string(result.outcome == FileOutcome::ReadFailed ? "read failed" : "other") + "|" +
                  result.messageWithReason();

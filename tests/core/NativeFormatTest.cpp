@@ -33,7 +33,7 @@ FileResult readBytes(const Bytes& file, ChannelList& list) {
 }
 
 TEST(NativeFormat, HeaderCountsEveryItemOfEachTree) {
-    ChannelList list(1);
+    ChannelList list;
     for (const char* name : {"P", "Q"}) {
         TreeItem* provider = testing::addProvider(list.television(), name);
         for (const char* channel : {"a", "b", "c"}) testing::addChannel(list.television(), provider, channel);
@@ -51,7 +51,7 @@ TEST(NativeFormat, HeaderCountsEveryItemOfEachTree) {
 }
 
 TEST(NativeFormat, WinDvbLiveLimitsOnlyTelevisionProvidersToLnb3) {
-    ChannelList list(1);
+    ChannelList list;
     auto withLnb = [](ChannelRecord record, std::uint8_t lnb) {
         record.lnb = lnb;
         return record;
@@ -76,7 +76,7 @@ TEST(NativeFormat, WinDvbLiveLimitsOnlyTelevisionProvidersToLnb3) {
 }
 
 TEST(NativeFormat, QvxAndChlAreIdenticalWhenEveryLnbIsAtMost3) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* p = testing::addProvider(list.television(), "P");
     ChannelRecord record = testing::channelRecord("a", 1);
     record.lnb = 3;
@@ -99,7 +99,7 @@ TEST(NativeFormat, ReadingKeepsTheImageButResetsTheFieldsItDoesNotTakeOver) {
     channel.dvbxExtra2 = 2;
     channel.dvbxExtra3 = 3;
     channel.dvbxExtra4 = 4;
-    ChannelList list(1);
+    ChannelList list;
     ASSERT_EQ(
         readBytes(nativeFile(hexBytes("01 00 00 00 01 00 00 00 00 00 00 00"), {provider, channel}), list)
             .outcome,
@@ -113,7 +113,7 @@ TEST(NativeFormat, ReadingKeepsTheImageButResetsTheFieldsItDoesNotTakeOver) {
 }
 
 TEST(NativeFormat, AllZeroHeaderClearsTheTreesAndSucceeds) {
-    ChannelList list(1);
+    ChannelList list;
     testing::addProvider(list.television(), "old");
     const FileResult result = readBytes(hexBytes("00 00 00 00 00 00 00 00 00 00 00 00"), list);
     EXPECT_EQ(result.outcome, FileOutcome::Done);
@@ -123,7 +123,7 @@ TEST(NativeFormat, AllZeroHeaderClearsTheTreesAndSucceeds) {
 }
 
 TEST(NativeFormat, ShortHeaderLeavesTheTreesUntouched) {
-    ChannelList list(1);
+    ChannelList list;
     testing::addChannel(list.television(), testing::addProvider(list.television(), "old"), "kept");
     const FileResult result = readBytes(hexBytes("01 00 00 00 00 00 00 00 00 00 00"), list);
     EXPECT_EQ(result.outcome, FileOutcome::ShortHeader);
@@ -132,7 +132,7 @@ TEST(NativeFormat, ShortHeaderLeavesTheTreesUntouched) {
 }
 
 TEST(NativeFormat, ShortRecordKeepsWhatWasBuiltWithoutTheEndStep) {
-    ChannelList list(1);
+    ChannelList list;
     testing::addProvider(list.radio(), "old");
     // Five announced, three present: P, A, then Q that gets no channel.
     Bytes file = nativeFile(
@@ -149,7 +149,7 @@ TEST(NativeFormat, ShortRecordKeepsWhatWasBuiltWithoutTheEndStep) {
 TEST(NativeFormat, CountIsTheSumOfAllThreeFieldsIn32Bits) {
     const std::vector<ChannelRecord> records = {testing::providerRecord("P", 2),
                                                 testing::channelRecord("A", 0)};
-    ChannelList list(1);
+    ChannelList list;
     // 0xFFFFFFFF + 2 + 1 wraps to 2: the channel of kind 0 follows its provider.
     EXPECT_EQ(readBytes(nativeFile(hexBytes("FF FF FF FF 02 00 00 00 01 00 00 00"), records), list).outcome,
               FileOutcome::Done);
@@ -161,7 +161,7 @@ TEST(NativeFormat, CountIsTheSumOfAllThreeFieldsIn32Bits) {
 }
 
 TEST(NativeFormat, HugeAnnouncedCountReadsUntilTheDataEnds) {
-    ChannelList list(1);
+    ChannelList list;
     const FileResult result =
         readBytes(nativeFile(hexBytes("FF FF FF 7F FF FF FF 7F 00 00 00 00"),
                              {testing::providerRecord("P", 1), testing::channelRecord("A", 1)}),

@@ -30,13 +30,13 @@ protected:
     std::string b = folder.file("b.chl");
 
     void SetUp() override {
-        ChannelList list1(1);
+        ChannelList list1;
         TreeItem* p = addProvider(list1.television(), "P");
         addChannelWithId(list1.television(), p, "X", 1);
         addChannelWithId(list1.television(), p, "Y", 2);
         addChannelWithId(list1.television(), addProvider(list1.television(), "Q"), "Z", 3);
         addChannelWithId(list1.radio(), addProvider(list1.radio(), "R"), "M", 5);
-        ChannelList list2(2);
+        ChannelList list2;
         TreeItem* s = addProvider(list2.television(), "S");
         addChannelWithId(list2.television(), s, "Y", 2);
         addChannelWithId(list2.television(), s, "X", 9);
@@ -49,7 +49,7 @@ protected:
 
     // "television | radio" of a written result.
     std::string read(const std::string& path, ListFormat format) {
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = readList(path, format, list);
         EXPECT_EQ(result.outcome, FileOutcome::Done) << result.message;
         return shapeOf(list.television()) + " | " + shapeOf(list.radio());
@@ -214,7 +214,7 @@ TEST_F(CompareCommand, WhenOutBCannotBeWrittenOutAStaysAsItWas) {
 // What convert says of a list that the target format cannot hold whole.
 TEST_F(CompareCommand, ConvertWarnsOfEachLossWithItsCount) {
     const std::string out = folder.file("out.dvb");
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* provider = addProvider(list.television(), "P");
     for (const char* name : {"short", "a name of twenty-four ch", "Gr\xFC\xDF", "\xC4rger"})
         addChannel(list.television(), provider, name);

@@ -22,7 +22,7 @@ protected:
     std::string b = folder.file("b.dvb");
 
     void SetUp() override {
-        ChannelList listA(1), listB(2);
+        ChannelList listA, listB;
         TreeItem* p = addProvider(listA.television(), "P");
         addChannelWithId(listA.television(), p, "X", 1, 11836000);
         addChannelWithId(listA.television(), p, "Y", 2, 11836000);

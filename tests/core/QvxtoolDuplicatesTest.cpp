@@ -20,7 +20,7 @@ protected:
     std::string list = folder.file("list.qvx");
 
     void SetUp() override {
-        ChannelList source(1);
+        ChannelList source;
         TreeItem* p = addProvider(source.television(), "P");
         addChannelWithId(source.television(), p, "X", 1);
         addChannelWithId(source.television(), p, "X  ", 1);

@@ -28,7 +28,7 @@ using testing::shellQuoted;
 // Television P[A, B, A]: a duplicate, names out of order, and a name of 24
 // characters that DVB98 cuts (a warning).
 void writeList(const std::string& path) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (const char* name : {"B", "A", "A", "a name of twenty-four ch"}) testing::addChannel(list.television(), provider, name);
     testing::settleAsNativeRead(list);
@@ -81,7 +81,7 @@ TEST(QvxtoolExit, TheStatusSaysWhatBecameOfTheResultWhateverHappensToTheOutput) 
     const std::string in = folder.file("in.qvx");
     writeList(in);
     const std::string other = folder.file("other.qvx");
-    ChannelList empty(1);
+    ChannelList empty;
     ASSERT_TRUE(qvx::writeList(other, ListFormat::Native, empty).ok());
     const std::string out = folder.file("out.dvb");
     const std::string outA = folder.file("a.qvx");
@@ -145,7 +145,7 @@ TEST(QvxtoolExit, AnInputWrittenOverItselfIsRefusedWhenItsReadLeftSomethingOut) 
         SCOPED_TRACE(c.what);
         testing::TemporaryFolder folder;
         const std::string list = folder.file("l.qvx");
-        ChannelList source(1);
+        ChannelList source;
         TreeItem* provider = testing::addProvider(source.television(), "P");
         for (const char* name : {"B", "A"}) testing::addChannel(source.television(), provider, name);
         if (!c.volumesReset) testing::settleAsNativeRead(source);

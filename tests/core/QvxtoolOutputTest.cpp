@@ -25,7 +25,7 @@ using testing::ToolRun;
 
 // One provider with `channels` channels: dumped, far more than a pipe holds.
 std::string savedList(const testing::TemporaryFolder& folder, const std::string& name, int channels) {
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (int i = 0; i < channels; ++i) testing::addChannel(list.television(), provider, "channel");
     const std::string path = folder.file(name);
@@ -83,7 +83,7 @@ TEST(QvxtoolOutput, ControlCharactersNeverReachTheTerminalRaw) {
         {"del\x7f", "del\\u007f"},    {"c1\x81\x9d", "c1\\u0081\\u009d"},
         {"tab\t", "tab\\u0009"},       {"\xC4rger \x80", "\xC3\x84rger \xE2\x82\xAC"},
     };
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (const auto& c : cases) testing::addChannel(list.television(), provider, c.name);
     const std::string path = folder.file("list.qvx");

@@ -21,7 +21,7 @@ protected:
 
     // Television Z[c 12, a 11, b 11] A[y 10]; Radio R[n, m].
     void SetUp() override {
-        ChannelList source(1);
+        ChannelList source;
         TreeItem* z = addProvider(source.television(), "Z");
         addChannel(source.television(), z, testing::channelRecord("c", 1, 12000000));
         addChannel(source.television(), z, testing::channelRecord("a", 1, 11000000));

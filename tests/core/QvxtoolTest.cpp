@@ -143,7 +143,7 @@ TEST(Qvxtool, UnknownExtensionAndWriteFailure) {
 
 TEST(Qvxtool, DumpJsonHoldsEveryFieldAndTheImage) {
     testing::TemporaryFolder folder;
-    ChannelList list(1);
+    ChannelList list;
     ChannelRecord provider = testing::providerRecord("A\x80\x81\xD6\"\\", 2);
     TreeItem* item = list.radio().appendItem(nullptr, TreeItem::makeProvider(provider));
     ChannelRecord channel = testing::channelRecord("c", 2, 12345000);

@@ -72,9 +72,10 @@ inline ToolRun qvxtool(const TemporaryFolder& folder, std::initializer_list<std:
 inline void settleAsNativeRead(ChannelList& list) {
     for (ChannelTree* tree : {&list.television(), &list.radio()}) {
         auto settle = [&](TreeItem* item) {
-            ChannelRecord& record = tree->mutableRecord(item);
+            ChannelRecord record = item->record();
             record.volume = 100;
             record.rotorPosition = 0;
+            tree->replaceRecord(item, record);
         };
         for (const auto& top : tree->topLevelItems()) {
             settle(top.get());
@@ -92,7 +93,7 @@ inline TreeItem* addChannelWithId(ChannelTree& tree, TreeItem* provider, std::st
 
 // "television | radio" (see shapeOf) of the list a command wrote.
 inline std::string shapesOfFile(const std::string& path, ListFormat format) {
-    ChannelList list(1);
+    ChannelList list;
     const FileResult result = readList(path, format, list);
     EXPECT_TRUE(result.ok()) << result.message;
     return shapeOf(list.television()) + " | " + shapeOf(list.radio());

@@ -30,7 +30,7 @@ const Reader kReaders[] = {
 // Whatever the bytes, the result is one the reader may give, and the trees
 // hold only what the bytes can account for, in a shape the trees allow.
 void checkReadOf(const Reader& reader, const Bytes& data) {
-    ChannelList list(1);
+    ChannelList list;
     MemorySource source(data);
     const FileResult result = reader.read(source, list.television(), list.radio());
     if (reader.headerSize == 0) {
@@ -69,7 +69,7 @@ void checkReadOf(const Reader& reader, const Bytes& data) {
 }
 
 Bytes validFile(const Reader& reader) {
-    ChannelList list(1);
+    ChannelList list;
     for (int p = 0; p < 4; ++p) {
         ChannelTree& tree = p % 2 == 0 ? list.television() : list.radio();
         TreeItem* provider = testing::addProvider(tree, "Provider " + std::to_string(p));
@@ -130,7 +130,7 @@ TEST(ReaderRobustness, HeaderAnnouncingFourBillionRecords) {
     Bytes data = testing::hexBytes("FF FF FF FF 00 00 00 00 00 00 00 00");
     const Bytes records = validFile(kReaders[1]);  // any bytes will do as records
     data.insert(data.end(), records.begin(), records.end());
-    ChannelList list(1);
+    ChannelList list;
     MemorySource source(data);
     const FileResult result = readNativeList(source, list.television(), list.radio());
     EXPECT_EQ(result.outcome, FileOutcome::ReadFailed);
@@ -141,13 +141,13 @@ TEST(ReaderRobustness, BytesOfEveryValueSurviveInTextFields) {
     ChannelRecord record = testing::channelRecord("", 1);
     for (int i = 0; i < 31; ++i) record.name[i] = static_cast<char>(0x80 + i * 4);  // no zero inside
     record.name[31] = 'Z';  // no terminator at all: the field ends the name
-    ChannelList list(1);
+    ChannelList list;
     list.television().appendItem(
         list.television().appendItem(nullptr, TreeItem::makeProvider(testing::providerRecord("P", 1))),
         TreeItem::makeChannel(record));
     MemorySink sink;
     ASSERT_TRUE(writeNativeList(sink, list.television(), list.radio(), false));
-    ChannelList reread(1);
+    ChannelList reread;
     MemorySource source(sink.bytes());
     ASSERT_EQ(readNativeList(source, reread.television(), reread.radio()).outcome, FileOutcome::Done);
     const ChannelRecord& back = reread.television().topLevelItem(0)->child(0)->record();

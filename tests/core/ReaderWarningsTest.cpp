@@ -56,7 +56,7 @@ Read readBytes(const Bytes& bytes, const char* name, ListFormat format) {
     testing::TemporaryFolder folder;
     const std::string path = folder.file(name);
     testing::writeFileBytes(path, bytes);
-    ChannelList list(1);
+    ChannelList list;
     FileResult result = readList(path, format, list);
     return {result, testing::shapeOf(list.television()) + " | " + testing::shapeOf(list.radio())};
 }

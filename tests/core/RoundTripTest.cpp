@@ -173,7 +173,7 @@ void saveAndLoad(const ChannelList& from, ChannelList& to, const std::string& pa
 
 TEST(RoundTrip, EveryPairOfFormatsLosesExactlyWhatEachCannotHold) {
     const char* extensions[] = {"qvx", "chl", "dvb", "xch"};
-    ChannelList original(1);
+    ChannelList original;
     buildRichList(original);
     std::vector<Seen> start = entriesOf(original);
     start.erase(start.begin() + 3);  // the provider without channels
@@ -181,7 +181,7 @@ TEST(RoundTrip, EveryPairOfFormatsLosesExactlyWhatEachCannotHold) {
         for (const char* second : extensions) {
             SCOPED_TRACE(std::string(first) + " then " + second);
             testing::TemporaryFolder folder;
-            ChannelList middle(1), last(2);
+            ChannelList middle, last;
             saveAndLoad(original, middle, folder.file(std::string("a.") + first));
             saveAndLoad(middle, last, folder.file(std::string("b.") + second));
             std::vector<Seen> expected;
@@ -194,12 +194,12 @@ TEST(RoundTrip, EveryPairOfFormatsLosesExactlyWhatEachCannotHold) {
 }
 
 TEST(RoundTrip, NativeFileWrittenAgainDiffersOnlyInTheFieldsReadingResets) {
-    ChannelList original(1);
+    ChannelList original;
     buildRichList(original);
     original.television().removeItem(original.television().topLevelItem(1));
     testing::TemporaryFolder folder;
     ASSERT_TRUE(writeList(folder.file("a.qvx"), ListFormat::Native, original).ok());
-    ChannelList reread(1);
+    ChannelList reread;
     ASSERT_EQ(readList(folder.file("a.qvx"), ListFormat::Native, reread).outcome,
               FileOutcome::Done);
     ASSERT_TRUE(writeList(folder.file("b.qvx"), ListFormat::Native, reread).ok());
@@ -217,12 +217,12 @@ TEST(RoundTrip, ForeignFormatsTellProvidersByFrequency) {
     // A channel below one MHz is written with frequency 0 and so comes back as
     // a provider entry, whose radio copy then takes the following channel.
     for (const char* extension : {"dvb", "xch"}) {
-        ChannelList list(1);
+        ChannelList list;
         TreeItem* p = testing::addProvider(list.radio(), "P");
         testing::addChannel(list.radio(), p, testing::channelRecord("low", 2, 999));
         testing::addChannel(list.radio(), p, testing::channelRecord("next", 2));
         testing::TemporaryFolder folder;
-        ChannelList reread(1);
+        ChannelList reread;
         saveAndLoad(list, reread, folder.file(std::string("x.") + extension));
         const std::string low = std::string(extension) == "xch" ? "low" + std::string(20, ' ') : "low";
         const std::string next = std::string(extension) == "xch" ? "next" + std::string(19, ' ') : "next";

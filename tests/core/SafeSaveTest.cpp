@@ -29,7 +29,7 @@ void fillList(ChannelList& list, int channels = 99) {
 const Bytes kOldContents = {'o', 'l', 'd', ' ', 'l', 'i', 's', 't'};
 
 TEST(SafeSave, WriteFailureAtAnyCallLeavesTheOldFileAndNoTemporaryFile) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list);
     struct Case {
         int errorNumber;
@@ -62,7 +62,7 @@ TEST(SafeSave, WriteFailureAtAnyCallLeavesTheOldFileAndNoTemporaryFile) {
 }
 
 TEST(SafeSave, EveryByteIsWrittenThroughTheChunks) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list);
     TemporaryFolder folder;
     FailingFileCalls calls;
@@ -75,7 +75,7 @@ TEST(SafeSave, EveryByteIsWrittenThroughTheChunks) {
 }
 
 TEST(SafeSave, FailedFlushOrRenameLeavesTheOldFile) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list);
     for (int which = 0; which < 2; ++which) {
         TemporaryFolder folder;
@@ -93,7 +93,7 @@ TEST(SafeSave, FailedFlushOrRenameLeavesTheOldFile) {
 }
 
 TEST(SafeSave, FailedSaveOfANewFileCreatesNothing) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list);
     TemporaryFolder folder;
     FailingFileCalls calls;
@@ -103,7 +103,7 @@ TEST(SafeSave, FailedSaveOfANewFileCreatesNothing) {
 }
 
 TEST(SafeSave, OpenFailureNamesThePathAndTheCause) {
-    ChannelList list(1);
+    ChannelList list;
     TemporaryFolder folder;
     const std::string path = folder.file("missing/list.qvx");
     const FileResult result = writeList(path, ListFormat::Native, list);
@@ -124,7 +124,7 @@ TEST(SafeSave, OpenFailureNamesThePathAndTheCause) {
 }
 
 TEST(SafeSave, UnknownExtensionWritesNothing) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list, 3);
     ListDocument document(list);
     TemporaryFolder folder;
@@ -137,7 +137,7 @@ TEST(SafeSave, UnknownExtensionWritesNothing) {
 }
 
 TEST(SafeSave, ModeOfAnExistingFileIsKept) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list, 2);
     TemporaryFolder folder;
     const std::string path = folder.file("list.qvx");
@@ -151,7 +151,7 @@ TEST(SafeSave, ModeOfAnExistingFileIsKept) {
 }
 
 TEST(SafeSave, SymbolicLinkIsFollowedAndStays) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list, 2);
     TemporaryFolder folder;
     std::filesystem::create_directory(folder.file("real"));

@@ -26,7 +26,7 @@ const Bytes kOld = {'o', 'l', 'd'};
 const Bytes kTheirs = {'t', 'h', 'e', 'i', 'r', 's'};
 
 bool writeSmallList(ByteSink& sink) {
-    ChannelList list(1);
+    ChannelList list;
     testing::addChannel(list.television(), testing::addProvider(list.television(), "P"), "c");
     return writeNativeList(sink, list.television(), list.radio(), false);
 }

@@ -62,7 +62,7 @@ int writeCallsFor(const Format& format) {
 
 // An earlier save of a different list in the same format: what must survive.
 Bytes oldFileAt(const std::string& path, const Format& format) {
-    ChannelList old(1);
+    ChannelList old;
     testing::addChannel(old.television(), testing::addProvider(old.television(), "Old"), "kept");
     EXPECT_TRUE(writeList(path, format.listFormat(), old).ok());
     return testing::readFileBytes(path);
@@ -84,7 +84,7 @@ void reportCases(int count, const char* what) {
 }
 
 TEST(SaveFaultInjection, EveryWriteCallFailsWithEachKindInEveryFormat) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list);
     struct Kind {
         int errorNumber;
@@ -140,7 +140,7 @@ TEST(SaveFaultInjection, EveryWriteCallFailsWithEachKindInEveryFormat) {
 }
 
 TEST(SaveFaultInjection, FailedFlushToDiskOrRenameInEveryFormat) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list);
     int cases = 0;
     for (const Format& format : kFormats) {
@@ -167,7 +167,7 @@ TEST(SaveFaultInjection, FailedFlushToDiskOrRenameInEveryFormat) {
 }
 
 TEST(SaveFaultInjection, ALockOfAnotherProcessStopsTheSaveInEveryFormat) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list);
     int cases = 0;
     for (const Format& format : kFormats) {
@@ -208,7 +208,7 @@ public:
 };
 
 TEST(SaveFaultInjection, ShortAndInterruptedWritesStillWriteEveryByte) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list);
     for (const Format& format : kFormats) {
         SCOPED_TRACE(format.extension);
@@ -259,7 +259,7 @@ std::optional<FileResult> saveAsOrdinaryUser(const std::string& path, const Form
 }
 
 TEST(SaveFaultInjection, AFolderThatCannotBeWrittenKeepsTheFile) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list);
     int cases = 0;
     for (const Format& format : kFormats) {
@@ -288,7 +288,7 @@ TEST(SaveFaultInjection, AFolderThatCannotBeWrittenKeepsTheFile) {
 }
 
 TEST(SaveFaultInjection, SymbolicLinksStayAndTheirTargetIsReplacedOrKept) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list);
     int cases = 0;
     for (const Format& format : kFormats) {
@@ -330,7 +330,7 @@ TEST(SaveFaultInjection, SymbolicLinksStayAndTheirTargetIsReplacedOrKept) {
 }
 
 TEST(SaveFaultInjection, ModeAndOwnerOfTheFileAreKept) {
-    ChannelList list(1);
+    ChannelList list;
     fillList(list);
     int cases = 0;
     for (const Format& format : kFormats) {

@@ -39,7 +39,7 @@ FileResult saveLargeList(const std::string& path, int at, Hook hook, int errorNu
             return FileCalls::write(fd, data, size);
         }
     } calls(at, hook, errorNumber);
-    ChannelList list(1);
+    ChannelList list;
     TreeItem* provider = testing::addProvider(list.television(), "P");
     for (int i = 0; i < 99; ++i) testing::addChannel(list.television(), provider, "c" + std::to_string(i));
     return writeList(path, ListFormat::Native, list, calls);
@@ -74,7 +74,7 @@ TEST(SaveInPlace, AFailingWriteAtAnyStepLeavesTheOldListOnEveryName) {
         FailingFileCalls calls;
         calls.chunkSize = 4096;
         calls.failWriteAt = at;
-        ChannelList list(1);
+        ChannelList list;
         TreeItem* provider = testing::addProvider(list.television(), "P");
         for (int i = 0; i < 99; ++i) testing::addChannel(list.television(), provider, "c" + std::to_string(i));
         EXPECT_EQ(writeList(file.path, ListFormat::Native, list, calls).message,

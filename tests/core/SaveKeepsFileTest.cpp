@@ -29,7 +29,7 @@ const Bytes kOld = {'o', 'l', 'd'};
 constexpr std::size_t kNewSize = 12 + 2 * 172;  // a provider and a channel, native
 
 FileResult saveSmallList(const std::string& path, FileCalls& calls = systemFileCalls()) {
-    ChannelList list(1);
+    ChannelList list;
     testing::addChannel(list.television(), testing::addProvider(list.television(), "P"), "c");
     return writeList(path, ListFormat::Native, list, calls);
 }

@@ -28,7 +28,7 @@ const Bytes kOldContents = {'o', 'l', 'd'};
 // One provider and one channel: 12 + 2 * 172 bytes in the native format.
 constexpr std::size_t kNewSize = 12 + 2 * 172;
 FileResult saveSmallList(const std::string& path) {
-    ChannelList list(1);
+    ChannelList list;
     testing::addChannel(list.television(), testing::addProvider(list.television(), "P"), "c");
     return writeList(path, ListFormat::Native, list);
 }

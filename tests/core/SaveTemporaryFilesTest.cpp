@@ -34,7 +34,7 @@ constexpr uid_t kNobody = 65534;
 constexpr std::size_t kListSize = 17212;
 const ChannelList& largeList() {
     static const ChannelList* list = [] {
-        auto* made = new ChannelList(1);
+        auto* made = new ChannelList();
         TreeItem* provider = testing::addProvider(made->television(), "P");
         for (int i = 0; i < 99; ++i) testing::addChannel(made->television(), provider, "c" + std::to_string(i));
         return made;
@@ -342,7 +342,7 @@ TEST(SaveTemporaryFiles, ANameOf255BytesAndAPathAtTheSystemLimitSave) {
             const FileResult result = save(path, calls);
             EXPECT_TRUE(result.ok()) << result.message;
             EXPECT_EQ(testing::readFileBytes(path).size(), kListSize);
-            ChannelList back(1);
+            ChannelList back;
             EXPECT_EQ(readList(path, ListFormat::Native, back).outcome, FileOutcome::Done);
             EXPECT_EQ(back.television().itemCount(), 100u);
         }

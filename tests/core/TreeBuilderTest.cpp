@@ -35,7 +35,7 @@ void build(ChannelList& list, const std::vector<ChannelRecord>& entries, bool fi
 }
 
 TEST(TreeBuilder, ProviderEntryMakesAProviderInEachTreeWithChannels) {
-    ChannelList list(1);
+    ChannelList list;
     build(list, {provider("P", 1), channel("A", 1), channel("B", 2), provider("Q", 2), channel("C", 0)});
     EXPECT_EQ(shapeOf(list.television()), "P[A]");
     EXPECT_EQ(shapeOf(list.radio()), "P[B] Q[C]");
@@ -55,21 +55,21 @@ TEST(TreeBuilder, ProviderEntryMakesAProviderInEachTreeWithChannels) {
 }
 
 TEST(TreeBuilder, ChannelOfUnsetKindWithoutProviderKindIsDropped) {
-    ChannelList list(1);
+    ChannelList list;
     build(list, {provider("P", 0), channel("A", 0)});
     EXPECT_TRUE(list.television().empty());
     EXPECT_TRUE(list.radio().empty());
 }
 
 TEST(TreeBuilder, ChannelOfUnknownKindIsDropped) {
-    ChannelList list(1);
+    ChannelList list;
     build(list, {provider("P", 1), channel("A", 3), channel("B", 1)});
     EXPECT_EQ(shapeOf(list.television()), "P[B]");
     EXPECT_TRUE(list.radio().empty());
 }
 
 TEST(TreeBuilder, ChannelsBeforeAnyProviderStandAtTheTopLevel) {
-    ChannelList list(1);
+    ChannelList list;
     build(list, {channel("X", 1), channel("Y", 2), provider("P", 1), channel("A", 1)});
     EXPECT_EQ(shapeOf(list.television()), "X P[A]");
     EXPECT_EQ(shapeOf(list.radio()), "Y");
@@ -80,21 +80,21 @@ TEST(TreeBuilder, ChannelsBeforeAnyProviderStandAtTheTopLevel) {
 
 TEST(TreeBuilder, ProviderKindIsSharedByBothTrees) {
     // A radio provider's kind also steers unset channels after it, into the Radio tree.
-    ChannelList list(1);
+    ChannelList list;
     build(list, {provider("P", 2), channel("A", 0), channel("B", 1), channel("C", 0)});
     EXPECT_EQ(shapeOf(list.radio()), "P[A,C]");
     EXPECT_EQ(shapeOf(list.television()), "P[B]");
 }
 
 TEST(TreeBuilder, WithoutEndStepTheLastChildlessProviderStays) {
-    ChannelList list(1);
+    ChannelList list;
     build(list, {provider("P", 1), channel("A", 1), provider("Q", 1)}, /*finish=*/false);
     EXPECT_EQ(shapeOf(list.television()), "P[A] Q");
     EXPECT_EQ(shapeOf(list.radio()), "Q");
 }
 
 TEST(TreeBuilder, ScrambledChannelsGetTheScrambledPicture) {
-    ChannelList list(1);
+    ChannelList list;
     ChannelRecord pay = channel("Pay", 1);
     pay.scrambled = 2;
     build(list, {provider("P", 1), pay, channel("Free", 1)});
@@ -105,7 +105,7 @@ TEST(TreeBuilder, ScrambledChannelsGetTheScrambledPicture) {
 }
 
 TEST(EntryWalk, TelevisionFirstEachProviderFollowedByItsChannels) {
-    ChannelList list(1);
+    ChannelList list;
     build(list, {provider("P", 1), channel("A", 1), channel("R", 2), provider("Q", 1), channel("B", 1)});
     std::string order;
     walkEntries(list.television(), list.radio(), [&](const Entry& entry) {
@@ -115,24 +115,6 @@ TEST(EntryWalk, TelevisionFirstEachProviderFollowedByItsChannels) {
         order += ' ';
     });
     EXPECT_EQ(order, "P+ A<P Q+ B<Q P+ R<P ");
-}
-
-TEST(ChannelList, CloseForgetsTheFileButKeepsPath) {
-    ChannelList list(2);
-    EXPECT_EQ(list.statusText(), "File2: none");
-    list.chooseFile("/data/lists/CHANNELS.CHL");
-    list.setHasFile(true);
-    EXPECT_EQ(list.extension(), "chl");
-    EXPECT_EQ(list.statusText(), "File2: CHANNELS.CHL");
-    build(list, {provider("P", 1), channel("A", 1)});
-    list.clearAll();
-    EXPECT_TRUE(list.television().empty());
-    EXPECT_TRUE(list.hasFile());
-    EXPECT_EQ(list.statusText(), "File2: CHANNELS.CHL");
-    list.close();
-    EXPECT_FALSE(list.hasFile());
-    EXPECT_EQ(list.statusText(), "File2: none ");
-    EXPECT_EQ(list.path(), "/data/lists/CHANNELS.CHL");
 }
 
 TEST(ChannelList, ExtensionIsTheTextAfterTheLastDotOfTheName) {

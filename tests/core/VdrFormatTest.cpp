@@ -78,7 +78,7 @@ constexpr std::string_view kCarriageReturns =
 TEST(VdrFormat, FilesComeBackByteForByte) {
     for (const std::string_view file : {kChannelsConf, kWithoutGroups, kLatin1, kCarriageReturns}) {
         SCOPED_TRACE(std::string(file.substr(0, 40)));
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = testing::readVdrText(file, list);
         ASSERT_TRUE(result.ok()) << result.message;
         EXPECT_EQ(testing::writtenVdrText(list), file);
@@ -198,7 +198,7 @@ TEST(VdrFormat, AnEditChangesOnlyItsLineAndInThatOnlyTheEditedField) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        ChannelList list(1);
+        ChannelList list;
         ASSERT_TRUE(testing::readVdrText(kChannelsConf, list).ok());
         c.edit(list);
         EXPECT_EQ(testing::writtenVdrText(list), c.expected);
@@ -214,7 +214,7 @@ TEST(VdrFormat, RandomEditsReadBackAsEditedAndLeaveTheOtherLines) {
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         std::mt19937 random(seed);
-        ChannelList list(1);
+        ChannelList list;
         ASSERT_TRUE(testing::readVdrText(kChannelsConf, list).ok());
         std::map<std::uint16_t, ChannelRecord> edited;  // by a service id no two channels share
         std::vector<std::string> untouched;
@@ -253,7 +253,7 @@ TEST(VdrFormat, RandomEditsReadBackAsEditedAndLeaveTheOtherLines) {
         const std::string written = testing::writtenVdrText(list);
         for (const std::string& line : untouched) EXPECT_NE(written.find(line), std::string::npos) << line;
 
-        ChannelList reread(1);
+        ChannelList reread;
         ASSERT_TRUE(testing::readVdrText(written, reread).ok());
         std::size_t found = 0;
         for (const ChannelTree* tree : {&reread.television(), &reread.radio()}) {
@@ -294,7 +294,7 @@ TEST(VdrFormat, WithoutGroupsAChannelsProviderPartIsItsProvidersName) {
     const std::string original(kWithoutGroups);
     const std::string fremd = "Fremd:12000:HC34M2S0:S19.2E:27500:100:101:0:0:1:1:1:0";
     const std::string ersteHd = "Das Erste HD;ARD:11494:HC23M5O35S1:S19.2E:22000:5101:5102:5104:0:10301:1:1019:0";
-    ChannelList list(1);
+    ChannelList list;
     ASSERT_TRUE(testing::readVdrText(kWithoutGroups, list).ok());
     // Moved to another made-up provider, renamed: the provider part follows.
     move(list.television(), "Fremd", "ZDFvision", 1);
@@ -305,7 +305,7 @@ TEST(VdrFormat, WithoutGroupsAChannelsProviderPartIsItsProvidersName) {
 }
 
 TEST(VdrFormat, ALatin1FileKeepsItsEncodingForChangedNames) {
-    ChannelList list(1);
+    ChannelList list;
     ASSERT_TRUE(testing::readVdrText(kLatin1, list).ok());
     EXPECT_EQ(list.television().topLevelItem(0)->label(), "\xD6" "ffentlich");
     setRecord(list.television(), "BR Fernsehen S\xFC" "d", [](ChannelRecord& r) { r.setName("BR S\xFC" "dwest"); });

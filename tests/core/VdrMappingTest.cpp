@@ -101,7 +101,7 @@ TEST(VdrMapping, ALineGivesTheRecord) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line);
-        ChannelList list(1);
+        ChannelList list;
         ASSERT_TRUE(testing::readVdrText(row.line, list).ok());
         bool radio = false;
         const TreeItem* channel = onlyChannel(list, radio);
@@ -178,14 +178,14 @@ TEST(VdrMapping, ARecordGivesTheLineAndComesBack) {
         SCOPED_TRACE(row.what);
         ChannelRecord record = testing::channelRecord("Das Erste", 1);
         row.make(record);
-        ChannelList list(1);
+        ChannelList list;
         TreeItem* provider = testing::addProvider(list.television(), "P");
         list.television().appendItem(provider, TreeItem::makeChannel(record, row.carried));
         FormatOptions options;
         options.defaultSource = row.defaultSource;
         EXPECT_EQ(testing::writtenVdrText(list, options), ":P\n" + row.line + "\n");
 
-        ChannelList reread(1);
+        ChannelList reread;
         ASSERT_TRUE(testing::readVdrText(":P\n" + row.line, reread).ok());
         bool radio = true;
         const TreeItem* channel = onlyChannel(reread, radio);
@@ -228,7 +228,7 @@ TEST(VdrMapping, GroupsBecomeProvidersAndWithoutGroupsProviderPartsDo) {
          "ARD[Das Erste HD] ZDFvision[ZDF HD] channels[Fremd]", "ARD[Bayern 1,hr1]", true},
     };
     for (const auto& row : rows) {
-        ChannelList list(1);
+        ChannelList list;
         ASSERT_TRUE(testing::readVdrText(row.file, list, "channels").ok());
         EXPECT_EQ(testing::shapeOf(list.television()), row.television);
         EXPECT_EQ(testing::shapeOf(list.radio()), row.radio);
@@ -278,7 +278,7 @@ TEST(VdrMapping, BadLinesAreErrorsWithTheirLineNumber) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line);
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = testing::readVdrText(good + row.line + "\n", list);
         EXPECT_EQ(result.message, row.message);
         EXPECT_EQ(result.ok(), *row.message == '\0');
@@ -293,7 +293,7 @@ TEST(VdrMapping, BadLinesAreErrorsWithTheirLineNumber) {
     const std::string path = folder.file("channels.conf");
     const std::string bad = good + "RTL:12187:hC23M9:S19.2E:27500:163:104:105:0:12003:1:1089:0\n";
     testing::writeFileBytes(path, testing::Bytes(bad.begin(), bad.end()));
-    ChannelList list(1);
+    ChannelList list;
     testing::addProvider(list.television(), "Kept");
     const FileResult result = readList(path, ListFormat::Vdr, list);
     EXPECT_EQ(result.message, path + ":3: bad parameter string \"hC23M9\"");

@@ -81,7 +81,7 @@ TEST(VdrOracle, WhatDvbFormatConvertWritesReadsAsTheDvbv5FileSays) {
     if (status < 0) GTEST_SKIP() << kConverter << " (Debian package dvb-tools) is not installed";
     ASSERT_EQ(status, 0);
 
-    ChannelList list(1);
+    ChannelList list;
     const FileResult result = readList(output, ListFormat::Vdr, list);
     ASSERT_TRUE(result.ok()) << result.message;
 

@@ -45,12 +45,12 @@ TEST(ZapFormat, FilesOfEachFormComeBackByteForByte) {
                                     std::string(kAzap), mixed, mixed.substr(0, mixed.size() - 1),
                                     replaced(mixed, "\n", "\r\n")}) {
         SCOPED_TRACE(text);
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = readText(ListFormat::Zap, text, list);
         ASSERT_TRUE(result.ok()) << result.message;
         EXPECT_EQ(writeText(ListFormat::Zap, list), text);
     }
-    ChannelList list(1);
+    ChannelList list;
     ASSERT_TRUE(readText(ListFormat::Zap, mixed, list, "kanäle").ok());
     EXPECT_EQ(testing::shapeOf(list.television()),
               "kan\xE4le[Das Erste,ZDF,Das Erste HD,rbb Berlin HD,ZDF,3sat,KPIX-DT,KQED]");
@@ -65,7 +65,7 @@ TEST(ZapFormat, EditsChangeOnlyTheirFields) {
     const std::string crlf = replaced(text, "\n", "\r\n");
     for (const std::string& original : {text, crlf}) {
         const std::string_view end = original == crlf ? "\r\n" : "\n";
-        ChannelList list(1);
+        ChannelList list;
         ASSERT_TRUE(readText(ListFormat::Zap, original, list).ok());
         const auto edit = [](ChannelTree& tree, int row, auto change) {
             TreeItem* item = testing::channelAt(tree, row);
@@ -133,7 +133,7 @@ TEST(ZapFormat, EachFormMapsToTheRecordBothWays) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.line));
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = readText(ListFormat::Zap, row.line, list);
         ASSERT_TRUE(result.ok()) << result.message;
         ChannelTree& tree = list.tree(row.kind);
@@ -150,7 +150,7 @@ TEST(ZapFormat, EachFormMapsToTheRecordBothWays) {
         EXPECT_EQ(r.audioPid, row.audio);
         EXPECT_EQ(r.serviceId, row.serviceId);
         if (!row.written) continue;
-        ChannelList alone(1);
+        ChannelList alone;
         ChannelTree& target = alone.tree(row.kind);
         TreeItem* provider = testing::addProvider(target, "P");
         ChannelRecord record = testing::channelRecord(row.name, target.serviceType(), row.frequency);
@@ -196,7 +196,7 @@ TEST(ZapFormat, EachFaultNamesItsLineAndText) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.text));
-        ChannelList list(1);
+        ChannelList list;
         const FileResult result = readText(ListFormat::Zap, row.text, list);
         EXPECT_EQ(result.outcome, FileOutcome::BadContent);
         EXPECT_EQ(result.message, row.message);

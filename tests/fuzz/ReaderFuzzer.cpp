@@ -22,7 +22,7 @@ void require(bool condition, const char* rule) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace qvx;
-    ChannelList list(1);
+    ChannelList list;
     MemorySource source({data, size});
     const FileResult result = fuzz::readFormat(source, list);
 

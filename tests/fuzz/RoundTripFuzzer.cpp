@@ -34,15 +34,15 @@ void writeAndRead(const ChannelList& from, ChannelList& into) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    ChannelList original(1);
+    ChannelList original;
     MemorySource source({data, size});
     // A list cut short still holds what was read: that is what a user would save.
     const FileResult result = fuzz::readFormat(source, original);
     if (result.outcome == FileOutcome::ShortHeader) return 0;
 
-    ChannelList once(1);
+    ChannelList once;
     writeAndRead(original, once);
-    ChannelList twice(1);
+    ChannelList twice;
     writeAndRead(once, twice);
 
     require(fuzz::dumpList(once) == fuzz::dumpList(twice),

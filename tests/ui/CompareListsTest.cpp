@@ -160,8 +160,8 @@ TEST_F(CompareLists, ComparedListsCanOnlyBeSavedAs) {
     EXPECT_EQ(outline(data(1)), (Lines{"P1", "  A #1"}));
     EXPECT_FALSE(button("list1SaveButton")->isEnabled());
     EXPECT_FALSE(button("list2SaveButton")->isEnabled());
-    EXPECT_FALSE(dialog_->list(1).hasFile());
-    EXPECT_FALSE(dialog_->list(2).hasFile());
+    EXPECT_FALSE(dialog_->session().document(1).hasFile());
+    EXPECT_FALSE(dialog_->session().document(2).hasFile());
     EXPECT_TRUE(button("list1SaveAsButton")->isEnabled());
     EXPECT_EQ(pane(EditorStatusBar::kList1Pane), firstPane);
     EXPECT_EQ(pane(EditorStatusBar::kList2Pane), secondPane);
@@ -184,7 +184,7 @@ TEST_F(CompareLists, WithAnEmptyListNothingHappensAtAll) {
     compare();
     EXPECT_EQ(outline(data(1)), (Lines{"P1", "  A #1"}));
     EXPECT_TRUE(button("list1SaveButton")->isEnabled());
-    EXPECT_TRUE(dialog_->list(1).hasFile());
+    EXPECT_TRUE(dialog_->session().document(1).hasFile());
     EXPECT_TRUE(watcher.sightings.empty());
 }
 

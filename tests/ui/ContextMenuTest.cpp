@@ -112,8 +112,10 @@ TEST_F(ContextMenu, InAnEmptyTreeOnlyNewAndPasteCanBeChosen) {
 
 TEST_F(ContextMenu, NothingOpensWhileAnItemIsEdited) {
     tree(1)->selectItem(channel(0, 0));
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
-    dialog_->OnTreeRightClick(*tree(1), pointOnLabel(tree(1), channel(1, 0)));
+    ASSERT_TRUE(editSelected(tree(1)));
+    // The tree is locked, and so is the command that opens its menu from the keyboard.
+    EXPECT_FALSE(tree(1)->isEnabled());
+    EXPECT_FALSE(dialog_->commands().trigger(Command::ContextMenu, Operand(tree(1), channel(1, 0))));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     EXPECT_EQ(tree(1)->selectedItem(), channel(0, 0));
     EXPECT_EQ(dialog_->panel().nameField()->text(), "A");
@@ -122,7 +124,7 @@ TEST_F(ContextMenu, NothingOpensWhileAnItemIsEdited) {
 TEST_F(ContextMenu, CopiedProviderPastesOnceBeforeTheTargetsProviderWithTheTargetsKind) {
     TreeItem* p1 = television().topLevelItem(0);
     EXPECT_TRUE(pickOn(tree(1), p1, QStringLiteral("Copy")).picked);
-    EXPECT_EQ(dialog_->clipboard().count(), 3);
+    EXPECT_EQ(dialog_->session().clipboard().count(), 3);
 
     CTreeSat* radioView = radioTree(1);
     TreeItem* radioChannel = radio().topLevelItem(0)->child(0);
@@ -139,7 +141,7 @@ TEST_F(ContextMenu, CopiedProviderPastesOnceBeforeTheTargetsProviderWithTheTarge
     EXPECT_EQ(radioView->selectedItem(), pasted);
     // The originals keep their kind; the clipboard is empty in every tree of both lists.
     EXPECT_EQ(p1->record().serviceType, 1);
-    EXPECT_EQ(dialog_->clipboard().count(), 0);
+    EXPECT_EQ(dialog_->session().clipboard().count(), 0);
     EXPECT_FALSE(rightClickMenu(radioView, pointOnLabel(radioView, pasted)).enabled[5]);
     EXPECT_FALSE(rightClickMenu(tree(2), QPoint(20, 20)).enabled[5]);
 }
@@ -149,7 +151,7 @@ TEST_F(ContextMenu, CutChannelPastedIntoAnEmptyTreeGetsAProviderOfItsName) {
     pickOn(tree(1), a, QStringLiteral("Cut"));
     ASSERT_EQ(television().topLevelItem(0)->childCount(), 1);
     EXPECT_EQ(television().topLevelItem(0)->child(0)->label(), "B");
-    EXPECT_EQ(dialog_->clipboard().count(), 1);
+    EXPECT_EQ(dialog_->session().clipboard().count(), 1);
 
     EXPECT_TRUE(rightClickMenu(tree(2), QPoint(20, 20), QStringLiteral("Paste")).picked);
     ASSERT_EQ(television(2).topLevelCount(), 1);
@@ -176,8 +178,8 @@ TEST_F(ContextMenu, RightButtonInsideTheMenuPicksToo) {
     const QPoint point = pointOnLabel(tree(1), channel(0, 1));
     const SeenMenu seen = rightClickMenu(tree(1), point, QStringLiteral("Copy"), Qt::RightButton);
     EXPECT_TRUE(seen.picked);
-    ASSERT_EQ(dialog_->clipboard().count(), 1);
-    EXPECT_EQ(ChannelRecord::fromImage(dialog_->clipboard().records()[0]).nameText(), "B");
+    ASSERT_EQ(dialog_->session().clipboard().count(), 1);
+    EXPECT_EQ(ChannelRecord::fromImage(dialog_->session().clipboard().records()[0]).nameText(), "B");
 }
 
 TEST_F(ContextMenu, NewChannelOnAFirstChannelGoesFirstAndIsRenamedAtOnce) {
@@ -260,7 +262,7 @@ TEST_F(ContextMenu, EditOpensTheClickedChannelInThePanel) {
     EXPECT_FALSE(tree(1)->isEnabled());
     EXPECT_TRUE(dialog_->panel().volumeField()->isEnabled());  // a channel's own fields are open
     EXPECT_EQ(dialog_->panel().nameField()->text(), "C");
-    dialog_->CancelEdit();
+    press(Command::Cancel);
     EXPECT_FALSE(dialog_->isEditing());
 
     pickOn(tree(1), television().topLevelItem(0), QStringLiteral("Edit"));

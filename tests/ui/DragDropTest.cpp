@@ -217,7 +217,7 @@ TEST_F(DragDrop, DropBelowTheLastItemAppendsChannelToLastProviderAndProviderAtTh
 }
 
 TEST_F(DragDrop, ChannelIntoAnEmptyTreeGetsAProviderNamedAfterIt) {
-    dialog_->ClearAll(2);
+    press(Command::ClearAll2);
     startDrag(tree(1), data(1).topLevelItem(1)->child(0));
     dropOn(tree(2), QPoint(40, 40));
     ASSERT_EQ(outline(data(2)), (Lines{"C", "  C"}));
@@ -312,7 +312,7 @@ TEST_F(DragDrop, RemovingTheDraggedItemEndsTheDrag) {
 TEST_F(DragDrop, TheTargetGoesWhenItsRowIsRemoved) {
     startDrag(tree(1), data(1).topLevelItem(0)->child(0));
     moveOver(tree(2)->viewport(), rowPoint(tree(2), data(2).topLevelItem(0)->child(0)));
-    dialog_->ClearAll(2);
+    press(Command::ClearAll2);
     EXPECT_TRUE(drag().isDragging());
     EXPECT_EQ(drag().dropTarget(), nullptr);
     release(dialog_.get(), QPoint(-60, -60));
@@ -321,13 +321,13 @@ TEST_F(DragDrop, TheTargetGoesWhenItsRowIsRemoved) {
 TEST_F(DragDrop, NoDragWhileThePanelEdits) {
     TreeItem* channel = data(1).topLevelItem(0)->child(0);
     tree(1)->selectItem(channel);
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+    ASSERT_TRUE(editSelected(tree(1)));
     const QPoint where = rowPoint(tree(1), channel);
     QTest::mousePress(tree(1)->viewport(), Qt::LeftButton, {}, where);
     buttonDown_ = true;
     QTest::mouseMove(tree(1)->viewport(), where + QPoint(20, 0));
     EXPECT_FALSE(drag().isDragging());
-    dialog_->CancelEdit();
+    press(Command::Cancel);
 }
 
 }  // namespace

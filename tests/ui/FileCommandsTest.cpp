@@ -51,7 +51,7 @@ TEST_F(FileCommands, LoadFillsTheTreesAndEnablesSaveAndClose) {
     load(1, writeStandardList(QStringLiteral("channels.qvx")));
     EXPECT_EQ(prompts_->fileTitles, QStringList{"Load Channellist File 1"});
     EXPECT_EQ(pane(1), "File1: channels.qvx");
-    EXPECT_TRUE(dialog_->list(1).hasFile());
+    EXPECT_TRUE(dialog_->session().document(1).hasFile());
     EXPECT_TRUE(button("list1SaveButton")->isEnabled());
     EXPECT_TRUE(button("list1CloseButton")->isEnabled());
     EXPECT_FALSE(button("list2SaveButton")->isEnabled());
@@ -69,7 +69,7 @@ TEST_F(FileCommands, LoadOfUpperCaseChlUsesTheNativeReader) {
     ASSERT_TRUE(QFile::copy(path, upper));
     load(2, upper);
     EXPECT_EQ(pane(3), "File2: CHANNELS.CHL");
-    EXPECT_EQ(dialog_->list(2).extension(), "chl");
+    EXPECT_EQ(dialog_->session().document(2).extension(), "chl");
     EXPECT_EQ(tree(2)->channelModel()->rowCount(), 2);
     EXPECT_TRUE(button("list2SaveButton")->isEnabled());
     EXPECT_TRUE(button("list2CloseButton")->isEnabled());
@@ -78,7 +78,7 @@ TEST_F(FileCommands, LoadOfUpperCaseChlUsesTheNativeReader) {
 TEST_F(FileCommands, CancelledLoadChangesNothing) {
     load(1, writeStandardList(QStringLiteral("channels.qvx")));
     prompts_->fileAnswers.push_back(QString());
-    dialog_->Load(1);
+    press(Command::Load1);
     EXPECT_EQ(pane(1), "File1: channels.qvx");
     EXPECT_EQ(tree(1)->channelModel()->rowCount(), 2);
 }
@@ -89,12 +89,12 @@ TEST_F(FileCommands, LoadOfAnUnknownExtensionOnlyNamesTheFile) {
     ASSERT_TRUE(QFile::copy(pathOf(QStringLiteral("channels.qvx")), other));
     load(1, other);
     EXPECT_EQ(pane(1), "File1: notes.txt");
-    EXPECT_EQ(dialog_->list(1).extension(), "txt");
+    EXPECT_EQ(dialog_->session().document(1).extension(), "txt");
     EXPECT_EQ(tree(1)->channelModel()->rowCount(), 2);  // trees as they were
     EXPECT_TRUE(prompts_->messages.isEmpty());
     // A following Save writes nothing and leaves the file alone.
     const QByteArray before = contentsOf(other);
-    dialog_->Save(1);
+    press(Command::Save1);
     EXPECT_EQ(contentsOf(other), before);
 }
 
@@ -107,7 +107,7 @@ TEST_F(FileCommands, ReaderFailureShowsItsMessageAndKeepsTheButtons) {
     load(1, shortFile);
     EXPECT_EQ(prompts_->messages, QStringList{"Error reading DVB_CHANNEL_HEADER"});
     EXPECT_EQ(pane(1), "File1: short.qvx");
-    EXPECT_TRUE(dialog_->list(1).hasFile());  // set before the reader ran
+    EXPECT_TRUE(dialog_->session().document(1).hasFile());  // set before the reader ran
     EXPECT_FALSE(button("list1SaveButton")->isEnabled());
     EXPECT_FALSE(button("list1CloseButton")->isEnabled());
 }
@@ -122,14 +122,14 @@ TEST_F(FileCommands, MissingFileShowsCantOpen) {
 TEST_F(FileCommands, SaveAsWritesTheChosenFormatAndEnablesOnlySave) {
     load(1, writeStandardList(QStringLiteral("channels.qvx")));
     prompts_->fileAnswers.push_back(pathOf(QStringLiteral("copy.qvx")));
-    dialog_->SaveAs(2);  // list 2 is empty: header only
+    press(Command::SaveAs2);  // list 2 is empty: header only
     EXPECT_EQ(prompts_->fileTitles.last(), "Save Channellist File 2");
     EXPECT_EQ(pane(3), "File2: copy.qvx");
     EXPECT_EQ(contentsOf(pathOf(QStringLiteral("copy.qvx"))),
               QByteArray::fromHex("000000000000000000000000"));
     EXPECT_TRUE(button("list2SaveButton")->isEnabled());
     EXPECT_FALSE(button("list2CloseButton")->isEnabled());
-    EXPECT_FALSE(dialog_->list(2).hasFile());
+    EXPECT_FALSE(dialog_->session().document(2).hasFile());
     EXPECT_TRUE(notifications_.empty());  // Save as never notifies
 }
 
@@ -137,8 +137,8 @@ TEST_F(FileCommands, SaveWritesBackWhatWasLoaded) {
     const QString path = writeStandardList(QStringLiteral("channels.qvx"));
     const QByteArray written = contentsOf(path);
     load(1, path);
-    dialog_->ClearAll(1);
-    dialog_->Save(1);
+    press(Command::ClearAll1);
+    press(Command::Save1);
     // Television 0, Radio 0, reserved 0: the cleared list went over the file.
     EXPECT_EQ(contentsOf(path), QByteArray::fromHex("000000000000000000000000"));
     EXPECT_NE(written, contentsOf(path));
@@ -149,9 +149,9 @@ TEST_F(FileCommands, SaveWritesBackWhatWasLoaded) {
 TEST_F(FileCommands, SaveOfList1NotifiesTheViewerAndList2DoesNot) {
     load(1, writeStandardList(QStringLiteral("one.qvx")));
     load(2, writeStandardList(QStringLiteral("two.qvx")));
-    dialog_->Save(2);
+    press(Command::Save2);
     EXPECT_TRUE(notifications_.empty());
-    dialog_->Save(1);
+    press(Command::Save1);
     ASSERT_EQ(notifications_.size(), 1u);
     EXPECT_EQ(notifications_.front(), static_cast<unsigned long>(dialog_->winId()));
 }
@@ -162,7 +162,7 @@ TEST_F(FileCommands, SaveIntoAMissingFolderShowsTheOpenFailureAndStillNotifies) 
     ASSERT_TRUE(QFile::remove(path));
     ASSERT_TRUE(folder_.remove());
     prompts_->yesNoAnswers = {true};  // the file is gone: Save asks before writing it anew
-    dialog_->Save(1);
+    press(Command::Save1);
     EXPECT_EQ(prompts_->questions.size(), 1);
     ASSERT_EQ(prompts_->messages.size(), 1);
     EXPECT_TRUE(prompts_->messages.first().startsWith("File " + path + " could not be opened. Cause "))
@@ -183,9 +183,9 @@ TEST_F(FileCommands, SaveThroughAStrangersLinkInASharedFolderIsRefused) {
     ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), nobody, nobody), 0);
 
     load(1, writeStandardList(QStringLiteral("mine.qvx")));
-    dialog_->ClearAll(1);  // what would go over the victim differs from it
+    press(Command::ClearAll1);  // what would go over the victim differs from it
     prompts_->fileAnswers.push_back(link);
-    dialog_->SaveAs(1);
+    press(Command::SaveAs1);
     EXPECT_EQ(prompts_->messages, QStringList{"File " + link + " could not be opened. Cause 5"});
     EXPECT_EQ(contentsOf(victim), before);
     EXPECT_TRUE(QFileInfo(link).isSymLink());
@@ -208,7 +208,7 @@ TEST_F(FileCommands, SaveThatFailsHalfWayKeepsTheOldFileAndSaysWhy) {
     small.rlim_cur = 500;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     prompts_->yesNoAnswers = {true};  // written over since it was loaded: Save asks first
-    dialog_->Save(1);
+    press(Command::Save1);
     ::setrlimit(RLIMIT_FSIZE, &previous);
     ::signal(SIGXFSZ, previousHandler);
     EXPECT_EQ(prompts_->messages, QStringList{"Disk full while accessing " + path + "."});
@@ -219,11 +219,11 @@ TEST_F(FileCommands, SaveThatFailsHalfWayKeepsTheOldFileAndSaysWhy) {
 
 TEST_F(FileCommands, CloseForgetsTheFile) {
     load(2, writeStandardList(QStringLiteral("two.qvx")));
-    dialog_->Close(2);
+    press(Command::Close2);
     EXPECT_EQ(pane(3), "File2: none ");
     EXPECT_FALSE(button("list2SaveButton")->isEnabled());
     EXPECT_FALSE(button("list2CloseButton")->isEnabled());
-    EXPECT_FALSE(dialog_->list(2).hasFile());
+    EXPECT_FALSE(dialog_->session().document(2).hasFile());
     EXPECT_EQ(tree(2)->channelModel()->rowCount(), 0);
     EXPECT_EQ(tree(2, false)->channelModel()->rowCount(), 0);
 }
@@ -267,7 +267,7 @@ TEST_F(FileCommands, StartupChlFileIsReadAsANativeList) {
     ASSERT_TRUE(QFile::copy(native, chl));
     dialog_->loadStartupFile(chl);
     EXPECT_EQ(pane(1), "File1: dvblive.chl");
-    EXPECT_EQ(dialog_->list(1).extension(), "chl");
+    EXPECT_EQ(dialog_->session().document(1).extension(), "chl");
     EXPECT_EQ(tree(1)->channelModel()->rowCount(), 2);
     EXPECT_EQ(tree(1, false)->channelModel()->rowCount(), 1);
 }
@@ -299,7 +299,7 @@ TEST_F(FileCommands, StartupFilesThatCannotBeReadAreIgnoredAndNeverHang) {
         if (::geteuid() == 0 && std::string(name) == "unreadable.qvx") continue;  // root reads it all the same
         dialog_->loadStartupFile(pathOf(QLatin1String(name)));
         EXPECT_EQ(pane(1), "File1: none") << name;
-        EXPECT_EQ(dialog_->list(1).path(), "") << name;
+        EXPECT_EQ(dialog_->session().document(1).path(), "") << name;
     }
     dialog_->loadStartupFile(QStringLiteral("/dev/zero"));
     EXPECT_FALSE(button("list1SaveButton")->isEnabled());

@@ -6,7 +6,8 @@
 
 #include "UiTestSupport.h"
 #include "model/ChannelList.h"
-#include "ui/changes/ListChanges.h"
+#include "commands/ListCommands.h"
+#include "session/EditorSession.h"
 #include "ui/status/EditorStatusBar.h"
 #include "ui/window/CEditorDialog.h"
 
@@ -33,10 +34,10 @@ TEST_F(FileNotes, LoadAndSaveSayWhatTheyLeftOutInTheNotePane) {
 
     // A name of 24 characters, saved where only 23 survive a read.
     load(1, longName);
-    dialog_->changes().rename(dialog_->list(1).television(), *dialog_->list(1).television().topLevelItem(0)->child(0),
-                              "a name of twenty-four ch");
+    ChannelTree& television = dialog_->session().list(1).television();
+    dialog_->session().run(makeRenameCommand(television, *television.topLevelItem(0)->child(0), "a name of twenty-four ch"));
     prompts_->fileAnswers.push_back(pathOf(QStringLiteral("saved.dvb")));
-    dialog_->SaveAs(1);
+    press(Command::SaveAs1);
     EXPECT_EQ(pane(EditorStatusBar::kNotePane), "saved.dvb: names longer than 23 characters are cut (1 record)");
     EXPECT_TRUE(prompts_->messages.isEmpty());
 }

@@ -57,9 +57,9 @@ TEST_F(KeyboardRoutes, MenuKeyAndShiftF10OpenTheMenuOfTheSelectedItemBelowItsRow
         EXPECT_GE(seen.topLeft.y(), rowBottom) << key.name;
         EXPECT_LE(seen.topLeft.y(), rowBottom + 2) << key.name;
         EXPECT_TRUE(seen.picked) << key.name;
-        ASSERT_EQ(dialog_->clipboard().records().size(), 1u) << key.name;
-        EXPECT_EQ(ChannelRecord::fromImage(dialog_->clipboard().records()[0]).nameText(), "B") << key.name;
-        dialog_->treeMenu().clearClipboard();
+        ASSERT_EQ(dialog_->session().clipboard().records().size(), 1u) << key.name;
+        EXPECT_EQ(ChannelRecord::fromImage(dialog_->session().clipboard().records()[0]).nameText(), "B") << key.name;
+        dialog_->session().clearClipboard();
     }
     EXPECT_TRUE(prompts_->questions.isEmpty());
 }
@@ -90,11 +90,11 @@ TEST_F(KeyboardRoutes, CtrlXCAndVRunCutCopyAndPasteLikeTheirEntries) {
     // Ctrl+C copies; Ctrl+V pastes once, before the selected provider.
     focusAndSelect(view, provider(1));
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(dialog_->clipboard().records().size(), 2u);  // P2 with its channel
+    EXPECT_EQ(dialog_->session().clipboard().records().size(), 2u);  // P2 with its channel
     focusAndSelect(view, provider(0));
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(providerNames(), (QStringList{"P2", "P1", "P2"}));
-    EXPECT_TRUE(dialog_->clipboard().empty());
+    EXPECT_TRUE(dialog_->session().clipboard().empty());
 
     // Ctrl+X cuts the selected provider with its channels; Ctrl+V in list 2's tree takes it there.
     focusAndSelect(view, provider(1));
@@ -115,19 +115,19 @@ TEST_F(KeyboardRoutes, TheSpecifiedKeysOfATreeStayAsTheyWere) {
     // Shift+Delete is Delete, not Cut: the provider goes and the clipboard stays empty.
     QTest::keyClick(view, Qt::Key_Delete, Qt::ShiftModifier);
     EXPECT_EQ(providerNames(), QStringList{"P1"});
-    EXPECT_TRUE(dialog_->clipboard().empty());
+    EXPECT_TRUE(dialog_->session().clipboard().empty());
     QTest::keyClick(view, Qt::Key_Return);
     QTest::keyClick(view, Qt::Key_Escape);
     EXPECT_EQ(prompts_->questions, (QStringList{"Exit now?", "Discard changes?"}));
     // Plain letters still go to the tree's own search, not to the clipboard.
     QTest::keyClick(view, Qt::Key_C);
-    EXPECT_TRUE(dialog_->clipboard().empty());
+    EXPECT_TRUE(dialog_->session().clipboard().empty());
 }
 
 TEST_F(KeyboardRoutes, EnterAloneWalksAChannelFromItsFirstFieldToOk) {
     CTreeSat* view = tree(1);
     focusAndSelect(view, provider(0)->child(0));
-    ASSERT_TRUE(dialog_->EditSelectedItem(*view));
+    ASSERT_TRUE(editSelected(view));
     ChannelSettingsPanel& panel = dialog_->panel();
     ASSERT_TRUE(panel.nameField()->hasFocus());
     QStringList walked;
@@ -147,6 +147,27 @@ TEST_F(KeyboardRoutes, EnterAloneWalksAChannelFromItsFirstFieldToOk) {
     // Enter on OK stores and leaves edit mode.
     QTest::keyClick(ok, Qt::Key_Return);
     EXPECT_FALSE(dialog_->isEditing());
+}
+
+// Shift+Enter walks the Enter order backwards from "Channel Name", wrapping around, so the
+// three fields Enter reaches only after OK are reached by keys too.
+TEST_F(KeyboardRoutes, ShiftEnterWalksTheEnterOrderBackwards) {
+    CTreeSat* view = tree(1);
+    focusAndSelect(view, provider(0)->child(0));
+    ASSERT_TRUE(editSelected(view));
+    QStringList walked;
+    for (int step = 0; step < 3; ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return, Qt::ShiftModifier);
+        walked << QApplication::focusWidget()->accessibleName();
+    }
+    // The edit-mode order ends "... AC3PID, OK, Cancel, the two check boxes, Rotor Pos., Volume,
+    // TV signal" and wraps to "Channel Name".
+    EXPECT_EQ(walked, (QStringList{"TV signal", "Volume", "Rotor Pos."}));
+    EXPECT_TRUE(dialog_->isEditing());
+    EXPECT_TRUE(prompts_->questions.isEmpty());
+    // And forward again from there, as Enter walks.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget()->accessibleName(), "Volume");
 }
 
 }  // namespace

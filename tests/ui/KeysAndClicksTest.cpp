@@ -84,14 +84,14 @@ TEST_F(KeysAndClicks, DeleteAndF2NeedAFocusedTreeWithASelection) {
 TEST_F(KeysAndClicks, DeleteInAPanelFieldEditsTheFieldOnly) {
     TreeItem* channel = television().topLevelItem(0)->child(0);
     view()->selectItem(channel);
-    ASSERT_TRUE(dialog_->EditSelectedItem(*view()));
+    ASSERT_TRUE(editSelected(view()));
     CValidatingEdit* name = dialog_->panel().nameField();
     name->setFocus();
     name->setCursorPosition(0);
     QTest::keyClick(name, Qt::Key_Delete);
     EXPECT_EQ(name->text(), "");
     EXPECT_EQ(television().itemCount(), 5u);
-    dialog_->CancelEdit();
+    press(Command::Cancel);
 }
 
 TEST_F(KeysAndClicks, EnterAndEscapeOnATreeAskTheWindowsQuestions) {
@@ -165,7 +165,7 @@ TEST_F(KeysAndClicks, DoubleClickEntersEditModeForTheSelectedItem) {
     QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, where);
     EXPECT_TRUE(dialog_->isEditing());
     EXPECT_FALSE(dialog_->panel().frequencyField()->isEnabled());  // a provider
-    dialog_->CancelEdit();
+    press(Command::Cancel);
     // The double-click leaves the button down; let it go, as the user's finger does.
     QTest::mouseRelease(view()->viewport(), Qt::LeftButton, {}, where);
 }

@@ -16,11 +16,11 @@
 #include "UiTestSupport.h"
 #include "commands/CommandHistory.h"
 #include "model/ChannelList.h"
-#include "ui/changes/ListChanges.h"
+#include "commands/ListCommands.h"
+#include "session/EditorSession.h"
 #include "ui/dialogs/CSetVolumeDialog.h"
 #include "ui/drag/DragController.h"
 #include "ui/fields/CValidatingEdit.h"
-#include "ui/menu/TreeContextMenu.h"
 #include "ui/panel/ChannelSettingsPanel.h"
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
@@ -62,6 +62,7 @@ void PrintTo(const Road& road, std::ostream* out) { *out << road.name; }
 
 class OneRoad : public EditorTest, public ::testing::WithParamInterface<Road> {
 public:
+    using EditorTest::press;
     void SetUp() override {
         load(1, writeStandardList(QStringLiteral("first.qvx")));
         load(2, writeList(QStringLiteral("second.qvx"), {{true, 1, "P1"}, {false, 1, "A"}, {false, 1, "X"}}));
@@ -71,13 +72,13 @@ public:
     ChannelTree& television(int list = 1) const { return dialog_->list(list).television(); }
     TreeItem* channelA() const { return television().topLevelItem(0)->child(0); }
     TreeItem* providerP2() const { return television().topLevelItem(1); }
-    void run(TreeMenuCommand command, TreeItem* item) { dialog_->RunTreeCommand(command, *tree(1), item); }
+    void run(Command command, TreeItem* item) { press(command, tree(1), item); }
 
     void editNameOfA() {
         tree(1)->selectItem(channelA());
-        ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+        ASSERT_TRUE(editSelected(tree(1)));
         dialog_->panel().nameField()->setText(QStringLiteral("Edited"));
-        dialog_->ApplyEdit();
+        press(Command::Ok);
         ASSERT_FALSE(dialog_->isEditing());
     }
     void renameWithF2() {
@@ -98,11 +99,11 @@ public:
     }
     CEditorDialog& window() const { return *dialog_; }
     void newProviderNamed() {
-        run(TreeMenuCommand::NewProvider, providerP2());
+        run(Command::NewProvider, providerP2());
         tree(1)->endLabelEdit(false);
     }
     void newChannelNamed() {
-        run(TreeMenuCommand::NewChannel, channelA());
+        run(Command::NewChannel, channelA());
         // The new label opens for editing; leaving it as it is renames nothing.
         tree(1)->endLabelEdit(false);
     }
@@ -121,7 +122,7 @@ public:
     // Every channel has Service ID 0: by it alone, all but the first are duplicates.
     void removeDuplicatesByServiceId() {
         dialog_->panel().compareByName()->setChecked(false);
-        run(TreeMenuCommand::RemoveDuplicates, nullptr);
+        run(Command::RemoveDuplicates, nullptr);
     }
     void volumeForProvider() {
         prompts_->dialogAnswer = [](QDialog& dialog) {
@@ -131,12 +132,13 @@ public:
             });
             dialog.exec();
         };
-        run(TreeMenuCommand::SetVolume, television().topLevelItem(0));
+        run(Command::SetVolume, television().topLevelItem(0));
     }
 };
 
 TEST_P(OneRoad, LeavesOneStepThatUndoTakesBackWhole) {
-    CommandHistory& history = dialog_->changes().history();
+    EditorSession& session = dialog_->session();
+    const CommandHistory& history = session.history();
     ASSERT_EQ(history.undoCount(), 0u);
     const auto before1 = contents(dialog_->list(1));
     const auto before2 = contents(dialog_->list(2));
@@ -147,8 +149,8 @@ TEST_P(OneRoad, LeavesOneStepThatUndoTakesBackWhole) {
     EXPECT_TRUE(contents(dialog_->list(1)) != before1 || contents(dialog_->list(2)) != before2)
         << "the road changed nothing";
 
-    ASSERT_TRUE(history.canUndo());
-    history.undo();
+    ASSERT_TRUE(session.canUndo());
+    session.undo();
     EXPECT_EQ(contents(dialog_->list(1)), before1);
     EXPECT_EQ(contents(dialog_->list(2)), before2);
 }
@@ -159,20 +161,20 @@ INSTANTIATE_TEST_SUITE_P(
         Road{"PanelOk", [](OneRoad& test) { test.editNameOfA(); }},
         Road{"LabelEdit", [](OneRoad& test) { test.renameWithF2(); }},
         Road{"DeleteKey", [](OneRoad& test) { test.deleteWithKey(); }},
-        Road{"MenuDelete", [](OneRoad& test) { test.run(TreeMenuCommand::Delete, test.channelA()); }},
-        Road{"MenuCut", [](OneRoad& test) { test.run(TreeMenuCommand::Cut, test.providerP2()); }},
+        Road{"MenuDelete", [](OneRoad& test) { test.run(Command::Delete, test.channelA()); }},
+        Road{"MenuCut", [](OneRoad& test) { test.run(Command::Cut, test.providerP2()); }},
         Road{"MenuPaste",
              [](OneRoad& test) {
-                 test.run(TreeMenuCommand::Copy, test.providerP2());  // no change: no step
-                 test.run(TreeMenuCommand::Paste, test.channelA());
+                 test.run(Command::Copy, test.providerP2());  // no change: no step
+                 test.run(Command::Paste, test.channelA());
              }},
         Road{"MenuNewChannel", [](OneRoad& test) { test.newChannelNamed(); }},
         Road{"MenuNewProvider", [](OneRoad& test) { test.newProviderNamed(); }},
         Road{"BulkVolume", [](OneRoad& test) { test.volumeForProvider(); }},
         Road{"Drag", [](OneRoad& test) { test.dragAToList2(); }},
-        Road{"CompareLists", [](OneRoad& test) { test.window().CompareLists(); }},
+        Road{"CompareLists", [](OneRoad& test) { test.press(Command::CompareLists); }},
         Road{"MenuRemoveDuplicates", [](OneRoad& test) { test.removeDuplicatesByServiceId(); }},
-        Road{"ClearAll", [](OneRoad& test) { test.window().ClearAll(2); }}),
+        Road{"ClearAll", [](OneRoad& test) { test.press(Command::ClearAll2); }}),
     [](const ::testing::TestParamInfo<Road>& road) { return std::string(road.param.name); });
 
 // The tree menu's item outlives the event loop of its bulk dialog only as long as it is
@@ -181,15 +183,15 @@ TEST_F(OneRoadTest, BulkSettingForAnItemThatWentMeanwhileChangesNothing) {
     ChannelTree& tv = dialog_->list(1).television();
     TreeItem* provider = tv.topLevelItem(1);
     prompts_->dialogAnswer = [this, &tv, provider](QDialog& dialog) {
-        dialog_->changes().remove(tv, *provider);
+        dialog_->session().run(makeDeleteCommand(tv, *provider));
         static_cast<CSetVolumeDialog&>(dialog).volumeField()->setText(QStringLiteral("42"));
         dialog.setResult(QDialog::Accepted);
     };
     const auto before = contents(dialog_->list(1));
-    dialog_->RunTreeCommand(TreeMenuCommand::SetVolume, *tree(1), provider);
-    dialog_->changes().history().undo();  // the removal
+    press(Command::SetVolume, tree(1), provider);
+    dialog_->session().undo();  // the removal
     EXPECT_EQ(contents(dialog_->list(1)), before);
-    EXPECT_FALSE(dialog_->changes().history().canUndo());
+    EXPECT_FALSE(dialog_->session().canUndo());
 }
 
 }  // namespace

@@ -41,16 +41,16 @@ protected:
 TEST_F(PanelFollowsRemovals, ClearAllAndCloseOfTheShownListEmptyIt) {
     const struct {
         const char* name;
-        std::function<void(CEditorDialog&, int)> run;
+        Command first;
     } roads[] = {
-        {"Clear all", [](CEditorDialog& window, int list) { window.ClearAll(list); }},
-        {"Close", [](CEditorDialog& window, int list) { window.Close(list); }},
+        {"Clear all", Command::ClearAll1},
+        {"Close", Command::Close1},
     };
     for (const auto& road : roads) {
         showLastChannelOfList1();
-        road.run(*dialog_, 2);  // the other list: the shown record still exists
+        press(ofList(road.first, 2));  // the other list: the shown record still exists
         EXPECT_EQ(panel().nameField()->text(), "C") << road.name;
-        road.run(*dialog_, 1);
+        press(road.first);
         EXPECT_TRUE(isEmpty()) << road.name << ": " << panel().nameField()->text().toStdString();
     }
 }
@@ -74,7 +74,7 @@ TEST_F(PanelFollowsRemovals, DeleteOrCutOfTheShownItemShowsTheNextSelectionOrNot
 
 TEST_F(PanelFollowsRemovals, CompareListsThatRemovesTheShownChannelEmptiesIt) {
     showLastChannelOfList1();
-    dialog_->CompareLists();  // two equal lists: every channel goes
+    press(Command::CompareLists);  // two equal lists: every channel goes
     ASSERT_TRUE(dialog_->list(1).television().empty());
     EXPECT_TRUE(isEmpty()) << panel().nameField()->text().toStdString();
 }

@@ -24,7 +24,7 @@ protected:
     TreeItem* channel(int providerRow, int row) const { return provider(providerRow)->child(row); }
 
     void select(const TreeItem* item) const { tree(1)->selectItem(item); }
-    void editSelected() const { ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1))); }
+    void editSelected() const { ASSERT_TRUE(EditorTest::editSelected(tree(1))); }
     // Loads the standard list and opens its first channel for editing.
     TreeItem* editFirstChannel() {
         load(1, writeStandardList(QStringLiteral("list.qvx")));
@@ -126,7 +126,7 @@ TEST_F(Panel, ApplyStoresTheFieldsAndChangesLabelAndIcon) {
     select(edited);
     editSelected();
     panel().scramblingList()->setCurrentIndex(0);
-    dialog_->ApplyEdit();
+    press(Command::Ok);
     EXPECT_EQ(edited->image(), kFreeChannelImage);
 }
 
@@ -145,7 +145,7 @@ TEST_F(Panel, EditingAProviderChangesOnlyNameLnbAndRotor) {
     retype(panel().nameField(), QStringLiteral("ARD"));
     panel().lnbList()->setCurrentIndex(4);
     panel().rotorList()->setCurrentIndex(2);
-    dialog_->ApplyEdit();
+    press(Command::Ok);
     const RecordImage after = edited->record().image();
     EXPECT_EQ(edited->label(), "ARD");
     EXPECT_EQ(after[24], 'A');
@@ -167,7 +167,7 @@ TEST_F(Panel, ApplyWithBlankListsStores255) {
     TreeItem* item = television().appendItem(provider(0), TreeItem::makeChannel(record));
     select(item);
     editSelected();
-    dialog_->ApplyEdit();
+    press(Command::Ok);
     EXPECT_EQ(item->record().fec, 255);
     EXPECT_EQ(item->record().tvSignal, 255);
     EXPECT_EQ(item->record().rotorPosition, 255);
@@ -199,7 +199,7 @@ TEST_F(Panel, ATopLevelChannelIsEditedAsAProvider) {
     editSelected();
     EXPECT_FALSE(panel().frequencyField()->isEnabled());
     const std::uint32_t frequency = lonely->record().frequency;
-    dialog_->ApplyEdit();
+    press(Command::Ok);
     EXPECT_EQ(lonely->record().frequency, frequency);
     EXPECT_EQ(lonely->record().isChannel, 1);
 }
@@ -207,11 +207,11 @@ TEST_F(Panel, ATopLevelChannelIsEditedAsAProvider) {
 TEST_F(Panel, SaveAsOfAnUnloadedListKeepsSaveDisabledAfterAnEdit) {
     load(1, writeStandardList(QStringLiteral("list.qvx")));
     prompts_->fileAnswers.push_back(pathOf(QStringLiteral("two.qvx")));
-    dialog_->SaveAs(2);
+    press(Command::SaveAs2);
     EXPECT_TRUE(button("list2SaveButton")->isEnabled());
     select(channel(0, 0));
     editSelected();
-    dialog_->CancelEdit();
+    press(Command::Cancel);
     EXPECT_FALSE(button("list2SaveButton")->isEnabled());
     EXPECT_TRUE(button("list1SaveButton")->isEnabled());
 }
@@ -221,7 +221,7 @@ TEST_F(Panel, StartupListGetsCloseAfterTheFirstEdit) {
     EXPECT_FALSE(button("list1CloseButton")->isEnabled());
     select(channel(0, 0));
     editSelected();
-    dialog_->CancelEdit();
+    press(Command::Cancel);
     EXPECT_TRUE(button("list1CloseButton")->isEnabled());
 }
 
@@ -235,7 +235,7 @@ TEST_F(Panel, EnterMovesThroughTheFieldsInFocusOrder) {
     QTest::keyClick(panel().frequencyField(), Qt::Key_Return);
     QTest::keyClick(panel().symbolRateField(), Qt::Key_Return);
     EXPECT_TRUE(panel().lnbList()->hasFocus());
-    dialog_->CancelEdit();
+    press(Command::Cancel);
 
     select(provider(0));
     editSelected();
@@ -250,14 +250,14 @@ TEST_F(Panel, EmptiedVolumeBecomesZeroAndIsStored) {
     panel().volumeField()->clear();
     panel().idField(ChannelSettingsPanel::ServiceId)->setFocus();
     EXPECT_EQ(panel().volumeField()->text(), "0");
-    dialog_->ApplyEdit();
+    press(Command::Ok);
     EXPECT_EQ(edited->record().volume, 0);
 }
 
 TEST_F(Panel, OkWithARefusedValueStoresNothing) {
     TreeItem* edited = editFirstChannel();
     retype(panel().frequencyField(), QStringLiteral("900000000"));
-    dialog_->ApplyEdit();
+    press(Command::Ok);
     EXPECT_TRUE(dialog_->isEditing());
     EXPECT_EQ(edited->record().frequency, 12000000u);
     EXPECT_TRUE(panel().frequencyField()->hasFocus());

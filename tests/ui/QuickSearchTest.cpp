@@ -2,6 +2,10 @@
 // The quick-search field of the status bar: typed text selects the first
 // match in each of the four trees.
 #include <QLabel>
+#include <algorithm>
+
+#include <QImage>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -57,10 +61,33 @@ TEST_F(QuickSearch, SitsInPaneFiveWithItsLimitAndFont) {
     EXPECT_TRUE(field()->isVisible());
     EXPECT_TRUE(field()->hasFrame());
     EXPECT_EQ(field()->maxLength(), 16);
-    EXPECT_EQ(field()->font().pointSize(), 8);
+    EXPECT_EQ(field()->font().styleHint(), QFont::SansSerif);
     EXPECT_EQ(field()->focusPolicy(), Qt::ClickFocus);
     type(QStringLiteral("abcdefghijklmnopqrst"));
     EXPECT_EQ(field()->text(), "abcdefghijklmnop");
+}
+
+// The lowest row of ink of the field's text, inside its border; -1 for none.
+int lowestInk(QLineEdit* edit) {
+    const QImage picture = edit->grab().toImage().scaled(edit->size());
+    const QColor background = picture.pixelColor(picture.width() - 3, 2);
+    const int textEnd = 3 + edit->fontMetrics().horizontalAdvance(edit->text());
+    for (int y = picture.height() - 2; y >= 1; --y)
+        for (int x = 2; x < std::min(textEnd, picture.width() - 2); ++x)
+            if (picture.pixelColor(x, y) != background) return y;
+    return -1;
+}
+
+// Letters that reach below the line (j, p, g, q) show whole: their ink goes further down
+// than that of letters that stay on it, inside the border.
+TEST_F(QuickSearch, DescendersShowWhole) {
+    field()->setText(QStringLiteral("aceo"));
+    const int onTheLine = lowestInk(field());
+    field()->setText(QStringLiteral("jpgq"));
+    const int below = lowestInk(field());
+    ASSERT_GT(onTheLine, 0);
+    EXPECT_GE(below - onTheLine, field()->fontMetrics().descent() - 1)
+        << "descenders cut at row " << below << " of " << field()->height();
 }
 
 TEST_F(QuickSearch, EachTreeSelectsItsFirstMatchAndThePanelShowsTheLastChange) {
@@ -135,9 +162,9 @@ TEST_F(QuickSearch, EnterEscapeAndTabStayInTheField) {
 
 TEST_F(QuickSearch, DisabledWhileAnItemIsEdited) {
     tree(1)->selectItem(item(1, 0, 0));
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+    ASSERT_TRUE(editSelected(tree(1)));
     EXPECT_FALSE(field()->isEnabled());
-    dialog_->CancelEdit();
+    press(Command::Cancel);
     EXPECT_TRUE(field()->isEnabled());
     type(QStringLiteral("b"));
     EXPECT_EQ(selected(1), "B");

@@ -50,7 +50,7 @@ TEST_F(SaveChangedFile, SaveAsksBeforeOverwritingWhatChangedAndNoWritesNothing) 
             SCOPED_TRACE(std::string(change.shell) + (yes ? ", Yes" : ", No"));
             const QString path = writeStandardList(QStringLiteral("channels.qvx"));
             load(1, path);
-            dialog_->ClearAll(1);  // what Save would write differs from the file
+            press(Command::ClearAll1);  // what Save would write differs from the file
             timespec time = modificationTime(path);
             ASSERT_EQ(std::system(("cd '" + pathOf(QString()) + "' && " + change.shell).toLocal8Bit().constData()), 0);
             if (change.nanoseconds >= 0) {
@@ -63,7 +63,7 @@ TEST_F(SaveChangedFile, SaveAsksBeforeOverwritingWhatChangedAndNoWritesNothing) 
             notifications_.clear();
             prompts_->yesNoAnswers = {yes};
 
-            dialog_->Save(1);
+            press(Command::Save1);
             const QStringList asked{path + " has changed on disk since it was loaded. Overwrite it?"};
             EXPECT_EQ(prompts_->questions, change.changed ? asked : QStringList());
             if (change.changed) {
@@ -74,7 +74,7 @@ TEST_F(SaveChangedFile, SaveAsksBeforeOverwritingWhatChangedAndNoWritesNothing) 
             EXPECT_EQ(contentsOf(path), saved ? QByteArray::fromHex("000000000000000000000000") : onDisk);
             // What a save wrote is the file's state from then on: the next Save asks nothing.
             prompts_->questions.clear();
-            if (saved) dialog_->Save(1);
+            if (saved) press(Command::Save1);
             EXPECT_TRUE(prompts_->questions.isEmpty());
         }
     }
@@ -82,7 +82,7 @@ TEST_F(SaveChangedFile, SaveAsksBeforeOverwritingWhatChangedAndNoWritesNothing) 
     const QString path = pathOf(QStringLiteral("channels.qvx"));
     setModificationTime(path, {1, 0});
     prompts_->fileAnswers.push_back(path);
-    dialog_->SaveAs(1);
+    press(Command::SaveAs1);
     EXPECT_TRUE(prompts_->questions.isEmpty());
 }
 

@@ -44,6 +44,10 @@ TEST_F(ScreenReader, StatusPanesAreReadByTheirText) {
     EXPECT_EQ(accessibleText(statusPane(4), QAccessible::Name), "Quick search:");
     load(1, writeStandardList(QStringLiteral("sample.qvx")));
     EXPECT_EQ(accessibleText(statusPane(1), QAccessible::Name), "File1: sample.qvx");
+    // After Close the pane shows "File1: none " with its blank; a reader says it without.
+    press(Command::Close1);
+    EXPECT_EQ(pane(1), "File1: none ");
+    EXPECT_EQ(accessibleText(statusPane(1), QAccessible::Name), "File1: none");
 }
 
 TEST_F(ScreenReader, ALongFileNameIsElidedOnScreenAndReadWhole) {
@@ -99,7 +103,7 @@ TEST_F(ScreenReader, DropDownListsAreNamedByTheirLabelAndValuedByTheirEntry) {
 TEST_F(ScreenReader, ARefusedValueIsTheFieldsDescriptionWhileItsMessageShows) {
     load(1, writeStandardList(QStringLiteral("list.qvx")));
     tree(1)->selectItem(firstChannel());
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+    ASSERT_TRUE(editSelected(tree(1)));
     CValidatingEdit* frequency = panel().frequencyField();
     frequency->setFocus();
     frequency->setText(QStringLiteral("900000000"));
@@ -119,9 +123,9 @@ TEST_F(ScreenReader, ARefusedValueIsTheFieldsDescriptionWhileItsMessageShows) {
 TEST_F(ScreenReader, TreeRowsSayProviderOrChannelAndFreeOrScrambled) {
     load(1, writeStandardList(QStringLiteral("list.qvx")));
     tree(1)->selectItem(firstChannel());
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+    ASSERT_TRUE(editSelected(tree(1)));
     panel().scramblingList()->setCurrentIndex(1);  // PAY-TV
-    dialog_->ApplyEdit();
+    press(Command::Ok);
 
     const ChannelTreeModel* model = tree(1)->channelModel();
     const auto description = [&](const TreeItem* item) {

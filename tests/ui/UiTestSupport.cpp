@@ -66,7 +66,7 @@ EditorTest::EditorTest() {
 EditorTest::~EditorTest() = default;
 
 QString EditorTest::writeList(const QString& fileName, const std::vector<Entry>& entries) const {
-    ChannelList list(1);
+    ChannelList list;
     {
         TreeBuilder builder(list.television(), list.radio());
         for (const Entry& entry : entries) builder.accept(recordOf(entry));
@@ -92,7 +92,21 @@ QString EditorTest::writeStandardList(const QString& fileName) const {
 
 void EditorTest::load(int list, const QString& path) {
     prompts_->fileAnswers.push_back(path);
-    dialog_->Load(list);
+    press(ofList(Command::Load1, list));
+}
+
+void EditorTest::press(Command command, CTreeSat* tree, TreeItem* item) const {
+    EXPECT_TRUE(dialog_->commands().trigger(command, Operand(tree, item)))
+        << "command " << static_cast<int>(command) << " is grayed";
+}
+
+Command EditorTest::ofList(Command first, int list) {
+    return list == 1 ? first : static_cast<Command>(static_cast<int>(first) + 5);
+}
+
+bool EditorTest::editSelected(CTreeSat* tree) const {
+    dialog_->commands().trigger(Command::Edit, Operand(tree, tree->selectedItem()));
+    return dialog_->isEditing();
 }
 
 CTreeSat* EditorTest::tree(int list, bool television) const {

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 
 #include "model/ChannelRecord.h"
+#include "ui/commands/CommandTable.h"
 #include "ui/platform/UserPrompts.h"
 
 class QPushButton;
@@ -71,6 +72,13 @@ protected:
     QString writeStandardList(const QString& fileName) const;
     // Loads through the Load command with the path answered in advance.
     void load(int list, const QString& path);
+    // Runs the window's command as its button, menu entry or key would, on `item` of `tree`
+    // where it works on one; fails the test when the command is grayed.
+    void press(Command command, CTreeSat* tree = nullptr, TreeItem* item = nullptr) const;
+    // The command of list 1 or 2 (`first` names list 1's).
+    static Command ofList(Command first, int list);
+    // Edit of the tree's selected item, as a double-click asks for it; true when edit mode began.
+    bool editSelected(CTreeSat* tree) const;
 
     CTreeSat* tree(int list, bool television = true) const;
     QPushButton* button(const char* objectName) const;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo in the window: the tree menu's last entries, the "(changed)"
 // mark of the status panes, and when the keys do nothing.
+#include <functional>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,7 +11,9 @@
 
 #include "TreeMenuDriver.h"
 #include "UiTestSupport.h"
+#include "commands/ListCommands.h"
 #include "model/ChannelList.h"
+#include "session/EditorSession.h"
 #include "ui/fields/CValidatingEdit.h"
 #include "ui/list/ListColumn.h"
 #include "ui/panel/ChannelSettingsPanel.h"
@@ -87,7 +91,7 @@ TEST_F(UndoRedoTest, ChangedMarkFollowsTheSavedState) {
 TEST_F(UndoRedoTest, LoadAndCloseForgetTheWholeHistory) {
     load(2, writeStandardList(QStringLiteral("other.qvx")));
     menuOn(providerP2(), QStringLiteral("Delete"));
-    dialog_->ClearAll(2);
+    press(Command::ClearAll2);
     EXPECT_EQ(pane(3), "File2: other.qvx (changed)");
     button("list2CloseButton")->click();
     EXPECT_EQ(pane(3), "File2: none ");
@@ -105,11 +109,11 @@ TEST_F(UndoRedoTest, LoadAndCloseForgetTheWholeHistory) {
 TEST_F(UndoRedoTest, EditModeAndTextFieldsLeaveTheKeysAlone) {
     menuOn(providerP2(), QStringLiteral("Delete"));
     tree(1)->selectItem(television().topLevelItem(0));
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+    ASSERT_TRUE(editSelected(tree(1)));
     ctrl(Qt::Key_Z, dialog_->panel().nameField());
     ctrl(Qt::Key_Z, button("okButton"));
     EXPECT_EQ(television().topLevelCount(), 1);
-    dialog_->CancelEdit();
+    press(Command::Cancel);
 
     // In the quick-search field Ctrl+Z is the field's own.
     CQuickSearchEdit* search = dialog_->quickSearch();
@@ -138,6 +142,47 @@ TEST_F(UndoRedoTest, UndoShowsTheRestoredItemOnItsTab) {
     EXPECT_EQ(dialog_->column(1).tabs()->currentIndex(), 1);
     EXPECT_EQ(tree(1, false)->selectedItem(), radioProvider);
     EXPECT_EQ(dialog_->panel().nameField()->text(), "R1");
+}
+
+// The view keeps what the user sees through changes that take items out for a while or put
+// them in another order: open providers stay open, the selection stays on its item.
+TEST_F(UndoRedoTest, OpenProvidersAndTheSelectionLiveThroughDeleteSortDragAndTheirUndo) {
+    // P1's channels out of order, so sorting them is a step.
+    load(1, writeList(QStringLiteral("unsorted.qvx"),
+                      {{true, 1, "P1"}, {false, 1, "B"}, {false, 1, "A"}, {true, 1, "P2"}, {false, 1, "C"}}));
+    CTreeSat* view = tree(1);
+    view->expandAll();
+    const auto isOpen = [view](const TreeItem* provider) {
+        return view->isExpanded(view->channelModel()->indexOf(provider));
+    };
+    TreeItem* p1 = television().topLevelItem(0);
+    TreeItem* p2 = providerP2();
+    ASSERT_TRUE(isOpen(p1) && isOpen(p2));
+    view->collapse(view->channelModel()->indexOf(p1));
+    const struct {
+        const char* what;
+        std::function<void()> run;
+    } steps[] = {
+        {"Delete of P2, undone", [&] { press(Command::Delete, view, p2), ctrl(Qt::Key_Z); }},
+        {"sort of P1, undone and redone", [&] { press(Command::SortByName, view, p1), ctrl(Qt::Key_Z), ctrl(Qt::Key_Y); }},
+        {"P2 dragged before P1, undone", [&] {
+             dialog_->session().run(makeTransferCommand(television(), television(), *p2, p1));
+             ctrl(Qt::Key_Z);
+         }},
+    };
+    for (const auto& step : steps) {
+        view->selectItem(p2->child(0));
+        step.run();
+        EXPECT_TRUE(isOpen(p2)) << step.what;
+        EXPECT_FALSE(isOpen(p1)) << step.what;
+    }
+    // A sort of every provider keeps the selected channel selected where it went.
+    ctrl(Qt::Key_Z);  // P1 back to B, A
+    TreeItem* selected = p1->child(1);
+    view->selectItem(selected);
+    press(Command::SortByName, view, nullptr);
+    EXPECT_EQ(p1->child(0), selected);
+    EXPECT_EQ(view->selectedItem(), selected);
 }
 
 }  // namespace

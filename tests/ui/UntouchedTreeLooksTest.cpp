@@ -11,7 +11,9 @@
 
 #include "UiTestSupport.h"
 #include "model/ChannelList.h"
-#include "ui/changes/ListChanges.h"
+#include "commands/ListCommands.h"
+#include "session/EditorSession.h"
+#include "ui/commands/CommandTable.h"
 #include "ui/list/ListColumn.h"
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
@@ -52,14 +54,14 @@ TEST_F(UntouchedTreeLooksTest, StepsInListOneLeaveListTwosRadioTreeAsItWas) {
     };
     const std::vector<Step> steps{
         {"rename",
-         [](CEditorDialog& d, ChannelTree& tv) { d.changes().rename(tv, *tv.topLevelItem(0), "New"); }},
+         [](CEditorDialog& d, ChannelTree& tv) { d.session().run(makeRenameCommand(tv, *tv.topLevelItem(0), "New")); }},
         {"delete a provider",
-         [](CEditorDialog& d, ChannelTree& tv) { d.changes().remove(tv, *tv.topLevelItem(1)); }},
+         [](CEditorDialog& d, ChannelTree& tv) { d.session().run(makeDeleteCommand(tv, *tv.topLevelItem(1))); }},
         {"move a channel",
          [](CEditorDialog& d, ChannelTree& tv) {
-             d.changes().transfer(tv, tv, *tv.topLevelItem(0)->child(1), tv.topLevelItem(1));
+             d.session().run(makeTransferCommand(tv, tv, *tv.topLevelItem(0)->child(1), tv.topLevelItem(1)));
          }},
-        {"clear all", [](CEditorDialog& d, ChannelTree&) { d.ClearAll(1); }},
+        {"clear all", [](CEditorDialog& d, ChannelTree&) { d.commands().trigger(Command::ClearAll1, {}); }},
     };
     // 0: only the step, 1: and Ctrl+Z, 2: and Ctrl+Y.
     for (const bool hiddenMeanwhile : {false, true}) {

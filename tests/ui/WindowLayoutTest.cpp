@@ -77,7 +77,7 @@ TEST_F(WindowLayout, TabFollowsTheFocusOrderAndSkipsWhatIsOff) {
 TEST_F(WindowLayout, EditModeOfAProviderCyclesThroughItsFields) {
     load(1, writeStandardList(QStringLiteral("list.qvx")));
     tree(1)->selectItem(dialog_->list(1).television().topLevelItem(0));
-    ASSERT_TRUE(dialog_->EditSelectedItem(*tree(1)));
+    ASSERT_TRUE(editSelected(tree(1)));
     ASSERT_TRUE(dialog_->panel().nameField()->hasFocus());
     // Tab is kept by the fields; the buttons and check boxes pass it on.
     QTest::keyClick(dialog_->panel().nameField(), Qt::Key_Return);
@@ -87,7 +87,7 @@ TEST_F(WindowLayout, EditModeOfAProviderCyclesThroughItsFields) {
                                           "rotorPositionList"}));
     // A panel list keeps Tab.
     EXPECT_EQ(tabThrough(1), QStringList{"rotorPositionList"});
-    dialog_->CancelEdit();
+    press(Command::Cancel);
 }
 
 TEST_F(WindowLayout, HintsShowAsSoonAsThePointerRestsOnTheControl) {

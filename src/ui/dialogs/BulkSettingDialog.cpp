@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/BulkSettingDialog.h"
 
+#include <QCoreApplication>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,8 +17,8 @@ namespace qvx {
 BulkSettingDialog::BulkSettingDialog(const QString& title, const QString& label, QWidget* field,
                                      QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      ok_(new QPushButton(QStringLiteral("OK"))),
-      cancel_(new QPushButton(QStringLiteral("Cancel"))) {
+      ok_(new QPushButton(QCoreApplication::translate("Window", "OK"))),
+      cancel_(new QPushButton(QCoreApplication::translate("Window", "Cancel"))) {
     setWindowTitle(title);
     setModal(true);
     field->setObjectName(QStringLiteral("settingField"));

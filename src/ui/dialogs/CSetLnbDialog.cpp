@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/CSetLnbDialog.h"
 
+#include <QCoreApplication>
+
 #include "model/RotorPositions.h"
 
 namespace qvx {
@@ -15,7 +17,7 @@ QStringList lnbEntries() {
 }  // namespace
 
 CSetLnbDialog::CSetLnbDialog(QWidget* parent)
-    : BulkChoiceDialog(QStringLiteral("Set LNB"), QStringLiteral("LNB"), lnbEntries(), parent) {
+    : BulkChoiceDialog(QCoreApplication::translate("Window", "Set LNB"), QCoreApplication::translate("Window", "LNB"), lnbEntries(), parent) {
     setObjectName(QStringLiteral("setLnbDialog"));
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/CSetRotorPositionDialog.h"
 
+#include <QCoreApplication>
+
 #include "model/RotorPositions.h"
 #include "ui/platform/Windows1252Text.h"
 
@@ -18,7 +20,7 @@ QStringList rotorEntries() {
 }  // namespace
 
 CSetRotorPositionDialog::CSetRotorPositionDialog(QWidget* parent)
-    : BulkChoiceDialog(QStringLiteral("Set Rotor Position"), QStringLiteral("Rotor Position"), rotorEntries(),
+    : BulkChoiceDialog(QCoreApplication::translate("Window", "Set Rotor Position"), QCoreApplication::translate("Window", "Rotor Position"), rotorEntries(),
                        parent) {
     setObjectName(QStringLiteral("setRotorPositionDialog"));
 }

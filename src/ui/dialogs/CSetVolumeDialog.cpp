@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dialogs/CSetVolumeDialog.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "ui/fields/CFieldValidator.h"
@@ -11,7 +12,7 @@ namespace qvx {
 CSetVolumeDialog::CSetVolumeDialog(QWidget* parent) : CSetVolumeDialog(new CValidatingEdit, parent) {}
 
 CSetVolumeDialog::CSetVolumeDialog(CValidatingEdit* field, QWidget* parent)
-    : BulkSettingDialog(QStringLiteral("Set Volume"), QStringLiteral("Volume"), field, parent),
+    : BulkSettingDialog(QCoreApplication::translate("Window", "Set Volume"), QCoreApplication::translate("Window", "Volume"), field, parent),
       field_(field),
       validator_(std::make_unique<CAtMost100Validator>()) {
     setObjectName(QStringLiteral("setVolumeDialog"));

@@ -9,9 +9,10 @@
 #include <QScrollBar>
 #include <QWidget>
 
-#include "input/InputMessages.h"
+#include "ui/input/InputMessages.h"
 #include "model/ChannelTree.h"
-#include "ui/changes/ListChanges.h"
+#include "commands/ListCommands.h"
+#include "session/EditorSession.h"
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
 #include "ui/drag/DragPicture.h"
@@ -44,9 +45,9 @@ void scrollOneLine(CTreeSat& tree, const QModelIndex& visibleRow, bool up) {
 
 }  // namespace
 
-DragController::DragController(QWidget& window, std::array<CTreeSat*, 4> trees, ListChanges& changes,
+DragController::DragController(QWidget& window, std::array<CTreeSat*, 4> trees, EditorSession& session,
                                QObject* parent)
-    : QObject(parent), window_(window), trees_(trees), changes_(changes) {
+    : QObject(parent), window_(window), trees_(trees), session_(session) {
     scrollTimer_.setInterval(kTickMilliseconds);
     connect(&scrollTimer_, &QTimer::timeout, this, [this] { scrollTick(QCursor::pos()); });
     for (CTreeSat* tree : trees_) {
@@ -110,8 +111,11 @@ void DragController::buttonReleased(const QPoint& globalPoint) {
         // The target found by the last move belongs to the tree it was found in.
         if (tree != dropTree_) dropTarget_.hold(tree->channelModel(), itemInRowAt(*tree, globalPoint));
         dropTree_ = tree;
-        TreeItem* inserted = changes_.transfer(dragSourceTree_->channelModel()->tree(),
-                                               dropTree_->channelModel()->tree(), *dragged, dropTarget_.get());
+        TreeItem* inserted = session_
+                                 .run(makeTransferCommand(dragSourceTree_->channelModel()->tree(),
+                                                          dropTree_->channelModel()->tree(), *dragged,
+                                                          dropTarget_.get()))
+                                 .item;
         if (inserted) dropTree_->selectItem(inserted);
     }
     clearDropHighlights();

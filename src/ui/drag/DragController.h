@@ -18,7 +18,7 @@ namespace qvx {
 
 class CTreeSat;
 class DragPicture;
-class ListChanges;
+class EditorSession;
 class TreeItem;
 
 // Drag and drop between and within the four channel trees. A drag picks up an
@@ -38,8 +38,8 @@ public:
     static constexpr int kDistanceUnit = 20;
     static constexpr int kSlowestCadence = 6;
 
-    // `window` holds the pointer during a drag; `trees` are the four trees; a drop changes them through `changes`.
-    DragController(QWidget& window, std::array<CTreeSat*, 4> trees, ListChanges& changes,
+    // `window` holds the pointer during a drag; `trees` are the four trees; a drop changes them as one command of `session`.
+    DragController(QWidget& window, std::array<CTreeSat*, 4> trees, EditorSession& session,
                    QObject* parent = nullptr);
     ~DragController() override;
     DragController(const DragController&) = delete;
@@ -81,7 +81,7 @@ private:
 
     QWidget& window_;
     std::array<CTreeSat*, 4> trees_;
-    ListChanges& changes_;
+    EditorSession& session_;
 
     CTreeSat* dragSourceTree_ = nullptr;
     CTreeSat* dropTree_ = nullptr;

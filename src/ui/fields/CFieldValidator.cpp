@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/fields/CFieldValidator.h"
 
+#include <QCoreApplication>
+
 #include "ui/fields/DecimalText.h"
 
 namespace qvx {
@@ -18,15 +20,15 @@ QString CLimitValidator::Validate(QString& text) const {
 }
 
 CBelow900000000Validator::CBelow900000000Validator()
-    : CLimitValidator(899999999, QStringLiteral("Must be less than 900000000")) {}
+    : CLimitValidator(899999999, QCoreApplication::translate("Window", "Must be less than 900000000")) {}
 
 CBelow70000000Validator::CBelow70000000Validator()
-    : CLimitValidator(69999999, QStringLiteral("Must be less than 70000000")) {}
+    : CLimitValidator(69999999, QCoreApplication::translate("Window", "Must be less than 70000000")) {}
 
 CBelow65536Validator::CBelow65536Validator()
-    : CLimitValidator(65535, QStringLiteral("Must be less than 65536")) {}
+    : CLimitValidator(65535, QCoreApplication::translate("Window", "Must be less than 65536")) {}
 
 CAtMost100Validator::CAtMost100Validator()
-    : CLimitValidator(100, QStringLiteral("Volume must be less or equal than 100")) {}
+    : CLimitValidator(100, QCoreApplication::translate("Window", "Volume must be less or equal than 100")) {}
 
 }  // namespace qvx

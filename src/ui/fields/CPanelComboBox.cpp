@@ -6,7 +6,7 @@
 #include <QAccessible>
 #include <QKeyEvent>
 
-#include "input/InputMessages.h"
+#include "ui/input/InputMessages.h"
 #include "ui/fields/FieldColours.h"
 #include "ui/fields/PanelComboBoxAccessible.h"
 
@@ -36,7 +36,13 @@ bool CPanelComboBox::event(QEvent* event) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         // Enter moves on, as in the edit fields, so Enter alone walks the panel to OK. (With the
         // entries open, Enter reaches the open list instead and picks its entry.)
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) focusNextChild();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            // Shift+Enter walks the same order backwards.
+            if (static_cast<QKeyEvent*>(event)->modifiers() & Qt::ShiftModifier)
+                focusPreviousChild();
+            else
+                focusNextChild();
+        }
         event->accept();
         return true;
     }

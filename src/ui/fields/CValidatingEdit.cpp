@@ -42,7 +42,11 @@ bool CValidatingEdit::event(QEvent* event) {
 void CValidatingEdit::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     if ((key == Qt::Key_Return || key == Qt::Key_Enter) && nextFieldCharacter_ == QChar(13)) {
-        focusNextChild();
+        // Shift+Enter walks the same order backwards, to the fields Enter reaches only after OK.
+        if (event->modifiers() & Qt::ShiftModifier)
+            focusPreviousChild();
+        else
+            focusNextChild();
         event->accept();
         return;
     }

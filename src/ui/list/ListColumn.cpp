@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/list/ListColumn.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -15,24 +16,23 @@
 
 namespace qvx {
 
-ListColumn::ListColumn(ChannelList& list, ListChanges& changes, QWidget* parent)
-    : QGroupBox(QStringLiteral("File %1").arg(list.number()), parent), list_(list) {
-    const QString prefix = QStringLiteral("list%1").arg(list.number());
+ListColumn::ListColumn(ChannelList& list, int number, QWidget* parent)
+    : QGroupBox(QCoreApplication::translate("Window", "File %1").arg(number), parent), list_(list), number_(number) {
+    const QString prefix = QStringLiteral("list%1").arg(number);
     setObjectName(prefix + QStringLiteral("Column"));
 
-    const auto makeTree = [&](const QString& kind, ChannelTree& channels) {
+    const auto makeTree = [&](const QString& kind, const QString& shownKind, ChannelTree& channels) {
         auto* tree = new CTreeSat;
         tree->setObjectName(prefix + kind + QStringLiteral("Tree"));
-        tree->setAccessibleName(kind);
+        tree->setAccessibleName(shownKind);
         tree->setAccessibleDescription(title());
         auto* model = new ChannelTreeModel(channels, tree);
-        model->setChanges(&changes);
         tree->setChannelModel(model);
         tree->setMinimumSize(250, 400);
         return tree;
     };
-    television_ = makeTree(QStringLiteral("Television"), list.television());
-    radio_ = makeTree(QStringLiteral("Radio"), list.radio());
+    television_ = makeTree(QStringLiteral("Television"), QCoreApplication::translate("Window", "Television"), list.television());
+    radio_ = makeTree(QStringLiteral("Radio"), QCoreApplication::translate("Window", "Radio"), list.radio());
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(prefix + QStringLiteral("Tabs"));
@@ -41,17 +41,15 @@ ListColumn::ListColumn(ChannelList& list, ListChanges& changes, QWidget* parent)
     tabs_->setFocusPolicy(Qt::NoFocus);
     tabs_->tabBar()->setFocusPolicy(Qt::NoFocus);
     tabs_->setDocumentMode(false);
-    tabs_->addTab(television_, tabIcon(0), QStringLiteral("Television"));
-    tabs_->addTab(radio_, tabIcon(1), QStringLiteral("Radio"));
+    tabs_->addTab(television_, tabIcon(0), QCoreApplication::translate("Window", "Television"));
+    tabs_->addTab(radio_, tabIcon(1), QCoreApplication::translate("Window", "Radio"));
     connect(tabs_, &QTabWidget::currentChanged, this, &ListColumn::showTreeOfTab);
 
-    load_ = makeButton(QStringLiteral("Load"), "LoadButton");
-    saveAs_ = makeButton(QStringLiteral("Save as"), "SaveAsButton");
-    save_ = makeButton(QStringLiteral("Save"), "SaveButton");
-    clearAll_ = makeButton(QStringLiteral("Clear all"), "ClearAllButton");
-    close_ = makeButton(QStringLiteral("Close"), "CloseButton");
-    save_->setEnabled(false);
-    close_->setEnabled(false);
+    load_ = makeButton("LoadButton");
+    saveAs_ = makeButton("SaveAsButton");
+    save_ = makeButton("SaveButton");
+    clearAll_ = makeButton("ClearAllButton");
+    close_ = makeButton("CloseButton");
 
     auto* buttons = new QGridLayout;
     buttons->setSpacing(6);
@@ -70,10 +68,10 @@ ListColumn::ListColumn(ChannelList& list, ListChanges& changes, QWidget* parent)
 
 ChannelTreeModel* ListColumn::model(TreeKind kind) const { return tree(kind)->channelModel(); }
 
-QPushButton* ListColumn::makeButton(const QString& caption, const char* role) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QStringLiteral("list%1").arg(list_.number()) + QLatin1String(role));
-    button->setAccessibleName(caption);
+// The caption and state come from the window's command the button presses.
+QPushButton* ListColumn::makeButton(const char* role) {
+    auto* button = new QPushButton;
+    button->setObjectName(QStringLiteral("list%1").arg(number_) + QLatin1String(role));
     button->setAccessibleDescription(title());
     return button;
 }

@@ -12,7 +12,6 @@ namespace qvx {
 
 class ChannelList;
 class ChannelTreeModel;
-class ListChanges;
 class CTreeSat;
 
 // One list's column: the tab control with the Television and Radio trees
@@ -21,12 +20,13 @@ class ListColumn final : public QGroupBox {
     Q_OBJECT
 
 public:
-    // Label edits in the column's trees change the list through `changes`.
-    ListColumn(ChannelList& list, ListChanges& changes, QWidget* parent = nullptr);
+    // number: 1 for the left list, 2 for the right one.
+    ListColumn(ChannelList& list, int number, QWidget* parent = nullptr);
     ListColumn(const ListColumn&) = delete;
     ListColumn& operator=(const ListColumn&) = delete;
 
     ChannelList& list() const { return list_; }
+    int number() const { return number_; }
     CTreeSat* tree(TreeKind kind) const { return kind == TreeKind::Television ? television_ : radio_; }
     ChannelTreeModel* model(TreeKind kind) const;
     QTabWidget* tabs() const { return tabs_; }
@@ -40,9 +40,10 @@ public:
 private:
     // The tab change reaction: the tree of the chosen tab is shown, the other hidden.
     void showTreeOfTab(int tab);
-    QPushButton* makeButton(const QString& caption, const char* role);
+    QPushButton* makeButton(const char* role);
 
     ChannelList& list_;
+    int number_;
     QTabWidget* tabs_;
     CTreeSat* television_;
     CTreeSat* radio_;

@@ -2,20 +2,18 @@
 // The list commands: Load, Save as, Save, Clear all, Close and the start-up file.
 #include "ui/list/ListColumnCommands.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QPushButton>
 #include <QStringList>
 
 #include <string>
 #include <vector>
 
-#include "documents/ListDocument.h"
 #include "formats/ConversionLoss.h"
 #include "formats/FileWarning.h"
 #include "formats/ListFiles.h"
-#include "model/ChannelList.h"
-#include "ui/changes/ListChanges.h"
-#include "ui/list/ListColumn.h"
+#include "session/EditorSession.h"
+#include "ui/platform/FileMessages.h"
 #include "ui/platform/UserPrompts.h"
 #include "ui/status/EditorStatusBar.h"
 
@@ -35,107 +33,76 @@ QString noteFor(const std::string& path, const std::vector<std::string>& texts) 
 
 }  // namespace
 
-ListColumnCommands::ListColumnCommands(ChannelList& list, ListColumn& column, ListChanges& changes,
-                                       EditorStatusBar& statusBar, UserPrompts& prompts, QWidget& window)
-    : list_(list),
-      document_(list),
-      column_(column),
-      changes_(changes),
-      statusBar_(statusBar),
-      prompts_(prompts),
-      window_(window) {}
+ListColumnCommands::ListColumnCommands(int number, EditorSession& session, EditorStatusBar& statusBar,
+                                       UserPrompts& prompts, QWidget& window)
+    : number_(number), session_(session), statusBar_(statusBar), prompts_(prompts), window_(window) {}
 
-void ListColumnCommands::updateStatusPane() {
-    QString text = fromLocal(list_.statusText());
-    if (changes_.history().isChanged(list_)) text += QStringLiteral(" (changed)");
-    statusBar_.setPaneText(list_.number() == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane, text);
+void ListColumnCommands::tellFailure(const FileResult& result) {
+    if (!result.message.empty()) prompts_.tell(&window_, fileMessage(result));
 }
 
-bool ListColumnCommands::finishLoad(const FileResult& result) {
-    if (result.outcome != FileOutcome::UnknownFormat) changes_.loaded(list_);
-    if (!result.warnings.empty()) {
-        std::vector<std::string> texts;
-        for (const FileWarning& warning : result.warnings) texts.push_back(fileWarningText(warning));
-        statusBar_.showNote(noteFor(list_.path(), texts));
-    }
-    if (!result.message.empty()) prompts_.tell(&window_, fromLocal(result.message));
-    return result.ok();
-}
-
-void ListColumnCommands::finishSave(const FileResult& result) {
-    if (!result.ok()) {
-        prompts_.tell(&window_, fromLocal(result.message));
-        return;
-    }
-    changes_.saved(list_);
-    // What the format written cannot hold of this list, as qvxtool convert says it.
-    const ListFormatEntry* format = document_.format();
-    if (!format) return;
+void ListColumnCommands::noteWarnings(const FileResult& result) {
+    if (result.warnings.empty()) return;
     std::vector<std::string> texts;
-    for (const ConversionLoss& loss : conversionLosses(format->format, list_.television(), list_.radio()))
+    for (const FileWarning& warning : result.warnings) texts.push_back(fileWarningText(warning));
+    statusBar_.showNote(noteFor(session_.document(number_).path(), texts));
+}
+
+void ListColumnCommands::noteLosses(const FileResult& result) {
+    const ListDocument& document = session_.document(number_);
+    const ListFormatEntry* format = document.format();
+    if (!result.ok() || !format) return;
+    const ChannelList& list = session_.list(number_);
+    std::vector<std::string> texts;
+    for (const ConversionLoss& loss : conversionLosses(format->format, list.television(), list.radio()))
         texts.push_back(conversionLossText(loss));
-    if (!texts.empty()) statusBar_.showNote(noteFor(list_.path(), texts));
+    if (!texts.empty()) statusBar_.showNote(noteFor(document.path(), texts));
 }
 
 void ListColumnCommands::Load() {
     const QString path =
-        prompts_.chooseFileToLoad(&window_, QStringLiteral("Load Channellist File %1").arg(list_.number()));
+        prompts_.chooseFileToLoad(&window_, QCoreApplication::translate("Window", "Load Channellist File %1").arg(number_));
     if (path.isEmpty()) return;
-    loading_ = true;
-    const FileResult result = document_.load(localPath(path));
-    loading_ = false;
-    updateStatusPane();
-    if (!finishLoad(result)) return;
-    column_.saveButton()->setEnabled(true);
-    column_.closeButton()->setEnabled(true);
+    const FileResult result = session_.load(number_, localPath(path));
+    noteWarnings(result);
+    tellFailure(result);
 }
 
 void ListColumnCommands::SaveAs() {
     const QString path =
-        prompts_.chooseFileToSave(&window_, QStringLiteral("Save Channellist File %1").arg(list_.number()));
+        prompts_.chooseFileToSave(&window_, QCoreApplication::translate("Window", "Save Channellist File %1").arg(number_));
     if (path.isEmpty()) return;
-    const FileResult result = document_.saveAs(localPath(path));
-    updateStatusPane();
-    finishSave(result);
-    column_.saveButton()->setEnabled(true);
+    const FileResult result = session_.saveAs(number_, localPath(path));
+    noteLosses(result);
+    tellFailure(result);
 }
 
 void ListColumnCommands::Save() {
     // Another program's changes are not overwritten without asking; No writes
     // nothing and tells no viewer.
-    if (document_.changedOnDisk() &&
+    const ListDocument& document = session_.document(number_);
+    if (document.changedOnDisk() &&
         !prompts_.askYesNo(&window_,
-                           QStringLiteral("%1 has changed on disk since it was loaded. Overwrite it?")
-                               .arg(fromLocal(list_.path())),
+                           QCoreApplication::translate("Window", "%1 has changed on disk since it was loaded. Overwrite it?")
+                               .arg(fromLocal(document.path())),
                            DefaultAnswer::No))
         return;
-    finishSave(document_.save());
+    const FileResult result = session_.save(number_);
+    noteLosses(result);
+    tellFailure(result);
     if (afterSave_) afterSave_();
 }
 
-void ListColumnCommands::ClearAll() { changes_.clearAll(list_); }
+void ListColumnCommands::ClearAll() { session_.clearAll(number_); }
 
-void ListColumnCommands::Close() {
-    changes_.close(list_);
-    column_.closeButton()->setEnabled(false);
-    column_.saveButton()->setEnabled(false);
-    updateStatusPane();
-}
+void ListColumnCommands::Close() { session_.close(number_); }
 
 void ListColumnCommands::loadStartupFile(const QString& commandLine) {
-    if (commandLine.isEmpty()) return;
-    // Asked without waiting: a pipe, a device or a folder named there must
-    // never hang the start.
-    if (!isReadablePlainFile(localPath(commandLine))) return;
-    loading_ = true;
-    const FileResult result = document_.loadAtStartup(localPath(commandLine));
-    loading_ = false;
+    const FileResult result = session_.loadAtStartup(localPath(commandLine));
     // Gone or changed since the look: ignored as if it had never opened.
-    if (result.outcome == FileOutcome::UnknownFormat || result.outcome == FileOutcome::CannotOpen) return;
-    updateStatusPane();
-    if (!finishLoad(result)) return;
-    // Close stays disabled until the panel next leaves edit mode.
-    column_.saveButton()->setEnabled(true);
+    if (result.outcome == FileOutcome::CannotOpen) return;
+    noteWarnings(result);
+    tellFailure(result);
 }
 
 }  // namespace qvx

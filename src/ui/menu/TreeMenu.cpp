@@ -2,16 +2,17 @@
 #include "ui/menu/TreeMenu.h"
 
 #include <memory>
-#include <optional>
-#include <vector>
 
+#include <QCoreApplication>
+#include <QMenu>
+
+#include "commands/ListCommands.h"
 #include "model/ChannelTree.h"
-#include "ui/changes/ListChanges.h"
+#include "session/EditorSession.h"
+#include "ui/commands/CommandTable.h"
 #include "ui/dialogs/CSetLnbDialog.h"
 #include "ui/dialogs/CSetRotorPositionDialog.h"
 #include "ui/dialogs/CSetVolumeDialog.h"
-#include "ui/menu/TreeContextMenu.h"
-#include "ui/menu/UndoRedo.h"
 #include "ui/panel/ChannelSettingsPanel.h"
 #include "ui/panel/EditSession.h"
 #include "ui/platform/UserPrompts.h"
@@ -35,31 +36,35 @@ std::unique_ptr<BulkSettingDialog> makeBulkDialog(BulkField field, QWidget* pare
     return std::make_unique<CSetVolumeDialog>(parent);
 }
 
-MenuTarget targetOf(const TreeItem* item, const ChannelTree& tree) {
-    if (item) return item->hasParent() ? MenuTarget::Channel : MenuTarget::Provider;
-    return tree.empty() ? MenuTarget::EmptyTree : MenuTarget::ElsewhereWithItems;
-}
-
 QString removedNote(const RemovedCounts& removed) {
-    if (removed.channels == 0) return QStringLiteral("No duplicate channels");
-    QString note = QStringLiteral("Removed %1 duplicate channel%2")
-                       .arg(removed.channels)
-                       .arg(removed.channels == 1 ? "" : "s");
-    if (removed.providers > 0)
-        note += QStringLiteral(" and %1 provider%2 left empty")
-                    .arg(removed.providers)
-                    .arg(removed.providers == 1 ? "" : "s");
+    if (removed.channels == 0) return QCoreApplication::translate("Window", "No duplicate channels");
+    // Whole sentences, one for each of one and more channels and providers.
+    const char* const sentences[2][3] = {
+        {QT_TRANSLATE_NOOP("Window", "Removed 1 duplicate channel"),
+         QT_TRANSLATE_NOOP("Window", "Removed 1 duplicate channel and 1 provider left empty"),
+         QT_TRANSLATE_NOOP("Window", "Removed 1 duplicate channel and %2 providers left empty")},
+        {QT_TRANSLATE_NOOP("Window", "Removed %1 duplicate channels"),
+         QT_TRANSLATE_NOOP("Window", "Removed %1 duplicate channels and 1 provider left empty"),
+         QT_TRANSLATE_NOOP("Window", "Removed %1 duplicate channels and %2 providers left empty")},
+    };
+    const std::size_t channels = removed.channels == 1 ? 0 : 1;
+    const std::size_t providers = removed.providers == 0 ? 0 : removed.providers == 1 ? 1 : 2;
+    QString note = QCoreApplication::translate("Window", sentences[channels][providers]);
+    if (note.contains(QLatin1String("%1"))) note = note.arg(removed.channels);
+    if (note.contains(QLatin1String("%2"))) note = note.arg(removed.providers);
     return note;
 }
 
+ChannelTree& channelsOf(const Operand& on) { return on.tree()->channelModel()->tree(); }
+
 }  // namespace
 
-TreeMenu::TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UndoRedo& undoRedo,
+TreeMenu::TreeMenu(QWidget& window, CommandTable& commands, EditSession& panelEdit, EditorSession& session,
                    UserPrompts& prompts, const ChannelSettingsPanel& panel, EditorStatusBar& statusBar)
     : window_(window),
+      commands_(commands),
+      panelEdit_(panelEdit),
       session_(session),
-      changes_(changes),
-      undoRedo_(undoRedo),
       prompts_(prompts),
       panel_(panel),
       statusBar_(statusBar) {}
@@ -73,112 +78,69 @@ void TreeMenu::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
         tree.selectItem(item);
         menuCorner.ry() += tree.visualRect(hit).height();
     }
-    session_.takeClickedItem(tree, item);
-    // The menu runs its own event loop: hold the item so that it cannot dangle meanwhile.
-    HeldItem clicked;
-    clicked.hold(tree.channelModel(), item);
-    const HistoryEntries history{undoRedo_.undoText(), undoRedo_.canUndo(), undoRedo_.redoText(),
-                                 undoRedo_.canRedo()};
-    TreeContextMenu menu(targetOf(item, tree.channelModel()->tree()), !clipboard_.empty(), history, &window_);
-    const std::optional<TreeMenuCommand> command = menu.commandOf(menu.exec(menuCorner));
-    // An item that went while the menu was open is no reason to act on the whole tree.
-    if (!command || (item && !clicked)) return;
-    RunTreeCommand(*command, tree, clicked.get());
+    panelEdit_.takeClickedItem(tree, item);
+    // The menu runs its own event loop: the operand holds the item so that it cannot dangle meanwhile.
+    commands_.setOperand(Operand(&tree, item));
+    commands_.refresh();
+    QMenu menu(&window_);
+    menu.setObjectName(QStringLiteral("treeContextMenu"));
+    commands_.execMenu(menu, menuCorner);
 }
 
-void TreeMenu::OnTreeKey(CTreeSat& tree, TreeKeyCommand command) {
-    switch (command) {
-    case TreeKeyCommand::ContextMenu:
-        OnTreeRightClick(tree, tree.keyboardMenuPoint());
-        return;
-    case TreeKeyCommand::Cut:
-        // Cut and Copy are open on an item only; Paste while the clipboard holds something
-        // (RunTreeCommand checks), at the selected item or, without one, at the end.
-        if (TreeItem* item = tree.selectedItem()) RunTreeCommand(TreeMenuCommand::Cut, tree, item);
-        return;
-    case TreeKeyCommand::Copy:
-        if (TreeItem* item = tree.selectedItem()) RunTreeCommand(TreeMenuCommand::Copy, tree, item);
-        return;
-    case TreeKeyCommand::Paste:
-        RunTreeCommand(TreeMenuCommand::Paste, tree, tree.selectedItem());
-        return;
-    }
+void TreeMenu::edit(const Operand& on) {
+    if (on.lost()) return;
+    if (!on.item()) return;
+    on.tree()->selectItem(on.item());
+    panelEdit_.EditSelectedItem(*on.tree());
 }
 
-void TreeMenu::RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item) {
-    if (session_.isEditing()) return;
-    ChannelTree& channels = tree.channelModel()->tree();
-    switch (command) {
-    case TreeMenuCommand::NewChannel:
-    case TreeMenuCommand::NewProvider: {
-        TreeItem* created = command == TreeMenuCommand::NewChannel ? changes_.newChannel(channels, item)
-                                                                   : changes_.newProvider(channels, item);
-        tree.selectItem(created);
-        tree.setFocus(Qt::OtherFocusReason);
-        tree.startLabelEdit();
-        return;
-    }
-    case TreeMenuCommand::Paste:
-        if (TreeItem* pasted = changes_.paste(channels, item, clipboard_)) tree.selectItem(pasted);
-        return;
-    // Without an item these are the "for all" forms.
-    case TreeMenuCommand::SetLnb:
-        runBulkSetting(BulkField::Lnb, tree, item);
-        return;
-    case TreeMenuCommand::SetRotorPosition:
-        runBulkSetting(BulkField::RotorPosition, tree, item);
-        return;
-    case TreeMenuCommand::SetVolume:
-        runBulkSetting(BulkField::Volume, tree, item);
-        return;
-    case TreeMenuCommand::RemoveDuplicates:
-        removeDuplicates(tree);
-        return;
-    case TreeMenuCommand::SortByName:
-        sortChannels(tree, item, SortKey::Name);
-        return;
-    case TreeMenuCommand::SortByFrequency:
-        sortChannels(tree, item, SortKey::Frequency);
-        return;
-    case TreeMenuCommand::SortByServiceId:
-        sortChannels(tree, item, SortKey::ServiceId);
-        return;
-    case TreeMenuCommand::Undo:
-        undoRedo_.undo();
-        return;
-    case TreeMenuCommand::Redo:
-        undoRedo_.redo();
-        return;
-    default:
-        break;
-    }
-    if (!item) return;  // the remaining commands need the clicked item
-    switch (command) {
-    case TreeMenuCommand::Edit:
-        tree.selectItem(item);
-        session_.EditSelectedItem(tree);
-        break;
-    case TreeMenuCommand::Rename:
-        tree.selectItem(item);
-        tree.setFocus(Qt::OtherFocusReason);
-        tree.startLabelEdit();
-        break;
-    case TreeMenuCommand::Copy:
-        clipboard_.copy(*item);
-        break;
-    case TreeMenuCommand::Cut:
-        changes_.cut(channels, *item, clipboard_);
-        break;
-    case TreeMenuCommand::Delete:
-        changes_.remove(channels, *item);
-        break;
-    default:
-        break;
-    }
+void TreeMenu::rename(const Operand& on) {
+    if (on.lost()) return;
+    if (!on.item()) return;
+    on.tree()->selectItem(on.item());
+    on.tree()->setFocus(Qt::OtherFocusReason);
+    on.tree()->startLabelEdit();
 }
 
-void TreeMenu::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item) {
-    if (!item && tree.channelModel()->tree().empty()) return;
+void TreeMenu::copy(const Operand& on) {
+    if (on.lost()) return;
+    if (on.item()) session_.copy(*on.item());
+}
+
+void TreeMenu::cut(const Operand& on) {
+    if (on.lost()) return;
+    if (on.item()) session_.run(makeCutCommand(channelsOf(on), *on.item(), session_.clipboardForCommands()));
+}
+
+void TreeMenu::paste(const Operand& on) {
+    if (on.lost()) return;
+    TreeItem* pasted = session_.run(makePasteCommand(channelsOf(on), on.item(), session_.clipboardForCommands())).item;
+    if (pasted) on.tree()->selectItem(pasted);
+}
+
+void TreeMenu::remove(const Operand& on) {
+    if (on.lost()) return;
+    if (on.item()) session_.run(makeDeleteCommand(channelsOf(on), *on.item()));
+}
+
+void TreeMenu::newChannel(const Operand& on) {
+    if (on.lost()) return;
+    on.tree()->selectItem(session_.run(makeNewChannelCommand(channelsOf(on), on.item())).item);
+    rename(Operand(on.tree(), on.tree()->selectedItem()));
+}
+
+void TreeMenu::newProvider(const Operand& on) {
+    if (on.lost()) return;
+    on.tree()->selectItem(session_.run(makeNewProviderCommand(channelsOf(on), on.item())).item);
+    rename(Operand(on.tree(), on.tree()->selectedItem()));
+}
+
+// Without an item these are the "for all" forms.
+void TreeMenu::setBulkValue(BulkField field, const Operand& on) {
+    if (on.lost()) return;
+    CTreeSat& tree = *on.tree();
+    TreeItem* item = on.item();
+    if (!item && channelsOf(on).empty()) return;
     const std::unique_ptr<BulkSettingDialog> dialog = makeBulkDialog(field, &window_);
     dialog->setValue(bulkStartValue(field, item));
     // The dialog runs its own event loop, like the menu.
@@ -187,29 +149,29 @@ void TreeMenu::runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item) {
     prompts_.runDialog(*dialog);
     if (dialog->result() != QDialog::Accepted || (item && !reference)) return;
     item = reference.get();
-    changes_.setBulkValue(tree.channelModel()->tree(), item, field, dialog->value());
+    session_.run(makeBulkSettingCommand(channelsOf(on), item, field, dialog->value()));
     // "For all" leaves the panel as it is.
-    if (item) session_.showItemRecord(tree, *item);
+    if (item) panelEdit_.showItemRecord(tree, *item);
 }
 
-void TreeMenu::removeDuplicates(CTreeSat& tree) {
-    ChannelTree& channels = tree.channelModel()->tree();
+void TreeMenu::removeDuplicates(const Operand& on) {
+    if (on.lost()) return;
+    ChannelTree& channels = channelsOf(on);
     if (channels.empty()) return;
-    const std::vector<const TreeItem*> open = tree.openProviders();
-    statusBar_.showNote(removedNote(changes_.removeDuplicates(channels, panel_.compareOptions())));
-    tree.reopenProviders(open);
+    RemovedCounts removed;
+    session_.run(makeRemoveDuplicatesCommand(channels, panel_.compareOptions(), &removed));
+    statusBar_.showNote(removedNote(removed));
 }
 
 // On a channel the entry sorts its provider; elsewhere every provider.
-void TreeMenu::sortChannels(CTreeSat& tree, TreeItem* item, SortKey key) {
-    ChannelTree& channels = tree.channelModel()->tree();
+void TreeMenu::sortChannels(SortKey key, const Operand& on) {
+    if (on.lost()) return;
+    ChannelTree& channels = channelsOf(on);
     if (channels.empty()) return;
+    TreeItem* item = on.item();
     TreeItem* provider = item && item->hasParent() ? item->parent() : item;
-    const std::vector<const TreeItem*> open = tree.openProviders();
-    changes_.sortChannels(channels, provider, key);
-    tree.reopenProviders(open);
-    // Sorting takes nothing away: the clicked item is still there to select.
-    if (item) tree.selectItem(item);
+    // A reorder: the tree keeps its selection and open providers itself.
+    session_.run(makeSortChannelsCommand(channels, provider, key));
 }
 
 }  // namespace qvx

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "editing/BulkSettings.h"
-#include "editing/EditorClipboard.h"
 #include "editing/SortChannels.h"
 
 class QPoint;
@@ -12,55 +11,54 @@ namespace qvx {
 
 class CTreeSat;
 class ChannelSettingsPanel;
+class CommandTable;
 class EditorStatusBar;
 class EditSession;
-class ListChanges;
-class TreeItem;
-class UndoRedo;
+class EditorSession;
+class Operand;
 class UserPrompts;
-enum class TreeMenuCommand;
-enum class TreeKeyCommand;
 
 // The context menu of the four trees and what its commands do: it finds what
-// a right-click hit, offers the entries that suit it, keeps the one clipboard
-// of both lists and runs the bulk-setting dialogs. Remove duplicates takes its
-// rule from the panel's comparison check boxes and tells in the status bar
-// what it removed. Every change it makes goes
-// through the window's one road; Edit hands over to the edit session, Undo and
-// Redo to `undoRedo`.
+// a right-click hit and shows the table's entries for it, and carries out each
+// tree command on its operand, the bulk-setting dialogs included. Remove
+// duplicates takes its rule from the panel's comparison check boxes and tells
+// in the status bar what it removed. Every change it makes is a command of
+// the editing session, whose clipboard it uses; Edit hands over to the
+// panel's edit session.
 class TreeMenu final {
 public:
     // `window` parents the menu and the dialogs; `prompts` runs the dialogs.
-    TreeMenu(QWidget& window, EditSession& session, ListChanges& changes, UndoRedo& undoRedo,
+    TreeMenu(QWidget& window, CommandTable& commands, EditSession& panelEdit, EditorSession& session,
              UserPrompts& prompts, const ChannelSettingsPanel& panel, EditorStatusBar& statusBar);
     TreeMenu(const TreeMenu&) = delete;
     TreeMenu& operator=(const TreeMenu&) = delete;
 
-    // The menu of a right-click at `viewportPoint` of `tree`, and the picked command run.
+    // The menu of a right-click at `viewportPoint` of `tree`; the picked entry runs on what it hit.
     void OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint);
-    // The command picked for `item` (null: the click was elsewhere).
-    void RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item);
-    // The keyboard's way to the same: the Menu key or Shift+F10 opens the menu of the selected
-    // item; Ctrl+X, Ctrl+C and Ctrl+V run Cut, Copy and Paste as their entries would.
-    void OnTreeKey(CTreeSat& tree, TreeKeyCommand command);
 
-    const EditorClipboard& clipboard() const { return clipboard_; }
-    void clearClipboard() { clipboard_.clear(); }
+    // The tree commands, on the item of `on` (or, without one, below the items). An item that
+    // went meanwhile (while the menu or a dialog was open) is no reason to act on the whole
+    // tree: then they do nothing.
+    void edit(const Operand& on);
+    void rename(const Operand& on);
+    void copy(const Operand& on);
+    void cut(const Operand& on);
+    void paste(const Operand& on);
+    void remove(const Operand& on);
+    void newChannel(const Operand& on);
+    void newProvider(const Operand& on);
+    void setBulkValue(BulkField field, const Operand& on);
+    void removeDuplicates(const Operand& on);
+    void sortChannels(SortKey key, const Operand& on);
 
 private:
-    void runBulkSetting(BulkField field, CTreeSat& tree, TreeItem* item);
-    void removeDuplicates(CTreeSat& tree);
-    void sortChannels(CTreeSat& tree, TreeItem* item, SortKey key);
-
     QWidget& window_;
-    EditSession& session_;
-    ListChanges& changes_;
-    UndoRedo& undoRedo_;
+    CommandTable& commands_;
+    EditSession& panelEdit_;
+    EditorSession& session_;
     UserPrompts& prompts_;
     const ChannelSettingsPanel& panel_;
     EditorStatusBar& statusBar_;
-    // The one clipboard of both lists.
-    EditorClipboard clipboard_;
 };
 
 }  // namespace qvx

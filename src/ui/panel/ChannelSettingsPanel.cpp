@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,16 +30,16 @@ struct IdFieldDescription {
 };
 
 const IdFieldDescription kIdFields[] = {
-    {"Service ID", "serviceIdField", &ChannelRecord::serviceId},
-    {"Network ID", "networkIdField", &ChannelRecord::networkId},
-    {"Video PID", "videoPidField", &ChannelRecord::videoPid},
-    {"Audio PID", "audioPidField", &ChannelRecord::audioPid},
-    {"Teletext PID", "teletextPidField", &ChannelRecord::teletextPid},
-    {"Transport Stream", "transportStreamField", &ChannelRecord::transportStreamId},
-    {"PCRPID", "pcrPidField", &ChannelRecord::pcrPid},
-    {"PMTPID", "pmtPidField", &ChannelRecord::pmtPid},
-    {"PMCPID", "pmcPidField", &ChannelRecord::pmcPid},
-    {"AC3PID", "ac3PidField", &ChannelRecord::ac3Pid},
+    {QT_TRANSLATE_NOOP("Window", "Service ID"), "serviceIdField", &ChannelRecord::serviceId},
+    {QT_TRANSLATE_NOOP("Window", "Network ID"), "networkIdField", &ChannelRecord::networkId},
+    {QT_TRANSLATE_NOOP("Window", "Video PID"), "videoPidField", &ChannelRecord::videoPid},
+    {QT_TRANSLATE_NOOP("Window", "Audio PID"), "audioPidField", &ChannelRecord::audioPid},
+    {QT_TRANSLATE_NOOP("Window", "Teletext PID"), "teletextPidField", &ChannelRecord::teletextPid},
+    {QT_TRANSLATE_NOOP("Window", "Transport Stream"), "transportStreamField", &ChannelRecord::transportStreamId},
+    {QT_TRANSLATE_NOOP("Window", "PCRPID"), "pcrPidField", &ChannelRecord::pcrPid},
+    {QT_TRANSLATE_NOOP("Window", "PMTPID"), "pmtPidField", &ChannelRecord::pmtPid},
+    {QT_TRANSLATE_NOOP("Window", "PMCPID"), "pmcPidField", &ChannelRecord::pmcPid},
+    {QT_TRANSLATE_NOOP("Window", "AC3PID"), "ac3PidField", &ChannelRecord::ac3Pid},
 };
 
 void name(QWidget* widget, const char* objectName, const QString& caption) {
@@ -65,8 +66,30 @@ CPanelComboBox* makeList(const char* objectName, const QString& caption, const Q
     return list;
 }
 
-QLabel* label(const QString& caption, QWidget* buddy) {
-    auto* text = new QLabel(caption);
+// A field's caption in the window's language, as wide as its English source text at
+// least: the window keeps the size it was made for in every language (a longer
+// translation has to be abbreviated, which the translation test sees).
+class CaptionLabel final : public QLabel {
+public:
+    explicit CaptionLabel(const char* source)
+        : QLabel(QCoreApplication::translate("Window", source)), source_(QString::fromUtf8(source)) {}
+
+    QSize sizeHint() const override { return atLeastSource(QLabel::sizeHint()); }
+    QSize minimumSizeHint() const override { return atLeastSource(QLabel::minimumSizeHint()); }
+
+private:
+    QSize atLeastSource(QSize hint) const {
+        const int shown = fontMetrics().size(0, text()).width();
+        const int english = fontMetrics().size(0, source_).width();
+        if (english > shown) hint.rwidth() += english - shown;
+        return hint;
+    }
+
+    QString source_;
+};
+
+QLabel* label(const char* source, QWidget* buddy) {
+    auto* text = new CaptionLabel(source);
     text->setBuddy(buddy);
     return text;
 }
@@ -106,65 +129,65 @@ ChannelSettingsPanel::ChannelSettingsPanel(QWidget* parent)
 ChannelSettingsPanel::~ChannelSettingsPanel() = default;
 
 QGroupBox* ChannelSettingsPanel::buildSettingsGroup() {
-    name_ = makeEdit("channelNameField", QStringLiteral("Channel Name"), 31, {}, nullptr);
-    transponder_ = makeEdit("transponderField", QStringLiteral("Transp."), 31, {}, nullptr);
+    name_ = makeEdit("channelNameField", QCoreApplication::translate("Window", "Channel Name"), 31, {}, nullptr);
+    transponder_ = makeEdit("transponderField", QCoreApplication::translate("Window", "Transp."), 31, {}, nullptr);
     frequency_ =
-        makeEdit("frequencyField", QStringLiteral("Frequency [KHz]"), 10, kDigits, frequencyValidator_.get());
-    symbolRate_ = makeEdit("symbolRateField", QStringLiteral("Symbolrate [Hz]"), 8, kDigits,
+        makeEdit("frequencyField", QCoreApplication::translate("Window", "Frequency [KHz]"), 10, kDigits, frequencyValidator_.get());
+    symbolRate_ = makeEdit("symbolRateField", QCoreApplication::translate("Window", "Symbolrate [Hz]"), 8, kDigits,
                            symbolRateValidator_.get());
-    volume_ = makeEdit("volumeField", QStringLiteral("Volume"), 3, kDigits, volumeValidator_.get());
+    volume_ = makeEdit("volumeField", QCoreApplication::translate("Window", "Volume"), 3, kDigits, volumeValidator_.get());
 
     QStringList lnbEntries;
     for (int i = 0; i < kLnbCount; ++i) lnbEntries << fromWindows1252(lnbEntry(i));
     QStringList rotorEntries;
     for (int i = 0; i < kRotorPositionCount; ++i) rotorEntries << fromWindows1252(rotorPositionEntry(i));
-    lnb_ = makeList("lnbList", QStringLiteral("LNB"), lnbEntries);
-    qam_ = makeList("qamList", QStringLiteral("QAM"),
+    lnb_ = makeList("lnbList", QCoreApplication::translate("Window", "LNB"), lnbEntries);
+    qam_ = makeList("qamList", QCoreApplication::translate("Window", "QAM"),
                     {QStringLiteral("NONE"), QStringLiteral("QAM16"), QStringLiteral("QAM32"),
                      QStringLiteral("QAM64"), QStringLiteral("QAM128"), QStringLiteral("QAM256")});
-    fec_ = makeList("fecList", QStringLiteral("FEC"),
+    fec_ = makeList("fecList", QCoreApplication::translate("Window", "FEC"),
                     {QStringLiteral("AUTO"), QStringLiteral("1/2"), QStringLiteral("2/3"),
                      QStringLiteral("3/4"), QStringLiteral("4/5"), QStringLiteral("5/6"),
                      QStringLiteral("6/7"), QStringLiteral("7/8"), QStringLiteral("8/9")});
-    polarity_ = makeList("polarityList", QStringLiteral("Polarity"),
-                         {QStringLiteral("Horizontal"), QStringLiteral("Vertical")});
-    scrambling_ = makeList("scramblingList", QStringLiteral("Scrambling"),
+    polarity_ = makeList("polarityList", QCoreApplication::translate("Window", "Polarity"),
+                         {QCoreApplication::translate("Window", "Horizontal"), QCoreApplication::translate("Window", "Vertical")});
+    scrambling_ = makeList("scramblingList", QCoreApplication::translate("Window", "Scrambling"),
                            {QStringLiteral("FREE-TV"), QStringLiteral("PAY-TV")});
-    tvSignal_ = makeList("tvSignalList", QStringLiteral("TV signal"),
+    tvSignal_ = makeList("tvSignalList", QCoreApplication::translate("Window", "TV signal"),
                          {QStringLiteral("PAL"), QStringLiteral("NTSC")});
-    rotor_ = makeList("rotorPositionList", QStringLiteral("Rotor Pos."), rotorEntries);
+    rotor_ = makeList("rotorPositionList", QCoreApplication::translate("Window", "Rotor Pos."), rotorEntries);
 
     compareByName_ = new QCheckBox;
-    name(compareByName_, "compareByNameBox", QStringLiteral("Compare by channel name"));
+    name(compareByName_, "compareByNameBox", QCoreApplication::translate("Window", "Compare by channel name"));
     compareByName_->setChecked(true);
 
-    auto* group = new QGroupBox(QStringLiteral("Channel settings"));
+    auto* group = new QGroupBox(QCoreApplication::translate("Window", "Channel settings"));
     group->setObjectName(QStringLiteral("channelSettingsGroup"));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
-    grid->addWidget(label(QStringLiteral("Channel Name"), name_), 0, 0);
+    grid->addWidget(label(QT_TRANSLATE_NOOP("Window", "Channel Name"), name_), 0, 0);
     grid->addWidget(name_, 0, 1, 1, 3);
     grid->addWidget(compareByName_, 0, 4);
-    grid->addWidget(label(QStringLiteral("Transp."), transponder_), 1, 0);
+    grid->addWidget(label(QT_TRANSLATE_NOOP("Window", "Transp."), transponder_), 1, 0);
     grid->addWidget(transponder_, 1, 1, 1, 3);
-    grid->addWidget(label(QStringLiteral("Frequency [KHz]\n(Cable: [Hz])"), frequency_), 2, 0);
+    grid->addWidget(label(QT_TRANSLATE_NOOP("Window", "Frequency [KHz]\n(Cable: [Hz])"), frequency_), 2, 0);
     grid->addWidget(frequency_, 2, 1, 1, 3);
-    grid->addWidget(label(QStringLiteral("Symbolrate [Hz]"), symbolRate_), 3, 0);
+    grid->addWidget(label(QT_TRANSLATE_NOOP("Window", "Symbolrate [Hz]"), symbolRate_), 3, 0);
     grid->addWidget(symbolRate_, 3, 1, 1, 3);
     const struct {
         const char* leftCaption;
         QWidget* left;
         const char* rightCaption;
         QWidget* right;
-    } pairs[] = {{"LNB", lnb_, "Polarity", polarity_},
-                 {"QAM", qam_, "Scrambling", scrambling_},
-                 {"FEC", fec_, "TV signal", tvSignal_},
-                 {"Volume", volume_, "Rotor Pos.", rotor_}};
+    } pairs[] = {{QT_TRANSLATE_NOOP("Window", "LNB"), lnb_, QT_TRANSLATE_NOOP("Window", "Polarity"), polarity_},
+                 {QT_TRANSLATE_NOOP("Window", "QAM"), qam_, QT_TRANSLATE_NOOP("Window", "Scrambling"), scrambling_},
+                 {QT_TRANSLATE_NOOP("Window", "FEC"), fec_, QT_TRANSLATE_NOOP("Window", "TV signal"), tvSignal_},
+                 {QT_TRANSLATE_NOOP("Window", "Volume"), volume_, QT_TRANSLATE_NOOP("Window", "Rotor Pos."), rotor_}};
     int row = 4;
     for (const auto& pair : pairs) {
-        grid->addWidget(label(QLatin1String(pair.leftCaption), pair.left), row, 0);
+        grid->addWidget(label(pair.leftCaption, pair.left), row, 0);
         grid->addWidget(pair.left, row, 1);
-        grid->addWidget(label(QLatin1String(pair.rightCaption), pair.right), row, 2);
+        grid->addWidget(label(pair.rightCaption, pair.right), row, 2);
         grid->addWidget(pair.right, row, 3, 1, pair.right == rotor_ ? 2 : 1);
         ++row;
     }
@@ -177,21 +200,28 @@ QGroupBox* ChannelSettingsPanel::buildSettingsGroup() {
 
 QGroupBox* ChannelSettingsPanel::buildIdGroup() {
     compareByServiceId_ = new QCheckBox;
-    name(compareByServiceId_, "compareByServiceIdBox", QStringLiteral("Compare by Service ID"));
+    name(compareByServiceId_, "compareByServiceIdBox", QCoreApplication::translate("Window", "Compare by Service ID"));
     compareByServiceId_->setChecked(true);
+    // One of the two compare boxes always stays checked: clearing the last one checks the other.
+    for (auto [clicked, other] : {std::pair{compareByName_, compareByServiceId_},
+                                  std::pair{compareByServiceId_, compareByName_}}) {
+        connect(clicked, &QCheckBox::clicked, other, [clicked, other] {
+            if (!clicked->isChecked() && !other->isChecked()) other->setChecked(true);
+        });
+    }
 
-    auto* group = new QGroupBox(QStringLiteral("ID's"));
+    auto* group = new QGroupBox(QCoreApplication::translate("Window", "ID's"));
     group->setObjectName(QStringLiteral("idGroup"));
     auto* grid = new QGridLayout(group);
     grid->setHorizontalSpacing(8);
     for (int i = 0; i < IdFieldCount; ++i) {
         const auto& description = kIdFields[i];
-        const QString caption = QLatin1String(description.caption);
+        const QString caption = QCoreApplication::translate("Window", description.caption);
         auto* edit = makeEdit(description.objectName, caption, 5, kDigits, idValidator_.get());
         ids_[static_cast<std::size_t>(i)] = edit;
         const int row = i % 5;
         const int column = i < 5 ? 0 : 3;
-        grid->addWidget(label(caption, edit), row, column);
+        grid->addWidget(label(description.caption, edit), row, column);
         grid->addWidget(edit, row, column + 1);
     }
     grid->addWidget(compareByServiceId_, 0, 2);

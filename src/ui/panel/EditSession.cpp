@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/panel/EditSession.h"
 
+#include "commands/ListCommands.h"
 #include "model/ChannelTree.h"
-#include "ui/changes/ListChanges.h"
+#include "session/EditorSession.h"
 #include "ui/fields/CValidatingEdit.h"
 #include "ui/fields/ST_InfoWnd.h"
 #include "ui/panel/ChannelSettingsPanel.h"
@@ -11,11 +12,13 @@
 
 namespace qvx {
 
-EditSession::EditSession(ChannelSettingsPanel& panel, ListChanges& changes, QObject* parent)
-    : QObject(parent), panel_(panel), changes_(changes) {}
+EditSession::EditSession(ChannelSettingsPanel& panel, EditorSession& session, QObject* parent)
+    : QObject(parent), panel_(panel), session_(session) {}
+
+bool EditSession::isEditing() const { return session_.isEditing(); }
 
 void EditSession::showCurrentItem(CTreeSat& tree, TreeItem* item) {
-    if (editing_ || !item) return;
+    if (session_.isEditing() || !item) return;
     showRecordOf(tree, *item);
 }
 
@@ -54,10 +57,9 @@ void EditSession::takeClickedItem(CTreeSat& tree, TreeItem* item) {
 }
 
 bool EditSession::EditSelectedItem(CTreeSat& tree) {
-    if (editing_) return false;
+    if (session_.isEditing()) return false;
     TreeItem* item = tree.selectedItem();
     if (!item) return false;
-    editing_ = true;
     editTree_ = &tree;
     editItem_.hold(tree.channelModel(), item);
     showItemRecord(tree, *item);
@@ -67,11 +69,13 @@ bool EditSession::EditSelectedItem(CTreeSat& tree) {
 
 void EditSession::BeginEdit(bool asChannel) {
     editAsChannel_ = asChannel;
+    session_.beginEdit();
     emit modeChanged(true, asChannel);
     panel_.nameField()->setFocus(Qt::OtherFocusReason);
 }
 
 void EditSession::EndEdit() {
+    session_.endEdit();
     emit modeChanged(false, false);
     // A refusal shown for a field that can no longer be edited would only confuse.
     for (QWidget* field : panel_.leadingFocusOrder() + panel_.trailingFocusOrder())
@@ -80,7 +84,7 @@ void EditSession::EndEdit() {
 }
 
 void EditSession::ApplyEdit() {
-    if (!editing_) return;
+    if (!session_.isEditing()) return;
     // A value the field refuses is never stored: the refusal is shown instead.
     QString refusal;
     if (CValidatingEdit* field = panel_.firstRefusedField(&refusal)) {
@@ -92,16 +96,14 @@ void EditSession::ApplyEdit() {
         ChannelRecord copy = item->record();
         const bool asChannel = editAsChannel_ && copy.isChannel == 1;
         panel_.storeInto(copy, asChannel);
-        changes_.storeRecord(editTree_->channelModel()->tree(), *item, copy, asChannel);
+        session_.run(makeEditRecordCommand(editTree_->channelModel()->tree(), *item, copy, asChannel));
     }
     EndEdit();
-    editing_ = false;
 }
 
 void EditSession::CancelEdit() {
-    if (!editing_) return;
+    if (!session_.isEditing()) return;
     EndEdit();
-    editing_ = false;
     if (editRecord_) panel_.ShowRecord(*editRecord_);
 }
 

@@ -12,23 +12,23 @@ namespace qvx {
 
 class ChannelSettingsPanel;
 class CTreeSat;
-class ListChanges;
+class EditorSession;
 class TreeItem;
 
 // The settings panel's edit session: which item the panel shows or edits
 // (editTree, editItem, editRecord), whether it is in edit mode (editing), and
 // the panel operations that enter and leave that mode. OK stores the fields
-// through the window's one road of changes. What the window locks and shows
-// in each mode is the window's business: it follows modeChanged.
+// as one command of the editing session, which also learns when edit mode
+// begins and ends; the panel's own fields follow modeChanged.
 class EditSession final : public QObject {
     Q_OBJECT
 
 public:
-    EditSession(ChannelSettingsPanel& panel, ListChanges& changes, QObject* parent = nullptr);
+    EditSession(ChannelSettingsPanel& panel, EditorSession& session, QObject* parent = nullptr);
     EditSession(const EditSession&) = delete;
     EditSession& operator=(const EditSession&) = delete;
 
-    bool isEditing() const { return editing_; }
+    bool isEditing() const;
     CTreeSat* editTree() const { return editTree_; }
     TreeItem* editItem() const { return editItem_.get(); }
     const std::optional<ChannelRecord>& editRecord() const { return editRecord_; }
@@ -60,9 +60,8 @@ signals:
 
 private:
     ChannelSettingsPanel& panel_;
-    ListChanges& changes_;
+    EditorSession& session_;
 
-    bool editing_ = false;
     bool editAsChannel_ = false;
     CTreeSat* editTree_ = nullptr;
     HeldItem editItem_;

@@ -2,6 +2,7 @@
 #include "ui/platform/UserPrompts.h"
 
 #include <QDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -22,7 +23,7 @@ struct FilterChoice {
 // The choice of every list first, then each format the window offers in its place.
 std::vector<FilterChoice> filterChoices() {
     const AllListsDialogChoice& all = allListsDialogChoice();
-    std::vector<FilterChoice> choices{{QString::fromUtf8(all.description),
+    std::vector<FilterChoice> choices{{QCoreApplication::translate("Files", all.description.data()),
                                        std::vector<ListFormat>(all.patternOrder.begin(), all.patternOrder.end())}};
     std::vector<const ListFormatEntry*> offered;
     for (const ListFormatEntry& entry : listFormats())

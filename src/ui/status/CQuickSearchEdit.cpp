@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/status/CQuickSearchEdit.h"
 
+#include <QCoreApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 
-#include "input/InputMessages.h"
+#include "ui/input/InputMessages.h"
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
 #include "ui/platform/Windows1252Text.h"
@@ -12,7 +14,7 @@ namespace qvx {
 
 CQuickSearchEdit::CQuickSearchEdit(QWidget* parent) : QLineEdit(parent) {
     setObjectName(QStringLiteral("quickSearchEdit"));
-    setAccessibleName(QStringLiteral("Quick search"));
+    setAccessibleName(QCoreApplication::translate("Window", "Quick search"));
     setMaxLength(kLengthLimit);
     // The user clicks into it; Tab never lands here.
     setFocusPolicy(Qt::ClickFocus);
@@ -20,7 +22,25 @@ CQuickSearchEdit::CQuickSearchEdit(QWidget* parent) : QLineEdit(parent) {
     small.setStyleHint(QFont::SansSerif);
     setFont(small);
     setFrame(true);
+    // A thin border, as the pane is low: the room inside it goes to the text.
+    setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(mid); padding: 0px; }"));
     setTextMargins(1, 0, 1, 0);
+}
+
+void CQuickSearchEdit::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    fitFont();
+}
+
+void CQuickSearchEdit::fitFont() {
+    // Inside the border QLineEdit keeps a pixel above and below the text.
+    const int room = contentsRect().height() - 2;
+    QFont fitted = font();
+    for (int pixels = 11; pixels > 6; --pixels) {
+        fitted.setPixelSize(pixels);
+        if (QFontMetrics(fitted).height() <= room) break;
+    }
+    if (fitted != font()) setFont(fitted);
 }
 
 bool CQuickSearchEdit::event(QEvent* event) {

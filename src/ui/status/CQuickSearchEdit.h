@@ -32,8 +32,13 @@ public:
 protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The largest size of the small sans-serif face whose letters, descenders included,
+    // fit inside the frame.
+    void fitFont();
+
     std::array<CTreeSat*, 4> trees_{};
     // One per tree, so a keystroke on large lists stays quick.
     mutable std::array<PrefixIndex, 4> indexes_;

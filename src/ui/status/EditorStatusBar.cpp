@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/status/EditorStatusBar.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 
 #include "ui/status/StatusPane.h"
@@ -14,14 +15,15 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
         const char* text;
         int width;  // 0: takes the rest
     } panes[kPaneCount] = {
-        {" ", 15}, {"File1: none", 218}, {" ", 4}, {"File2: none", 218}, {"Quick search:", 80}, {"", 140},
+        // The lists' panes show what the window's session tells.
+        {" ", 15}, {"", 218}, {" ", 4}, {"", 218}, {QT_TRANSLATE_NOOP("Window", "Quick search:"), 80}, {"", 140},
         {"", 0},
     };
     for (int i = 0; i < kPaneCount; ++i) {
         const Qt::TextElideMode elide = i == kList1Pane || i == kList2Pane ? Qt::ElideMiddle
                                         : i == kNotePane                   ? Qt::ElideRight
                                                                            : Qt::ElideNone;
-        auto* pane = new StatusPane(QLatin1String(panes[i].text), elide);
+        auto* pane = new StatusPane(QCoreApplication::translate("Window", panes[i].text), elide);
         pane->setObjectName(QStringLiteral("statusPane%1").arg(i));
         if (panes[i].width > 0) {
             pane->setFixedWidth(panes[i].width);

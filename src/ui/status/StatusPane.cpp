@@ -13,8 +13,11 @@ StatusPane::StatusPane(const QString& text, Qt::TextElideMode elide, QWidget* pa
 
 void StatusPane::setFullText(const QString& text) {
     fullText_ = text;
-    // Also when only the shown text changes: the name is what a screen reader announces.
-    setAccessibleName(text);
+    // Also when only the shown text changes: the name is what a screen reader announces,
+    // without the blank a closed list's pane ends in.
+    QString spoken = text;
+    while (spoken.endsWith(QLatin1Char(' '))) spoken.chop(1);
+    setAccessibleName(spoken);
     showFitted();
 }
 

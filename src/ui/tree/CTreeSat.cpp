@@ -64,22 +64,11 @@ void CTreeSat::resizeEvent(QResizeEvent* event) {
 }
 
 void CTreeSat::keyPressEvent(QKeyEvent* event) {
-    static constexpr struct {
-        QKeyCombination keys;
-        TreeKeyCommand command;
-    } kKeys[] = {
-        {QKeyCombination(Qt::Key_Menu), TreeKeyCommand::ContextMenu},
-        {QKeyCombination(Qt::ShiftModifier, Qt::Key_F10), TreeKeyCommand::ContextMenu},
-        {QKeyCombination(Qt::ControlModifier, Qt::Key_X), TreeKeyCommand::Cut},
-        {QKeyCombination(Qt::ControlModifier, Qt::Key_C), TreeKeyCommand::Copy},
-        {QKeyCombination(Qt::ControlModifier, Qt::Key_V), TreeKeyCommand::Paste},
-    };
-    // Exactly these combinations: Shift+Delete, which Qt also counts as Cut, stays the window's Delete.
+    // Exactly the combinations the commands name: Shift+Delete, which Qt also counts as Cut,
+    // stays the window's Delete.
     const QKeyCombination pressed(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
-    for (const auto& entry : kKeys) {
-        if (entry.keys != pressed) continue;
+    if (keyRoute_ && keyRoute_(*this, pressed)) {
         event->accept();
-        emit keyCommand(entry.command);
         return;
     }
     QTreeView::keyPressEvent(event);
@@ -106,24 +95,38 @@ QPoint CTreeSat::keyboardMenuPoint() {
 void CTreeSat::setChannelModel(ChannelTreeModel* model) {
     model_ = model;
     setModel(model);
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        openAway_.clear();
+        rememberOpenProviders();
+    });
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        reopenRememberedProviders({}, 0, model_->rowCount() - 1);
+        openAway_.clear();
+    });
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex& parent, int first, int last) {
+                if (parent.isValid()) return;
+                for (int row = first; row <= last; ++row) {
+                    const QModelIndex index = model_->index(row, 0);
+                    if (isExpanded(index)) openAway_.insert(model_->itemAt(index));
+                }
+            });
+    connect(model, &QAbstractItemModel::rowsInserted, this, &CTreeSat::reopenRememberedProviders);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onCurrentChanged(current); });
 }
 
-std::vector<const TreeItem*> CTreeSat::openProviders() const {
-    std::vector<const TreeItem*> open;
-    if (!model_) return open;
+void CTreeSat::rememberOpenProviders() {
     for (const auto& top : model_->tree().topLevelItems())
-        if (isExpanded(model_->indexOf(top.get()))) open.push_back(top.get());
-    return open;
+        if (isExpanded(model_->indexOf(top.get()))) openAway_.insert(top.get());
 }
 
-// Only items still in the tree are looked at: the remembered ones may be gone.
-void CTreeSat::reopenProviders(const std::vector<const TreeItem*>& providers) {
-    if (!model_) return;
-    for (const auto& top : model_->tree().topLevelItems())
-        if (std::find(providers.begin(), providers.end(), top.get()) != providers.end())
-            expand(model_->indexOf(top.get()));
+void CTreeSat::reopenRememberedProviders(const QModelIndex& parent, int first, int last) {
+    if (parent.isValid() || openAway_.empty()) return;
+    for (int row = first; row <= last; ++row) {
+        const QModelIndex index = model_->index(row, 0);
+        if (openAway_.erase(model_->itemAt(index)) > 0) expand(index);
+    }
 }
 
 void CTreeSat::onCurrentChanged(const QModelIndex& current) {

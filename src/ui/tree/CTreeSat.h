@@ -1,22 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+#include <unordered_set>
 #include <vector>
 
 #include <QPersistentModelIndex>
 #include <QPoint>
 #include <QTreeView>
 
-#include "input/InputTree.h"
+#include "ui/input/InputTree.h"
 
 namespace qvx {
 
 class ChannelTreeModel;
 class TreeItem;
-
-// Keys of a focused tree beyond the window's own: the Menu key and Shift+F10 ask for
-// the context menu, Ctrl+X, Ctrl+C and Ctrl+V for Cut, Copy and Paste.
-enum class TreeKeyCommand { ContextMenu, Cut, Copy, Paste };
 
 // One of the four channel trees: a single-column tree of providers and
 // channels with in-place label editing. It tells the window about clicks that
@@ -31,14 +29,13 @@ public:
     CTreeSat& operator=(const CTreeSat&) = delete;
 
     void setChannelModel(ChannelTreeModel* model);
+    // Keys of the focused tree beyond the view's own go here first (the window's
+    // commands); true when a command took the key.
+    void setKeyRoute(std::function<bool(CTreeSat&, const QKeyCombination&)> route) { keyRoute_ = std::move(route); }
     ChannelTreeModel* channelModel() const { return model_; }
 
     TreeItem* selectedItem() const;
     void selectItem(const TreeItem* item);
-    // The providers shown open. A change that resets the view closes them;
-    // reopenProviders opens those of them still in the tree again.
-    std::vector<const TreeItem*> openProviders() const;
-    void reopenProviders(const std::vector<const TreeItem*>& providers);
 
     // The item whose picture or label lies under `viewportPoint`; invalid for a
     // point on the indentation, the expand button, right of the label or below the last row.
@@ -75,8 +72,6 @@ signals:
     void rightClicked(const QPoint& viewportPoint);
     // The left button went down on `item` and the pointer moved far enough to drag it.
     void dragStarted(qvx::TreeItem* item, const QPoint& globalPoint);
-    // One of the keys of TreeKeyCommand was pressed while the tree had the focus.
-    void keyCommand(qvx::TreeKeyCommand command);
 
 protected:
     int sizeHintForColumn(int column) const override;
@@ -89,12 +84,20 @@ protected:
 
 private:
     void onCurrentChanged(const QModelIndex& current);
+    // Providers keep being shown open through the changes that take them away for a while:
+    // a change of many items at once (which the model reports as a reset), and a removal
+    // that undo takes back (the very item returns).
+    void rememberOpenProviders();
+    void reopenRememberedProviders(const QModelIndex& parent, int first, int last);
 
     ChannelTreeModel* model_ = nullptr;
+    std::function<bool(CTreeSat&, const QKeyCombination&)> keyRoute_;
     // Where the left button went down on a row, as long as a drag may still start from it.
     QPersistentModelIndex dragCandidate_;
     QPoint pressPoint_;
     QPersistentModelIndex dropHighlight_;
+    // Open providers out of the tree for the moment (a removal), or all of them across a reset.
+    std::unordered_set<const TreeItem*> openAway_;
 };
 
 }  // namespace qvx

@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/tree/ChannelTreeModel.h"
 
-#include <optional>
-#include <string>
-
+#include <QCoreApplication>
 #include <QFont>
 
-#include "editing/TreeCommands.h"
-#include "ui/changes/ListChanges.h"
 #include "ui/platform/Pictures.h"
 #include "ui/platform/Windows1252Text.h"
 
@@ -66,9 +62,9 @@ QVariant ChannelTreeModel::data(const QModelIndex& index, int role) const {
         return treeIcon(tree_.kind(), item->selectedImage());
     case Qt::AccessibleDescriptionRole:
         // What the picture tells a sighted user, for a screen reader.
-        if (!item->hasParent()) return QStringLiteral("provider");
-        return item->image() == kScrambledChannelImage ? QStringLiteral("channel, scrambled")
-                                                       : QStringLiteral("channel, free");
+        if (!item->hasParent()) return QCoreApplication::translate("Window", "provider");
+        return item->image() == kScrambledChannelImage ? QCoreApplication::translate("Window", "channel, scrambled")
+                                                       : QCoreApplication::translate("Window", "channel, free");
     case Qt::FontRole:
         if (item->isBold()) {
             QFont bold;  // only the weight is set, the rest comes from the view
@@ -84,13 +80,7 @@ QVariant ChannelTreeModel::data(const QModelIndex& index, int role) const {
 bool ChannelTreeModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     TreeItem* item = itemAt(index);
     if (!item || role != Qt::EditRole) return false;
-    const QString text = value.toString();
-    const std::optional<std::string> bytes(toWindows1252(text));
-    if (changes_)
-        changes_->rename(tree_, *item, bytes);
-    else
-        applyRename(tree_, item, bytes);
-    emit itemRenamed(item, text);
+    emit labelEdited(item, value.toString());
     return true;
 }
 
@@ -119,5 +109,28 @@ void ChannelTreeModel::itemChanged(const TreeItem* item) {
     const QModelIndex index = indexOf(item);
     emit dataChanged(index, index);
 }
+
+// The items keep their addresses through a reorder: each persistent index is moved to
+// its item's new row, so views keep their selection, open providers and scroll position.
+void ChannelTreeModel::aboutToReorder() {
+    emit layoutAboutToBeChanged();
+    reordering_ = persistentIndexList();
+}
+
+void ChannelTreeModel::reordered() {
+    QModelIndexList now;
+    now.reserve(reordering_.size());
+    for (const QModelIndex& index : std::as_const(reordering_)) now.append(indexOf(itemAt(index)));
+    changePersistentIndexList(reordering_, now);
+    reordering_.clear();
+    emit layoutChanged();
+}
+
+void ChannelTreeModel::itemAboutToBeMoved(const TreeItem* fromParent, int fromRow, const TreeItem* toParent,
+                                          int toRow) {
+    beginMoveRows(indexOf(fromParent), fromRow, fromRow, indexOf(toParent), toRow);
+}
+
+void ChannelTreeModel::itemMoved() { endMoveRows(); }
 
 }  // namespace qvx

@@ -7,8 +7,6 @@
 
 namespace qvx {
 
-class ListChanges;
-
 // The Qt face of one ChannelTree. It keeps no data of its own: an index points
 // at the TreeItem itself, and the tree's change reports become the model's
 // begin/end calls, so views follow every edit without a reset.
@@ -25,8 +23,6 @@ public:
     ChannelTreeModel& operator=(const ChannelTreeModel&) = delete;
 
     ChannelTree& tree() const { return tree_; }
-    // The road a finished label edit takes; a model on its own (no window) renames through the core directly.
-    void setChanges(ListChanges* changes) { changes_ = changes; }
     TreeItem* itemAt(const QModelIndex& index) const;
     QModelIndex indexOf(const TreeItem* item) const;
 
@@ -36,13 +32,14 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     bool hasChildren(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    // A finished label edit: the rename rule (the record keeps the first 31 characters).
+    // A finished label edit: told as labelEdited, which the window runs as its Rename
+    // command; the model itself changes nothing.
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 signals:
-    // After a label edit was taken; `text` is the whole new label.
-    void itemRenamed(qvx::TreeItem* item, const QString& text);
+    // A label edit ended with `text` (not abandoned): the rename rule decides the rest.
+    void labelEdited(qvx::TreeItem* item, const QString& text);
 
 private:
     void itemsAboutToBeInserted(const TreeItem* parent, int first, int last) override;
@@ -52,9 +49,14 @@ private:
     void aboutToReset() override;
     void resetDone() override;
     void itemChanged(const TreeItem* item) override;
+    void aboutToReorder() override;
+    void reordered() override;
+    void itemAboutToBeMoved(const TreeItem* fromParent, int fromRow, const TreeItem* toParent, int toRow) override;
+    void itemMoved() override;
 
     ChannelTree& tree_;
-    ListChanges* changes_ = nullptr;
+    // The persistent indexes of a reorder, kept until it is done.
+    QModelIndexList reordering_;
 };
 
 }  // namespace qvx

@@ -1,24 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window/CEditorDialog.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
-#include "input/CInputFilter.h"
-#include "ui/changes/ListChanges.h"
-#include "ui/dialogs/CAboutDialog.h"
+#include "commands/ListCommands.h"
+#include "ui/input/CInputFilter.h"
+#include "ui/commands/CommandTable.h"
 #include "ui/fields/CValidatingEdit.h"
 #include "ui/drag/DragController.h"
 #include "ui/list/ListColumn.h"
+#include "ui/list/ListColumnCommands.h"
+#include "ui/menu/TreeMenu.h"
 #include "ui/menu/UndoRedo.h"
 #include "ui/panel/ChannelSettingsPanel.h"
+#include "ui/panel/EditSession.h"
 #include "ui/platform/Pictures.h"
+#include "ui/platform/Windows1252Text.h"
+#include "ui/status/ListPaneText.h"
 #include "ui/status/CQuickSearchEdit.h"
 #include "ui/status/EditorStatusBar.h"
 #include "ui/tree/CTreeSat.h"
@@ -28,10 +33,10 @@
 namespace qvx {
 namespace {
 
-QPushButton* makeCommandButton(const QString& caption, const char* objectName) {
-    auto* button = new QPushButton(caption);
+// The caption and state come from the command the button presses.
+QPushButton* makeCommandButton(const char* objectName) {
+    auto* button = new QPushButton;
     button->setObjectName(QLatin1String(objectName));
-    button->setAccessibleName(caption);
     // Hidden buttons keep their place, so the layout does not jump between modes.
     QSizePolicy policy = button->sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -44,8 +49,7 @@ QPushButton* makeCommandButton(const QString& caption, const char* objectName) {
 CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* parent)
     : QDialog(parent),
       prompts_(prompts ? std::move(prompts) : std::make_unique<QtUserPrompts>()),
-      lists_{std::make_unique<ChannelList>(1), std::make_unique<ChannelList>(2)},
-      changes_(std::make_unique<ListChanges>(*lists_[0], *lists_[1])),
+      session_(std::make_unique<EditorSession>()),
       hints_(std::make_unique<HintControl>()) {
     setObjectName(QStringLiteral("editorDialog"));
     setWindowTitle(QStringLiteral("Quorvex Channel List Editor V1.06b"));
@@ -63,20 +67,19 @@ CEditorDialog::CEditorDialog(std::unique_ptr<UserPrompts> prompts, QWidget* pare
     // The window's accept command, for Enter; only now does the button know its dialog.
     quitButton_->setDefault(true);
     panel_->attach(this);
-    hints_->addHint(panel_->compareByName(), QStringLiteral("Include Channel name into Channellist Compare"));
+    hints_->addHint(panel_->compareByName(), QCoreApplication::translate("Window", "Include Channel name into Channellist Compare"));
     hints_->addHint(panel_->compareByServiceId(),
-                    QStringLiteral("Include Service ID into Channellist Compare"));
+                    QCoreApplication::translate("Window", "Include Service ID into Channellist Compare"));
     hints_->addHint(compareButton_,
-                    QStringLiteral("Compare channel  lists, removes equal entries in both lists"));
+                    QCoreApplication::translate("Window", "Compare channel  lists, removes equal entries in both lists"));
 
     connectDrag();
-    connectCompare();
+    buildCommands();
+    session_->setChangeListener([this] { showSessionState(); });
+    showSessionState();
 
     inputFilter_ = new CInputFilter(*this, this);
     qApp->installEventFilter(inputFilter_);
-    auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(about, &QShortcut::activated, this, &CEditorDialog::showAbout);
-
     setFocusOrder();
 }
 
@@ -88,16 +91,20 @@ CEditorDialog::~CEditorDialog() {
 }
 
 void CEditorDialog::buildWindow() {
-    columns_[0] = new ListColumn(*lists_[0], *changes_);
-    columns_[1] = new ListColumn(*lists_[1], *changes_);
+    commands_ = new CommandTable(*this, this);
+    columns_[0] = new ListColumn(session_->list(1), 1);
+    columns_[1] = new ListColumn(session_->list(2), 2);
     panel_ = new ChannelSettingsPanel;
     panel_->setObjectName(QStringLiteral("settingsPanel"));
-    session_ = new EditSession(*panel_, *changes_, this);
-    connect(session_, &EditSession::modeChanged, this, &CEditorDialog::showEditControls);
-    // A drag or a load holds items that a step could take away under it.
-    undoRedo_ = new UndoRedo(*this, *changes_, columns_, *session_, [this] { return isDragging() || isLoading(); });
+    panelEdit_ = new EditSession(*panel_, *session_, this);
+    connect(panelEdit_, &EditSession::modeChanged, this, &CEditorDialog::showEditControls);
+    undoRedo_ = std::make_unique<UndoRedo>(*session_, columns_, *panelEdit_);
     statusBar_ = new EditorStatusBar;
-    treeMenu_ = std::make_unique<TreeMenu>(*this, *session_, *changes_, *undoRedo_, *prompts_, *panel_, *statusBar_);
+    treeMenu_ =
+        std::make_unique<TreeMenu>(*this, *commands_, *panelEdit_, *session_, *prompts_, *panel_, *statusBar_);
+    for (int number = 1; number <= 2; ++number)
+        listCommands_[static_cast<std::size_t>(number - 1)] =
+            std::make_unique<ListColumnCommands>(number, *session_, *statusBar_, *prompts_, *this);
 
     auto* settingsColumn = new QVBoxLayout;
     settingsColumn->addWidget(panel_);
@@ -110,9 +117,6 @@ void CEditorDialog::buildWindow() {
     columns->addWidget(columns_[1]);
     columns->addLayout(settingsColumn);
 
-    for (std::size_t i = 0; i < commands_.size(); ++i)
-        commands_[i] = std::make_unique<ListColumnCommands>(*lists_[i], *columns_[i], *changes_, *statusBar_,
-                                                            *prompts_, *this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 0);
     layout->addLayout(columns);
@@ -121,19 +125,24 @@ void CEditorDialog::buildWindow() {
 
     connectList(1);
     connectList(2);
-    changes_->setChangeListener([this] { showListStates(); });
 }
 
-void CEditorDialog::showListStates() {
-    commands(1).updateStatusPane();
-    commands(2).updateStatusPane();
+void CEditorDialog::showSessionState() {
+    for (int number = 1; number <= 2; ++number)
+        statusBar_->setPaneText(number == 1 ? EditorStatusBar::kList1Pane : EditorStatusBar::kList2Pane,
+                                listPaneText(number, session_->pane(number)));
+    commands_->refresh();
+}
+
+void CEditorDialog::loadStartupFile(const QString& commandLine) {
+    listCommands_[0]->loadStartupFile(commandLine);
 }
 
 QWidget* CEditorDialog::buildCommandGroup() {
-    compareButton_ = makeCommandButton(QStringLiteral("Compare Lists"), "compareListsButton");
-    okButton_ = makeCommandButton(QStringLiteral("OK"), "okButton");
-    cancelButton_ = makeCommandButton(QStringLiteral("Cancel"), "cancelButton");
-    quitButton_ = makeCommandButton(QStringLiteral("Quit"), "quitButton");
+    compareButton_ = makeCommandButton("compareListsButton");
+    okButton_ = makeCommandButton("okButton");
+    cancelButton_ = makeCommandButton("cancelButton");
+    quitButton_ = makeCommandButton("quitButton");
     okButton_->hide();
     cancelButton_->hide();
     quitButton_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
@@ -141,9 +150,6 @@ QWidget* CEditorDialog::buildCommandGroup() {
     quitPolicy.setRetainSizeWhenHidden(true);
     quitButton_->setSizePolicy(quitPolicy);
 
-    connect(okButton_, &QPushButton::clicked, session_, &EditSession::ApplyEdit);
-    connect(cancelButton_, &QPushButton::clicked, session_, &EditSession::CancelEdit);
-    connect(quitButton_, &QPushButton::clicked, this, &CEditorDialog::accept);
 
     auto* group = new QGroupBox;
     group->setObjectName(QStringLiteral("commandGroup"));
@@ -160,29 +166,29 @@ QWidget* CEditorDialog::buildCommandGroup() {
 
 void CEditorDialog::connectList(int number) {
     ListColumn& listColumn = column(number);
-    ListColumnCommands* listCommands = &commands(number);
-    connect(listColumn.loadButton(), &QPushButton::clicked, this, [listCommands] { listCommands->Load(); });
-    connect(listColumn.saveAsButton(), &QPushButton::clicked, this, [listCommands] { listCommands->SaveAs(); });
-    connect(listColumn.saveButton(), &QPushButton::clicked, this, [listCommands] { listCommands->Save(); });
-    connect(listColumn.clearAllButton(), &QPushButton::clicked, this,
-            [listCommands] { listCommands->ClearAll(); });
-    connect(listColumn.closeButton(), &QPushButton::clicked, this, [listCommands] { listCommands->Close(); });
     for (const TreeKind kind : {TreeKind::Television, TreeKind::Radio}) {
         CTreeSat* tree = listColumn.tree(kind);
         // While a reader fills a list, selection changes leave the panel alone.
         connect(tree, &CTreeSat::currentItemChanged, this, [this, tree](TreeItem* item) {
-            if (!isLoading()) session_->showCurrentItem(*tree, item);
+            if (!session_->isLoading()) panelEdit_->showCurrentItem(*tree, item);
         });
-        session_->watchRemovals(*tree);
+        panelEdit_->watchRemovals(*tree);
         connect(tree, &CTreeSat::itemClicked, this,
-                [this, tree](TreeItem* item) { session_->ShowRecordOfClickedItem(*tree, item); });
-        connect(tree, &CTreeSat::editRequested, this, [this, tree] { session_->EditSelectedItem(*tree); });
+                [this, tree](TreeItem* item) { panelEdit_->ShowRecordOfClickedItem(*tree, item); });
+        connect(tree, &CTreeSat::editRequested, this,
+                [this, tree] { commands_->trigger(Command::Edit, Operand(tree, tree->selectedItem())); });
         connect(tree, &CTreeSat::rightClicked, this,
                 [this, tree](const QPoint& point) { treeMenu_->OnTreeRightClick(*tree, point); });
-        connect(tree, &CTreeSat::keyCommand, this,
-                [this, tree](TreeKeyCommand command) { treeMenu_->OnTreeKey(*tree, command); });
-        connect(tree->channelModel(), &ChannelTreeModel::itemRenamed, this,
-                [this](TreeItem*, const QString& text) { panel_->nameField()->setText(text); });
+        tree->setKeyRoute([this](CTreeSat& focused, const QKeyCombination& keys) {
+            return commands_->runTreeKey(focused, keys, KeyRoute::Tree);
+        });
+        // The rename rule: the record takes the text's first 31 characters, the label all of
+        // it, and the panel shows it.
+        connect(tree->channelModel(), &ChannelTreeModel::labelEdited, this,
+                [this, tree](TreeItem* item, const QString& text) {
+                    panel_->nameField()->setText(text);
+                    session_->run(makeRenameCommand(tree->channelModel()->tree(), *item, toWindows1252(text)));
+                });
     }
 }
 
@@ -196,7 +202,7 @@ void CEditorDialog::buildQuickSearch() {
 }
 
 void CEditorDialog::connectDrag() {
-    drag_ = new DragController(*this, channelTrees(), *changes_, this);
+    drag_ = new DragController(*this, channelTrees(), *session_, this);
     for (CTreeSat* tree : channelTrees()) {
         connect(tree, &CTreeSat::dragStarted, this, [this, tree](TreeItem* item, const QPoint& globalPoint) {
             // The trees are disabled while the panel edits; this only keeps the rule in one place.
@@ -205,22 +211,9 @@ void CEditorDialog::connectDrag() {
     }
 }
 
-void CEditorDialog::setListButtonsEnabled(bool enabled) {
-    for (int number = 1; number <= 2; ++number) {
-        ListColumn& listColumn = column(number);
-        listColumn.loadButton()->setEnabled(enabled);
-        listColumn.saveAsButton()->setEnabled(enabled);
-        listColumn.clearAllButton()->setEnabled(enabled);
-        const bool fileButtons = enabled && list(number).hasFile();
-        listColumn.saveButton()->setEnabled(fileButtons);
-        listColumn.closeButton()->setEnabled(fileButtons);
-    }
-}
-
 void CEditorDialog::showEditControls(bool editing, bool asChannel) {
     statusBar_->quickSearchSlot()->setEnabled(!editing);
     for (CTreeSat* tree : channelTrees()) tree->setEnabled(!editing);
-    setListButtonsEnabled(!editing);
     quitButton_->setVisible(!editing);
     compareButton_->setVisible(!editing);
     panel_->setFieldsEnabled(editing, asChannel);
@@ -253,28 +246,23 @@ void CEditorDialog::showEvent(QShowEvent* event) {
 void CEditorDialog::setViewerNotifier(std::function<void(unsigned long)> notifier) {
     // The viewer rereads list 1 after every Save, also one that failed.
     if (!notifier) {
-        commands(1).setAfterSave({});
+        listCommands_[0]->setAfterSave({});
         return;
     }
-    commands(1).setAfterSave(
+    listCommands_[0]->setAfterSave(
         [this, notify = std::move(notifier)] { notify(static_cast<unsigned long>(winId())); });
 }
 
 void CEditorDialog::accept() {
-    if (!prompts_->askYesNo(this, QStringLiteral("Exit now?"), DefaultAnswer::Yes)) return;
-    treeMenu_->clearClipboard();
+    if (!prompts_->askYesNo(this, QCoreApplication::translate("Window", "Exit now?"), DefaultAnswer::Yes)) return;
+    session_->clearClipboard();
     QDialog::accept();
 }
 
 void CEditorDialog::reject() {
-    if (!prompts_->askYesNo(this, QStringLiteral("Discard changes?"), DefaultAnswer::Yes)) return;
-    treeMenu_->clearClipboard();
+    if (!prompts_->askYesNo(this, QCoreApplication::translate("Window", "Discard changes?"), DefaultAnswer::Yes)) return;
+    session_->clearClipboard();
     QDialog::reject();
-}
-
-void CEditorDialog::showAbout() {
-    CAboutDialog about(this);
-    prompts_->runDialog(about);
 }
 
 QWidget* CEditorDialog::filteredWindow() const { return const_cast<CEditorDialog*>(this); }
@@ -289,12 +277,11 @@ std::array<InputTree*, 4> CEditorDialog::inputTrees() const {
     return {trees[0], trees[1], trees[2], trees[3]};
 }
 
-void CEditorDialog::deleteSelectedItem(InputTree& filtered) {
-    CTreeSat* tree = nullptr;
-    for (CTreeSat* candidate : channelTrees())
-        if (candidate->treeWidget() == filtered.treeWidget()) tree = candidate;
-    if (!tree) return;
-    if (TreeItem* item = tree->selectedItem()) changes_->remove(tree->channelModel()->tree(), *item);
+bool CEditorDialog::runSelectedItemKey(InputTree& filtered, int key) {
+    for (CTreeSat* tree : channelTrees())
+        if (tree->treeWidget() == filtered.treeWidget())
+            return commands_->runTreeKey(*tree, QKeyCombination(Qt::Key(key)), KeyRoute::TreeSelection);
+    return false;
 }
 
 bool CEditorDialog::isDragging() const { return drag_ && drag_->isDragging(); }

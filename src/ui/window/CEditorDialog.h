@@ -7,11 +7,8 @@
 
 #include <QDialog>
 
-#include "input/InputFilterHost.h"
-#include "model/ChannelList.h"
-#include "ui/list/ListColumnCommands.h"
-#include "ui/menu/TreeMenu.h"
-#include "ui/panel/EditSession.h"
+#include "ui/input/InputFilterHost.h"
+#include "session/EditorSession.h"
 #include "ui/platform/UserPrompts.h"
 
 class QPushButton;
@@ -20,21 +17,24 @@ namespace qvx {
 
 class CInputFilter;
 class ChannelSettingsPanel;
+class CommandTable;
 class CQuickSearchEdit;
 class CTreeSat;
 class DragController;
+class EditSession;
 class EditorStatusBar;
 class HintControl;
-class ListChanges;
 class ListColumn;
+class ListColumnCommands;
+class TreeMenu;
 class UndoRedo;
 
 // The editor's one window: the two lists side by side, the settings panel, the
-// command buttons and the status bar. It owns both lists, lays the window out
-// and wires it to the parts that each own a concern: the commands of each list
-// column, the panel's edit session, the tree menu with the clipboard, the drag,
-// and the one road by which all of them change the lists. Its operations of
-// those names hand over to the part.
+// command buttons and the status bar. It lays the window out and wires it: the
+// editing session holds both lists and every state the window shows, the table
+// of commands carries every button, menu entry and key, and the parts (each
+// list's commands, the panel's edit session, the tree menu, the drag) do what
+// the commands say.
 class CEditorDialog final : public QDialog, private InputFilterHost {
     Q_OBJECT
 
@@ -47,53 +47,21 @@ public:
 
     // Called after each Save of list 1 with the window's own id (to be skipped).
     void setViewerNotifier(std::function<void(unsigned long ownWindowId)> notifier);
-
     // The start-up file: the command line as one text. Only a native or
     // WinDVBLive list is loaded, into list 1; anything else is ignored silently.
-    void loadStartupFile(const QString& commandLine) { commands(1).loadStartupFile(commandLine); }
+    void loadStartupFile(const QString& commandLine);
 
-    ChannelList& list(int number) { return *lists_[static_cast<std::size_t>(number - 1)]; }
+    EditorSession& session() const { return *session_; }
+    ChannelList& list(int number) { return session_->list(number); }
+    CommandTable& commands() const { return *commands_; }
     ListColumn& column(int number) const { return *columns_[static_cast<std::size_t>(number - 1)]; }
     ChannelSettingsPanel& panel() const { return *panel_; }
     EditorStatusBar& statusBar() const { return *statusBar_; }
-    const HintControl& hints() const { return *hints_; }
-
-    // The parts.
-    ListColumnCommands& commands(int number) const { return *commands_[static_cast<std::size_t>(number - 1)]; }
-    EditSession& editSession() const { return *session_; }
-    TreeMenu& treeMenu() const { return *treeMenu_; }
-    DragController& drag() const { return *drag_; }
-    ListChanges& changes() const { return *changes_; }
-    UndoRedo& undoRedo() const { return *undoRedo_; }
-
-    bool isEditing() const override { return session_->isEditing(); }
-    bool isLoading() const { return commands(1).isLoading() || commands(2).isLoading(); }
-
-    // The list commands (the buttons of each list).
-    void Load(int number) { commands(number).Load(); }
-    void SaveAs(int number) { commands(number).SaveAs(); }
-    void Save(int number) { commands(number).Save(); }
-    void ClearAll(int number) { commands(number).ClearAll(); }
-    void Close(int number) { commands(number).Close(); }
-
-    // The settings panel's edit session.
-    bool EditSelectedItem(CTreeSat& tree) { return session_->EditSelectedItem(tree); }
-    void ApplyEdit() { session_->ApplyEdit(); }
-    void CancelEdit() { session_->CancelEdit(); }
-
-    // The tree menu.
-    void OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
-        treeMenu_->OnTreeRightClick(tree, viewportPoint);
-    }
-    void RunTreeCommand(TreeMenuCommand command, CTreeSat& tree, TreeItem* item) {
-        treeMenu_->RunTreeCommand(command, tree, item);
-    }
-    const EditorClipboard& clipboard() const { return treeMenu_->clipboard(); }
     CQuickSearchEdit* quickSearch() const { return quickSearch_; }
-
-    // "Compare Lists" (EditorDialogCompare.cpp): removes from both lists the channels the other holds.
-    void CompareLists();
-    void showAbout();
+    const HintControl& hints() const { return *hints_; }
+    EditSession& editSession() const { return *panelEdit_; }
+    DragController& drag() const { return *drag_; }
+    bool isEditing() const override { return session_->isEditing(); }
 
 public slots:
     void accept() override;
@@ -106,15 +74,17 @@ private:
     void buildWindow();
     QWidget* buildCommandGroup();
     void buildQuickSearch();
+    // The table of commands (WindowCommands.cpp).
+    void buildCommands();
     void connectList(int number);
     void connectDrag();
-    void connectCompare();
     void setFocusOrder();
-    void setListButtonsEnabled(bool enabled);
-    // Each list's status pane, with its mark when it changed since it was loaded or saved.
-    void showListStates();
-    // Edit mode locks everything outside the panel and trades Quit and Compare Lists for OK and Cancel.
+    // What the session tells: each list's status pane, and every command's state.
+    void showSessionState();
+    // Edit mode locks the trees and the quick search and trades Quit and Compare Lists for OK and Cancel.
     void showEditControls(bool editing, bool asChannel);
+    // "Compare Lists" (EditorDialogCompare.cpp): removes from both lists the channels the other holds.
+    void CompareLists();
     // List 1 Television, list 1 Radio, list 2 Television, list 2 Radio.
     std::array<CTreeSat*, 4> channelTrees() const;
 
@@ -123,13 +93,14 @@ private:
     std::array<InputTree*, 4> inputTrees() const override;
     bool isDragging() const override;
     void CancelDrag() override;
-    void deleteSelectedItem(InputTree& tree) override;
+    bool runSelectedItemKey(InputTree& tree, int key) override;
     void relayToHints(QObject* target, QEvent* event) override;
 
     std::unique_ptr<UserPrompts> prompts_;
-    std::array<std::unique_ptr<ChannelList>, 2> lists_;
-    std::unique_ptr<ListChanges> changes_;
+    std::unique_ptr<EditorSession> session_;
+    CommandTable* commands_ = nullptr;
     std::array<ListColumn*, 2> columns_{};
+    std::array<std::unique_ptr<ListColumnCommands>, 2> listCommands_;
     ChannelSettingsPanel* panel_ = nullptr;
     EditorStatusBar* statusBar_ = nullptr;
     QPushButton* compareButton_ = nullptr;
@@ -140,11 +111,10 @@ private:
     std::unique_ptr<HintControl> hints_;
     CInputFilter* inputFilter_ = nullptr;
 
-    std::array<std::unique_ptr<ListColumnCommands>, 2> commands_;
-    EditSession* session_ = nullptr;
+    EditSession* panelEdit_ = nullptr;
     std::unique_ptr<TreeMenu> treeMenu_;
+    std::unique_ptr<UndoRedo> undoRedo_;
     DragController* drag_ = nullptr;
-    UndoRedo* undoRedo_ = nullptr;
 
     bool shownBefore_ = false;
 };

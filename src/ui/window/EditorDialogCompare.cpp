@@ -5,9 +5,10 @@
 #include <memory>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QPushButton>
 
-#include "ui/changes/ListChanges.h"
+#include "session/EditorSession.h"
 #include "ui/window/CEditorDialog.h"
 #include "ui/status/CProgressBar.h"
 #include "ui/panel/ChannelSettingsPanel.h"
@@ -24,7 +25,7 @@ public:
 
     void begin(std::size_t maximum) override {
         const int upper = static_cast<int>(std::min<std::size_t>(maximum, INT_MAX));
-        bar_ = std::make_unique<CProgressBar>(window_, QStringLiteral("Comparing"), 100, upper, true,
+        bar_ = std::make_unique<CProgressBar>(window_, QCoreApplication::translate("Window", "Comparing"), 100, upper, true,
                                               EditorStatusBar::kList1Pane);
     }
     void step() override { bar_->Step(); }
@@ -35,28 +36,12 @@ private:
     std::unique_ptr<CProgressBar> bar_;
 };
 
-// Clearing the last checked box turns the other one back on.
-void keepOneChecked(QCheckBox* clicked, QCheckBox* other) {
-    QObject::connect(clicked, &QCheckBox::clicked, other, [clicked, other] {
-        if (!clicked->isChecked() && !other->isChecked()) other->setChecked(true);
-    });
-}
-
 }  // namespace
-
-void CEditorDialog::connectCompare() {
-    connect(compareButton_, &QPushButton::clicked, this, &CEditorDialog::CompareLists);
-    keepOneChecked(panel_->compareByName(), panel_->compareByServiceId());
-    keepOneChecked(panel_->compareByServiceId(), panel_->compareByName());
-}
 
 void CEditorDialog::CompareLists() {
     if (isEditing()) return;
     StatusPaneProgress progress(*this);
-    if (!changes_->compare(panel_->compareOptions(), &progress)) return;
-    // The lists no longer hold what their files hold: only Save as writes them now.
-    column(1).saveButton()->setEnabled(false);
-    column(2).saveButton()->setEnabled(false);
+    session_->compare(panel_->compareOptions(), &progress);
 }
 
 }  // namespace qvx

@@ -23,8 +23,9 @@ public:
     virtual bool isEditing() const = 0;
     virtual bool isDragging() const = 0;
     virtual void CancelDrag() = 0;
-    // Removes the tree's selected item with its channels.
-    virtual void deleteSelectedItem(InputTree& tree) = 0;
+    // Runs the window's command of `key` on the tree's selected item (Delete removes it with
+    // its channels, F2 starts its rename); false when no command has the key.
+    virtual bool runSelectedItemKey(InputTree& tree, int key) = 0;
     virtual void relayToHints(QObject* target, QEvent* event) = 0;
 };
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "input/CInputFilter.h"
+#include "ui/input/CInputFilter.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
-#include "input/InputFilterHost.h"
-#include "input/InputMessages.h"
-#include "input/InputTree.h"
+#include "ui/input/InputFilterHost.h"
+#include "ui/input/InputMessages.h"
+#include "ui/input/InputTree.h"
 
 namespace qvx {
 
@@ -50,14 +50,11 @@ bool CInputFilter::PreTranslateInput(QObject* target, QEvent* event) {
         return false;
     }
 
-    if (key != Qt::Key_Delete && key != Qt::Key_F2) return false;
+    // Delete and F2 (the window's commands say which keys): the key goes on in any case.
     if (host_.isEditing()) return false;
     for (InputTree* tree : host_.inputTrees()) {
         if (tree->treeWidget() != target || !tree->treeWidget()->hasFocus() || !tree->hasSelectedItem()) continue;
-        if (key == Qt::Key_Delete)
-            host_.deleteSelectedItem(*tree);
-        else
-            tree->startLabelEdit();
+        host_.runSelectedItemKey(*tree, key);
         break;
     }
     return false;
