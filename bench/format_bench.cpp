@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/Dvb98Format.h"
 #include "formats/DvbExtremeFormat.h"
 #include "formats/ListFiles.h"

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/ListFiles.h"
 #include "model/ChannelList.h"
 

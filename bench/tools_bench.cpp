@@ -22,7 +22,7 @@
 #include "ProcessorTime.h"
 #include "compare/ListDiff.h"
 #include "editing/Duplicates.h"
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/JsonFormat.h"
 #include "formats/ListFiles.h"
 #include "formats/NativeFormat.h"

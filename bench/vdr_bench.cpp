@@ -18,7 +18,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/ListFiles.h"
 #include "formats/VdrFormat.h"
 #include "model/ChannelList.h"

@@ -9,8 +9,8 @@
 #include "cli/ToolDocuments.h"
 #include "compare/CompareTrees.h"
 #include "documents/ListDocument.h"
-#include "formats/SafeSave.h"
-#include "formats/SameFile.h"
+#include "files/SafeSave.h"
+#include "files/SameFile.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {

@@ -3,7 +3,7 @@
 #include <span>
 
 #include "cli/ListDump.h"
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/JsonFormat.h"
 #include "model/ChannelList.h"
 

@@ -10,7 +10,7 @@
 #include "cli/StandardOutput.h"
 #include "cli/Subcommand.h"
 #include "cli/TerminalText.h"
-#include "formats/FileResult.h"
+#include "files/FileResult.h"
 #include "formats/ListFormat.h"
 
 #ifndef QVX_DISPLAY_VERSION

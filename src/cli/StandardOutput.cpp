@@ -8,7 +8,7 @@
 #include <ostream>
 
 #include "cli/Subcommand.h"
-#include "formats/FileResult.h"
+#include "files/FileResult.h"
 
 namespace qvx::cli {
 

@@ -9,9 +9,9 @@
 #include "cli/Subcommand.h"
 #include "cli/TerminalText.h"
 #include "documents/ListDocument.h"
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/ConversionLoss.h"
-#include "formats/SameFile.h"
+#include "files/SameFile.h"
 #include "model/ChannelList.h"
 
 namespace qvx::cli {

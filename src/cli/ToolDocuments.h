@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/CommandLine.h"
-#include "formats/FileWarning.h"
+#include "files/FileWarning.h"
 #include "formats/ListFormat.h"
 
 namespace qvx {

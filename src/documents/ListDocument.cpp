@@ -2,7 +2,7 @@
 #include "documents/ListDocument.h"
 
 #include "formats/ListFiles.h"
-#include "formats/SafeSave.h"
+#include "files/SafeSave.h"
 #include "model/ChannelList.h"
 
 namespace qvx {

@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "formats/FileCalls.h"
-#include "formats/FileIdentity.h"
-#include "formats/FileResult.h"
+#include "files/FileCalls.h"
+#include "files/FileIdentity.h"
+#include "files/FileResult.h"
 #include "formats/ListFormat.h"
 
 namespace qvx {

@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 
 namespace qvx {
 

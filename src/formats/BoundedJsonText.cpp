@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formats/BoundedJsonText.h"
 
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 
 namespace qvx {
 namespace {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <span>
 
-#include "formats/ByteStream.h"
-#include "formats/FileResult.h"
+#include "files/ByteStream.h"
+#include "files/FileResult.h"
 #include "model/ChannelRecord.h"
 
 namespace qvx {

@@ -10,7 +10,7 @@
 #include <nlohmann/json.hpp>
 
 #include "formats/BoundedJsonText.h"
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/JsonFormat.h"
 #include "model/Windows1252.h"
 #include "model/ChannelList.h"

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "formats/BlockWriter.h"
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/JsonFormat.h"
 #include "formats/JsonText.h"
 #include "model/ChannelList.h"

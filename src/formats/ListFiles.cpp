@@ -10,8 +10,8 @@
 #include <random>
 
 #include "formats/ContentDetector.h"
-#include "formats/FileStreams.h"
-#include "formats/SafeSave.h"
+#include "files/FileStreams.h"
+#include "files/SafeSave.h"
 #include "model/ChannelList.h"
 
 namespace qvx {

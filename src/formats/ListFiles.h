@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "formats/FileResult.h"
+#include "files/FileResult.h"
 #include "formats/ListFormat.h"
 
 namespace qvx {

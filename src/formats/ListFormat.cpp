@@ -8,7 +8,7 @@
 #include "formats/DvbExtremeFormat.h"
 #include "formats/JsonFormat.h"
 #include "formats/NativeFormat.h"
-#include "formats/TranslatableText.h"
+#include "files/TranslatableText.h"
 #include "formats/VdrFormat.h"
 #include "formats/ZapFormat.h"
 #include "model/ChannelList.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "formats/FileResult.h"
+#include "files/FileResult.h"
 
 namespace qvx {
 

@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "formats/ByteStream.h"
-#include "formats/FileResult.h"
-#include "formats/TranslatableText.h"
+#include "files/ByteStream.h"
+#include "files/FileResult.h"
+#include "files/TranslatableText.h"
 
 namespace qvx {
 

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "formats/ByteStream.h"
-#include "formats/FileResult.h"
+#include "files/ByteStream.h"
+#include "files/FileResult.h"
 #include "model/ChannelTree.h"
 #include "model/TreeBuilder.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <charconv>
 
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "model/ChannelList.h"
 
 namespace qvx {

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/FileOrder.h"
 #include "formats/TextLines.h"
 #include "formats/VdrCarried.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/ChannelNameText.h"
 #include "formats/Dvbv5Section.h"
 #include "formats/FileNamedProviders.h"

@@ -10,8 +10,8 @@
 #include "compare/CompareOptions.h"
 #include "documents/ListDocument.h"
 #include "editing/EditorClipboard.h"
-#include "formats/FileCalls.h"
-#include "formats/FileResult.h"
+#include "files/FileCalls.h"
+#include "files/FileResult.h"
 #include "model/ChannelList.h"
 
 namespace qvx {

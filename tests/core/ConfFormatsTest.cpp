@@ -9,7 +9,7 @@
 
 #include "FormatTestSupport.h"
 #include "TextFormatTestSupport.h"
-#include "formats/FileCalls.h"
+#include "files/FileCalls.h"
 #include "formats/FileOrder.h"
 #include "formats/ListFiles.h"
 

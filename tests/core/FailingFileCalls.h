@@ -3,7 +3,7 @@
 
 #include <cerrno>
 
-#include "formats/FileCalls.h"
+#include "files/FileCalls.h"
 
 namespace qvx {
 

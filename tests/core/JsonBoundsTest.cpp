@@ -11,7 +11,7 @@
 #include <string>
 
 #include "FormatTestSupport.h"
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/JsonFormat.h"
 
 namespace qvx {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "FormatTestSupport.h"
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/JsonFormat.h"
 #include "formats/ListFiles.h"
 #include "model/EntryWalk.h"

@@ -5,7 +5,7 @@
 
 #include "FormatTestSupport.h"
 #include "documents/ListDocument.h"
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "FailingFileCalls.h"
 #include "formats/ListFormat.h"
 #include "model/ChannelList.h"

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "FormatTestSupport.h"
-#include "formats/FileWarning.h"
+#include "files/FileWarning.h"
 #include "formats/ListFiles.h"
 
 namespace qvx {

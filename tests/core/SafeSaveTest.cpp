@@ -10,7 +10,7 @@
 #include "FormatTestSupport.h"
 #include "FailingFileCalls.h"
 #include "documents/ListDocument.h"
-#include "formats/FileError.h"
+#include "files/FileError.h"
 #include "formats/ListFiles.h"
 
 namespace qvx {

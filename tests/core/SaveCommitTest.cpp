@@ -14,7 +14,7 @@
 #include "FormatTestSupport.h"
 #include "formats/ListFiles.h"
 #include "formats/NativeFormat.h"
-#include "formats/SafeSave.h"
+#include "files/SafeSave.h"
 
 namespace qvx {
 namespace {

@@ -21,7 +21,7 @@
 #include "FormatTestSupport.h"
 #include "LockHolder.h"
 #include "FailingFileCalls.h"
-#include "formats/FileError.h"
+#include "files/FileError.h"
 #include "formats/ListFiles.h"
 
 namespace qvx {

@@ -20,7 +20,7 @@
 #include "FailingFileCalls.h"
 #include "FormatTestSupport.h"
 #include "formats/ListFiles.h"
-#include "formats/TemporaryFiles.h"
+#include "files/TemporaryFiles.h"
 
 namespace qvx {
 namespace {

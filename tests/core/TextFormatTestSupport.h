@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/ListFormat.h"
 #include "model/ChannelList.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/VdrFormat.h"
 #include "model/ChannelList.h"
 

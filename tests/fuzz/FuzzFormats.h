@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 #include "formats/ListFormat.h"
 #include "model/ChannelList.h"
 #include "model/ChannelTree.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "formats/ConversionLoss.h"
-#include "formats/FileWarning.h"
+#include "files/FileWarning.h"
 #include "formats/ListFiles.h"
 #include "session/EditorSession.h"
 #include "ui/platform/FileMessages.h"

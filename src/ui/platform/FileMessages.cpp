@@ -6,8 +6,8 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "formats/FileError.h"
-#include "formats/FileResult.h"
+#include "files/FileError.h"
+#include "files/FileResult.h"
 
 namespace qvx {
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "formats/ByteStream.h"
-#include "formats/FileCalls.h"
+#include "files/ByteStream.h"
+#include "files/FileCalls.h"
 
 namespace qvx {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "formats/TranslatableText.h"
+#include "files/TranslatableText.h"
 
 namespace qvx {
 

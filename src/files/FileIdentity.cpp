@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/FileIdentity.h"
+#include "files/FileIdentity.h"
 
 namespace qvx {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/FileError.h"
+#include "files/FileError.h"
 
-#include "formats/TranslatableText.h"
+#include "files/TranslatableText.h"
 
 #include <cerrno>
 #include <utility>

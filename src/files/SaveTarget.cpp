@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/SaveTarget.h"
+#include "files/SaveTarget.h"
 
 #include <fcntl.h>
 #include <limits.h>

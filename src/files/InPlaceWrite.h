@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "formats/FileCalls.h"
-#include "formats/InterruptCleanup.h"
+#include "files/FileCalls.h"
+#include "files/InterruptCleanup.h"
 
 namespace qvx {
 

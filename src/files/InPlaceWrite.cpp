@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/InPlaceWrite.h"
+#include "files/InPlaceWrite.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <vector>
 
-#include "formats/FileStreams.h"
-#include "formats/TemporaryFiles.h"
+#include "files/FileStreams.h"
+#include "files/TemporaryFiles.h"
 
 namespace qvx {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/FileWarning.h"
+#include "files/FileWarning.h"
 
 namespace qvx {
 namespace {

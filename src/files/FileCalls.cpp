@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/FileCalls.h"
+#include "files/FileCalls.h"
 
 #include <fcntl.h>
 #include <stdio.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/TemporaryFiles.h"
+#include "files/TemporaryFiles.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/SameFile.h"
+#include "files/SameFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 
 #include <optional>
 
-#include "formats/SaveTarget.h"
+#include "files/SaveTarget.h"
 
 namespace qvx {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/InterruptCleanup.h"
+#include "files/InterruptCleanup.h"
 
 #include <fcntl.h>
 #include <limits.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/SafeSave.h"
+#include "files/SafeSave.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -11,12 +11,12 @@
 #include <new>
 #include <optional>
 
-#include "formats/FileAttributes.h"
-#include "formats/FileStreams.h"
-#include "formats/InPlaceWrite.h"
-#include "formats/InterruptCleanup.h"
-#include "formats/SaveTarget.h"
-#include "formats/TemporaryFiles.h"
+#include "files/FileAttributes.h"
+#include "files/FileStreams.h"
+#include "files/InPlaceWrite.h"
+#include "files/InterruptCleanup.h"
+#include "files/SaveTarget.h"
+#include "files/TemporaryFiles.h"
 
 namespace qvx {
 namespace {

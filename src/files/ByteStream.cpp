@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/ByteStream.h"
+#include "files/ByteStream.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/FileResult.h"
+#include "files/FileResult.h"
 
 #include <cerrno>
 #include <system_error>
 
-#include "formats/TranslatableText.h"
+#include "files/TranslatableText.h"
 
 namespace qvx {
 namespace {

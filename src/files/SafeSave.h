@@ -5,9 +5,9 @@
 #include <memory>
 #include <string>
 
-#include "formats/ByteStream.h"
-#include "formats/FileCalls.h"
-#include "formats/FileResult.h"
+#include "files/ByteStream.h"
+#include "files/FileCalls.h"
+#include "files/FileResult.h"
 
 namespace qvx {
 

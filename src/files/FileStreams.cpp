@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/FileStreams.h"
+#include "files/FileStreams.h"
 
 #include <poll.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "formats/FileAttributes.h"
+#include "files/FileAttributes.h"
 
 #include <sys/xattr.h>
 
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "formats/FileCalls.h"
+#include "files/FileCalls.h"
 
 namespace qvx {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "formats/FileCalls.h"
+#include "files/FileCalls.h"
 
 namespace qvx {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "formats/FileError.h"
-#include "formats/FileWarning.h"
-#include "formats/FileIdentity.h"
+#include "files/FileError.h"
+#include "files/FileWarning.h"
+#include "files/FileIdentity.h"
 
 namespace qvx {
 
