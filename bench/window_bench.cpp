@@ -41,7 +41,7 @@ class BenchPrompts final : public qvx::UserPrompts {
 public:
     QString next;
     QString chooseFileToLoad(QWidget*, const QString&) override { return next; }
-    QString chooseFileToSave(QWidget*, const QString&) override { return next; }
+    SaveChoice chooseFileToSave(QWidget*, const QString&) override { return {next, std::nullopt}; }
     bool askYesNo(QWidget*, const QString&, qvx::DefaultAnswer) override { return true; }
     void tell(QWidget*, const QString& message) override {
         std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());

@@ -42,7 +42,7 @@ class ScriptedFiles final : public qvx::UserPrompts {
 public:
     QString next;
     QString chooseFileToLoad(QWidget*, const QString&) override { return next; }
-    QString chooseFileToSave(QWidget*, const QString&) override { return {}; }
+    SaveChoice chooseFileToSave(QWidget*, const QString&) override { return {}; }
     bool askYesNo(QWidget*, const QString&, qvx::DefaultAnswer) override { return true; }
     void tell(QWidget*, const QString& message) override {
         std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());

@@ -302,6 +302,18 @@
         <source>Error reading Radio DVB_CHANNELS</source>
         <translation>Fehler beim Lesen von Radio DVB_CHANNELS</translation>
     </message>
+    <message>
+        <source>VDR channels (*.conf)</source>
+        <translation>VDR-Kanäle (*.conf)</translation>
+    </message>
+    <message>
+        <source>dvbv5 channels (*.conf)</source>
+        <translation>dvbv5-Kanäle (*.conf)</translation>
+    </message>
+    <message>
+        <source>zap channels (*.conf)</source>
+        <translation>zap-Kanäle (*.conf)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

@@ -15,47 +15,52 @@ ListDocument::ListDocument(ChannelList& list, FormatChoice choice, FileCalls& ca
 
 const ListFormatEntry* ListDocument::format() const {
     const ListFormatEntry* entry =
-        formatName_.empty() ? listFormatEntryForExtension(extension_) : listFormatEntryForName(formatName_);
+        file_.formatName.empty() ? listFormatEntryForExtension(file_.extension) : listFormatEntryForName(file_.formatName);
     if (entry && choice_ == FormatChoice::WindowFormats && !entry->offeredByWindow()) return nullptr;
     return entry;
 }
 
 std::string ListDocument::shownName() const {
-    return shown_ == ShownFile::Chosen ? fileNameOf(path_) : std::string();
+    return file_.shown == ShownFile::Chosen ? fileNameOf(file_.path) : std::string();
 }
 
 void ListDocument::chooseFile(const std::string& path, std::optional<ListFormat> named) {
-    path_ = path;
-    extension_ = lowerCasedExtension(path);
-    shown_ = ShownFile::Chosen;
-    formatName_ = named ? std::string(listFormatEntry(*named).toolName) : std::string();
-    identity_.reset();
+    file_.path = path;
+    file_.extension = lowerCasedExtension(path);
+    file_.shown = ShownFile::Chosen;
+    file_.formatName = named ? std::string(listFormatEntry(*named).toolName) : std::string();
+    file_.identity.reset();
 }
 
 FileResult ListDocument::remember(FileResult result) {
-    if (result.identity) identity_ = result.identity;
+    if (result.identity) file_.identity = result.identity;
     return result;
 }
 
 bool ListDocument::changedOnDisk() const {
-    return identity_ && currentIdentity(path_) != identity_;
+    return file_.identity && currentIdentity(file_.path) != file_.identity;
 }
 
 FileResult ListDocument::load(const std::string& path, std::optional<ListFormat> named) {
+    const FileState before = file_;
     chooseFile(path, named);
-    return readChosenFile();
+    FileResult result = readChosenFile();
+    const ListFormatEntry* read = format();
+    lastLoadKeptTheList_ = !result.ok() && result.outcome != FileOutcome::UnknownFormat && read && read->allOrNothing;
+    if (lastLoadKeptTheList_) file_ = before;
+    return result;
 }
 
 FileResult ListDocument::readChosenFile() {
     const ListFormatEntry* entry = format();
     if (!entry) return unknownFormat();
-    hasFile_ = true;
-    identity_.reset();
+    file_.hasFile = true;
+    file_.identity.reset();
     ListFormat read = entry->format;
-    FileResult result = formatName_.empty() ? readListByContent(path_, read, list_, calls_)
-                                            : readList(path_, read, list_, calls_);
+    FileResult result = file_.formatName.empty() ? readListByContent(file_.path, read, list_, calls_)
+                                            : readList(file_.path, read, list_, calls_);
     // Save writes what was read, where the extension alone would not say it.
-    if (read != entry->format) formatName_ = std::string(listFormatEntry(read).toolName);
+    if (read != entry->format) file_.formatName = std::string(listFormatEntry(read).toolName);
     return remember(std::move(result));
 }
 
@@ -67,7 +72,7 @@ FileResult ListDocument::saveAs(const std::string& path, std::optional<ListForma
 FileResult ListDocument::save() {
     const ListFormatEntry* entry = format();
     if (!entry) return {};
-    return remember(writeList(path_, entry->format, list_, options_, calls_));
+    return remember(writeList(file_.path, entry->format, list_, options_, calls_));
 }
 
 FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& save,
@@ -80,19 +85,19 @@ FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& sa
 }
 
 FileResult ListDocument::loadAtStartup(const std::string& path) {
-    path_ = path;
-    extension_ = lowerCasedExtension(path);
-    formatName_.clear();
-    identity_.reset();
+    file_.path = path;
+    file_.extension = lowerCasedExtension(path);
+    file_.formatName.clear();
+    file_.identity.reset();
     const ListFormatEntry* entry = format();
     if (!entry || !entry->loadableAtStartup) return unknownFormat();
-    shown_ = ShownFile::Chosen;
+    file_.shown = ShownFile::Chosen;
     return readChosenFile();
 }
 
 void ListDocument::forgetFile() {
-    hasFile_ = false;
-    shown_ = ShownFile::NoneAfterClose;
+    file_.hasFile = false;
+    file_.shown = ShownFile::NoneAfterClose;
 }
 
 }  // namespace qvx

@@ -39,14 +39,14 @@ public:
 
     // Full path of the file last chosen by Load or Save as (or the start-up
     // file); empty at start.
-    const std::string& path() const { return path_; }
+    const std::string& path() const { return file_.path; }
     // Lower-cased extension of that path.
-    const std::string& extension() const { return extension_; }
+    const std::string& extension() const { return file_.extension; }
     // True once a load of a known format was started; false at start, after
     // Close and after a comparison of the lists.
-    bool hasFile() const { return hasFile_; }
-    void setHasFile(bool hasFile) { hasFile_ = hasFile; }
-    ShownFile shownFile() const { return shown_; }
+    bool hasFile() const { return file_.hasFile; }
+    void setHasFile(bool hasFile) { file_.hasFile = hasFile; }
+    ShownFile shownFile() const { return file_.shown; }
     // The chosen file's name without its folder, while shownFile() is Chosen.
     std::string shownName() const;
 
@@ -57,13 +57,17 @@ public:
     // The name of the format the file was read or last written in, where the
     // extension alone does not tell it (a ".conf" file is VDR, dvbv5 or zap;
     // qvxtool's --to and --from name any); empty otherwise.
-    const std::string& formatName() const { return formatName_; }
+    const std::string& formatName() const { return file_.formatName; }
 
     // Load: the file becomes the list's file at once (path, shown name and
     // extension), whatever happens next; then readChosenFile(). A named
     // format is read whatever the extension; without one, the extension
     // chooses, and where several formats share it, the file's content.
+    // A format that reads all or nothing (the text formats) that fails leaves
+    // the list and its file as they were.
     FileResult load(const std::string& path, std::optional<ListFormat> named = std::nullopt);
+    // Whether the last load failed and left the list and its file as they were.
+    bool lastLoadKeptTheList() const { return lastLoadKeptTheList_; }
     // The rest of Load once the file is chosen. An extension that names no
     // format gives UnknownFormat and touches nothing. Otherwise the has-file
     // flag is set, and stays set when the reader fails, and the reader runs.
@@ -103,17 +107,24 @@ private:
     // Notes what a read or write left on disk.
     FileResult remember(FileResult result);
 
+    // What the document knows of its file, kept whole so that a load can be
+    // taken back.
+    struct FileState {
+        std::string path;
+        std::string extension;
+        std::string formatName;
+        bool hasFile = false;
+        ShownFile shown = ShownFile::NoneYet;
+        // The file as the last load read it or the last save wrote it.
+        std::optional<FileIdentity> identity;
+    };
+
     ChannelList& list_;
     FormatOptions options_;
     FormatChoice choice_;
     FileCalls& calls_;
-    std::string path_;
-    std::string extension_;
-    std::string formatName_;
-    bool hasFile_ = false;
-    ShownFile shown_ = ShownFile::NoneYet;
-    // The file as the last load read it or the last save wrote it.
-    std::optional<FileIdentity> identity_;
+    FileState file_;
+    bool lastLoadKeptTheList_ = false;
 };
 
 }  // namespace qvx

@@ -11,6 +11,7 @@
 #include "files/TranslatableText.h"
 #include "formats/VdrFormat.h"
 #include "formats/ZapFormat.h"
+#include "files/TranslatableText.h"
 #include "model/ChannelList.h"
 #include "formats/ChannelExtras.h"
 
@@ -55,11 +56,11 @@ constexpr ListFormatEntry kFormats[] = {
      writeTrees<writeDvbExtremeList>, nullptr, false, "xch"},
     {ListFormat::Json, "json", "JSON", "JSON (*.json)", 0, false, readJson, writeJson, nullptr, false, "json"},
     // The Linux channel files share "conf"; VDR's is what a ".conf" name writes.
-    {ListFormat::Vdr, "conf", "VDR", "VDR channels (*.conf)", 0, false, readVdrList, writeVdrList, looksLikeVdr,
+    {ListFormat::Vdr, "conf", "VDR", QVX_TRANSLATE_NOOP("Files", "VDR channels (*.conf)"), 5, false, readVdrList, writeVdrList, looksLikeVdr,
      true, "vdr", describeVdr},
-    {ListFormat::Dvbv5, "conf", "dvbv5", "dvbv5 channels (*.conf)", 0, false, readDvbv5List, writeDvbv5List,
+    {ListFormat::Dvbv5, "conf", "dvbv5", QVX_TRANSLATE_NOOP("Files", "dvbv5 channels (*.conf)"), 6, false, readDvbv5List, writeDvbv5List,
      looksLikeDvbv5, true, "dvbv5", describeDvbv5},
-    {ListFormat::Zap, "conf", "zap", "zap channels (*.conf)", 0, false, readZapList, writeZapList, looksLikeZap,
+    {ListFormat::Zap, "conf", "zap", QVX_TRANSLATE_NOOP("Files", "zap channels (*.conf)"), 7, false, readZapList, writeZapList, looksLikeZap,
      true, "zap", describeZap},
 };
 

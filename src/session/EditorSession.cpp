@@ -57,7 +57,7 @@ void EditorSession::changed() const {
 }
 
 void EditorSession::takeLoaded(int number, const FileResult& result) {
-    if (result.outcome == FileOutcome::UnknownFormat) return;
+    if (result.outcome == FileOutcome::UnknownFormat || documentOf(number).lastLoadKeptTheList()) return;
     history_.clear();
     history_.markSaved(list(number));
 }
@@ -74,8 +74,8 @@ FileResult EditorSession::load(int number, const std::string& path) {
     return result;
 }
 
-FileResult EditorSession::saveAs(int number, const std::string& path) {
-    const FileResult result = documentOf(number).saveAs(path);
+FileResult EditorSession::saveAs(int number, const std::string& path, std::optional<ListFormat> named) {
+    const FileResult result = documentOf(number).saveAs(path, named);
     if (result.ok()) history_.markSaved(list(number));
     saveOpen_[index(number)] = true;
     changed();

@@ -61,9 +61,9 @@ public:
     // and, when the read went well, Save and Close open. No step can be undone
     // past a load (of a known format).
     FileResult load(int number, const std::string& path);
-    // Save as: the file becomes the list's, is written, and Save opens
-    // (also when the write failed).
-    FileResult saveAs(int number, const std::string& path);
+    // Save as: the file becomes the list's, is written (in the named format
+    // where one is named), and Save opens (also when the write failed).
+    FileResult saveAs(int number, const std::string& path, std::optional<ListFormat> named = std::nullopt);
     FileResult save(int number);
     // The start-up file, into list 1: nothing happens, silently, unless it is
     // a readable file; only a native layout is read (and shown), and only

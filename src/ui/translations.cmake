@@ -8,7 +8,8 @@ find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 file(GLOB qvx_ts_files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/translations/qvxedit_*.ts)
 file(GLOB_RECURSE qvx_translated_sources CONFIGURE_DEPENDS
   ${PROJECT_SOURCE_DIR}/src/ui/*.cpp ${PROJECT_SOURCE_DIR}/src/ui/*.h
-  ${PROJECT_SOURCE_DIR}/src/formats/*.cpp ${PROJECT_SOURCE_DIR}/src/formats/*.h)
+  ${PROJECT_SOURCE_DIR}/src/formats/*.cpp ${PROJECT_SOURCE_DIR}/src/formats/*.h
+  ${PROJECT_SOURCE_DIR}/src/files/*.cpp ${PROJECT_SOURCE_DIR}/src/files/*.h)
 set(qvx_lupdate_options -tr-function-alias QT_TRANSLATE_NOOP+=QVX_TRANSLATE_NOOP -locations none -no-obsolete)
 
 # As the pictures: an object library handed to every program that links qvxui.

@@ -6,7 +6,7 @@ file(COPY_FILE ${TS_FILE} ${copy})
 # The same reading of the sources as the build's (src/ui/translations.cmake).
 execute_process(
   COMMAND ${LUPDATE} -tr-function-alias QT_TRANSLATE_NOOP+=QVX_TRANSLATE_NOOP -locations none -no-obsolete
-          ${SOURCE_DIR}/src/ui ${SOURCE_DIR}/src/formats -ts ${copy}
+          ${SOURCE_DIR}/src/ui ${SOURCE_DIR}/src/formats ${SOURCE_DIR}/src/files -ts ${copy}
   RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "lupdate failed: ${output}")

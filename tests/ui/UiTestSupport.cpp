@@ -25,8 +25,13 @@ QString ScriptedPrompts::chooseFileToLoad(QWidget*, const QString& title) {
     return answer;
 }
 
-QString ScriptedPrompts::chooseFileToSave(QWidget* parent, const QString& title) {
-    return chooseFileToLoad(parent, title);
+UserPrompts::SaveChoice ScriptedPrompts::chooseFileToSave(QWidget* parent, const QString& title) {
+    SaveChoice choice{chooseFileToLoad(parent, title), std::nullopt};
+    if (!saveTypeAnswers.empty()) {
+        choice.format = saveTypeAnswers.front();
+        saveTypeAnswers.pop_front();
+    }
+    return choice;
 }
 
 bool ScriptedPrompts::askYesNo(QWidget*, const QString& question, DefaultAnswer defaultAnswer) {

@@ -32,12 +32,14 @@ class TreeItem;
 class ScriptedPrompts final : public UserPrompts {
 public:
     QString chooseFileToLoad(QWidget* parent, const QString& title) override;
-    QString chooseFileToSave(QWidget* parent, const QString& title) override;
+    SaveChoice chooseFileToSave(QWidget* parent, const QString& title) override;
     bool askYesNo(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) override;
     void tell(QWidget* parent, const QString& message) override;
     void runDialog(QDialog& dialog) override;
 
     std::deque<QString> fileAnswers;  // an empty answer is Cancel
+    // The file type chosen with the next Save as answers, where one is.
+    std::deque<std::optional<ListFormat>> saveTypeAnswers;
     std::deque<bool> yesNoAnswers;    // No when the script has run out
     QStringList fileTitles;
     QStringList questions;

@@ -69,10 +69,15 @@ void ListColumnCommands::Load() {
 }
 
 void ListColumnCommands::SaveAs() {
-    const QString path =
+    const UserPrompts::SaveChoice choice =
         prompts_.chooseFileToSave(&window_, QCoreApplication::translate("Window", "Save Channellist File %1").arg(number_));
-    if (path.isEmpty()) return;
-    const FileResult result = session_.saveAs(number_, localPath(path));
+    if (choice.path.isEmpty()) return;
+    const std::string path = localPath(choice.path);
+    // The chosen file type names the format only for its own extension: the
+    // extension decides, and where formats share it (".conf"), the type does.
+    std::optional<ListFormat> named;
+    if (choice.format && listFormatEntry(*choice.format).extension == lowerCasedExtension(path)) named = choice.format;
+    const FileResult result = session_.saveAs(number_, path, named);
     noteLosses(result);
     tellFailure(result);
 }

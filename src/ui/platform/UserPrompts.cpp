@@ -30,7 +30,7 @@ std::vector<FilterChoice> filterChoices() {
         if (entry.offeredByWindow()) offered.push_back(&entry);
     std::ranges::sort(offered, {}, &ListFormatEntry::dialogPosition);
     for (const ListFormatEntry* entry : offered)
-        choices.push_back({QString::fromUtf8(entry->dialogDescription), {entry->format}});
+        choices.push_back({QCoreApplication::translate("Files", entry->dialogDescription.data()), {entry->format}});
     return choices;
 }
 
@@ -63,6 +63,20 @@ QStringList channelListNameFilters() {
     return filters;
 }
 
+std::optional<ListFormat> formatOfFilter(const QString& filter) {
+    const std::vector<FilterChoice> choices = filterChoices();
+    const auto at = static_cast<std::size_t>(channelListNameFilters().indexOf(filter));
+    if (at >= choices.size() || choices[at].formats.size() != 1) return std::nullopt;
+    return choices[at].formats.front();
+}
+
+QString defaultSuffixForFilter(const QString& filter) {
+    const std::optional<ListFormat> format = formatOfFilter(filter);
+    const ListFormatEntry& entry = listFormatEntry(format.value_or(ListFormat::Native));
+    return QString::fromUtf8(extensionIsShared(entry.extension) ? entry.extension
+                                                                : listFormatEntry(ListFormat::Native).extension);
+}
+
 QString QtUserPrompts::chooseFileToLoad(QWidget* parent, const QString& title) {
     QFileDialog dialog(parent, title);
     prepare(dialog);
@@ -72,14 +86,16 @@ QString QtUserPrompts::chooseFileToLoad(QWidget* parent, const QString& title) {
     return dialog.selectedFiles().constFirst();
 }
 
-QString QtUserPrompts::chooseFileToSave(QWidget* parent, const QString& title) {
+UserPrompts::SaveChoice QtUserPrompts::chooseFileToSave(QWidget* parent, const QString& title) {
     QFileDialog dialog(parent, title);
     prepare(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QString::fromUtf8(listFormatEntry(ListFormat::Native).extension));
+    dialog.setDefaultSuffix(defaultSuffixForFilter(dialog.selectedNameFilter()));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&](const QString& filter) { dialog.setDefaultSuffix(defaultSuffixForFilter(filter)); });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().constFirst();
+    return {dialog.selectedFiles().constFirst(), formatOfFilter(dialog.selectedNameFilter())};
 }
 
 bool QtUserPrompts::askYesNo(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) {

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+#include "formats/ListFormat.h"
+
 class QDialog;
 class QWidget;
 
@@ -23,9 +27,15 @@ public:
 
     // The chosen file's full path; empty on Cancel. Only existing files can be chosen.
     virtual QString chooseFileToLoad(QWidget* parent, const QString& title) = 0;
-    // The chosen path with the native extension added to a name typed without one; the
-    // user was asked before an existing file is overwritten. Empty on Cancel.
-    virtual QString chooseFileToSave(QWidget* parent, const QString& title) = 0;
+    // The chosen path (empty on Cancel) and the format of the chosen file type
+    // where it names one. A name typed without extension gets the native one,
+    // or that of the chosen type; the user was asked before an existing file
+    // is overwritten.
+    struct SaveChoice {
+        QString path;
+        std::optional<ListFormat> format;
+    };
+    virtual SaveChoice chooseFileToSave(QWidget* parent, const QString& title) = 0;
     // Yes/No with the question icon; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) = 0;
     // A message with an OK button.
@@ -38,7 +48,7 @@ public:
 class QtUserPrompts final : public UserPrompts {
 public:
     QString chooseFileToLoad(QWidget* parent, const QString& title) override;
-    QString chooseFileToSave(QWidget* parent, const QString& title) override;
+    SaveChoice chooseFileToSave(QWidget* parent, const QString& title) override;
     bool askYesNo(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) override;
     void tell(QWidget* parent, const QString& message) override;
     void runDialog(QDialog& dialog) override;
@@ -50,5 +60,11 @@ public:
 QStringList channelListNameFilters();
 // What the dialogs show for each choice.
 QStringList channelListFilterDescriptions();
+// The extension Save as gives a name typed without one under a choice of
+// channelListNameFilters(): the native one, or that of a chosen file type
+// whose extension other formats share (".conf").
+QString defaultSuffixForFilter(const QString& filter);
+// The format a choice names: none for the choice of every list.
+std::optional<ListFormat> formatOfFilter(const QString& filter);
 
 }  // namespace qvx
