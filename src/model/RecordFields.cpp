@@ -69,4 +69,18 @@ bool RecordField::sameIn(const ChannelRecord& a, const ChannelRecord& b) const {
 
 std::span<const RecordField> recordFields() { return kFields; }
 
+std::vector<std::string_view> fieldsThatDiffer(std::span<const ChannelRecord* const> records) {
+    std::vector<std::string_view> differ;
+    if (records.empty()) return differ;
+    for (const RecordField& field : recordFields()) {
+        const ChannelRecord& first = *records.front();
+        for (const ChannelRecord* record : records.subspan(1))
+            if (!field.sameIn(first, *record)) {
+                differ.push_back(field.name);
+                break;
+            }
+    }
+    return differ;
+}
+
 }  // namespace qvx

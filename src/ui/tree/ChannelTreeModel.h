@@ -3,6 +3,12 @@
 
 #include <QAbstractItemModel>
 
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "editing/ChannelFilter.h"
 #include "model/ChannelTree.h"
 
 namespace qvx {
@@ -23,6 +29,16 @@ public:
     ChannelTreeModel& operator=(const ChannelTreeModel&) = delete;
 
     ChannelTree& tree() const { return tree_; }
+
+    // A filter: only the channels it shows, with their providers, are rows of the model;
+    // an empty filter shows everything. While it is on, items that come into the tree
+    // (and those it showed before a change) stay shown until the next setFilter.
+    void setFilter(const ChannelFilter& filter);
+    bool isFiltered() const { return shown_.has_value(); }
+    // Shown channels (every channel without a filter).
+    std::size_t shownChannelCount() const;
+    // The items the filter shows, in tree order, each record alone (no channel twice).
+    std::vector<TreeItem*> shownItems() const;
     TreeItem* itemAt(const QModelIndex& index) const;
     QModelIndex indexOf(const TreeItem* item) const;
 
@@ -54,7 +70,20 @@ private:
     void itemAboutToBeMoved(const TreeItem* fromParent, int fromRow, const TreeItem* toParent, int toRow) override;
     void itemMoved() override;
 
+    // While filtered, every change of the tree's structure is one reset of the model.
+    void beginChange();
+    void endChange(const TreeItem* insertedParent = nullptr, int first = 0, int last = -1);
+    void layOutShownRows();
+    int shownRow(const TreeItem* item) const;
+    const std::vector<int>* shownRowsUnder(const TreeItem* parent) const;
+
     ChannelTree& tree_;
+    ChannelFilter filter_;
+    std::optional<std::unordered_set<const TreeItem*>> shown_;
+    // Tree rows of the shown items: top level, and per provider.
+    std::vector<int> topRows_;
+    std::unordered_map<const TreeItem*, std::vector<int>> childRows_;
+    int changeDepth_ = 0;
     // The persistent indexes of a reorder, kept until it is done.
     QModelIndexList reordering_;
 };
