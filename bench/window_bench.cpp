@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
@@ -25,6 +26,7 @@
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
 #include "ui/list/ListColumn.h"
+#include "ui/list/ListFilter.h"
 
 namespace {
 
@@ -51,8 +53,23 @@ public:
 
 // One provider with `bigProvider` channels, then providers of 100 channels up to `channels` in all.
 // Channels are numbered from `firstNumber` on (name and Service ID).
-std::string writeLargeList(const QString& path, int channels, int bigProvider, int firstNumber = 0) {
+std::string writeLargeList(const QString& path, int channels, int bigProvider, int firstNumber = 0,
+                           bool radioToo = false) {
     qvx::ChannelList list;
+    if (radioToo) {
+        qvx::ChannelTree& radio = list.radio();
+        qvx::TreeItem* station = nullptr;
+        for (int i = 0; i < channels; ++i) {
+            if (i % 100 == 0) {
+                qvx::ChannelRecord record = qvx::ChannelRecord::newProvider(2);
+                record.setName("Radio provider " + std::to_string(i));
+                station = radio.appendItem(nullptr, qvx::TreeItem::makeProvider(record));
+            }
+            qvx::ChannelRecord record = qvx::ChannelRecord::newChannel(2);
+            record.setName("Station " + std::to_string(i));
+            radio.appendItem(station, qvx::TreeItem::makeChannel(record));
+        }
+    }
     qvx::ChannelTree& television = list.television();
     auto provider = [&](int number) {
         qvx::ChannelRecord record = qvx::ChannelRecord::newProvider(1);
@@ -312,5 +329,26 @@ int main(int argc, char* argv[]) {
     std::printf("Ctrl+A on %zu items: %.1f ms; then Delete: %.1f ms (%zu left); its undo: %.1f ms (%zu back)\n",
                 items, selectAll, deleteAll, left, millisecondsSince(start),
                 dialog.list(1).television().itemCount());
+
+    // The filter: each keystroke filters both trees of list 1, kChannels channels each.
+    const QString both = folder.filePath(QStringLiteral("both.qvx"));
+    writeLargeList(both, kChannels, kBigProvider, 0, true);
+    answers.next = both;
+    dialog.commands().trigger(qvx::Command::Load1, {});
+    tree->setFocus();
+    key(tree, Qt::Key_F, Qt::ControlModifier);
+    QLineEdit* field = dialog.column(1).filter()->field();
+    for (const QString& typed : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}) {
+        start = Clock::now();
+        field->insert(typed);
+        paintNow(tree);
+        std::printf("filter keystroke \"%s\" over two trees of %d channels: %.1f ms (%s)\n",
+                    field->text().toUtf8().constData(), kChannels, millisecondsSince(start),
+                    dialog.column(1).filter()->countText().toUtf8().constData());
+    }
+    start = Clock::now();
+    key(field, Qt::Key_Escape, Qt::NoModifier);
+    paintNow(tree);
+    std::printf("filter cleared (Escape): %.1f ms\n", millisecondsSince(start));
     return 0;
 }

@@ -55,9 +55,11 @@ void ListFilter::close() {
 void ListFilter::apply() {
     const ChannelFilter filter = ChannelFilter::parse(toWindows1252(field_->text()));
     for (CTreeSat* tree : {&television_, &radio_}) {
-        tree->channelModel()->setFilter(filter);
-        // The matches are what the user looks for: their providers open.
-        if (!filter.empty()) tree->expandAll();
+        ChannelTreeModel* model = tree->channelModel();
+        model->setFilter(filter);
+        // The matches are what the user looks for: their providers open, once there are few
+        // enough to look through (laying out tens of thousands of rows would slow each keystroke).
+        if (!filter.empty() && model->shownChannelCount() <= kOpenedMatches) tree->expandAll();
     }
     showCount();
 }

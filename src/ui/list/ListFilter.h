@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
+
 #include <QFrame>
 
 class QLabel;
@@ -18,6 +20,9 @@ class ListFilter final : public QFrame {
     Q_OBJECT
 
 public:
+    // Up to this many shown channels in a tree, their providers are opened.
+    static constexpr std::size_t kOpenedMatches = 5000;
+
     // `over` is the place the two trees share; the field lies over its bottom.
     ListFilter(QWidget& over, CTreeSat& television, CTreeSat& radio);
 

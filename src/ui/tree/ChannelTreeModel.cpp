@@ -24,7 +24,7 @@ TreeItem* ChannelTreeModel::itemAt(const QModelIndex& index) const {
 
 QModelIndex ChannelTreeModel::indexOf(const TreeItem* item) const {
     if (!item) return {};
-    if (!shown_) return createIndex(item->row(), 0, const_cast<TreeItem*>(item));
+    if (!filtered_) return createIndex(item->row(), 0, const_cast<TreeItem*>(item));
     const int row = shownRow(item);
     return row < 0 ? QModelIndex() : createIndex(row, 0, const_cast<TreeItem*>(item));
 }
@@ -32,7 +32,7 @@ QModelIndex ChannelTreeModel::indexOf(const TreeItem* item) const {
 QModelIndex ChannelTreeModel::index(int row, int column, const QModelIndex& parent) const {
     if (column != 0 || (parent.isValid() && parent.column() != 0)) return {};
     const TreeItem* above = itemAt(parent);
-    if (shown_) {
+    if (filtered_) {
         const std::vector<int>* rows = shownRowsUnder(above);
         if (!rows || row < 0 || static_cast<std::size_t>(row) >= rows->size()) return {};
         TreeItem* item = tree_.itemAt(above, (*rows)[static_cast<std::size_t>(row)]);
@@ -58,32 +58,30 @@ int ChannelTreeModel::shownRow(const TreeItem* item) const {
 void ChannelTreeModel::setFilter(const ChannelFilter& filter) {
     beginResetModel();
     filter_ = filter;
-    if (filter.empty()) {
-        shown_.reset();
-        topRows_.clear();
-        childRows_.clear();
-    } else {
-        shown_ = qvx::shownItems(tree_, filter);
-        layOutShownRows();
-    }
+    filtered_ = !filter.empty();
+    topRows_.clear();
+    childRows_.clear();
+    if (filtered_) layOutShownRows(nullptr);
     endResetModel();
 }
 
-void ChannelTreeModel::layOutShownRows() {
+void ChannelTreeModel::layOutShownRows(const std::unordered_set<const TreeItem*>* kept) {
     topRows_.clear();
     childRows_.clear();
+    const auto shown = [&](const TreeItem& item) { return filter_.matches(item) || (kept && kept->contains(&item)); };
     for (const auto& top : tree_.topLevelItems()) {
         std::vector<int> children;
         for (const auto& channel : top->children())
-            if (shown_->contains(channel.get())) children.push_back(channel->row());
-        if (children.empty() && !shown_->contains(top.get())) continue;
+            if (shown(*channel)) children.push_back(channel->row());
+        const bool alone = !top->hasChildren() && top->record().isChannel != 0 && filter_.matches(*top);
+        if (children.empty() && !alone && !(kept && kept->contains(top.get()))) continue;
         topRows_.push_back(top->row());
         if (!children.empty()) childRows_.emplace(top.get(), std::move(children));
     }
 }
 
 std::size_t ChannelTreeModel::shownChannelCount() const {
-    if (!shown_) return channelCount(tree_);
+    if (!filtered_) return channelCount(tree_);
     std::size_t count = 0;
     for (const auto& [provider, rows] : childRows_) count += rows.size();
     for (int row : topRows_) {
@@ -96,16 +94,25 @@ std::size_t ChannelTreeModel::shownChannelCount() const {
 std::vector<TreeItem*> ChannelTreeModel::shownItems() const {
     std::vector<TreeItem*> items;
     for (const auto& top : tree_.topLevelItems()) {
-        if (shown_ && shownRow(top.get()) < 0) continue;
+        if (filtered_ && shownRow(top.get()) < 0) continue;
         items.push_back(top.get());
         for (const auto& channel : top->children())
-            if (!shown_ || shownRow(channel.get()) >= 0) items.push_back(channel.get());
+            if (!filtered_ || shownRow(channel.get()) >= 0) items.push_back(channel.get());
     }
     return items;
 }
 
 void ChannelTreeModel::beginChange() {
-    if (changeDepth_++ == 0) beginResetModel();
+    if (changeDepth_++ > 0) return;
+    // What shows now stays shown through the change (the items that are still there).
+    kept_.clear();
+    for (int row : topRows_) {
+        const TreeItem* top = tree_.topLevelItem(row);
+        kept_.insert(top);
+        if (const std::vector<int>* rows = shownRowsUnder(top))
+            for (int child : *rows) kept_.insert(top->child(child));
+    }
+    beginResetModel();
 }
 
 void ChannelTreeModel::endChange(const TreeItem* insertedParent, int first, int last) {
@@ -113,24 +120,13 @@ void ChannelTreeModel::endChange(const TreeItem* insertedParent, int first, int 
     for (int row = first; row <= last; ++row) {
         const TreeItem* item = tree_.itemAt(insertedParent, row);
         if (!item) continue;
-        shown_->insert(item);
-        for (const auto& channel : item->children()) shown_->insert(channel.get());
+        kept_.insert(item);
+        for (const auto& channel : item->children()) kept_.insert(channel.get());
     }
-    if (insertedParent && last >= first) shown_->insert(insertedParent);
+    if (insertedParent && last >= first) kept_.insert(insertedParent);
     if (--changeDepth_ > 0) return;
-    // What the filter text shows now, and whatever was shown before the change.
-    std::unordered_set<const TreeItem*> now = qvx::shownItems(tree_, filter_);
-    for (const auto& top : tree_.topLevelItems()) {
-        bool anyChannel = false;
-        for (const auto& channel : top->children())
-            if (shown_->contains(channel.get()) || now.contains(channel.get())) {
-                now.insert(channel.get());
-                anyChannel = true;
-            }
-        if (anyChannel || shown_->contains(top.get())) now.insert(top.get());
-    }
-    shown_ = std::move(now);
-    layOutShownRows();
+    layOutShownRows(&kept_);
+    kept_.clear();
     endResetModel();
 }
 
@@ -141,7 +137,7 @@ QModelIndex ChannelTreeModel::parent(const QModelIndex& child) const {
 
 int ChannelTreeModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid() && parent.column() != 0) return 0;
-    if (shown_) {
+    if (filtered_) {
         const std::vector<int>* rows = shownRowsUnder(itemAt(parent));
         return rows ? static_cast<int>(rows->size()) : 0;
     }
@@ -152,7 +148,7 @@ int ChannelTreeModel::rowCount(const QModelIndex& parent) const {
 int ChannelTreeModel::columnCount(const QModelIndex&) const { return 1; }
 
 bool ChannelTreeModel::hasChildren(const QModelIndex& parent) const {
-    if (shown_) return rowCount(parent) > 0;
+    if (filtered_) return rowCount(parent) > 0;
     if (!parent.isValid()) return !tree_.empty();
     return parent.column() == 0 && itemAt(parent)->hasChildren();
 }
@@ -198,32 +194,32 @@ Qt::ItemFlags ChannelTreeModel::flags(const QModelIndex& index) const {
 }
 
 void ChannelTreeModel::itemsAboutToBeInserted(const TreeItem* parent, int first, int last) {
-    if (shown_) return beginChange();
+    if (filtered_) return beginChange();
     beginInsertRows(indexOf(parent), first, last);
 }
 
 void ChannelTreeModel::itemsInserted(const TreeItem* parent, int first, int last) {
-    if (shown_) return endChange(parent, first, last);
+    if (filtered_) return endChange(parent, first, last);
     endInsertRows();
 }
 
 void ChannelTreeModel::itemsAboutToBeRemoved(const TreeItem* parent, int first, int last) {
-    if (shown_) return beginChange();
+    if (filtered_) return beginChange();
     beginRemoveRows(indexOf(parent), first, last);
 }
 
 void ChannelTreeModel::itemsRemoved(const TreeItem*, int, int) {
-    if (shown_) return endChange();
+    if (filtered_) return endChange();
     endRemoveRows();
 }
 
 void ChannelTreeModel::aboutToReset() {
-    if (shown_) return beginChange();
+    if (filtered_) return beginChange();
     beginResetModel();
 }
 
 void ChannelTreeModel::resetDone() {
-    if (shown_) return endChange();
+    if (filtered_) return endChange();
     endResetModel();
 }
 
@@ -235,13 +231,13 @@ void ChannelTreeModel::itemChanged(const TreeItem* item) {
 // The items keep their addresses through a reorder: each persistent index is moved to
 // its item's new row, so views keep their selection, open providers and scroll position.
 void ChannelTreeModel::aboutToReorder() {
-    if (shown_) return beginChange();
+    if (filtered_) return beginChange();
     emit layoutAboutToBeChanged();
     reordering_ = persistentIndexList();
 }
 
 void ChannelTreeModel::reordered() {
-    if (shown_) return endChange();
+    if (filtered_) return endChange();
     QModelIndexList now;
     now.reserve(reordering_.size());
     for (const QModelIndex& index : std::as_const(reordering_)) now.append(indexOf(itemAt(index)));
@@ -252,12 +248,12 @@ void ChannelTreeModel::reordered() {
 
 void ChannelTreeModel::itemAboutToBeMoved(const TreeItem* fromParent, int fromRow, const TreeItem* toParent,
                                           int toRow) {
-    if (shown_) return beginChange();
+    if (filtered_) return beginChange();
     beginMoveRows(indexOf(fromParent), fromRow, fromRow, indexOf(toParent), toRow);
 }
 
 void ChannelTreeModel::itemMoved() {
-    if (shown_) return endChange();
+    if (filtered_) return endChange();
     endMoveRows();
 }
 

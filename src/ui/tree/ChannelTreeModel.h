@@ -34,7 +34,7 @@ public:
     // an empty filter shows everything. While it is on, items that come into the tree
     // (and those it showed before a change) stay shown until the next setFilter.
     void setFilter(const ChannelFilter& filter);
-    bool isFiltered() const { return shown_.has_value(); }
+    bool isFiltered() const { return filtered_; }
     // Shown channels (every channel without a filter).
     std::size_t shownChannelCount() const;
     // The items the filter shows, in tree order, each record alone (no channel twice).
@@ -73,13 +73,16 @@ private:
     // While filtered, every change of the tree's structure is one reset of the model.
     void beginChange();
     void endChange(const TreeItem* insertedParent = nullptr, int first = 0, int last = -1);
-    void layOutShownRows();
+    // Rows of what the filter shows, and of `kept` (items shown before a change, and new ones).
+    void layOutShownRows(const std::unordered_set<const TreeItem*>* kept);
     int shownRow(const TreeItem* item) const;
     const std::vector<int>* shownRowsUnder(const TreeItem* parent) const;
 
     ChannelTree& tree_;
     ChannelFilter filter_;
-    std::optional<std::unordered_set<const TreeItem*>> shown_;
+    bool filtered_ = false;
+    // During a change while filtered: what was shown before it, and what came in.
+    std::unordered_set<const TreeItem*> kept_;
     // Tree rows of the shown items: top level, and per provider.
     std::vector<int> topRows_;
     std::unordered_map<const TreeItem*, std::vector<int>> childRows_;
