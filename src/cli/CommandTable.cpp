@@ -57,7 +57,7 @@ std::span<const Subcommand> subcommands() {
         {"arrange", "arrange IN REFERENCE OUT [--by KEY] [--force]",
          "put IN in the order of REFERENCE, write the list to OUT",
          "  IN                  the list to arrange; it is not changed unless OUT is IN\n"
-         "  REFERENCE           the list whose order IN takes; it is not changed\n"
+         "  REFERENCE           the list whose order IN takes; it is not changed unless OUT is REFERENCE\n"
          "  OUT                 the list to write: IN's channels and providers, nothing added or removed\n"
          "  --by KEY            what pairs two channels: name, sid, both (default) or tuning;\n"
          "                      providers pair by name. In each tree the paired channels and providers\n"
