@@ -26,6 +26,7 @@ enum class StepKind : std::uint8_t {
     CompareLists,
     RemoveDuplicates,
     SortChannels,
+    ArrangeLikeOtherList,
     ClearAll,
 };
 

@@ -260,6 +260,15 @@ void CEditorDialog::buildCommands() {
                         .enabled = onItems,
                         .run = [&menu, key](const Operand& on) { menu.sortChannels(key, on); }});
     }
+    rows.push_back({.command = Command::ArrangeLikeOtherList,
+                    .objectName = "arrangeLikeOtherList",
+                    .text = QT_TRANSLATE_NOOP("Commands", "Arrange like the other list"),
+                    .step = StepKind::ArrangeLikeOtherList,
+                    .menuGroup = 5,
+                    .enabled = [onTree, &session](const Operand& on) {
+                        return onTree(on) && session.canArrange(on.tree()->channelModel()->tree());
+                    },
+                    .run = [&menu](const Operand& on) { menu.arrangeLikeOtherList(on); }});
     // The filter of the tree's list, over the bottom of its trees.
     rows.push_back({.command = Command::Filter,
                     .objectName = "filter",
