@@ -69,8 +69,10 @@ std::unique_ptr<ListCommand> makeDeleteCommand(ChannelTree& tree, std::vector<Tr
     const StepName name = StepName::counted(StepKind::Delete, items.size());
     return make(name, {&tree}, first,
                 [&tree, items = std::move(items)] {
+                    // A reset leaves the view no selection to move on: the command names the next item.
+                    TreeItem* next = itemLeftNear(tree, items);
                     DeleteTreeItems(tree, items);
-                    return ItemToSelect{};
+                    return ItemToSelect{&tree, next};
                 });
 }
 
@@ -81,8 +83,9 @@ std::unique_ptr<ListCommand> makeCutCommand(ChannelTree& tree, std::vector<TreeI
     const StepName name = StepName::counted(StepKind::Cut, items.size());
     return make(name, {&tree}, first,
                 [&tree, &clipboard, items = std::move(items)] {
+                    TreeItem* next = itemLeftNear(tree, items);
                     clipboard.cut(tree, items);
-                    return ItemToSelect{};
+                    return ItemToSelect{&tree, next};
                 });
 }
 

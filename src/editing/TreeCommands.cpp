@@ -28,6 +28,27 @@ std::vector<TreeItem*> operandItems(std::vector<TreeItem*> selected) {
     return selected;
 }
 
+TreeItem* itemLeftNear(const ChannelTree& tree, std::span<TreeItem* const> items) {
+    const std::unordered_set<const TreeItem*> gone(items.begin(), items.end());
+    TreeItem* before = nullptr;
+    bool passed = false;
+    for (const auto& top : tree.topLevelItems()) {
+        const bool providerGone = gone.contains(top.get());
+        if (providerGone) passed = true;
+        else if (passed) return top.get();
+        else before = top.get();
+        for (const auto& channel : top->children()) {
+            if (providerGone || gone.contains(channel.get())) {
+                passed = true;
+                continue;
+            }
+            if (passed) return channel.get();
+            before = channel.get();
+        }
+    }
+    return before;
+}
+
 void DeleteTreeItems(ChannelTree& tree, std::span<TreeItem* const> items) {
     if (items.size() == 1) {
         DeleteTreeItem(tree, items.front());

@@ -25,6 +25,10 @@ void DeleteTreeItem(ChannelTree& tree, TreeItem* item);
 // a channel whose provider is selected too left out (the provider covers it).
 std::vector<TreeItem*> operandItems(std::vector<TreeItem*> selected);
 
+// The item a selection moves to when the items of an operand go: the first one after
+// the first of them (in tree order) that stays, else the last one before; null when none stays.
+TreeItem* itemLeftNear(const ChannelTree& tree, std::span<TreeItem* const> items);
+
 // DeleteTreeItem on every item of an operand; with more than one, views see one reset.
 void DeleteTreeItems(ChannelTree& tree, std::span<TreeItem* const> items);
 

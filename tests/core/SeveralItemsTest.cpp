@@ -43,6 +43,7 @@ struct Case {
     const char* tree;                   // "P[A,B] Q[C,D,E]" afterwards
     const char* other;                  // "X[Y] S[Z]" afterwards
     std::size_t count;                  // the count the step is named by
+    const char* next = "";              // Delete: the item the selection moves on to
 };
 
 // The expected shapes follow the insertion rules item after item: a channel before a
@@ -51,8 +52,8 @@ struct Case {
 // further one directly after the previous one of its kind.
 TEST(SeveralItems, LandWhereTheRulesPutTheFirstOneAfterAnotherAsOneUndoableStep) {
     const Case cases[] = {
-        {"provider covers its own channels", Action::Delete, {"A", "P", "D"}, "", "Q[C,E]", "X[Y] S[Z]", 2},
-        {"channels of several providers", Action::Delete, {"E", "A"}, "", "P[B] Q[C,D]", "X[Y] S[Z]", 2},
+        {"provider covers its own channels", Action::Delete, {"A", "P", "D"}, "", "Q[C,E]", "X[Y] S[Z]", 2, "Q"},
+        {"channels of several providers", Action::Delete, {"E", "A"}, "", "P[B] Q[C,D]", "X[Y] S[Z]", 2, "B"},
         {"move channels onto a channel", Action::Move, {"E", "A"}, "C", "P[B] Q[A,E,C,D]", "X[Y] S[Z]", 2},
         {"move channels onto a provider keeps their order", Action::Move, {"B", "D"}, "P", "P[B,D,A] Q[C,E]",
          "X[Y] S[Z]", 2},
@@ -65,7 +66,8 @@ TEST(SeveralItems, LandWhereTheRulesPutTheFirstOneAfterAnotherAsOneUndoableStep)
         {"cut and paste onto a provider", Action::CutPaste, {"C", "A"}, "Q", "P[B] Q[A,C,D,E]", "X[Y] S[Z]", 2},
         {"copy and paste into the other tree below", Action::CopyPaste, {"Q", "B"}, "", "P[A,B] Q[C,D,E]",
          "X[Y] S[Z,B] Q[C,D,E]", 2},
-        {"three channels, one provider each", Action::Delete, {"E", "B", "C"}, "", "P[A] Q[D]", "X[Y] S[Z]", 3},
+        {"three channels, one provider each", Action::Delete, {"E", "B", "C"}, "", "P[A] Q[D]", "X[Y] S[Z]", 3, "Q"},
+        {"everything after the first item", Action::Delete, {"Q", "B"}, "", "P[A]", "X[Y] S[Z]", 2, "A"},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);
@@ -112,7 +114,11 @@ TEST(SeveralItems, LandWhereTheRulesPutTheFirstOneAfterAnotherAsOneUndoableStep)
         const StepName name = command->name();
         EXPECT_EQ(name.scope, StepScope::Items);
         EXPECT_EQ(name.count, test.count);
-        history.execute(std::move(command));
+        const ItemToSelect after = history.execute(std::move(command));
+        if (test.action == Action::Delete) {
+            ASSERT_NE(after.item, nullptr);
+            EXPECT_EQ(after.item->label(), test.next);
+        }
 
         EXPECT_EQ(shapeOf(tree), test.tree);
         EXPECT_EQ(shapeOf(other), test.other);

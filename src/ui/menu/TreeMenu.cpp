@@ -132,7 +132,10 @@ void TreeMenu::copy(const Operand& on) {
 
 void TreeMenu::cut(const Operand& on) {
     if (on.lost()) return;
-    if (on.item()) session_.run(makeCutCommand(channelsOf(on), on.items(), session_.clipboardForCommands()));
+    if (!on.item()) return;
+    // Several items: the selection moves on to the item the command names (one item: the tree moves it).
+    if (TreeItem* next = session_.run(makeCutCommand(channelsOf(on), on.items(), session_.clipboardForCommands())).item)
+        on.tree()->selectItem(next);
 }
 
 void TreeMenu::paste(const Operand& on) {
@@ -143,7 +146,8 @@ void TreeMenu::paste(const Operand& on) {
 
 void TreeMenu::remove(const Operand& on) {
     if (on.lost()) return;
-    if (on.item()) session_.run(makeDeleteCommand(channelsOf(on), on.items()));
+    if (!on.item()) return;
+    if (TreeItem* next = session_.run(makeDeleteCommand(channelsOf(on), on.items())).item) on.tree()->selectItem(next);
 }
 
 void TreeMenu::newChannel(const Operand& on) {
