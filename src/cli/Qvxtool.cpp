@@ -33,12 +33,14 @@ std::string formatsForHelp() {
 
 void printUsage(std::ostream& stream) {
     stream << "Usage: qvxtool COMMAND [ARGUMENTS] [--from NAME] [--to NAME] [--source SRC]\n"
+              "               [--satip-url URL]\n"
               "Reads and writes channel lists. The format follows the file extension, in any\n"
               "case; .conf files are told apart by their content and written as VDR:\n"
               << formatsForHelp() << ".\n"
               "--from NAME and --to NAME name the format of the lists read and written where\n"
               "the names do not; --source SRC is the orbital position written for channels\n"
-              "that name none (default S19.2E).\n"
+              "that name none (default S19.2E); --satip-url rtsp://HOST:554/ the SAT>IP server\n"
+              "of channels written to a .m3u playlist that the list names none for.\n"
               "\n"
               "Commands:\n";
     std::size_t width = std::string_view("--version").size();

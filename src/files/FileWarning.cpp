@@ -28,12 +28,16 @@ std::string fileWarningText(const FileWarning& warning) {
         return "the contents look like a " + warning.argument + " list, not like what the name says";
     case FileWarningKind::NoRecordRecognised:
         return "no record recognised in a file that is not empty";
+    case FileWarningKind::PlainStreamsKept:
+        return "entries without DVB tuning are no channels; they stay in the playlist as they are" +
+               counted(warning.count, "entry", "entries");
     }
     return {};
 }
 
 bool rewriteWouldLose(FileWarningKind kind) {
-    return kind != FileWarningKind::FieldsReset && kind != FileWarningKind::ProvidersWithoutChannels;
+    return kind != FileWarningKind::FieldsReset && kind != FileWarningKind::ProvidersWithoutChannels &&
+           kind != FileWarningKind::PlainStreamsKept;
 }
 
 }  // namespace qvx

@@ -8,6 +8,7 @@
 #include "formats/ChannelExtras.h"
 #include "formats/DvbExtremeFormat.h"
 #include "formats/RecordTuning.h"
+#include "formats/SatipUrl.h"
 #include "model/EntryWalk.h"
 
 namespace qvx {
@@ -58,6 +59,9 @@ constexpr unsigned kVdr = bit(ListFormat::Vdr);
 constexpr unsigned kDvbv5 = bit(ListFormat::Dvbv5);
 constexpr unsigned kZap = bit(ListFormat::Zap);
 constexpr unsigned kDvbv5OrZap = kDvbv5 | kZap;
+constexpr unsigned kSatip = bit(ListFormat::Satip);
+constexpr unsigned kVlc = bit(ListFormat::Vlc);
+constexpr unsigned kPlaylists = kSatip | kVlc;
 
 bool otherPidsSet(const ChannelRecord& r) {
     return isChannel(r) && (r.pcrPid != 0 || r.pmtPid != 0 || r.pmcPid != 0 || r.teletextPid != 0);
@@ -96,6 +100,14 @@ constexpr LossRule kRules[] = {
     {kDvbv5OrZap, "transponder texts and TV norms cannot be held", transponderTextOrNorm},
     {kZap, "network and transport stream IDs cannot be held", networkOrTransportId},
     {kZap, "code rates of satellite channels cannot be held", satelliteCodeRate},
+    {kSatip, "service IDs cannot be held", [](const ChannelRecord& r) { return isChannel(r) && r.serviceId != 0; }},
+    {kPlaylists, "network and transport stream IDs cannot be held", networkOrTransportId},
+    {kPlaylists, "volume and rotor positions cannot be held", volumeOrRotorSet},
+    {kPlaylists, "transponder texts and TV norms cannot be held", transponderTextOrNorm},
+    {kPlaylists, "scrambled flags cannot be held", [](const ChannelRecord& r) { return isChannel(r) && r.isScrambled(); }},
+    {kVlc, "LNB numbers cannot be held", lnbSet},
+    {kVlc, "PIDs cannot be held (VLC finds them by the Service ID)",
+     [](const ChannelRecord& r) { return isChannel(r) && pidsOfRecord(r).size() > 1; }},
 };
 
 // The rules that need what an item carries from a text format, in neutral terms.
@@ -162,6 +174,7 @@ constexpr ItemLossRule kItemRules[] = {
      treeAgainstVideoPid},
     {kDvbv5OrZap, "providers are not kept: each tree's channels come back under one provider named after the file",
      realProvider},
+    {kVlc, "providers are not kept", realProvider},
     {kDvbv5, "names holding ']' or line breaks lose those characters",
      [](const Described& d) { return nameHolds(d, "]\r\n"); }},
     {kZap, "names holding ':' or line breaks lose those characters",
