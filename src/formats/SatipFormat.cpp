@@ -265,9 +265,9 @@ private:
         const bool pidsChanged = !samePids(was, now);
         if (changes == 0 && !renamed && radio == entry_.radio && !regrouped && !pidsChanged) return text;
 
-        std::string extinf;
+        std::string extinf(entry_.extinf);
         if (renamed || radio != entry_.radio || regrouped) {
-            extinf = entry_.extinf.empty() ? "#EXTINF:0," + titleOf(entry_.name) + lineEnd_ : std::string(entry_.extinf);
+            if (extinf.empty()) extinf = "#EXTINF:0," + titleOf(entry_.name) + lineEnd_;
             if (renamed)
                 extinf = ExtinfLine(extinf).withTitle(titleOf(textNameOf(now, item.carried()->field(carried::kFullName))));
             if (radio != entry_.radio) extinf = ExtinfLine(extinf).withAttribute("radio", radio ? "true" : "");
