@@ -314,6 +314,14 @@
         <source>zap channels (*.conf)</source>
         <translation>zap-Kanäle (*.conf)</translation>
     </message>
+    <message>
+        <source>SAT&gt;IP playlist (*.m3u)</source>
+        <translation>SAT&gt;IP-Wiedergabeliste (*.m3u)</translation>
+    </message>
+    <message>
+        <source>VLC playlist (*.m3u)</source>
+        <translation>VLC-Wiedergabeliste (*.m3u)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -586,6 +594,14 @@
     <message>
         <source>Comparing</source>
         <translation>Vergleiche</translation>
+    </message>
+    <message>
+        <source>SAT&gt;IP server for the channels that come from other lists (for example rtsp://192.168.178.1:554/):</source>
+        <translation>SAT&gt;IP-Server für die Kanäle aus anderen Listen (zum Beispiel rtsp://192.168.178.1:554/):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no server address such as rtsp://192.168.178.1:554/.</source>
+        <translation>&quot;%1&quot; ist keine Serveradresse wie rtsp://192.168.178.1:554/.</translation>
     </message>
 </context>
 </TS>
