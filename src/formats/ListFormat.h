@@ -48,7 +48,7 @@ struct FormatOptions {
     std::uint64_t fileId = 0;
     // The SAT>IP server ("rtsp://HOST:554/") of channels written to a
     // playlist that the list does not name one for.
-    std::string satipUrl;
+    std::string satipUrl = {};
 };
 
 // Fills both trees of a list, and what the list carries, from `source`.
