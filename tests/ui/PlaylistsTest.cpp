@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Playlists in the window: Save as SAT>IP asks once per run for the server
-// of channels from other lists (Cancel writes nothing), Save as VLC needs
-// none, and Load offers only the playlist it can read.
+// of channels from other lists (Cancel writes nothing), and Save as VLC
+// needs none.
 #include <QFile>
 
 #include "UiTestSupport.h"
 #include "session/EditorSession.h"
-#include "ui/platform/UserPrompts.h"
 #include "ui/window/CEditorDialog.h"
 
 namespace qvx {
@@ -63,16 +62,6 @@ TEST_F(Playlists, TheSatipServerIsAskedOncePerRunAndCancelWritesNothing) {
     EXPECT_TRUE(contents(vlc).startsWith("#EXTM3U\n#EXTINF:0,Das Erste HD\n#EXTVLCOPT:program=10301\ndvb-s2://"));
     EXPECT_EQ(prompts_->textQuestions.size(), 3);
     EXPECT_EQ(prompts_->messages.size(), 1);
-}
-
-TEST_F(Playlists, LoadOffersOnlyThePlaylistItCanRead) {
-    const auto offers = [](const QStringList& filters, const char* start) {
-        return std::ranges::any_of(filters, [&](const QString& filter) { return filter.startsWith(start); });
-    };
-    const QStringList load = channelListNameFilters(FileDialogUse::Load);
-    EXPECT_TRUE(offers(load, "SAT>IP playlist (*.m3u) (*.m3u *.M3U *.m3u8 *.M3U8)"));
-    EXPECT_FALSE(offers(load, "VLC"));
-    EXPECT_TRUE(offers(channelListNameFilters(FileDialogUse::Save), "VLC playlist (*.m3u) (*.m3u *.M3U)"));
 }
 
 }  // namespace
