@@ -122,7 +122,9 @@ bool carriesTuning(const SatipUrl& url) { return url.value("freq").has_value(); 
 std::optional<std::string> parseSatipTuning(const SatipUrl& url, SatipTuning& tuning) {
     tuning = {};
     ChannelExtras& extras = tuning.extras;
-    for (const auto& [key, value] : url.parameters) {
+    for (const UrlParameter& parameter : url.parameters) {
+        const std::string_view key = parameter.key;
+        const std::string_view value = parameter.value;
         const auto unknown = [&] { return quotedFault(key, value, "is not a value SAT>IP knows"); };
         const auto notNumber = [&] { return quotedFault(key, value, "is not a number"); };
         if (key == "freq") {
