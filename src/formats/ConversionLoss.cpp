@@ -185,7 +185,7 @@ constexpr ItemLossRule kItemRules[] = {
     {kDvbv5, QVX_TRANSLATE_NOOP("Notes", "AC-3 PIDs are written among the audio PIDs"), hasAc3},
     {kZap, QVX_TRANSLATE_NOOP("Notes", "AC-3 PIDs cannot be held"), hasAc3},
     {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "scrambled flags and CA ids cannot be held"), scrambledOrCaIds},
-    {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "audio languages and subtitle PIDs cannot be held"), languagesOrSubtitles},
+    {kDvbv5OrZap | kPlaylists, QVX_TRANSLATE_NOOP("Notes", "audio languages and subtitle PIDs cannot be held"), languagesOrSubtitles},
     {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "short names, provider parts, orbital positions and radio IDs cannot be held"), vdrNames},
     {kZap, QVX_TRANSLATE_NOOP("Notes", "video and audio PIDs beyond the first cannot be held"), morePids},
     {kZap, QVX_TRANSLATE_NOOP("Notes", "satellite frequencies and symbol rates are rounded to whole MHz and ksymbols/s"), roundedSatelliteUnits},
