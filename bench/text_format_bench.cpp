@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading and writing speed of the Linux channel files (dvbv5, zap) on a
-// list of 100,000 channels, next to a plain read of the same file, and the
+// Reading and writing speed of the Linux channel files (dvbv5, zap) and of
+// SAT>IP playlists (VLC's: writing only) on a list of 100,000 channels, next to a plain read of the same file, and the
 // memory the channels' carried texts take beside the file's size. Prints
 // figures; it never fails on time. Build it in Release to measure.
 #include <fcntl.h>
@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/ByteStream.h"
@@ -103,15 +104,22 @@ std::size_t carriedBytes(const qvx::ChannelList& list) {
 
 double megabytesPerSecond(std::size_t bytes, double seconds) { return static_cast<double>(bytes) / 1e6 / seconds; }
 
+// Where a playlist's channels are streamed from.
+qvx::FormatOptions writeOptions() {
+    qvx::FormatOptions options;
+    options.satipUrl = "rtsp://192.168.178.1:554/";
+    return options;
+}
+
 std::size_t writeToMemory(qvx::ListFormat format, const qvx::ChannelList& list) {
     qvx::MemorySink sink;
-    qvx::listFormatEntry(format).write(sink, list, {});
+    qvx::listFormatEntry(format).write(sink, list, writeOptions());
     return sink.bytes().size();
 }
 
 }  // namespace
 
-// text_format_bench [FORMAT]: both formats, or the one named (dvbv5, zap).
+// text_format_bench [FORMAT]: every format, or the one named (dvbv5, zap, satip, vlc).
 int main(int argc, char** argv) {
     std::string folderPattern = (std::filesystem::temp_directory_path() / "qvx-bench-XXXXXX").string();
     if (!::mkdtemp(folderPattern.data())) {
@@ -123,13 +131,13 @@ int main(int argc, char** argv) {
     fillList(list);
     std::printf("%d channels\n\n%-6s %7s %11s %11s %11s %11s %11s %10s\n", kChannels, "format", "MB", "plain read",
                 "read", "write", "write new", "save+fsync", "carried");
-    for (const qvx::ListFormat format : {qvx::ListFormat::Dvbv5, qvx::ListFormat::Zap}) {
+    for (const qvx::ListFormat format : {qvx::ListFormat::Dvbv5, qvx::ListFormat::Zap, qvx::ListFormat::Satip}) {
         if (argc > 1 && qvx::listFormatEntry(format).toolName != argv[1]) continue;
-        const std::string path = folder + "/bench.conf";
+        const std::string path = folder + "/bench." + std::string(qvx::listFormatEntry(format).extension);
         // A new file: every channel composed from its record.
         std::size_t size = 0;
         const double composeSeconds = bestTime([&] { size = writeToMemory(format, list); });
-        if (!qvx::writeList(path, format, list).ok()) return 1;
+        if (!qvx::writeList(path, format, list, writeOptions()).ok()) return 1;
         plainRead(path);
         const double plainSeconds = bestTime([&] { plainRead(path); });
         qvx::ChannelList loaded;
@@ -143,7 +151,7 @@ int main(int argc, char** argv) {
         std::size_t written = 0;
         const double writeSeconds = bestTime([&] { written = writeToMemory(format, loaded); });
         if (written != size) std::fprintf(stderr, "size mismatch: %zu read back, %zu written\n", written, size);
-        const double saveSeconds = bestWallTime([&] { qvx::writeList(path, format, loaded); });
+        const double saveSeconds = bestWallTime([&] { qvx::writeList(path, format, loaded, writeOptions()); });
         std::printf("%-6s %7.1f %6.0f MB/s %6.0f MB/s %6.0f MB/s %6.0f MB/s %6.0f MB/s %9.2fx\n",
                     std::string(qvx::listFormatEntry(format).toolName).c_str(), static_cast<double>(size) / 1e6,
                     megabytesPerSecond(size, plainSeconds), megabytesPerSecond(size, readSeconds),
@@ -151,6 +159,12 @@ int main(int argc, char** argv) {
                     megabytesPerSecond(size, saveSeconds),
                     static_cast<double>(carriedBytes(loaded)) / static_cast<double>(size));
         std::filesystem::remove(path);
+    }
+    if (argc <= 1 || std::string_view(argv[1]) == "vlc") {
+        std::size_t size = 0;
+        const double seconds = bestTime([&] { size = writeToMemory(qvx::ListFormat::Vlc, list); });
+        std::printf("%-6s %7.1f %11s %11s %11s %6.0f MB/s\n", "vlc", static_cast<double>(size) / 1e6, "-", "-", "-",
+                    megabytesPerSecond(size, seconds));
     }
     std::printf("\nProcessor time, best of %d rounds, but save+fsync (clock time).\n"
                 "read: readList into a fresh list (tear-down included); write: the list read back, into memory;\n"

@@ -48,6 +48,7 @@ public:
     void tell(QWidget*, const QString& message) override {
         std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());
     }
+    std::optional<QString> askText(QWidget*, const QString&, const QString&) override { return std::nullopt; }
     void runDialog(QDialog&) override {}
 };
 

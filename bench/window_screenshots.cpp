@@ -47,6 +47,7 @@ public:
     void tell(QWidget*, const QString& message) override {
         std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());
     }
+    std::optional<QString> askText(QWidget*, const QString&, const QString&) override { return std::nullopt; }
     // Set: runs each dialog for real and calls this while it is open.
     std::function<void(QDialog&)> whileOpen;
     void runDialog(QDialog& dialog) override {

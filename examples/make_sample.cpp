@@ -158,14 +158,19 @@ int main(int argc, char** argv) {
     fill(list.radio(), kRadio);
     const std::string folder = argv[1];
     // One sample per format, JSON included (qvxtool's; the fuzz target of its reader starts from it).
+    // The playlists' channels are streamed from a router's SAT>IP server.
+    qvx::FormatOptions options;
+    options.satipUrl = "rtsp://192.168.178.1:554/";
     for (const qvx::ListFormatEntry& format : qvx::listFormats()) {
+        // A format's second extension (".m3u8") writes what its first one does.
+        if (&qvx::listFormatEntry(format.format) != &format) continue;
         // Formats their extension does not name (the Linux channel files, all
-        // ".conf") get their name in front of it: sample.vdr.conf.
+        // ".conf"; the playlists) get their name in front of it: sample.vdr.conf.
         const std::string stem = format.toolName != format.extension
                                       ? "/sample." + std::string(format.toolName) + "."
                                       : std::string("/sample.");
         const std::string path = folder + stem + std::string(format.extension);
-        const qvx::FileResult result = qvx::writeList(path, format.format, list);
+        const qvx::FileResult result = qvx::writeList(path, format.format, list, options);
         if (!result.ok()) {
             std::cerr << result.message << "\n";
             return 1;

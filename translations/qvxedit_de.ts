@@ -370,6 +370,14 @@
         <source>zap channels (*.conf)</source>
         <translation>zap-Kanäle (*.conf)</translation>
     </message>
+    <message>
+        <source>SAT&gt;IP playlist (*.m3u)</source>
+        <translation>SAT&gt;IP-Wiedergabeliste (*.m3u)</translation>
+    </message>
+    <message>
+        <source>VLC playlist (*.m3u)</source>
+        <translation>VLC-Wiedergabeliste (*.m3u)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -580,6 +588,30 @@
     <message>
         <source>providers without channels are not kept by the reader</source>
         <translation>Anbieter ohne Kanäle werden beim Lesen nicht behalten</translation>
+    </message>
+    <message>
+        <source>entries without DVB tuning are no channels; they stay in the playlist as they are (%1 entry)</source>
+        <translation>Einträge ohne DVB-Abstimmung sind keine Kanäle; sie bleiben unverändert in der Wiedergabeliste (%1 Eintrag)</translation>
+    </message>
+    <message>
+        <source>entries without DVB tuning are no channels; they stay in the playlist as they are (%1 entries)</source>
+        <translation>Einträge ohne DVB-Abstimmung sind keine Kanäle; sie bleiben unverändert in der Wiedergabeliste (%1 Einträge)</translation>
+    </message>
+    <message>
+        <source>service IDs cannot be held</source>
+        <translation>Service-IDs können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>scrambled flags cannot be held</source>
+        <translation>Verschlüsselungskennzeichen können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>PIDs cannot be held (VLC finds them by the Service ID)</source>
+        <translation>PIDs können nicht gespeichert werden (VLC findet sie über die Service-ID)</translation>
+    </message>
+    <message>
+        <source>providers are not kept</source>
+        <translation>Anbieter bleiben nicht erhalten</translation>
     </message>
 </context>
 <context>
@@ -869,6 +901,14 @@
     <message>
         <source>%1 items selected</source>
         <translation>%1 Einträge ausgewählt</translation>
+    </message>
+    <message>
+        <source>SAT&gt;IP server for the channels that come from other lists (for example rtsp://192.168.178.1:554/):</source>
+        <translation>SAT&gt;IP-Server für die Kanäle aus anderen Listen (zum Beispiel rtsp://192.168.178.1:554/):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no server address such as rtsp://192.168.178.1:554/.</source>
+        <translation>&quot;%1&quot; ist keine Serveradresse wie rtsp://192.168.178.1:554/.</translation>
     </message>
     <message>
         <source>No channel of this tree is in the other list</source>

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <ostream>
 
+#include "formats/SatipFormat.h"
+
 namespace qvx::cli {
 namespace {
 
@@ -27,6 +29,15 @@ bool takeFormatOption(const Subcommand& command, std::string_view option, std::s
     if (option != "--from" && !writes) {
         usageError(command, std::string(command.name) + " writes no list; " + std::string(option) + " is of no use", err);
         return false;
+    }
+    if (option == "--satip-url") {
+        formats.satipUrl = satipServerOf(value);
+        if (formats.satipUrl.empty()) {
+            usageError(command, "--satip-url takes a server like rtsp://192.168.178.1:554/, not '" + std::string(value) + "'",
+                       err);
+            return false;
+        }
+        return true;
     }
     if (option == "--source") {
         if (!isSource(value)) {
@@ -66,7 +77,7 @@ std::optional<CommandLine> splitCommandLine(const Subcommand& command, Arguments
         } else if (argument == "--") {
             optionsEnded = true;
         } else if ((takesBy && argument == "--by") || argument == "--from" || argument == "--to" ||
-                   argument == "--source") {
+                   argument == "--source" || argument == "--satip-url") {
             if (i + 1 == arguments.size()) {
                 usageError(command, std::string(argument) + " needs a value", err);
                 return std::nullopt;

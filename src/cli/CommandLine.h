@@ -22,6 +22,9 @@ struct ToolFormats {
     std::optional<ListFormat> from;
     std::optional<ListFormat> to;
     std::string source = "S19.2E";
+    // "--satip-url rtsp://HOST:554/": the server of channels written to a
+    // SAT>IP playlist that the list names none for.
+    std::string satipUrl;
 };
 
 // The arguments of one subcommand, split into file names, the value of
@@ -36,7 +39,7 @@ struct CommandLine {
 };
 
 // Splits `arguments`; an option that is not "--by", "--from", "--to",
-// "--source" nor one of `knownFlags`, an option without its value, a format
+// "--source", "--satip-url" nor one of `knownFlags`, an option without its value, a format
 // name that names none, and "--to" or "--source" for a command that writes
 // no list, are usage errors (told to `err`, none given). Everything after
 // "--" is a file name.

@@ -53,6 +53,7 @@ int runCompare(Arguments arguments, std::ostream&, std::ostream& err) {
     for (ListDocument* document : {&document1, &document2}) {
         FormatOptions written;
         written.defaultSource = formats.source;
+        written.satipUrl = formats.satipUrl;
         document->setFormatOptions(std::move(written));
     }
     // Both results or neither: each is written completely beside its target

@@ -24,21 +24,28 @@ namespace {
 std::string formatsForHelp() {
     std::string text;
     for (const ListFormatEntry& format : listFormats()) {
+        // A format's further extensions join its first row (satip: .m3u, .m3u8).
+        if (&listFormatEntry(format.format) != &format) continue;
         if (!text.empty()) text += ",\n";
-        text += "  " + std::string(format.toolName) + ": ." + std::string(format.extension) + " (" +
-                std::string(format.name) + ")";
+        text += "  " + std::string(format.toolName) + ":";
+        for (const ListFormatEntry& row : listFormats())
+            if (row.format == format.format) text += (&row == &format ? " ." : ", .") + std::string(row.extension);
+        text += " (" + std::string(format.name) + ")";
     }
     return text;
 }
 
 void printUsage(std::ostream& stream) {
     stream << "Usage: qvxtool COMMAND [ARGUMENTS] [--from NAME] [--to NAME] [--source SRC]\n"
+              "               [--satip-url URL]\n"
               "Reads and writes channel lists. The format follows the file extension, in any\n"
-              "case; .conf files are told apart by their content and written as VDR:\n"
+              "case; .conf files are told apart by their content and written as VDR, .m3u\n"
+              "files are read and written as SAT>IP playlists unless --to vlc says otherwise:\n"
               << formatsForHelp() << ".\n"
               "--from NAME and --to NAME name the format of the lists read and written where\n"
               "the names do not; --source SRC is the orbital position written for channels\n"
-              "that name none (default S19.2E).\n"
+              "that name none (default S19.2E); --satip-url rtsp://HOST:554/ the SAT>IP server\n"
+              "of channels written to a .m3u playlist that the list names none for.\n"
               "\n"
               "Commands:\n";
     std::size_t width = std::string_view("--version").size();

@@ -79,6 +79,7 @@ void warnOfLosses(const ListDocument& document, const std::string& path, std::os
 int saveDocumentAs(ListDocument& document, const std::string& path, const ToolFormats& formats, std::ostream& err) {
     FormatOptions options;
     options.defaultSource = formats.source;
+    options.satipUrl = formats.satipUrl;
     document.setFormatOptions(std::move(options));
     const FileResult result = document.saveAs(path, formats.to);
     if (!result.ok()) return reportFailure(result, err);

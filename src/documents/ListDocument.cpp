@@ -80,6 +80,7 @@ FileResult ListDocument::prepareSaveAs(const std::string& path, PreparedSave& sa
     chooseFile(path, named);
     const ListFormatEntry* entry = format();
     if (!entry) return unknownFormat();
+    if (FileResult refused = checkWritable(path, entry->format, list_, options_); !refused.ok()) return refused;
     const ListWriter write = entry->write;
     return save.prepare([&](ByteSink& sink) { return write(sink, list_, options_); });
 }

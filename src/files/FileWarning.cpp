@@ -30,6 +30,11 @@ std::string_view fileWarningSource(const FileWarning& warning) {
         return QVX_TRANSLATE_NOOP("Notes", "the contents look like a %2 list, not like what the name says");
     case FileWarningKind::NoRecordRecognised:
         return QVX_TRANSLATE_NOOP("Notes", "no record recognised in a file that is not empty");
+    case FileWarningKind::PlainStreamsKept:
+        return one ? QVX_TRANSLATE_NOOP("Notes",
+                                        "entries without DVB tuning are no channels; they stay in the playlist as they are (%1 entry)")
+                   : QVX_TRANSLATE_NOOP("Notes",
+                                        "entries without DVB tuning are no channels; they stay in the playlist as they are (%1 entries)");
     }
     return {};
 }
@@ -42,7 +47,8 @@ std::string fileWarningText(const FileWarning& warning) {
 }
 
 bool rewriteWouldLose(FileWarningKind kind) {
-    return kind != FileWarningKind::FieldsReset && kind != FileWarningKind::ProvidersWithoutChannels;
+    return kind != FileWarningKind::FieldsReset && kind != FileWarningKind::ProvidersWithoutChannels &&
+           kind != FileWarningKind::PlainStreamsKept;
 }
 
 }  // namespace qvx

@@ -18,6 +18,7 @@ enum class FileWarningKind {
     FieldsReset,               // count: records whose volume, rotor position or DVBextreme fields were reset
     LooksLikeFormat,           // argument: the program of the format the contents look like
     NoRecordRecognised,        // a file that is not empty, in which no record was found
+    PlainStreamsKept,          // count: playlist entries without DVB tuning, kept as they were but not shown
 };
 
 struct FileWarning {

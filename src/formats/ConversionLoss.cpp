@@ -9,6 +9,7 @@
 #include "formats/ChannelExtras.h"
 #include "formats/DvbExtremeFormat.h"
 #include "formats/RecordTuning.h"
+#include "formats/SatipUrl.h"
 #include "model/EntryWalk.h"
 
 namespace qvx {
@@ -59,6 +60,9 @@ constexpr unsigned kVdr = bit(ListFormat::Vdr);
 constexpr unsigned kDvbv5 = bit(ListFormat::Dvbv5);
 constexpr unsigned kZap = bit(ListFormat::Zap);
 constexpr unsigned kDvbv5OrZap = kDvbv5 | kZap;
+constexpr unsigned kSatip = bit(ListFormat::Satip);
+constexpr unsigned kVlc = bit(ListFormat::Vlc);
+constexpr unsigned kPlaylists = kSatip | kVlc;
 
 bool otherPidsSet(const ChannelRecord& r) {
     return isChannel(r) && (r.pcrPid != 0 || r.pmtPid != 0 || r.pmcPid != 0 || r.teletextPid != 0);
@@ -97,6 +101,16 @@ constexpr LossRule kRules[] = {
     {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "transponder texts and TV norms cannot be held"), transponderTextOrNorm},
     {kZap, QVX_TRANSLATE_NOOP("Notes", "network and transport stream IDs cannot be held"), networkOrTransportId},
     {kZap, QVX_TRANSLATE_NOOP("Notes", "code rates of satellite channels cannot be held"), satelliteCodeRate},
+    {kSatip, QVX_TRANSLATE_NOOP("Notes", "service IDs cannot be held"),
+     [](const ChannelRecord& r) { return isChannel(r) && r.serviceId != 0; }},
+    {kPlaylists, QVX_TRANSLATE_NOOP("Notes", "network and transport stream IDs cannot be held"), networkOrTransportId},
+    {kPlaylists, QVX_TRANSLATE_NOOP("Notes", "volume and rotor positions cannot be held"), volumeOrRotorSet},
+    {kPlaylists, QVX_TRANSLATE_NOOP("Notes", "transponder texts and TV norms cannot be held"), transponderTextOrNorm},
+    {kPlaylists, QVX_TRANSLATE_NOOP("Notes", "scrambled flags cannot be held"),
+     [](const ChannelRecord& r) { return isChannel(r) && r.isScrambled(); }},
+    {kVlc, QVX_TRANSLATE_NOOP("Notes", "LNB numbers cannot be held"), lnbSet},
+    {kVlc, QVX_TRANSLATE_NOOP("Notes", "PIDs cannot be held (VLC finds them by the Service ID)"),
+     [](const ChannelRecord& r) { return isChannel(r) && pidsOfRecord(r).size() > 1; }},
 };
 
 // The rules that need what an item carries from a text format, in neutral terms.
@@ -163,6 +177,7 @@ constexpr ItemLossRule kItemRules[] = {
      treeAgainstVideoPid},
     {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "providers are not kept: each tree's channels come back under one provider named after the file"),
      realProvider},
+    {kVlc, QVX_TRANSLATE_NOOP("Notes", "providers are not kept"), realProvider},
     {kDvbv5, QVX_TRANSLATE_NOOP("Notes", "names holding ']' or line breaks lose those characters"),
      [](const Described& d) { return nameHolds(d, "]\r\n"); }},
     {kZap, QVX_TRANSLATE_NOOP("Notes", "names holding ':' or line breaks lose those characters"),
@@ -170,7 +185,7 @@ constexpr ItemLossRule kItemRules[] = {
     {kDvbv5, QVX_TRANSLATE_NOOP("Notes", "AC-3 PIDs are written among the audio PIDs"), hasAc3},
     {kZap, QVX_TRANSLATE_NOOP("Notes", "AC-3 PIDs cannot be held"), hasAc3},
     {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "scrambled flags and CA ids cannot be held"), scrambledOrCaIds},
-    {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "audio languages and subtitle PIDs cannot be held"), languagesOrSubtitles},
+    {kDvbv5OrZap | kPlaylists, QVX_TRANSLATE_NOOP("Notes", "audio languages and subtitle PIDs cannot be held"), languagesOrSubtitles},
     {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "short names, provider parts, orbital positions and radio IDs cannot be held"), vdrNames},
     {kZap, QVX_TRANSLATE_NOOP("Notes", "video and audio PIDs beyond the first cannot be held"), morePids},
     {kZap, QVX_TRANSLATE_NOOP("Notes", "satellite frequencies and symbol rates are rounded to whole MHz and ksymbols/s"), roundedSatelliteUnits},

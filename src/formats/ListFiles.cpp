@@ -10,6 +10,7 @@
 #include <random>
 
 #include "formats/ContentDetector.h"
+#include "formats/SatipFormat.h"
 #include "files/FileStreams.h"
 #include "files/SafeSave.h"
 #include "model/ChannelList.h"
@@ -164,8 +165,20 @@ bool isReadablePlainFile(const std::string& path) {
     return file.valid() && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
+FileResult checkWritable(const std::string& path, ListFormat format, const ChannelList& list,
+                         const FormatOptions& options) {
+    if (format != ListFormat::Satip || !satipServerNeeded(list, options)) return {};
+    FileResult result{FileOutcome::CannotCreate, kCauseNone,
+                      path + ": no SAT>IP server is known for the channels that come from no SAT>IP playlist; "
+                             "name one such as rtsp://HOST:554/ (qvxtool: --satip-url)",
+                      {}};
+    result.namesFile = true;
+    return result;
+}
+
 FileResult writeList(const std::string& path, ListFormat format, const ChannelList& list,
                      const FormatOptions& options, FileCalls& calls) {
+    if (FileResult refused = checkWritable(path, format, list, options); !refused.ok()) return refused;
     const ListWriter write = listFormatEntry(format).write;
     return saveFileSafely(path, [&](ByteSink& sink) { return write(sink, list, options); }, calls);
 }

@@ -42,6 +42,11 @@ FileResult writeList(const std::string& path, ListFormat format, const ChannelLi
                      const FormatOptions& options = {});
 FileResult writeList(const std::string& path, ListFormat format, const ChannelList& list,
                      const FormatOptions& options, FileCalls& calls);
+// What a format needs to write the list that neither the list nor `options`
+// give (a SAT>IP server for channels from other lists): a CannotCreate
+// result naming it, and nothing is touched; Done when all is there.
+FileResult checkWritable(const std::string& path, ListFormat format, const ChannelList& list,
+                         const FormatOptions& options);
 inline FileResult writeList(const std::string& path, ListFormat format, const ChannelList& list, FileCalls& calls) {
     return writeList(path, format, list, FormatOptions{}, calls);
 }

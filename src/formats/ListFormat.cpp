@@ -9,7 +9,9 @@
 #include "formats/JsonFormat.h"
 #include "formats/NativeFormat.h"
 #include "files/TranslatableText.h"
+#include "formats/SatipFormat.h"
 #include "formats/VdrFormat.h"
+#include "formats/VlcFormat.h"
 #include "formats/ZapFormat.h"
 #include "files/TranslatableText.h"
 #include "model/ChannelList.h"
@@ -62,6 +64,13 @@ constexpr ListFormatEntry kFormats[] = {
      looksLikeDvbv5, true, "dvbv5", describeDvbv5},
     {ListFormat::Zap, "conf", "zap", QVX_TRANSLATE_NOOP("Files", "zap channels (*.conf)"), 7, false, readZapList, writeZapList, looksLikeZap,
      true, "zap", describeZap},
+    // Playlists: SAT>IP's is what a ".m3u" name writes and the one read.
+    {ListFormat::Satip, "m3u", "SAT>IP", QVX_TRANSLATE_NOOP("Files", "SAT>IP playlist (*.m3u)"), 8, false, readSatipList,
+     writeSatipList, nullptr, true, "satip", describeSatip},
+    {ListFormat::Satip, "m3u8", "SAT>IP", QVX_TRANSLATE_NOOP("Files", "SAT>IP playlist (*.m3u)"), 8, false, readSatipList,
+     writeSatipList, nullptr, true, "satip", describeSatip},
+    {ListFormat::Vlc, "m3u", "VLC", QVX_TRANSLATE_NOOP("Files", "VLC playlist (*.m3u)"), 9, false, nullptr, writeVlcList,
+     nullptr, true, "vlc"},
 };
 
 constexpr ListFormat kAllListsPatternOrder[] = {ListFormat::Dvb98, ListFormat::WinDvbLive, ListFormat::Native,

@@ -31,6 +31,8 @@ enum class ListFormat {
     Vdr,   // VDR's channels.conf
     Dvbv5,  // dvbv5-scan's channel files (".conf")
     Zap,    // szap, czap, tzap and azap channel files (".conf")
+    Satip,  // SAT>IP playlists (".m3u", ".m3u8")
+    Vlc,    // VLC's DVB playlists (".m3u"), written only
 };
 
 // What a reader or writer knows beyond the bytes.
@@ -44,6 +46,9 @@ struct FormatOptions {
     // The number of this read, which a reader gives every carried text it
     // makes, the list's own included (see Carried::file).
     std::uint64_t fileId = 0;
+    // The SAT>IP server ("rtsp://HOST:554/") of channels written to a
+    // playlist that the list does not name one for.
+    std::string satipUrl = {};
 };
 
 // Fills both trees of a list, and what the list carries, from `source`.

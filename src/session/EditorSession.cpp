@@ -74,6 +74,13 @@ FileResult EditorSession::load(int number, const std::string& path) {
     return result;
 }
 
+void EditorSession::setSatipUrl(std::string url) {
+    satipUrl_ = std::move(url);
+    FormatOptions options;
+    options.satipUrl = satipUrl_;
+    for (const std::unique_ptr<ListDocument>& document : documents_) document->setFormatOptions(options);
+}
+
 FileResult EditorSession::saveAs(int number, const std::string& path, std::optional<ListFormat> named) {
     const FileResult result = documentOf(number).saveAs(path, named);
     if (result.ok()) history_.markSaved(list(number));

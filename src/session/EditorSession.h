@@ -66,6 +66,10 @@ public:
     // where one is named), and Save opens (also when the write failed).
     FileResult saveAs(int number, const std::string& path, std::optional<ListFormat> named = std::nullopt);
     FileResult save(int number);
+    // The SAT>IP server of channels written to a playlist that names none,
+    // as the user gave it; kept for this run only.
+    void setSatipUrl(std::string url);
+    const std::string& satipUrl() const { return satipUrl_; }
     // The start-up file, into list 1: nothing happens, silently, unless it is
     // a readable file; only a native layout is read (and shown), and only
     // Save opens, Close waits for the end of the next edit.
@@ -134,6 +138,7 @@ private:
     std::array<bool, 2> closeOpen_{};
     bool editing_ = false;
     bool loading_ = false;
+    std::string satipUrl_;
 };
 
 }  // namespace qvx

@@ -43,6 +43,8 @@ FileResult readJson(std::string_view text, ChannelList& list) {
 TEST(JsonFormat, EveryExampleComesBackByteForByte) {
     const std::string folder = std::string(QVX_SOURCE_DIR) + "/examples/sample.";
     for (const ListFormatEntry& format : listFormats()) {
+        // Written only (VLC), or a second extension of a format (".m3u8"): no sample of its own.
+        if (!format.read || &listFormatEntry(format.format) != &format) continue;
         SCOPED_TRACE(std::string(format.toolName));
         // Formats that share an extension have their name in front of it (sample.dvbv5.conf).
         const std::string path = folder + (extensionIsShared(format.extension) ? std::string(format.toolName) + "." : "") +

@@ -311,19 +311,26 @@ TEST(FileDialogFilters, ShowTheFiveChoicesAndListBothCases) {
     EXPECT_EQ(channelListFilterDescriptions(),
               (QStringList{"Channellists (*.qvx;*.chl;*.dvb;*.xch)", "DVB98 (*.dvb)", "Quorvex (*.qvx)",
                            "WinDVBLive (*.chl)", "DVBextreme (*.xch)", "VDR channels (*.conf)",
-                           "dvbv5 channels (*.conf)", "zap channels (*.conf)"}));
+                           "dvbv5 channels (*.conf)", "zap channels (*.conf)", "SAT>IP playlist (*.m3u)",
+                           "VLC playlist (*.m3u)"}));
     const QStringList filters = channelListNameFilters();
-    ASSERT_EQ(filters.size(), 8);
+    ASSERT_EQ(filters.size(), 10);
     EXPECT_EQ(filters[6], "dvbv5 channels (*.conf) (*.conf *.CONF)");
-    // A name typed without extension gets .qvx, or .conf under a Linux channel file type.
+    EXPECT_EQ(filters[8], "SAT>IP playlist (*.m3u) (*.m3u *.M3U *.m3u8 *.M3U8)");
+    // A name typed without extension gets .qvx, or .conf under a Linux channel file type, .m3u under a playlist.
     for (int i = 0; i < filters.size(); ++i)
-        EXPECT_EQ(defaultSuffixForFilter(filters[i]), i >= 5 ? "conf" : "qvx") << filters[i].toStdString();
+        EXPECT_EQ(defaultSuffixForFilter(filters[i]), i >= 8 ? "m3u" : i >= 5 ? "conf" : "qvx") << filters[i].toStdString();
     EXPECT_EQ(formatOfFilter(filters[0]), std::nullopt);
     EXPECT_EQ(formatOfFilter(filters[7]), ListFormat::Zap);
+    EXPECT_EQ(formatOfFilter(filters[9]), ListFormat::Vlc);
     EXPECT_EQ(filters[0],
               "Channellists (*.qvx;*.chl;*.dvb;*.xch) "
               "(*.dvb *.DVB *.chl *.CHL *.qvx *.QVX *.xch *.XCH)");
     EXPECT_EQ(filters[2], "Quorvex (*.qvx) (*.qvx *.QVX)");
+    // Load lists what it can read: every type but VLC's playlist, which is only written.
+    QStringList readable = filters;
+    readable.removeLast();
+    EXPECT_EQ(channelListNameFilters(FileDialogUse::Load), readable);
 }
 
 }  // namespace

@@ -45,6 +45,14 @@ bool ScriptedPrompts::askYesNo(QWidget*, const QString& question, DefaultAnswer 
 
 void ScriptedPrompts::tell(QWidget*, const QString& message) { messages << message; }
 
+std::optional<QString> ScriptedPrompts::askText(QWidget*, const QString& label, const QString&) {
+    textQuestions << label;
+    if (textAnswers.empty()) return std::nullopt;
+    QString answer = textAnswers.front();
+    textAnswers.pop_front();
+    return answer;
+}
+
 void ScriptedPrompts::runDialog(QDialog& dialog) {
     dialogTitles << dialog.windowTitle();
     if (dialogAnswer) dialogAnswer(dialog);

@@ -35,12 +35,15 @@ public:
     SaveChoice chooseFileToSave(QWidget* parent, const QString& title) override;
     bool askYesNo(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) override;
     void tell(QWidget* parent, const QString& message) override;
+    std::optional<QString> askText(QWidget* parent, const QString& label, const QString& text) override;
     void runDialog(QDialog& dialog) override;
 
     std::deque<QString> fileAnswers;  // an empty answer is Cancel
     // The file type chosen with the next Save as answers, where one is.
     std::deque<std::optional<ListFormat>> saveTypeAnswers;
     std::deque<bool> yesNoAnswers;    // No when the script has run out
+    std::deque<QString> textAnswers;  // Cancel when the script has run out
+    QStringList textQuestions;
     QStringList fileTitles;
     QStringList questions;
     std::vector<DefaultAnswer> questionDefaults;  // one per question

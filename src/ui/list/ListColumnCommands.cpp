@@ -12,6 +12,7 @@
 #include "formats/ConversionLoss.h"
 #include "files/FileWarning.h"
 #include "formats/ListFiles.h"
+#include "formats/SatipFormat.h"
 #include "session/EditorSession.h"
 #include "ui/platform/FileMessages.h"
 #include "ui/platform/UserPrompts.h"
@@ -75,6 +76,8 @@ void ListColumnCommands::SaveAs() {
     // extension decides, and where formats share it (".conf"), the type does.
     std::optional<ListFormat> named;
     if (choice.format && listFormatEntry(*choice.format).extension == lowerCasedExtension(path)) named = choice.format;
+    const ListFormatEntry* format = named ? &listFormatEntry(*named) : listFormatEntryForExtension(lowerCasedExtension(path));
+    if (!haveSatipServer(format)) return;
     const FileResult result = session_.saveAs(number_, path, named);
     noteLosses(result);
     tellFailure(result);
@@ -90,10 +93,34 @@ void ListColumnCommands::Save() {
                                .arg(fromLocal(document.path())),
                            DefaultAnswer::No))
         return;
+    if (!haveSatipServer(document.format())) return;
     const FileResult result = session_.save(number_);
     noteLosses(result);
     tellFailure(result);
     if (afterSave_) afterSave_();
+}
+
+bool ListColumnCommands::haveSatipServer(const ListFormatEntry* format) {
+    if (!format || format->format != ListFormat::Satip) return true;
+    FormatOptions options;
+    options.satipUrl = session_.satipUrl();
+    if (!satipServerNeeded(session_.list(number_), options)) return true;
+    for (;;) {
+        const std::optional<QString> answer = prompts_.askText(
+            &window_,
+            QCoreApplication::translate("Window", "SAT>IP server for the channels that come from other lists "
+                                                  "(for example rtsp://192.168.178.1:554/):"),
+            QStringLiteral("rtsp://"));
+        if (!answer) return false;
+        std::string server = satipServerOf(answer->trimmed().toStdString());
+        if (!server.empty()) {
+            session_.setSatipUrl(std::move(server));
+            return true;
+        }
+        prompts_.tell(&window_, QCoreApplication::translate("Window", "\"%1\" is no server address such as "
+                                                                      "rtsp://192.168.178.1:554/.")
+                                    .arg(*answer));
+    }
 }
 
 void ListColumnCommands::ClearAll() { session_.clearAll(number_); }

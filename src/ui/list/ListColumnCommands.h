@@ -13,6 +13,7 @@ class EditorSession;
 class EditorStatusBar;
 class UserPrompts;
 struct FileResult;
+struct ListFormatEntry;
 
 // The commands of one list's buttons: Load, Save as, Save, Clear all and
 // Close; for list 1 also the start-up file. It asks for files and tells what
@@ -43,6 +44,9 @@ private:
     void noteWarnings(const FileResult& result);
     // What the format written cannot hold of the list, as qvxtool convert says it.
     void noteLosses(const FileResult& result);
+    // Before writing `format`: asks for a SAT>IP server where the list
+    // needs one and none was given in this run; false on Cancel.
+    bool haveSatipServer(const ListFormatEntry* format);
 
     int number_;
     EditorSession& session_;

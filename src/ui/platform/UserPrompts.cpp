@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -21,13 +23,15 @@ struct FilterChoice {
 };
 
 // The choice of every list first, then each format the window offers in its place.
-std::vector<FilterChoice> filterChoices() {
+std::vector<FilterChoice> filterChoices(FileDialogUse use = FileDialogUse::Save) {
     const AllListsDialogChoice& all = allListsDialogChoice();
     std::vector<FilterChoice> choices{{QCoreApplication::translate("Files", all.description.data()),
                                        std::vector<ListFormat>(all.patternOrder.begin(), all.patternOrder.end())}};
     std::vector<const ListFormatEntry*> offered;
     for (const ListFormatEntry& entry : listFormats())
-        if (entry.offeredByWindow()) offered.push_back(&entry);
+        if (entry.offeredByWindow() && (use == FileDialogUse::Save || entry.read) &&
+            std::ranges::find(offered, entry.format, &ListFormatEntry::format) == offered.end())
+            offered.push_back(&entry);
     std::ranges::sort(offered, {}, &ListFormatEntry::dialogPosition);
     for (const ListFormatEntry* entry : offered)
         choices.push_back({QCoreApplication::translate("Files", entry->dialogDescription.data()), {entry->format}});
@@ -36,8 +40,8 @@ std::vector<FilterChoice> filterChoices() {
 
 QString messageTitle(QWidget* parent) { return parent ? parent->window()->windowTitle() : QString(); }
 
-void prepare(QFileDialog& dialog) {
-    dialog.setNameFilters(channelListNameFilters());
+void prepare(QFileDialog& dialog, FileDialogUse use) {
+    dialog.setNameFilters(channelListNameFilters(use));
     // Shows the descriptions without the pattern lists behind them.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
 }
@@ -50,14 +54,16 @@ QStringList channelListFilterDescriptions() {
     return descriptions;
 }
 
-QStringList channelListNameFilters() {
+QStringList channelListNameFilters(FileDialogUse use) {
     QStringList filters;
-    for (const FilterChoice& choice : filterChoices()) {
+    for (const FilterChoice& choice : filterChoices(use)) {
         QStringList patterns;
-        for (const ListFormat format : choice.formats) {
-            const QString extension = QString::fromUtf8(listFormatEntry(format).extension);
-            patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
-        }
+        for (const ListFormat format : choice.formats)
+            for (const ListFormatEntry& entry : listFormats()) {
+                if (entry.format != format) continue;
+                const QString extension = QString::fromUtf8(entry.extension);
+                patterns << QStringLiteral("*.") + extension << QStringLiteral("*.") + extension.toUpper();
+            }
         filters << choice.description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters;
@@ -79,7 +85,7 @@ QString defaultSuffixForFilter(const QString& filter) {
 
 QString QtUserPrompts::chooseFileToLoad(QWidget* parent, const QString& title) {
     QFileDialog dialog(parent, title);
-    prepare(dialog);
+    prepare(dialog, FileDialogUse::Load);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
@@ -88,7 +94,7 @@ QString QtUserPrompts::chooseFileToLoad(QWidget* parent, const QString& title) {
 
 UserPrompts::SaveChoice QtUserPrompts::chooseFileToSave(QWidget* parent, const QString& title) {
     QFileDialog dialog(parent, title);
-    prepare(dialog);
+    prepare(dialog, FileDialogUse::Save);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffixForFilter(dialog.selectedNameFilter()));
@@ -108,6 +114,13 @@ bool QtUserPrompts::askYesNo(QWidget* parent, const QString& question, DefaultAn
 void QtUserPrompts::tell(QWidget* parent, const QString& message) {
     QMessageBox box(QMessageBox::Warning, messageTitle(parent), message, QMessageBox::Ok, parent);
     box.exec();
+}
+
+std::optional<QString> QtUserPrompts::askText(QWidget* parent, const QString& label, const QString& text) {
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(parent, messageTitle(parent), label, QLineEdit::Normal, text, &accepted);
+    if (!accepted) return std::nullopt;
+    return answer;
 }
 
 void QtUserPrompts::runDialog(QDialog& dialog) { dialog.exec(); }

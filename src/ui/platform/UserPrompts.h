@@ -40,6 +40,8 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) = 0;
     // A message with an OK button.
     virtual void tell(QWidget* parent, const QString& message) = 0;
+    // A line of text, starting from `text`; none on Cancel.
+    virtual std::optional<QString> askText(QWidget* parent, const QString& label, const QString& text) = 0;
     // Runs a small modal dialog such as the About box.
     virtual void runDialog(QDialog& dialog) = 0;
 };
@@ -51,13 +53,16 @@ public:
     SaveChoice chooseFileToSave(QWidget* parent, const QString& title) override;
     bool askYesNo(QWidget* parent, const QString& question, DefaultAnswer defaultAnswer) override;
     void tell(QWidget* parent, const QString& message) override;
+    std::optional<QString> askText(QWidget* parent, const QString& label, const QString& text) override;
     void runDialog(QDialog& dialog) override;
 };
 
-// The file-type choices of the Load and Save as dialogs. The dialogs show the
-// part before the last parentheses; the patterns list both cases, so files
-// with upper-case extensions are listed too.
-QStringList channelListNameFilters();
+// The file-type choices of the Load and Save as dialogs (Load leaves out the
+// formats that are only written). The dialogs show the part before the last
+// parentheses; the patterns list every extension of a format in both cases,
+// so files with upper-case extensions are listed too.
+enum class FileDialogUse { Save, Load };
+QStringList channelListNameFilters(FileDialogUse use = FileDialogUse::Save);
 // What the dialogs show for each choice.
 QStringList channelListFilterDescriptions();
 // The extension Save as gives a name typed without one under a choice of
