@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "formats/CsvFormat.h"
 #include "formats/Dvb98Format.h"
 #include "formats/Dvbv5Format.h"
 #include "formats/DvbExtremeFormat.h"
@@ -36,6 +37,9 @@ bool writeTrees(ByteSink& sink, const ChannelList& list, const FormatOptions&) {
 FileResult readJson(ByteSource& source, ChannelList& list, const FormatOptions&) { return readJsonList(source, list); }
 bool writeJson(ByteSink& sink, const ChannelList& list, const FormatOptions&) { return writeJsonList(sink, list); }
 
+FileResult readCsv(ByteSource& source, ChannelList& list, const FormatOptions&) { return readCsvList(source, list); }
+bool writeCsv(ByteSink& sink, const ChannelList& list, const FormatOptions&) { return writeCsvList(sink, list); }
+
 bool writeNative(ByteSink& sink, const ChannelList& list, const FormatOptions&) {
     return writeNativeList(sink, list.television(), list.radio(), false);
 }
@@ -62,6 +66,9 @@ constexpr ListFormatEntry kFormats[] = {
      looksLikeDvbv5, true, "dvbv5", describeDvbv5},
     {ListFormat::Zap, "conf", "zap", QVX_TRANSLATE_NOOP("Files", "zap channels (*.conf)"), 7, false, readZapList, writeZapList, looksLikeZap,
      true, "zap", describeZap},
+    // For spreadsheets; last in the file dialogs.
+    {ListFormat::Csv, "csv", "CSV", QVX_TRANSLATE_NOOP("Files", "CSV table (*.csv)"), 10, false, readCsv, writeCsv,
+     nullptr, true, "csv"},
 };
 
 constexpr ListFormat kAllListsPatternOrder[] = {ListFormat::Dvb98, ListFormat::WinDvbLive, ListFormat::Native,

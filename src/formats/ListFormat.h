@@ -31,6 +31,7 @@ enum class ListFormat {
     Vdr,   // VDR's channels.conf
     Dvbv5,  // dvbv5-scan's channel files (".conf")
     Zap,    // szap, czap, tzap and azap channel files (".conf")
+    Csv,    // a table for spreadsheets
 };
 
 // What a reader or writer knows beyond the bytes.
