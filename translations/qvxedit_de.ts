@@ -314,6 +314,10 @@
         <source>zap channels (*.conf)</source>
         <translation>zap-Kanäle (*.conf)</translation>
     </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>

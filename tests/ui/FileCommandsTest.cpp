@@ -306,20 +306,22 @@ TEST_F(FileCommands, StartupFilesThatCannotBeReadAreIgnoredAndNeverHang) {
     EXPECT_TRUE(prompts_->messages.isEmpty()) << prompts_->messages.join(' ').toStdString();
 }
 
-// The five specified choices first, then the Linux channel files.
+// The five specified choices first, then the Linux channel files, the CSV table last.
 TEST(FileDialogFilters, ShowTheFiveChoicesAndListBothCases) {
     EXPECT_EQ(channelListFilterDescriptions(),
               (QStringList{"Channellists (*.qvx;*.chl;*.dvb;*.xch)", "DVB98 (*.dvb)", "Quorvex (*.qvx)",
                            "WinDVBLive (*.chl)", "DVBextreme (*.xch)", "VDR channels (*.conf)",
-                           "dvbv5 channels (*.conf)", "zap channels (*.conf)"}));
+                           "dvbv5 channels (*.conf)", "zap channels (*.conf)", "CSV table (*.csv)"}));
     const QStringList filters = channelListNameFilters();
-    ASSERT_EQ(filters.size(), 8);
+    ASSERT_EQ(filters.size(), 9);
     EXPECT_EQ(filters[6], "dvbv5 channels (*.conf) (*.conf *.CONF)");
-    // A name typed without extension gets .qvx, or .conf under a Linux channel file type.
+    // A name typed without extension gets .qvx, or the extension of a file type beyond the specified four.
     for (int i = 0; i < filters.size(); ++i)
-        EXPECT_EQ(defaultSuffixForFilter(filters[i]), i >= 5 ? "conf" : "qvx") << filters[i].toStdString();
+        EXPECT_EQ(defaultSuffixForFilter(filters[i]), i == 8 ? "csv" : i >= 5 ? "conf" : "qvx")
+            << filters[i].toStdString();
     EXPECT_EQ(formatOfFilter(filters[0]), std::nullopt);
     EXPECT_EQ(formatOfFilter(filters[7]), ListFormat::Zap);
+    EXPECT_EQ(formatOfFilter(filters[8]), ListFormat::Csv);
     EXPECT_EQ(filters[0],
               "Channellists (*.qvx;*.chl;*.dvb;*.xch) "
               "(*.dvb *.DVB *.chl *.CHL *.qvx *.QVX *.xch *.XCH)");
