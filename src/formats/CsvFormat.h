@@ -24,7 +24,7 @@ class ChannelList;
 // reservedLongs as numbers between blanks); "image" holds the 172 bytes as
 // hex in groups of eight digits (a group of digits alone is no number a
 // spreadsheet would round); what an item carries from a text format follows
-// as carriedFormat, carriedPlace (decimal), carriedFile (hex) and one column
+// as carriedFormat, carriedPlace (decimal), carriedFile (hex, two groups) and one column
 // per field name, "carried.NAME", or "carriedHex.NAME" with the bytes in hex
 // where they are not UTF-8 or hold a zero. A present field with an empty
 // value is written "" (an empty cell is no field).

@@ -31,7 +31,14 @@ struct Column {
 
 enum class Level { Provider, Channel, List, More };
 
-std::string quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+// A cell's text for a message: its first 40 bytes at most, cut where a character begins.
+std::string quoted(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
+    std::size_t end = kShown;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return "\"" + std::string(text.substr(0, end)) + "...\"";
+}
 
 int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -235,7 +242,7 @@ private:
             if (columns_[i].kind == ColumnKind::Image && !cells[i].text.empty()) {
                 std::size_t digits = 0;
                 const std::optional<std::string> bytes = hexBytes(cells[i].text, digits);
-                if (!bytes) return at(columns_[i], "\"" + std::string(cells[i].text.substr(0, 16)) + "...\" is not hex");
+                if (!bytes) return at(columns_[i], quoted(cells[i].text) + " is not hex");
                 if (bytes->size() != kRecordSize)
                     return at(columns_[i], "expected " + std::to_string(2 * kRecordSize) + " hex digits, found " +
                                                std::to_string(digits));
@@ -276,11 +283,12 @@ private:
             case ColumnKind::CarriedFile: {
                 if (!firstRow) return at(column, "belongs on the first row of its item");
                 std::uint64_t file = 0;
-                const std::string_view digits = trimBlanks(cell.text);
-                if (digits.size() > 16) return at(column, quoted(cell.text) + " is more than 16 hex digits");
-                for (const char c : digits) {
+                std::size_t digits = 0;
+                for (const char c : cell.text) {
+                    if (c == ' ') continue;
                     const int value = hexValue(c);
                     if (value < 0) return at(column, quoted(cell.text) + " is not hex");
+                    if (++digits > 16) return at(column, quoted(cell.text) + " is more than 16 hex digits");
                     file = file << 4 | static_cast<std::uint64_t>(value);
                 }
                 pending_.file = file;

@@ -121,9 +121,11 @@ public:
                 out += ',';
                 if (carried->place() != 0) appendNumber(out, carried->place());
                 out += ',';
+                // Two groups of digits, as in the image: no spreadsheet takes them for a number.
                 if (carried->file() != 0) {
-                    char digits[17];
-                    std::snprintf(digits, sizeof digits, "%016llx", static_cast<unsigned long long>(carried->file()));
+                    char digits[18];
+                    const auto file = static_cast<unsigned long long>(carried->file());
+                    std::snprintf(digits, sizeof digits, "%08llx %08llx", file >> 32, file & 0xFFFFFFFFu);
                     out += digits;
                 }
             } else {

@@ -175,7 +175,7 @@ TEST(CsvFormat, BadInputIsRefusedWithLineColumnAndReason) {
          "2: name: the text is longer than the field's 32 bytes"},
         {header + "television,provider,\xD0\x96,,,,,,,\n", "2: name: U+0416 is not a windows-1252 character"},
         {header + "television,provider,P,,,,,00ff,,\n", "2: image: expected 344 hex digits, found 4"},
-        {header + "television,provider,P,,,,,xy,,\n", "2: image: \"xy...\" is not hex"},
+        {header + "television,provider,P,,,,,xy,,\n", "2: image: \"xy\" is not hex"},
         {header + provider + "television,channel,C,,,,0,,,\n", "3: isChannel: a channel's isChannel cannot be 0"},
         {header + "television,more,,,,,,,,x\n", "2: a row of level more follows no row it could continue"},
         {header + "television,provider,P,,,,,,,x\n", "2: carriedFormat: carried fields need the format they come from"},
