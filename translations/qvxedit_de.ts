@@ -320,6 +320,217 @@
     </message>
 </context>
 <context>
+    <name>Notes</name>
+    <message>
+        <source>records after those the header counts were not read (%1 record)</source>
+        <translation>Datensätze nach den im Kopf gezählten wurden nicht gelesen (%1 Datensatz)</translation>
+    </message>
+    <message>
+        <source>records after those the header counts were not read (%1 records)</source>
+        <translation>Datensätze nach den im Kopf gezählten wurden nicht gelesen (%1 Datensätze)</translation>
+    </message>
+    <message>
+        <source>bytes at the end that form no whole record were not read (%1 byte)</source>
+        <translation>Bytes am Ende, die keinen ganzen Datensatz bilden, wurden nicht gelesen (%1 Byte)</translation>
+    </message>
+    <message>
+        <source>bytes at the end that form no whole record were not read (%1 bytes)</source>
+        <translation>Bytes am Ende, die keinen ganzen Datensatz bilden, wurden nicht gelesen (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>channels whose service type is neither Television nor Radio were dropped (%1 channel)</source>
+        <translation>Kanäle, deren Diensttyp weder Fernsehen noch Radio ist, wurden verworfen (%1 Kanal)</translation>
+    </message>
+    <message>
+        <source>channels whose service type is neither Television nor Radio were dropped (%1 channels)</source>
+        <translation>Kanäle, deren Diensttyp weder Fernsehen noch Radio ist, wurden verworfen (%1 Kanäle)</translation>
+    </message>
+    <message>
+        <source>providers without channels were not kept (%1 provider)</source>
+        <translation>Anbieter ohne Kanäle wurden nicht behalten (%1 Anbieter)</translation>
+    </message>
+    <message>
+        <source>providers without channels were not kept (%1 providers)</source>
+        <translation>Anbieter ohne Kanäle wurden nicht behalten (%1 Anbieter)</translation>
+    </message>
+    <message>
+        <source>volume, rotor position and DVBextreme fields were reset, as the native reader does (%1 record)</source>
+        <translation>Lautstärke, Rotorposition und DVBextreme-Felder wurden zurückgesetzt, wie es das Programm selbst beim Lesen tut (%1 Datensatz)</translation>
+    </message>
+    <message>
+        <source>volume, rotor position and DVBextreme fields were reset, as the native reader does (%1 records)</source>
+        <translation>Lautstärke, Rotorposition und DVBextreme-Felder wurden zurückgesetzt, wie es das Programm selbst beim Lesen tut (%1 Datensätze)</translation>
+    </message>
+    <message>
+        <source>the contents look like a %2 list, not like what the name says</source>
+        <translation>der Inhalt sieht nach einer %2-Liste aus, nicht nach dem, was der Name sagt</translation>
+    </message>
+    <message>
+        <source>no record recognised in a file that is not empty</source>
+        <translation>in einer nicht leeren Datei wurde kein Datensatz erkannt</translation>
+    </message>
+    <message>
+        <source>names longer than 23 characters are cut</source>
+        <translation>Namen mit mehr als 23 Zeichen werden gekürzt</translation>
+    </message>
+    <message>
+        <source>names hold characters above 127, which the DVB98 reader drops</source>
+        <translation>Namen enthalten Zeichen über 127, die DVB98 beim Lesen verwirft</translation>
+    </message>
+    <message>
+        <source>frequencies above 65535 MHz cannot be held</source>
+        <translation>Frequenzen über 65535 MHz können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>channel frequencies below 1 MHz come back as providers</source>
+        <translation>Kanalfrequenzen unter 1 MHz werden als Anbieter zurückgelesen</translation>
+    </message>
+    <message>
+        <source>symbol rates above 65535 ksymbols/s cannot be held</source>
+        <translation>Symbolraten über 65535 kSymbole/s können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>LNB numbers above 3 are written as 3</source>
+        <translation>LNB-Nummern über 3 werden als 3 geschrieben</translation>
+    </message>
+    <message>
+        <source>channels without a service type are dropped by the reader</source>
+        <translation>Kanäle ohne Diensttyp werden beim Lesen verworfen</translation>
+    </message>
+    <message>
+        <source>volume and rotor positions cannot be held</source>
+        <translation>Lautstärke und Rotorpositionen können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>volume and rotor positions are reset by the native reader</source>
+        <translation>Lautstärke und Rotorpositionen werden beim Lesen zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>DVBextreme fields are not kept</source>
+        <translation>DVBextreme-Felder werden nicht behalten</translation>
+    </message>
+    <message>
+        <source>DVBextreme extra bytes are written as 0</source>
+        <translation>DVBextreme-Zusatzbytes werden als 0 geschrieben</translation>
+    </message>
+    <message>
+        <source>LNB numbers cannot be held</source>
+        <translation>LNB-Nummern können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>symbol rates are rounded to whole ksymbols/s</source>
+        <translation>Symbolraten werden auf ganze kSymbole/s gerundet</translation>
+    </message>
+    <message>
+        <source>volume and TV norms cannot be held</source>
+        <translation>Lautstärke und Fernsehnormen können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>transponder texts, PMT and PMC PIDs cannot be held</source>
+        <translation>Transpondertexte, PMT- und PMC-PIDs können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>PCR PIDs of channels without a video PID cannot be held</source>
+        <translation>PCR-PIDs von Kanälen ohne Video-PID können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>PCR, PMT, PMC and teletext PIDs cannot be held</source>
+        <translation>PCR-, PMT-, PMC- und Videotext-PIDs können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>transponder texts and TV norms cannot be held</source>
+        <translation>Transpondertexte und Fernsehnormen können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>network and transport stream IDs cannot be held</source>
+        <translation>Netzwerk- und Transportstrom-IDs können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>code rates of satellite channels cannot be held</source>
+        <translation>Coderaten von Satellitenkanälen können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>what entries keep from a Linux channel file (short names, languages, CA ids, parameters...) is not kept</source>
+        <translation>was Einträge aus einer Linux-Kanaldatei mitführen (Kurznamen, Sprachen, CA-IDs, Parameter ...), wird nicht behalten</translation>
+    </message>
+    <message>
+        <source>channels whose tree does not match their video PID come back in the other tree</source>
+        <translation>Kanäle, deren Baum nicht zu ihrer Video-PID passt, werden im anderen Baum zurückgelesen</translation>
+    </message>
+    <message>
+        <source>providers are not kept: each tree&apos;s channels come back under one provider named after the file</source>
+        <translation>Anbieter werden nicht behalten: die Kanäle jedes Baums kommen unter einem Anbieter mit dem Dateinamen zurück</translation>
+    </message>
+    <message>
+        <source>names holding &apos;]&apos; or line breaks lose those characters</source>
+        <translation>Namen mit &apos;]&apos; oder Zeilenumbrüchen verlieren diese Zeichen</translation>
+    </message>
+    <message>
+        <source>names holding &apos;:&apos; or line breaks lose those characters</source>
+        <translation>Namen mit &apos;:&apos; oder Zeilenumbrüchen verlieren diese Zeichen</translation>
+    </message>
+    <message>
+        <source>AC-3 PIDs are written among the audio PIDs</source>
+        <translation>AC-3-PIDs werden unter die Audio-PIDs geschrieben</translation>
+    </message>
+    <message>
+        <source>AC-3 PIDs cannot be held</source>
+        <translation>AC-3-PIDs können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>scrambled flags and CA ids cannot be held</source>
+        <translation>Verschlüsselungskennzeichen und CA-IDs können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>audio languages and subtitle PIDs cannot be held</source>
+        <translation>Audiosprachen und Untertitel-PIDs können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>short names, provider parts, orbital positions and radio IDs cannot be held</source>
+        <translation>Kurznamen, Anbieterteile, Orbitpositionen und Radio-IDs können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>video and audio PIDs beyond the first cannot be held</source>
+        <translation>Video- und Audio-PIDs nach der ersten können nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>satellite frequencies and symbol rates are rounded to whole MHz and ksymbols/s</source>
+        <translation>Satellitenfrequenzen und Symbolraten werden auf ganze MHz und kSymbole/s gerundet</translation>
+    </message>
+    <message>
+        <source>DVB-S2 channels are written as DVB-S, without modulation, pilot and rolloff</source>
+        <translation>DVB-S2-Kanäle werden als DVB-S geschrieben, ohne Modulation, Pilot und Roll-off</translation>
+    </message>
+    <message>
+        <source>satellite channels without a named rotor position get the default source</source>
+        <translation>Satellitenkanäle ohne benannte Rotorposition erhalten die Standardquelle</translation>
+    </message>
+    <message>
+        <source>satellite frequencies are rounded to whole MHz</source>
+        <translation>Satellitenfrequenzen werden auf ganze MHz gerundet</translation>
+    </message>
+    <message>
+        <source>(%1 record)</source>
+        <translation>(%1 Datensatz)</translation>
+    </message>
+    <message>
+        <source>(%1 records)</source>
+        <translation>(%1 Datensätze)</translation>
+    </message>
+    <message>
+        <source>Television provider LNB numbers above 3 are written as 3</source>
+        <translation>LNB-Nummern von Fernsehanbietern über 3 werden als 3 geschrieben</translation>
+    </message>
+    <message>
+        <source>entry numbers beyond 65535 keep only their low 16 bits</source>
+        <translation>Eintragsnummern über 65535 behalten nur ihre unteren 16 Bit</translation>
+    </message>
+    <message>
+        <source>providers without channels are not kept by the reader</source>
+        <translation>Anbieter ohne Kanäle werden beim Lesen nicht behalten</translation>
+    </message>
+</context>
+<context>
     <name>Window</name>
     <message>
         <source>OK</source>

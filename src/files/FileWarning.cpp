@@ -1,35 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/FileWarning.h"
 
+#include "files/TranslatableText.h"
+
 namespace qvx {
-namespace {
-
-std::string counted(std::size_t count, const char* one, const char* many) {
-    return " (" + std::to_string(count) + " " + (count == 1 ? one : many) + ")";
-}
-
-}  // namespace
-
-std::string fileWarningText(const FileWarning& warning) {
+std::string_view fileWarningSource(const FileWarning& warning) {
+    const bool one = warning.count == 1;
     switch (warning.kind) {
     case FileWarningKind::RecordsPastCount:
-        return "records after those the header counts were not read" + counted(warning.count, "record", "records");
+        return one ? QVX_TRANSLATE_NOOP("Notes", "records after those the header counts were not read (%1 record)")
+                   : QVX_TRANSLATE_NOOP("Notes", "records after those the header counts were not read (%1 records)");
     case FileWarningKind::BytesOfNoRecord:
-        return "bytes at the end that form no whole record were not read" + counted(warning.count, "byte", "bytes");
+        return one ? QVX_TRANSLATE_NOOP("Notes", "bytes at the end that form no whole record were not read (%1 byte)")
+                   : QVX_TRANSLATE_NOOP("Notes", "bytes at the end that form no whole record were not read (%1 bytes)");
     case FileWarningKind::ChannelsWithoutKind:
-        return "channels whose service type is neither Television nor Radio were dropped" +
-               counted(warning.count, "channel", "channels");
+        return one ? QVX_TRANSLATE_NOOP("Notes",
+                                        "channels whose service type is neither Television nor Radio were dropped (%1 channel)")
+                   : QVX_TRANSLATE_NOOP("Notes",
+                                        "channels whose service type is neither Television nor Radio were dropped (%1 channels)");
     case FileWarningKind::ProvidersWithoutChannels:
-        return "providers without channels were not kept" + counted(warning.count, "provider", "providers");
+        return one ? QVX_TRANSLATE_NOOP("Notes", "providers without channels were not kept (%1 provider)")
+                   : QVX_TRANSLATE_NOOP("Notes", "providers without channels were not kept (%1 providers)");
     case FileWarningKind::FieldsReset:
-        return "volume, rotor position and DVBextreme fields were reset, as the native reader does" +
-               counted(warning.count, "record", "records");
+        return one ? QVX_TRANSLATE_NOOP("Notes",
+                                        "volume, rotor position and DVBextreme fields were reset, as the native reader does (%1 record)")
+                   : QVX_TRANSLATE_NOOP("Notes",
+                                        "volume, rotor position and DVBextreme fields were reset, as the native reader does (%1 records)");
     case FileWarningKind::LooksLikeFormat:
-        return "the contents look like a " + warning.argument + " list, not like what the name says";
+        return QVX_TRANSLATE_NOOP("Notes", "the contents look like a %2 list, not like what the name says");
     case FileWarningKind::NoRecordRecognised:
-        return "no record recognised in a file that is not empty";
+        return QVX_TRANSLATE_NOOP("Notes", "no record recognised in a file that is not empty");
     }
     return {};
+}
+
+std::string fileWarningText(const FileWarning& warning) {
+    std::string text(fileWarningSource(warning));
+    if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, std::to_string(warning.count));
+    if (const std::size_t at = text.find("%2"); at != std::string::npos) text.replace(at, 2, warning.argument);
+    return text;
 }
 
 bool rewriteWouldLose(FileWarningKind kind) {

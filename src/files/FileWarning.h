@@ -8,8 +8,8 @@ namespace qvx {
 
 // Something a read left out or changed without failing, so that nothing is
 // dropped without a word. The kind and its arguments are what the core
-// knows; fileWarningText() words them in English for the command-line tool
-// and, for now, the window.
+// knows; fileWarningText() words them in English for the command-line tool,
+// and the window words fileWarningSource() in its language.
 enum class FileWarningKind {
     RecordsPastCount,          // count: whole records after the last one the header counts
     BytesOfNoRecord,           // count: bytes at the end that form no whole record
@@ -30,6 +30,9 @@ struct FileWarning {
 
 // "bytes at the end that form no whole record were not read (17 bytes)".
 std::string fileWarningText(const FileWarning& warning);
+// The same as a source text of the window's translation: %1 stands for the
+// count, %2 for the argument.
+std::string_view fileWarningSource(const FileWarning& warning);
 
 // Whether writing the list back over the file it was read from would lose
 // what the read left out (the resets of the native read and the pruning of empty

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "files/TranslatableText.h"
 #include "formats/ChannelExtras.h"
 #include "formats/DvbExtremeFormat.h"
 #include "formats/RecordTuning.h"
@@ -76,26 +77,26 @@ struct LossRule {
 };
 
 constexpr LossRule kRules[] = {
-    {kDvb98 | kDvbExtreme, "names longer than 23 characters are cut", nameIsCut},
-    {kDvb98, "names hold characters above 127, which the DVB98 reader drops", nameLosesHighCharacters},
-    {kDvb98 | kDvbExtreme, "frequencies above 65535 MHz cannot be held", frequencyTooHigh},
-    {kDvb98 | kDvbExtreme, "channel frequencies below 1 MHz come back as providers", frequencyBelowOneMegahertz},
-    {kDvb98, "symbol rates above 65535 ksymbols/s cannot be held", symbolRateTooHigh},
-    {kDvb98 | kDvbExtreme, "LNB numbers above 3 are written as 3", lnbTooHigh},
-    {kDvb98 | kDvbExtreme, "channels without a service type are dropped by the reader", noServiceType},
-    {kDvb98 | kDvbv5OrZap, "volume and rotor positions cannot be held", volumeOrRotorSet},
-    {kNative, "volume and rotor positions are reset by the native reader", volumeOrRotorSet},
-    {kNative | kDvb98 | kVdr | kDvbv5OrZap, "DVBextreme fields are not kept", dvbExtremeFieldsSet},
-    {kDvbExtreme, "DVBextreme extra bytes are written as 0", dvbExtremeExtraBytesSet},
-    {kVdr, "LNB numbers cannot be held", lnbSet},
-    {kVdr, "symbol rates are rounded to whole ksymbols/s", symbolRateNotWholeKilo},
-    {kVdr, "volume and TV norms cannot be held", volumeOrNormSet},
-    {kVdr, "transponder texts, PMT and PMC PIDs cannot be held", transponderTextOrPmtSet},
-    {kVdr, "PCR PIDs of channels without a video PID cannot be held", radioPcrSet},
-    {kDvbv5OrZap, "PCR, PMT, PMC and teletext PIDs cannot be held", otherPidsSet},
-    {kDvbv5OrZap, "transponder texts and TV norms cannot be held", transponderTextOrNorm},
-    {kZap, "network and transport stream IDs cannot be held", networkOrTransportId},
-    {kZap, "code rates of satellite channels cannot be held", satelliteCodeRate},
+    {kDvb98 | kDvbExtreme, QVX_TRANSLATE_NOOP("Notes", "names longer than 23 characters are cut"), nameIsCut},
+    {kDvb98, QVX_TRANSLATE_NOOP("Notes", "names hold characters above 127, which the DVB98 reader drops"), nameLosesHighCharacters},
+    {kDvb98 | kDvbExtreme, QVX_TRANSLATE_NOOP("Notes", "frequencies above 65535 MHz cannot be held"), frequencyTooHigh},
+    {kDvb98 | kDvbExtreme, QVX_TRANSLATE_NOOP("Notes", "channel frequencies below 1 MHz come back as providers"), frequencyBelowOneMegahertz},
+    {kDvb98, QVX_TRANSLATE_NOOP("Notes", "symbol rates above 65535 ksymbols/s cannot be held"), symbolRateTooHigh},
+    {kDvb98 | kDvbExtreme, QVX_TRANSLATE_NOOP("Notes", "LNB numbers above 3 are written as 3"), lnbTooHigh},
+    {kDvb98 | kDvbExtreme, QVX_TRANSLATE_NOOP("Notes", "channels without a service type are dropped by the reader"), noServiceType},
+    {kDvb98 | kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "volume and rotor positions cannot be held"), volumeOrRotorSet},
+    {kNative, QVX_TRANSLATE_NOOP("Notes", "volume and rotor positions are reset by the native reader"), volumeOrRotorSet},
+    {kNative | kDvb98 | kVdr | kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "DVBextreme fields are not kept"), dvbExtremeFieldsSet},
+    {kDvbExtreme, QVX_TRANSLATE_NOOP("Notes", "DVBextreme extra bytes are written as 0"), dvbExtremeExtraBytesSet},
+    {kVdr, QVX_TRANSLATE_NOOP("Notes", "LNB numbers cannot be held"), lnbSet},
+    {kVdr, QVX_TRANSLATE_NOOP("Notes", "symbol rates are rounded to whole ksymbols/s"), symbolRateNotWholeKilo},
+    {kVdr, QVX_TRANSLATE_NOOP("Notes", "volume and TV norms cannot be held"), volumeOrNormSet},
+    {kVdr, QVX_TRANSLATE_NOOP("Notes", "transponder texts, PMT and PMC PIDs cannot be held"), transponderTextOrPmtSet},
+    {kVdr, QVX_TRANSLATE_NOOP("Notes", "PCR PIDs of channels without a video PID cannot be held"), radioPcrSet},
+    {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "PCR, PMT, PMC and teletext PIDs cannot be held"), otherPidsSet},
+    {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "transponder texts and TV norms cannot be held"), transponderTextOrNorm},
+    {kZap, QVX_TRANSLATE_NOOP("Notes", "network and transport stream IDs cannot be held"), networkOrTransportId},
+    {kZap, QVX_TRANSLATE_NOOP("Notes", "code rates of satellite channels cannot be held"), satelliteCodeRate},
 };
 
 // The rules that need what an item carries from a text format, in neutral terms.
@@ -156,24 +157,24 @@ struct ItemLossRule {
 
 constexpr ItemLossRule kItemRules[] = {
     {kNative | kDvb98 | kDvbExtreme,
-     "what entries keep from a Linux channel file (short names, languages, CA ids, parameters...) is not kept",
+     QVX_TRANSLATE_NOOP("Notes", "what entries keep from a Linux channel file (short names, languages, CA ids, parameters...) is not kept"),
      carriesTexts},
-    {kVdr | kDvbv5OrZap, "channels whose tree does not match their video PID come back in the other tree",
+    {kVdr | kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "channels whose tree does not match their video PID come back in the other tree"),
      treeAgainstVideoPid},
-    {kDvbv5OrZap, "providers are not kept: each tree's channels come back under one provider named after the file",
+    {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "providers are not kept: each tree's channels come back under one provider named after the file"),
      realProvider},
-    {kDvbv5, "names holding ']' or line breaks lose those characters",
+    {kDvbv5, QVX_TRANSLATE_NOOP("Notes", "names holding ']' or line breaks lose those characters"),
      [](const Described& d) { return nameHolds(d, "]\r\n"); }},
-    {kZap, "names holding ':' or line breaks lose those characters",
+    {kZap, QVX_TRANSLATE_NOOP("Notes", "names holding ':' or line breaks lose those characters"),
      [](const Described& d) { return nameHolds(d, ":\r\n"); }},
-    {kDvbv5, "AC-3 PIDs are written among the audio PIDs", hasAc3},
-    {kZap, "AC-3 PIDs cannot be held", hasAc3},
-    {kDvbv5OrZap, "scrambled flags and CA ids cannot be held", scrambledOrCaIds},
-    {kDvbv5OrZap, "audio languages and subtitle PIDs cannot be held", languagesOrSubtitles},
-    {kDvbv5OrZap, "short names, provider parts, orbital positions and radio IDs cannot be held", vdrNames},
-    {kZap, "video and audio PIDs beyond the first cannot be held", morePids},
-    {kZap, "satellite frequencies and symbol rates are rounded to whole MHz and ksymbols/s", roundedSatelliteUnits},
-    {kZap, "DVB-S2 channels are written as DVB-S, without modulation, pilot and rolloff", dvbS2},
+    {kDvbv5, QVX_TRANSLATE_NOOP("Notes", "AC-3 PIDs are written among the audio PIDs"), hasAc3},
+    {kZap, QVX_TRANSLATE_NOOP("Notes", "AC-3 PIDs cannot be held"), hasAc3},
+    {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "scrambled flags and CA ids cannot be held"), scrambledOrCaIds},
+    {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "audio languages and subtitle PIDs cannot be held"), languagesOrSubtitles},
+    {kDvbv5OrZap, QVX_TRANSLATE_NOOP("Notes", "short names, provider parts, orbital positions and radio IDs cannot be held"), vdrNames},
+    {kZap, QVX_TRANSLATE_NOOP("Notes", "video and audio PIDs beyond the first cannot be held"), morePids},
+    {kZap, QVX_TRANSLATE_NOOP("Notes", "satellite frequencies and symbol rates are rounded to whole MHz and ksymbols/s"), roundedSatelliteUnits},
+    {kZap, QVX_TRANSLATE_NOOP("Notes", "DVB-S2 channels are written as DVB-S, without modulation, pilot and rolloff"), dvbS2},
 };
 
 // The WinDVBLive rule: Television providers get an LNB of at most 3.
@@ -232,14 +233,20 @@ void vdrSatelliteLosses(const ChannelTree& television, const ChannelTree& radio,
         if (finerThanMhz) ++rounded;
     });
     if (defaultSource != 0)
-        losses.push_back({"satellite channels without a named rotor position get the default source", defaultSource});
-    if (rounded != 0) losses.push_back({"satellite frequencies are rounded to whole MHz", rounded});
+        losses.push_back({QVX_TRANSLATE_NOOP("Notes", "satellite channels without a named rotor position get the default source"), defaultSource});
+    if (rounded != 0) losses.push_back({QVX_TRANSLATE_NOOP("Notes", "satellite frequencies are rounded to whole MHz"), rounded});
 }
 
 }  // namespace
 
+std::string_view conversionLossCountSource(std::size_t records) {
+    return records == 1 ? QVX_TRANSLATE_NOOP("Notes", "(%1 record)") : QVX_TRANSLATE_NOOP("Notes", "(%1 records)");
+}
+
 std::string conversionLossText(const ConversionLoss& loss) {
-    return std::string(loss.what) + " (" + std::to_string(loss.records) + (loss.records == 1 ? " record)" : " records)");
+    std::string count(conversionLossCountSource(loss.records));
+    count.replace(count.find("%1"), 2, std::to_string(loss.records));
+    return std::string(loss.what) + " " + count;
 }
 
 std::vector<ConversionLoss> conversionLosses(ListFormat format, const ChannelTree& television,
@@ -267,13 +274,13 @@ std::vector<ConversionLoss> conversionLosses(ListFormat format, const ChannelTre
     }
     if (format == ListFormat::WinDvbLive)
         if (const std::size_t hits = winDvbLiveProviderLnbs(television); hits != 0)
-            losses.push_back({"Television provider LNB numbers above 3 are written as 3", hits});
+            losses.push_back({QVX_TRANSLATE_NOOP("Notes", "Television provider LNB numbers above 3 are written as 3"), hits});
     if (format == ListFormat::DvbExtreme)
         if (const std::size_t hits = dvbExtremeNumbersBeyond16Bits(television, radio); hits != 0)
-            losses.push_back({"entry numbers beyond 65535 keep only their low 16 bits", hits});
+            losses.push_back({QVX_TRANSLATE_NOOP("Notes", "entry numbers beyond 65535 keep only their low 16 bits"), hits});
     if ((bit(format) & (kNative | kDvb98 | kDvbExtreme)) != 0)
         if (const std::size_t hits = providersWithoutChannels(television, radio); hits != 0)
-            losses.push_back({"providers without channels are not kept by the reader", hits});
+            losses.push_back({QVX_TRANSLATE_NOOP("Notes", "providers without channels are not kept by the reader"), hits});
     if (format == ListFormat::Vdr) vdrSatelliteLosses(television, radio, losses);
     return losses;
 }

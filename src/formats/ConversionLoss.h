@@ -14,6 +14,7 @@ class ChannelTree;
 
 // One kind of loss that writing a list in a format, and reading the file
 // back, causes, with the number of records it hits.
+// `what` is a source text of the window's translation.
 struct ConversionLoss {
     std::string_view what;  // "names longer than 23 characters are cut"
     std::size_t records;
@@ -21,6 +22,8 @@ struct ConversionLoss {
 
 // "names longer than 23 characters are cut (1 record)".
 std::string conversionLossText(const ConversionLoss& loss);
+// The count's part of it as a source text, "(%1 records)" for the number.
+std::string_view conversionLossCountSource(std::size_t records);
 
 // Every kind of loss that saving these trees in `format` causes, in a fixed
 // order; kinds that hit no record are left out.

@@ -25,9 +25,7 @@ std::string localPath(const QString& path) { return QFile::encodeName(path).toSt
 QString fromLocal(const std::string& text) { return QFile::decodeName(QByteArray::fromStdString(text)); }
 
 // "name.dvb: first; second": what a load left out or a save could not keep.
-QString noteFor(const std::string& path, const std::vector<std::string>& texts) {
-    QStringList parts;
-    for (const std::string& text : texts) parts << QString::fromStdString(text);
+QString noteFor(const std::string& path, const QStringList& parts) {
     return fromLocal(fileNameOf(path)) + QStringLiteral(": ") + parts.join(QStringLiteral("; "));
 }
 
@@ -43,9 +41,9 @@ void ListColumnCommands::tellFailure(const FileResult& result) {
 
 void ListColumnCommands::noteWarnings(const FileResult& result) {
     if (result.warnings.empty()) return;
-    std::vector<std::string> texts;
-    for (const FileWarning& warning : result.warnings) texts.push_back(fileWarningText(warning));
-    statusBar_.showNote(noteFor(session_.document(number_).path(), texts));
+    QStringList parts;
+    for (const FileWarning& warning : result.warnings) parts << fileWarningNote(warning);
+    statusBar_.showNote(noteFor(session_.document(number_).path(), parts));
 }
 
 void ListColumnCommands::noteLosses(const FileResult& result) {
@@ -53,10 +51,10 @@ void ListColumnCommands::noteLosses(const FileResult& result) {
     const ListFormatEntry* format = document.format();
     if (!result.ok() || !format) return;
     const ChannelList& list = session_.list(number_);
-    std::vector<std::string> texts;
+    QStringList parts;
     for (const ConversionLoss& loss : conversionLosses(format->format, list.television(), list.radio()))
-        texts.push_back(conversionLossText(loss));
-    if (!texts.empty()) statusBar_.showNote(noteFor(document.path(), texts));
+        parts << conversionLossNote(loss);
+    if (!parts.isEmpty()) statusBar_.showNote(noteFor(document.path(), parts));
 }
 
 void ListColumnCommands::Load() {

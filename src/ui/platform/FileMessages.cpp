@@ -8,6 +8,8 @@
 
 #include "files/FileError.h"
 #include "files/FileResult.h"
+#include "files/FileWarning.h"
+#include "formats/ConversionLoss.h"
 
 namespace qvx {
 namespace {
@@ -26,6 +28,21 @@ QString fileMessage(const FileResult& result) {
                                                        : fromLocal(argument));
     }
     return message;
+}
+
+QString fileWarningNote(const FileWarning& warning) {
+    const std::string source(fileWarningSource(warning));
+    QString note = QCoreApplication::translate("Notes", source.c_str());
+    if (note.contains(QLatin1String("%1"))) note = note.arg(warning.count);
+    if (note.contains(QLatin1String("%2"))) note = note.arg(QString::fromStdString(warning.argument));
+    return note;
+}
+
+QString conversionLossNote(const ConversionLoss& loss) {
+    const std::string what(loss.what);
+    const std::string count(conversionLossCountSource(loss.records));
+    return QCoreApplication::translate("Notes", what.c_str()) + QLatin1Char(' ') +
+           QCoreApplication::translate("Notes", count.c_str()).arg(loss.records);
 }
 
 }  // namespace qvx
