@@ -20,7 +20,18 @@
 namespace qvx {
 namespace {
 
-enum class ColumnKind { Unnamed, Tree, Level, Field, Image, CarriedFormat, CarriedPlace, CarriedFile, CarriedText, CarriedHex };
+enum class ColumnKind {
+    Unnamed,
+    Tree,
+    Level,
+    Field,
+    Image,
+    CarriedFormat,
+    CarriedPlace,
+    CarriedFile,
+    CarriedText,
+    CarriedHex
+};
 
 struct Column {
     ColumnKind kind = ColumnKind::Unnamed;
@@ -107,7 +118,8 @@ public:
         }
         CsvRows rows(text, csvSeparatorOf(text));
         std::vector<CsvCell> cells;
-        if (!rows.next(cells)) return badLine(1, rows.unclosedQuote() ? "a quoted cell is not closed" : "the header is missing");
+        if (!rows.next(cells))
+            return badLine(1, rows.unclosedQuote() ? "a quoted cell is not closed" : "the header is missing");
         if (std::optional<std::string> fault = readHeader(cells)) return badLine(rows.line(), *fault);
         ChannelTree::BulkChange televisionChange(list_.television());
         ChannelTree::BulkChange radioChange(list_.radio());
@@ -184,8 +196,8 @@ private:
         if (cells.size() > columns_.size()) {
             for (std::size_t i = columns_.size(); i < cells.size(); ++i)
                 if (!cells[i].text.empty())
-                    return "cell " + std::to_string(i + 1) + " lies beyond the header's " + std::to_string(columns_.size()) +
-                           " columns";
+                    return "cell " + std::to_string(i + 1) + " lies beyond the header's " +
+                           std::to_string(columns_.size()) + " columns";
         }
         // Tree and level first: they decide what the other cells mean.
         std::optional<Level> level;
@@ -195,16 +207,24 @@ private:
             const std::string_view text = i < cells.size() ? cells[i].text : std::string_view();
             const Column& column = columns_[i];
             if (column.kind == ColumnKind::Level) {
-                if (text == csv::kProvider) level = Level::Provider;
-                else if (text == csv::kChannel) level = Level::Channel;
-                else if (text == csv::kList) level = Level::List;
-                else if (text == csv::kMore) level = Level::More;
-                else return at(column, quoted(text) + " is not provider, channel, list or more");
+                if (text == csv::kProvider)
+                    level = Level::Provider;
+                else if (text == csv::kChannel)
+                    level = Level::Channel;
+                else if (text == csv::kList)
+                    level = Level::List;
+                else if (text == csv::kMore)
+                    level = Level::More;
+                else
+                    return at(column, quoted(text) + " is not provider, channel, list or more");
             } else if (column.kind == ColumnKind::Tree) {
                 treeColumn = &column;
-                if (text == csv::kTelevision) tree = &list_.television();
-                else if (text == csv::kRadio) tree = &list_.radio();
-                else if (!text.empty()) return at(column, quoted(text) + " is not television or radio");
+                if (text == csv::kTelevision)
+                    tree = &list_.television();
+                else if (text == csv::kRadio)
+                    tree = &list_.radio();
+                else if (!text.empty())
+                    return at(column, quoted(text) + " is not television or radio");
             }
         }
         if (*level == Level::More) {
@@ -264,7 +284,9 @@ private:
             case ColumnKind::Tree:
             case ColumnKind::Level: break;
             case ColumnKind::Unnamed: return "cell " + std::to_string(i + 1) + " has no column name";
-            case ColumnKind::Image: if (!holdsRecord) return at(column, "only a provider or channel has an image"); break;
+            case ColumnKind::Image:
+                if (!holdsRecord) return at(column, "only a provider or channel has an image");
+                break;
             case ColumnKind::Field:
                 if (!holdsRecord) return at(column, "only a provider or channel has record fields");
                 if (std::optional<std::string> fault = storeField(*column.field, cell.text)) return at(column, *fault);
@@ -351,8 +373,7 @@ private:
                 const std::size_t end = std::min(rest.find_first_of(" \t"), rest.size());
                 const std::string_view item = rest.substr(0, end);
                 rest.remove_prefix(end);
-                if (index == field.count())
-                    return "expected " + std::to_string(field.count()) + " numbers, found more";
+                if (index == field.count()) return "expected " + std::to_string(field.count()) + " numbers, found more";
                 const std::optional<std::uint64_t> value = number(field, item);
                 if (!value) return numberFault(field, item);
                 field.setNumber(pending_.record, index++, *value);

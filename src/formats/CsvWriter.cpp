@@ -160,7 +160,8 @@ private:
             switch (field.kind) {
             case FieldKind::Text:
                 text_.clear();
-                for (const char c : field.text(record)) appendUtf8(text_, windows1252ToCodePoint(static_cast<std::uint8_t>(c)));
+                for (const char c : field.text(record))
+                    appendUtf8(text_, windows1252ToCodePoint(static_cast<std::uint8_t>(c)));
                 appendCsvCell(out, text_);
                 break;
             case FieldKind::Number: appendNumber(out, field.number(record)); break;

@@ -29,7 +29,8 @@ std::string jsonOf(const ChannelList& list) {
 
 std::string samplePath(const ListFormatEntry& format) {
     return std::string(QVX_SOURCE_DIR) + "/examples/sample." +
-           (extensionIsShared(format.extension) ? std::string(format.toolName) + "." : "") + std::string(format.extension);
+           (extensionIsShared(format.extension) ? std::string(format.toolName) + "." : "") +
+           std::string(format.extension);
 }
 
 TEST(CsvFormat, EverySampleComesBackExactly) {
@@ -54,13 +55,15 @@ TEST(CsvFormat, EverySampleComesBackExactly) {
 TEST(CsvFormat, RandomListsKeepEveryByteAndCarriedText) {
     std::mt19937 random(11);
     const std::vector<std::string> names = {"line", "fullName", "loose", "a,b", "x\"y"};
-    const std::vector<std::string> values = {"", ",", "\"", "a\r\nb", std::string("\0z", 2), "\xFF\xFE", "K\xC3\xB6ln", " pad "};
+    const std::vector<std::string> values = {"",         ",",           "\"",   "a\r\nb", std::string("\0z", 2),
+                                             "\xFF\xFE", "K\xC3\xB6ln", " pad "};
     auto randomCarried = [&]() -> CarriedPtr {
         if (random() % 3 == 0) return nullptr;
         std::vector<Carried::Field> fields;
         for (std::size_t n = random() % 5; n > 0; --n)
             fields.push_back({names[random() % names.size()], values[random() % values.size()]});
-        return makeCarried(random() % 2 ? "vdr" : "zap", static_cast<std::uint32_t>(random() % 3), fields, random() % 2 ? random() : 0);
+        return makeCarried(random() % 2 ? "vdr" : "zap", static_cast<std::uint32_t>(random() % 3), fields,
+                           random() % 2 ? random() : 0);
     };
     auto randomRecord = [&](const ChannelTree& tree, bool channel) {
         RecordImage image;
@@ -82,8 +85,9 @@ TEST(CsvFormat, RandomListsKeepEveryByteAndCarriedText) {
         for (ChannelTree* tree : {&list.television(), &list.radio()})
             for (int top = 0; top < 3; ++top) {
                 const bool provider = top != 2 || round % 2 == 0;
-                TreeItem* item = tree->appendItem(nullptr, provider ? TreeItem::makeProvider(randomRecord(*tree, false), randomCarried())
-                                                                    : TreeItem::makeChannel(randomRecord(*tree, true), randomCarried()));
+                TreeItem* item = tree->appendItem(
+                    nullptr, provider ? TreeItem::makeProvider(randomRecord(*tree, false), randomCarried())
+                                      : TreeItem::makeChannel(randomRecord(*tree, true), randomCarried()));
                 for (int child = 0; child < 3; ++child)
                     tree->appendItem(item, TreeItem::makeChannel(randomRecord(*tree, true), randomCarried()));
             }
@@ -154,7 +158,8 @@ TEST(CsvFormat, SpreadsheetVariantsReadAsTheSameList) {
 }
 
 TEST(CsvFormat, BadInputIsRefusedWithLineColumnAndReason) {
-    const std::string header = "tree,level,name,frequency,lnb,reservedWords,isChannel,image,carriedFormat,carried.line\n";
+    const std::string header =
+        "tree,level,name,frequency,lnb,reservedWords,isChannel,image,carriedFormat,carried.line\n";
     const std::string provider = "television,provider,P,,,,,,,\n";
     const struct {
         std::string text;
