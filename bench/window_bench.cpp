@@ -267,6 +267,27 @@ int main(int argc, char* argv[]) {
                 millisecondsSince(start), dialog.list(1).television().itemCount(),
                 dialog.list(2).television().itemCount());
 
+    // Arrange like the other list: list 2's first provider holds the second half of list 1's
+    // channels, which move there from 500 providers; the first half follows them.
+    answers.next = first;
+    dialog.commands().trigger(qvx::Command::Load1, {});
+    answers.next = other;
+    dialog.commands().trigger(qvx::Command::Load2, {});
+    tree->expand(tree->channelModel()->indexOf(dialog.list(1).television().topLevelItem(0)));
+    tree->selectItem(dialog.list(1).television().topLevelItem(0)->child(0));
+    paintNow(tree);
+    start = Clock::now();
+    dialog.commands().trigger(qvx::Command::ArrangeLikeOtherList, qvx::Operand(tree, nullptr));
+    paintNow(tree);
+    const double arranging = millisecondsSince(start);
+    const int firstProviderAfter = dialog.list(1).television().topLevelItem(0)->childCount();
+    start = Clock::now();
+    dialog.commands().trigger(qvx::Command::Undo, {});
+    paintNow(tree);
+    std::printf("Arrange like the other list, %d against %d channels, half of them paired: %.1f ms (first "
+                "provider %d channels after it); its undo %.1f ms\n",
+                kChannels, kChannels, arranging, firstProviderAfter, millisecondsSince(start));
+
     // Drag and drop: a provider of 10,000 channels from list 1 onto list 2's first provider.
     constexpr int kDragged = 10000;
     const QString dragged = folder.filePath(QStringLiteral("dragged.qvx"));

@@ -207,6 +207,10 @@
         <source>Copy %1</source>
         <translation>%1 kopieren</translation>
     </message>
+    <message>
+        <source>Arrange like the other list</source>
+        <translation>Wie die andere Liste anordnen</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
@@ -801,6 +805,22 @@
     <message>
         <source>Comparing</source>
         <translation>Vergleiche</translation>
+    </message>
+    <message>
+        <source>No channel of this tree is in the other list</source>
+        <translation>Kein Kanal dieses Baums steht in der anderen Liste</translation>
+    </message>
+    <message>
+        <source>Placed 1 channel like the other list</source>
+        <translation>1 Kanal wie in der anderen Liste eingeordnet</translation>
+    </message>
+    <message>
+        <source>Placed all %1 channels like the other list</source>
+        <translation>Alle %1 Kanäle wie in der anderen Liste eingeordnet</translation>
+    </message>
+    <message>
+        <source>Placed %1 of %2 channels like the other list</source>
+        <translation>%1 von %2 Kanälen wie in der anderen Liste eingeordnet</translation>
     </message>
 </context>
 </TS>

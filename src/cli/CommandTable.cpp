@@ -54,6 +54,17 @@ std::span<const Subcommand> subcommands() {
          "  --providers         sort the providers by name too\n"
          "  --force             write OUT even when it is IN and reading IN left something out\n",
          runSort, ExitRule::ListsWritten},
+        {"arrange", "arrange IN REFERENCE OUT [--by KEY] [--force]",
+         "put IN in the order of REFERENCE, write the list to OUT",
+         "  IN                  the list to arrange; it is not changed unless OUT is IN\n"
+         "  REFERENCE           the list whose order IN takes; it is not changed unless OUT is REFERENCE\n"
+         "  OUT                 the list to write: IN's channels and providers, nothing added or removed\n"
+         "  --by KEY            what pairs two channels: name, sid, both (default) or tuning;\n"
+         "                      providers pair by name. In each tree the paired channels and providers\n"
+         "                      come in REFERENCE's order, a channel under the provider named like its\n"
+         "                      partner's where IN has one, the others after them in their own order\n"
+         "  --force             write OUT even when it is an input and reading it left something out\n",
+         runArrange, ExitRule::ListsWritten},
     };
     return kCommands;
 }

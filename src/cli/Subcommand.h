@@ -49,6 +49,7 @@ int runDuplicates(Arguments arguments, std::ostream& out, std::ostream& err);
 int runDedupe(Arguments arguments, std::ostream& out, std::ostream& err);
 int runDiff(Arguments arguments, std::ostream& out, std::ostream& err);
 int runSort(Arguments arguments, std::ostream& out, std::ostream& err);
+int runArrange(Arguments arguments, std::ostream& out, std::ostream& err);
 
 // Tells the user what was wrong with the arguments of `command` and how to call it.
 int usageError(const Subcommand& command, std::string_view problem, std::ostream& err);

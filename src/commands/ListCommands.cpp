@@ -147,6 +147,15 @@ std::unique_ptr<ListCommand> makeSortChannelsCommand(ChannelTree& tree, TreeItem
     });
 }
 
+std::unique_ptr<ListCommand> makeArrangeCommand(ChannelTree& tree, const ChannelTree& reference,
+                                                CompareOptions options, ArrangedCounts* counts) {
+    return make({StepKind::ArrangeLikeOtherList}, {&tree}, {}, [&tree, &reference, options, counts] {
+        const ArrangedCounts arranged = arrangeLike(tree, reference, options);
+        if (counts) *counts = arranged;
+        return ItemToSelect{};
+    });
+}
+
 std::unique_ptr<ListCommand> makeClearAllCommand(ChannelList& list) {
     return make({StepKind::ClearAll}, {&list.television(), &list.radio()}, {}, [&list] {
         list.clearAll();

@@ -6,6 +6,7 @@
 
 #include "commands/ListCommand.h"
 #include "compare/CompareOptions.h"
+#include "editing/ArrangeLike.h"
 #include "editing/BulkSettings.h"
 #include "editing/Duplicates.h"
 #include "editing/SortChannels.h"
@@ -74,6 +75,13 @@ std::unique_ptr<ListCommand> makeRemoveDuplicatesCommand(ChannelTree& tree, Comp
 // sortChannels under one provider, or under every provider when null. Executes
 // to false when the channels were in order already. "Sort channels".
 std::unique_ptr<ListCommand> makeSortChannelsCommand(ChannelTree& tree, TreeItem* provider, SortKey key);
+
+// arrangeLike: `tree` in the order of `reference`, the tree of the same kind of
+// the other list, which stays as it is. `counts`, when given, is told what was
+// placed when the command executes. Executes to false when the order stayed.
+// "Arrange like the other list".
+std::unique_ptr<ListCommand> makeArrangeCommand(ChannelTree& tree, const ChannelTree& reference,
+                                                CompareOptions options, ArrangedCounts* counts = nullptr);
 
 // "Clear all" of one list (ChannelList::clearAll). Executes to false on an empty list.
 std::unique_ptr<ListCommand> makeClearAllCommand(ChannelList& list);

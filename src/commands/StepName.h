@@ -25,6 +25,7 @@ enum class StepKind : std::uint8_t {
     CompareLists,
     RemoveDuplicates,
     SortChannels,
+    ArrangeLikeOtherList,
     ClearAll,
 };
 

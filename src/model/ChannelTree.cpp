@@ -106,6 +106,48 @@ std::unique_ptr<TreeItem> ChannelTree::detachItem(TreeItem* item) {
     return detached;
 }
 
+std::vector<TreeItem*> ChannelTree::arrangement() const {
+    std::vector<TreeItem*> order;
+    order.reserve(itemCount_);
+    for (const auto& top : topLevel_) {
+        order.push_back(top.get());
+        for (const auto& child : top->children_) order.push_back(child.get());
+    }
+    return order;
+}
+
+void ChannelTree::rearrange(const std::vector<TreeItem*>& order) {
+    std::vector<TreeItem*> before;
+    if (journal_) before = arrangement();
+    applyArrangement(order);
+    if (journal_) journal_->rearranged(*this, std::move(before));
+}
+
+// Every item is taken out of its place first (its old parent and row still say where it
+// was), then each top-level item gets the channels that follow it in `order`.
+void ChannelTree::applyArrangement(const std::vector<TreeItem*>& order) {
+    assert(order.size() == itemCount_);
+    const Reorder reorder(*this);
+    std::vector<std::unique_ptr<TreeItem>> taken;
+    taken.reserve(order.size());
+    for (TreeItem* item : order)
+        taken.push_back(std::move(siblingsOf(item->parent_)[static_cast<std::size_t>(item->row_)]));
+    std::size_t at = 0;
+    topLevel_.clear();
+    while (at < taken.size()) {
+        std::unique_ptr<TreeItem> top = std::move(taken[at++]);
+        assert(top && top->parent_ == nullptr);
+        top->children_.clear();
+        while (at < taken.size() && taken[at]->parent_ != nullptr) {
+            taken[at]->parent_ = top.get();
+            taken[at]->row_ = static_cast<int>(top->children_.size());
+            top->children_.push_back(std::move(taken[at++]));
+        }
+        top->row_ = static_cast<int>(topLevel_.size());
+        topLevel_.push_back(std::move(top));
+    }
+}
+
 void ChannelTree::clear() {
     if (topLevel_.empty()) return;
     BulkChange bulk(*this);

@@ -151,6 +151,14 @@ public:
     template <typename Less>
     void stableSortChildren(TreeItem* parent, Less less);
 
+    // Puts the tree's own items into a new arrangement: `order` names every item once, each
+    // top-level item followed by the channels that are to stand under it from now on.
+    // Top-level items stay at the top level and channels stay channels, but a channel may
+    // change its provider. Views see a reorder.
+    void rearrange(const std::vector<TreeItem*>& order);
+    // The tree's items in the form rearrange takes.
+    std::vector<TreeItem*> arrangement() const;
+
     // While one is open, items only change their order; views see one reorder when the
     // outermost closes. Nestable.
     class Reorder {
@@ -201,6 +209,8 @@ private:
         return parent ? parent->children_ : topLevel_;
     }
     static void renumber(std::vector<std::unique_ptr<TreeItem>>& siblings, std::size_t from);
+    // rearrange without telling the journal.
+    void applyArrangement(const std::vector<TreeItem*>& order);
     // Removes the siblings under `parent` for which `remove` is true, keeping
     // them in `kept` when given. Returns the number of items removed, children included.
     template <typename Predicate>

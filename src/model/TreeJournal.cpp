@@ -52,6 +52,10 @@ struct TreeJournal::Entry {
         TreeItem* parent;
         std::vector<TreeItem*> order;
     };
+    // The other arrangement of the whole tree (ChannelTree::rearrange).
+    struct OtherArrangement {
+        std::vector<TreeItem*> order;
+    };
     // The state of an item that is not in the tree at the moment.
     struct OtherRecord {
         TreeItem* item;
@@ -67,7 +71,9 @@ struct TreeJournal::Entry {
     };
 
     ChannelTree* tree;
-    std::variant<Placement, ManyRemoved, Cleared, OtherPlace, OtherOrder, OtherRecord, OtherLabel, OtherLooks> change;
+    std::variant<Placement, ManyRemoved, Cleared, OtherPlace, OtherOrder, OtherArrangement, OtherRecord, OtherLabel,
+                 OtherLooks>
+        change;
 };
 
 TreeJournal::TreeJournal() = default;
@@ -126,6 +132,12 @@ void TreeJournal::reordered(ChannelTree& tree, TreeItem* parent, std::vector<Tre
     if (same) return;
     bytes_ += before.capacity() * sizeof(TreeItem*);
     add(std::make_unique<Entry>(Entry{&tree, Entry::OtherOrder{parent, std::move(before)}}));
+}
+
+void TreeJournal::rearranged(ChannelTree& tree, std::vector<TreeItem*> before) {
+    if (before == tree.arrangement()) return;
+    bytes_ += before.capacity() * sizeof(TreeItem*);
+    add(std::make_unique<Entry>(Entry{&tree, Entry::OtherArrangement{std::move(before)}}));
 }
 
 void TreeJournal::moved(ChannelTree& tree, TreeItem* item, TreeItem* parent, int row) {
@@ -187,6 +199,11 @@ void TreeJournal::toggle(Entry& entry) {
             swapTopLevel(tree, cleared.topLevel, cleared.itemCount);
         }
         void operator()(Entry::OtherOrder& other) const { swapOrder(tree, other.parent, other.order); }
+        void operator()(Entry::OtherArrangement& other) const {
+            std::vector<TreeItem*> current = tree.arrangement();
+            tree.applyArrangement(other.order);
+            other.order = std::move(current);
+        }
         void operator()(Entry::OtherPlace& other) const {
             TreeItem* item = other.item;
             TreeItem* from = item->parent();

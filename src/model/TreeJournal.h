@@ -55,6 +55,7 @@ private:
     void removed(ChannelTree& tree, TreeItem* parent, int row, std::unique_ptr<TreeItem> item) override;
     void removedMany(ChannelTree& tree, std::vector<RemovedChild> removed) override;
     void reordered(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*> before) override;
+    void rearranged(ChannelTree& tree, std::vector<TreeItem*> before) override;
     void moved(ChannelTree& tree, TreeItem* item, TreeItem* parent, int row) override;
     void cleared(ChannelTree& tree, std::vector<std::unique_ptr<TreeItem>> topLevel, std::size_t itemCount) override;
     void recordChanged(ChannelTree& tree, TreeItem* item) override;

@@ -27,6 +27,9 @@ public:
     // The children of `parent` (top level when null) were put in a new order;
     // `before` is the old one. Nothing is kept when the order stayed.
     virtual void reordered(ChannelTree& tree, TreeItem* parent, std::vector<TreeItem*> before) = 0;
+    // The tree's items were put into a new arrangement (see ChannelTree::rearrange);
+    // `before` is the old one. Nothing is kept when it stayed.
+    virtual void rearranged(ChannelTree& tree, std::vector<TreeItem*> before) = 0;
     // The item moved; moving it to `row` of `parent` (counted as moveItem counts) takes it back.
     virtual void moved(ChannelTree& tree, TreeItem* item, TreeItem* parent, int row) = 0;
     virtual void cleared(ChannelTree& tree, std::vector<std::unique_ptr<TreeItem>> topLevel,

@@ -131,6 +131,18 @@ bool EditorSession::compare(CompareOptions options, CompareProgress* progress) {
     return true;
 }
 
+const ChannelTree* EditorSession::otherListTree(const ChannelTree& tree) const {
+    for (int number : {1, 2}) {
+        if (&list(number).tree(tree.kind()) == &tree) return &list(number == 1 ? 2 : 1).tree(tree.kind());
+    }
+    return nullptr;
+}
+
+bool EditorSession::canArrange(const ChannelTree& tree) const {
+    const ChannelTree* other = otherListTree(tree);
+    return !editing_ && other && !tree.empty() && !other->empty();
+}
+
 ItemToSelect EditorSession::run(std::unique_ptr<ListCommand> command) {
     const ItemToSelect selection = history_.execute(std::move(command));
     changed();

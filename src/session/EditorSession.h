@@ -81,6 +81,11 @@ public:
     bool isLoading() const { return loading_; }
 
     // --- Editing ---
+    // The tree of the same kind in the other list, the one "Arrange like the other list"
+    // follows; null for a tree that belongs to neither list.
+    const ChannelTree* otherListTree(const ChannelTree& tree) const;
+    // Whether `tree` can be arranged like the other list: both it and that tree hold items.
+    bool canArrange(const ChannelTree& tree) const;
     // Runs the command as one step (none when it changed nothing: a rename to
     // the same text, an OK that stores what was there). Returns the item to select.
     ItemToSelect run(std::unique_ptr<ListCommand> command);

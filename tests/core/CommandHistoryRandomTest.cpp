@@ -174,6 +174,11 @@ private:
                 const unsigned options = below(3);
                 return makeRemoveDuplicatesCommand(tree, {options != 1, options != 0});
             }
+            if (chance(50)) {
+                ChannelList& other = &list1_.tree(tree.kind()) == &tree ? list2_ : list1_;
+                const unsigned options = below(3);
+                return makeArrangeCommand(tree, other.tree(tree.kind()), {options != 1, options != 0});
+            }
             return makeSortChannelsCommand(tree, chance(30) ? nullptr : providerOf(anyItem(tree)), randomSortKey());
         default:
             if (chance(40)) return makeClearAllCommand(chance(50) ? list1_ : list2_);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Remove duplicates and Sort channels of the tree context menu: what they
-// change, the rule the comparison's check boxes give, the note in the status
-// bar, and Ctrl+Z giving back the very tree.
+// Remove duplicates, Sort channels and Arrange like the other list of the tree
+// context menu: what they change, the rule the comparison's check boxes give,
+// the note in the status bar, and Ctrl+Z giving back the very tree.
 #include <QCheckBox>
 #include <QTest>
 
@@ -194,6 +194,33 @@ TEST_F(ListToolsMenu, SortByFrequencyComparesNumbers) {
     }
     ASSERT_TRUE(pickOn(p1, QStringLiteral("Sort channels"), QStringLiteral("by frequency")).picked);
     EXPECT_EQ(shapeOf(television()), "P1: A B C | P2: Z Y");
+}
+
+// List 2 holds C and A under P2 and B under P1; list 1's A, B, C and D stand
+// under P1 and P2 the other way round. Grayed while list 2's tree is empty.
+TEST_F(ListToolsMenu, ArrangeLikeTheOtherListFollowsListTwoKeepsTheViewAndUndoGivesTheTreeBack) {
+    const QString entry = QStringLiteral("Arrange like the other list");
+    loadEntries({{true, 1, "P1"}, {false, 1, "A", 1}, {false, 1, "B", 2}, {false, 1, "C", 3}, {true, 1, "P2"},
+                 {false, 1, "D", 4}, {true, 2, "R1"}, {false, 2, "Radio 1", 7}});
+    const SeenMenu alone = rightClickMenu(tree(1), pointBelowItems(tree(1)));
+    ASSERT_TRUE(alone.texts.contains(entry));
+    EXPECT_FALSE(alone.enabled.value(alone.texts.indexOf(entry)));
+
+    load(2, writeList(QStringLiteral("kept.qvx"), {{true, 1, "P2"}, {false, 1, "C", 3}, {false, 1, "A", 1},
+                                                    {true, 1, "P1"}, {false, 1, "B", 2}, {true, 1, "P3"},
+                                                    {false, 1, "E", 5}}));
+    const std::vector<HeldState> loaded = stateOf(television());
+    const TreeItem* a = television().topLevelItem(0)->child(0);
+    ASSERT_TRUE(pickOn(a, entry).picked);
+    EXPECT_EQ(shapeOf(television()), "P2: C A D | P1: B");
+    EXPECT_EQ(note(), "Placed 3 of 4 channels like the other list");
+    // A layout change: the view keeps the selected item and the open providers.
+    EXPECT_EQ(tree(1)->selectedItem(), a);
+    EXPECT_TRUE(allProvidersOpen());
+    EXPECT_EQ(undoEntryText(), "Undo Arrange like the other list");
+    undoWithKey();
+    EXPECT_TRUE(stateOf(television()) == loaded) << shapeOf(television()).toStdString();
+    EXPECT_TRUE(allProvidersOpen());
 }
 
 }  // namespace

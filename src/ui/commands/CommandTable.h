@@ -32,7 +32,7 @@ enum class Command {
     CompareLists, Ok, Cancel, Quit, About,
     Edit, Rename, Cut, Copy, Paste, Delete, NewChannel, NewProvider,
     SetLnb, SetRotorPosition, SetVolume, RemoveDuplicates,
-    SortByName, SortByFrequency, SortByServiceId,
+    SortByName, SortByFrequency, SortByServiceId, ArrangeLikeOtherList,
     Undo, Redo, ContextMenu, MoveByDrag, CopyByDrag,
 };
 inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::CopyByDrag) + 1;

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QMenu>
 
 #include "commands/ListCommands.h"
@@ -53,6 +54,19 @@ QString removedNote(const RemovedCounts& removed) {
     if (note.contains(QLatin1String("%1"))) note = note.arg(removed.channels);
     if (note.contains(QLatin1String("%2"))) note = note.arg(removed.providers);
     return note;
+}
+
+QString placedNote(const ArrangedCounts& counts) {
+    const auto number = [](std::size_t count) { return QLocale().toString(static_cast<qulonglong>(count)); };
+    if (counts.channelsPlaced == 0)
+        return QCoreApplication::translate("Window", "No channel of this tree is in the other list");
+    if (counts.channelsPlaced == counts.channels) {
+        if (counts.channels == 1) return QCoreApplication::translate("Window", "Placed 1 channel like the other list");
+        return QCoreApplication::translate("Window", "Placed all %1 channels like the other list")
+            .arg(number(counts.channels));
+    }
+    return QCoreApplication::translate("Window", "Placed %1 of %2 channels like the other list")
+        .arg(number(counts.channelsPlaced), number(counts.channels));
 }
 
 ChannelTree& channelsOf(const Operand& on) { return on.tree()->channelModel()->tree(); }
@@ -172,6 +186,17 @@ void TreeMenu::sortChannels(SortKey key, const Operand& on) {
     TreeItem* provider = item && item->hasParent() ? item->parent() : item;
     // A reorder: the tree keeps its selection and open providers itself.
     session_.run(makeSortChannelsCommand(channels, provider, key));
+}
+
+// The whole tree, wherever it was clicked; the other list stays as it is.
+void TreeMenu::arrangeLikeOtherList(const Operand& on) {
+    if (on.lost()) return;
+    ChannelTree& channels = channelsOf(on);
+    if (!session_.canArrange(channels)) return;
+    ArrangedCounts counts;
+    // A reorder: the tree keeps its selection and open providers itself.
+    session_.run(makeArrangeCommand(channels, *session_.otherListTree(channels), panel_.compareOptions(), &counts));
+    statusBar_.showNote(placedNote(counts));
 }
 
 }  // namespace qvx

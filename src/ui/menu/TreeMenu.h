@@ -21,8 +21,8 @@ class UserPrompts;
 // The context menu of the four trees and what its commands do: it finds what
 // a right-click hit and shows the table's entries for it, and carries out each
 // tree command on its operand, the bulk-setting dialogs included. Remove
-// duplicates takes its rule from the panel's comparison check boxes and tells
-// in the status bar what it removed. Every change it makes is a command of
+// duplicates and Arrange like the other list take their rule from the panel's
+// comparison check boxes and tell in the status bar what they removed or placed. Every change it makes is a command of
 // the editing session, whose clipboard it uses; Edit hands over to the
 // panel's edit session.
 class TreeMenu final {
@@ -50,6 +50,7 @@ public:
     void setBulkValue(BulkField field, const Operand& on);
     void removeDuplicates(const Operand& on);
     void sortChannels(SortKey key, const Operand& on);
+    void arrangeLikeOtherList(const Operand& on);
 
 private:
     QWidget& window_;

@@ -240,6 +240,15 @@ void CEditorDialog::buildCommands() {
                         .enabled = onItems,
                         .run = [&menu, key](const Operand& on) { menu.sortChannels(key, on); }});
     }
+    rows.push_back({.command = Command::ArrangeLikeOtherList,
+                    .objectName = "arrangeLikeOtherList",
+                    .text = QT_TRANSLATE_NOOP("Commands", "Arrange like the other list"),
+                    .step = StepKind::ArrangeLikeOtherList,
+                    .menuGroup = 5,
+                    .enabled = [onTree, &session](const Operand& on) {
+                        return onTree(on) && session.canArrange(on.tree()->channelModel()->tree());
+                    },
+                    .run = [&menu](const Operand& on) { menu.arrangeLikeOtherList(on); }});
     // The keyboard's way to the tree menu: below the selected item's row.
     rows.push_back({.command = Command::ContextMenu,
                     .objectName = "contextMenu",
