@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading and writing speed of the Linux channel files (dvbv5, zap) and of
-// SAT>IP playlists (VLC's: writing only) on a list of 100,000 channels, next to a plain read of the same file, and the
+// Reading and writing speed of the Linux channel files (dvbv5, zap), of SAT>IP
+// playlists (VLC's: writing only) and of CSV tables on a list of 100,000
+// channels, next to a plain read of the same file, and the
 // memory the channels' carried texts take beside the file's size. Prints
 // figures; it never fails on time. Build it in Release to measure.
 #include <fcntl.h>
@@ -119,7 +120,7 @@ std::size_t writeToMemory(qvx::ListFormat format, const qvx::ChannelList& list) 
 
 }  // namespace
 
-// text_format_bench [FORMAT]: every format, or the one named (dvbv5, zap, satip, vlc).
+// text_format_bench [FORMAT]: every format, or the one named (dvbv5, zap, satip, vlc, csv).
 int main(int argc, char** argv) {
     std::string folderPattern = (std::filesystem::temp_directory_path() / "qvx-bench-XXXXXX").string();
     if (!::mkdtemp(folderPattern.data())) {
@@ -131,7 +132,8 @@ int main(int argc, char** argv) {
     fillList(list);
     std::printf("%d channels\n\n%-6s %7s %11s %11s %11s %11s %11s %10s\n", kChannels, "format", "MB", "plain read",
                 "read", "write", "write new", "save+fsync", "carried");
-    for (const qvx::ListFormat format : {qvx::ListFormat::Dvbv5, qvx::ListFormat::Zap, qvx::ListFormat::Satip}) {
+    for (const qvx::ListFormat format : {qvx::ListFormat::Dvbv5, qvx::ListFormat::Zap, qvx::ListFormat::Satip,
+                                          qvx::ListFormat::Csv}) {
         if (argc > 1 && qvx::listFormatEntry(format).toolName != argv[1]) continue;
         const std::string path = folder + "/bench." + std::string(qvx::listFormatEntry(format).extension);
         // A new file: every channel composed from its record.

@@ -7,7 +7,7 @@ execute_process(COMMAND "${GENERATOR}" "${OUTPUT_DIR}" RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "make_sample failed: ${status}")
 endif()
-foreach(extension qvx chl dvb xch json vdr.conf dvbv5.conf zap.conf satip.m3u vlc.m3u)
+foreach(extension qvx chl dvb xch json vdr.conf dvbv5.conf zap.conf satip.m3u vlc.m3u csv)
   execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files
                           "${SOURCE_DIR}/sample.${extension}" "${OUTPUT_DIR}/sample.${extension}"
                   RESULT_VARIABLE different)

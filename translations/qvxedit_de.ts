@@ -378,6 +378,10 @@
         <source>VLC playlist (*.m3u)</source>
         <translation>VLC-Wiedergabeliste (*.m3u)</translation>
     </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

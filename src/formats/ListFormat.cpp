@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "formats/CsvFormat.h"
 #include "formats/Dvb98Format.h"
 #include "formats/Dvbv5Format.h"
 #include "formats/DvbExtremeFormat.h"
@@ -38,6 +39,9 @@ bool writeTrees(ByteSink& sink, const ChannelList& list, const FormatOptions&) {
 FileResult readJson(ByteSource& source, ChannelList& list, const FormatOptions&) { return readJsonList(source, list); }
 bool writeJson(ByteSink& sink, const ChannelList& list, const FormatOptions&) { return writeJsonList(sink, list); }
 
+FileResult readCsv(ByteSource& source, ChannelList& list, const FormatOptions&) { return readCsvList(source, list); }
+bool writeCsv(ByteSink& sink, const ChannelList& list, const FormatOptions&) { return writeCsvList(sink, list); }
+
 bool writeNative(ByteSink& sink, const ChannelList& list, const FormatOptions&) {
     return writeNativeList(sink, list.television(), list.radio(), false);
 }
@@ -71,6 +75,9 @@ constexpr ListFormatEntry kFormats[] = {
      writeSatipList, nullptr, true, "satip", describeSatip},
     {ListFormat::Vlc, "m3u", "VLC", QVX_TRANSLATE_NOOP("Files", "VLC playlist (*.m3u)"), 9, false, nullptr, writeVlcList,
      nullptr, true, "vlc"},
+    // For spreadsheets; last in the file dialogs.
+    {ListFormat::Csv, "csv", "CSV", QVX_TRANSLATE_NOOP("Files", "CSV table (*.csv)"), 10, false, readCsv, writeCsv,
+     nullptr, true, "csv"},
 };
 
 constexpr ListFormat kAllListsPatternOrder[] = {ListFormat::Dvb98, ListFormat::WinDvbLive, ListFormat::Native,

@@ -33,6 +33,7 @@ enum class ListFormat {
     Zap,    // szap, czap, tzap and azap channel files (".conf")
     Satip,  // SAT>IP playlists (".m3u", ".m3u8")
     Vlc,    // VLC's DVB playlists (".m3u"), written only
+    Csv,    // a table for spreadsheets
 };
 
 // What a reader or writer knows beyond the bytes.

@@ -44,7 +44,7 @@ TEST(FormatTable, EachFormatHasItsExtensionDialogTextAndStartUpRule) {
     EXPECT_FALSE(json->offeredByWindow());
     EXPECT_FALSE(json->loadableAtStartup);
     EXPECT_EQ(allListsDialogChoice().description, "Channellists (*.qvx;*.chl;*.dvb;*.xch)");
-    EXPECT_EQ(extensionsForMessage(), ".qvx, .chl, .dvb, .xch, .json, .conf, .m3u or .m3u8");
+    EXPECT_EQ(extensionsForMessage(), ".qvx, .chl, .dvb, .xch, .json, .conf, .m3u, .m3u8 or .csv");
     // The Linux channel files share ".conf"; such a name writes VDR unless the format is named.
     const ListFormatEntry* conf = listFormatEntryForExtension("conf");
     ASSERT_NE(conf, nullptr);

@@ -105,7 +105,7 @@ TEST(QvxtoolOutput, ControlCharactersNeverReachTheTerminalRaw) {
               "qvxtool: Can't open file " + shown + ": No such file or directory\n");
     EXPECT_EQ(qvxtool(folder, {"info", folder.file("x\x1b.txt")}).err,
               "qvxtool: " + folder.file("x\\u001b.txt") +
-                  ": unknown list format; the name must end in .qvx, .chl, .dvb, .xch, .json, .conf, .m3u or .m3u8\n");
+                  ": unknown list format; the name must end in .qvx, .chl, .dvb, .xch, .json, .conf, .m3u, .m3u8 or .csv\n");
 }
 
 // Under a limit on its address space, a large list makes the tool run out of

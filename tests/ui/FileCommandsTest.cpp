@@ -306,30 +306,32 @@ TEST_F(FileCommands, StartupFilesThatCannotBeReadAreIgnoredAndNeverHang) {
     EXPECT_TRUE(prompts_->messages.isEmpty()) << prompts_->messages.join(' ').toStdString();
 }
 
-// The five specified choices first, then the Linux channel files.
+// The five specified choices first, then the Linux channel files, the CSV table last.
 TEST(FileDialogFilters, ShowTheFiveChoicesAndListBothCases) {
     EXPECT_EQ(channelListFilterDescriptions(),
               (QStringList{"Channellists (*.qvx;*.chl;*.dvb;*.xch)", "DVB98 (*.dvb)", "Quorvex (*.qvx)",
                            "WinDVBLive (*.chl)", "DVBextreme (*.xch)", "VDR channels (*.conf)",
                            "dvbv5 channels (*.conf)", "zap channels (*.conf)", "SAT>IP playlist (*.m3u)",
-                           "VLC playlist (*.m3u)"}));
+                           "VLC playlist (*.m3u)", "CSV table (*.csv)"}));
     const QStringList filters = channelListNameFilters();
-    ASSERT_EQ(filters.size(), 10);
+    ASSERT_EQ(filters.size(), 11);
     EXPECT_EQ(filters[6], "dvbv5 channels (*.conf) (*.conf *.CONF)");
     EXPECT_EQ(filters[8], "SAT>IP playlist (*.m3u) (*.m3u *.M3U *.m3u8 *.M3U8)");
-    // A name typed without extension gets .qvx, or .conf under a Linux channel file type, .m3u under a playlist.
+    // A name typed without extension gets .qvx, or the extension of a file type beyond the specified four.
     for (int i = 0; i < filters.size(); ++i)
-        EXPECT_EQ(defaultSuffixForFilter(filters[i]), i >= 8 ? "m3u" : i >= 5 ? "conf" : "qvx") << filters[i].toStdString();
+        EXPECT_EQ(defaultSuffixForFilter(filters[i]), i == 10 ? "csv" : i >= 8 ? "m3u" : i >= 5 ? "conf" : "qvx")
+            << filters[i].toStdString();
     EXPECT_EQ(formatOfFilter(filters[0]), std::nullopt);
     EXPECT_EQ(formatOfFilter(filters[7]), ListFormat::Zap);
     EXPECT_EQ(formatOfFilter(filters[9]), ListFormat::Vlc);
+    EXPECT_EQ(formatOfFilter(filters[10]), ListFormat::Csv);
     EXPECT_EQ(filters[0],
               "Channellists (*.qvx;*.chl;*.dvb;*.xch) "
               "(*.dvb *.DVB *.chl *.CHL *.qvx *.QVX *.xch *.XCH)");
     EXPECT_EQ(filters[2], "Quorvex (*.qvx) (*.qvx *.QVX)");
     // Load lists what it can read: every type but VLC's playlist, which is only written.
     QStringList readable = filters;
-    readable.removeLast();
+    readable.removeAt(9);
     EXPECT_EQ(channelListNameFilters(FileDialogUse::Load), readable);
 }
 

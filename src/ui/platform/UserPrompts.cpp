@@ -79,8 +79,10 @@ std::optional<ListFormat> formatOfFilter(const QString& filter) {
 QString defaultSuffixForFilter(const QString& filter) {
     const std::optional<ListFormat> format = formatOfFilter(filter);
     const ListFormatEntry& entry = listFormatEntry(format.value_or(ListFormat::Native));
-    return QString::fromUtf8(extensionIsShared(entry.extension) ? entry.extension
-                                                                : listFormatEntry(ListFormat::Native).extension);
+    // The four formats of the first choice keep the native default; the others are theirs.
+    const std::span<const ListFormat> firstChoice = allListsDialogChoice().patternOrder;
+    const bool ofFirstChoice = std::ranges::find(firstChoice, entry.format) != firstChoice.end();
+    return QString::fromUtf8(ofFirstChoice ? listFormatEntry(ListFormat::Native).extension : entry.extension);
 }
 
 QString QtUserPrompts::chooseFileToLoad(QWidget* parent, const QString& title) {

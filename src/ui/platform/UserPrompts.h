@@ -66,8 +66,8 @@ QStringList channelListNameFilters(FileDialogUse use = FileDialogUse::Save);
 // What the dialogs show for each choice.
 QStringList channelListFilterDescriptions();
 // The extension Save as gives a name typed without one under a choice of
-// channelListNameFilters(): the native one, or that of a chosen file type
-// whose extension other formats share (".conf").
+// channelListNameFilters(): the native one under the choices of the four
+// record formats, else that of the chosen file type (".conf", ".csv").
 QString defaultSuffixForFilter(const QString& filter);
 // The format a choice names: none for the choice of every list.
 std::optional<ListFormat> formatOfFilter(const QString& filter);
