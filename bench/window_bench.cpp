@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
@@ -25,6 +26,7 @@
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
 #include "ui/list/ListColumn.h"
+#include "ui/list/ListFilter.h"
 
 namespace {
 
@@ -52,8 +54,23 @@ public:
 
 // One provider with `bigProvider` channels, then providers of 100 channels up to `channels` in all.
 // Channels are numbered from `firstNumber` on (name and Service ID).
-std::string writeLargeList(const QString& path, int channels, int bigProvider, int firstNumber = 0) {
+std::string writeLargeList(const QString& path, int channels, int bigProvider, int firstNumber = 0,
+                           bool radioToo = false) {
     qvx::ChannelList list;
+    if (radioToo) {
+        qvx::ChannelTree& radio = list.radio();
+        qvx::TreeItem* station = nullptr;
+        for (int i = 0; i < channels; ++i) {
+            if (i % 100 == 0) {
+                qvx::ChannelRecord record = qvx::ChannelRecord::newProvider(2);
+                record.setName("Radio provider " + std::to_string(i));
+                station = radio.appendItem(nullptr, qvx::TreeItem::makeProvider(record));
+            }
+            qvx::ChannelRecord record = qvx::ChannelRecord::newChannel(2);
+            record.setName("Station " + std::to_string(i));
+            radio.appendItem(station, qvx::TreeItem::makeChannel(record));
+        }
+    }
     qvx::ChannelTree& television = list.television();
     auto provider = [&](int number) {
         qvx::ChannelRecord record = qvx::ChannelRecord::newProvider(1);
@@ -308,5 +325,52 @@ int main(int argc, char* argv[]) {
     std::printf("drag a provider of %d channels from list 1 into list 2 (press to painted drop): %.1f ms,"
                 " list 2 now %zu items\n",
                 kDragged, millisecondsSince(start), dialog.list(2).television().itemCount());
+
+    // Several selected items: Ctrl+A and Delete on a tree of kChannels channels, then its undo.
+    answers.next = first;
+    dialog.commands().trigger(qvx::Command::Load1, {});
+    tree->setFocus();
+    paintNow(tree);
+    const std::size_t items = dialog.list(1).television().itemCount();
+    const auto key = [](QWidget* target, Qt::Key pressed, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(QEvent::KeyPress, pressed, modifiers);
+        QCoreApplication::sendEvent(target, &event);
+    };
+    start = Clock::now();
+    key(tree, Qt::Key_A, Qt::ControlModifier);
+    paintNow(tree);
+    const double selectAll = millisecondsSince(start);
+    start = Clock::now();
+    key(tree, Qt::Key_Delete, Qt::NoModifier);
+    paintNow(tree);
+    const double deleteAll = millisecondsSince(start);
+    const std::size_t left = dialog.list(1).television().itemCount();
+    start = Clock::now();
+    key(tree, Qt::Key_Z, Qt::ControlModifier);
+    paintNow(tree);
+    std::printf("Ctrl+A on %zu items: %.1f ms; then Delete: %.1f ms (%zu left); its undo: %.1f ms (%zu back)\n",
+                items, selectAll, deleteAll, left, millisecondsSince(start),
+                dialog.list(1).television().itemCount());
+
+    // The filter: each keystroke filters both trees of list 1, kChannels channels each.
+    const QString both = folder.filePath(QStringLiteral("both.qvx"));
+    writeLargeList(both, kChannels, kBigProvider, 0, true);
+    answers.next = both;
+    dialog.commands().trigger(qvx::Command::Load1, {});
+    tree->setFocus();
+    key(tree, Qt::Key_F, Qt::ControlModifier);
+    QLineEdit* field = dialog.column(1).filter()->field();
+    for (const QString& typed : {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4")}) {
+        start = Clock::now();
+        field->insert(typed);
+        paintNow(tree);
+        std::printf("filter keystroke \"%s\" over two trees of %d channels: %.1f ms (%s)\n",
+                    field->text().toUtf8().constData(), kChannels, millisecondsSince(start),
+                    dialog.column(1).filter()->countText().toUtf8().constData());
+    }
+    start = Clock::now();
+    key(field, Qt::Key_Escape, Qt::NoModifier);
+    paintNow(tree);
+    std::printf("filter cleared (Escape): %.1f ms\n", millisecondsSince(start));
     return 0;
 }

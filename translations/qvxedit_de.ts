@@ -208,6 +208,58 @@
         <translation>%1 kopieren</translation>
     </message>
     <message>
+        <source>Edit %1 items</source>
+        <translation>%1 Einträge bearbeiten</translation>
+    </message>
+    <message>
+        <source>Cut %1 items</source>
+        <translation>%1 Einträge ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste %1 items</source>
+        <translation>%1 Einträge einfügen</translation>
+    </message>
+    <message>
+        <source>Delete %1 items</source>
+        <translation>%1 Einträge löschen</translation>
+    </message>
+    <message>
+        <source>Set LNB for %1 items</source>
+        <translation>LNB für %1 Einträge setzen</translation>
+    </message>
+    <message>
+        <source>Set LNB for %1 shown</source>
+        <translation>LNB für %1 angezeigte setzen</translation>
+    </message>
+    <message>
+        <source>Set Rotor Pos for %1 items</source>
+        <translation>Rotorpos. für %1 Einträge setzen</translation>
+    </message>
+    <message>
+        <source>Set Rotor Pos for %1 shown</source>
+        <translation>Rotorpos. für %1 angezeigte setzen</translation>
+    </message>
+    <message>
+        <source>Set Volume for %1 items</source>
+        <translation>Lautstärke für %1 Einträge setzen</translation>
+    </message>
+    <message>
+        <source>Set Volume for %1 shown</source>
+        <translation>Lautstärke für %1 angezeigte setzen</translation>
+    </message>
+    <message>
+        <source>Filter...</source>
+        <translation>Filtern...</translation>
+    </message>
+    <message>
+        <source>Move %1 items</source>
+        <translation>%1 Einträge verschieben</translation>
+    </message>
+    <message>
+        <source>Copy %1 items</source>
+        <translation>%1 Einträge kopieren</translation>
+    </message>
+    <message>
         <source>Arrange like the other list</source>
         <translation>Wie die andere Liste anordnen</translation>
     </message>
@@ -837,6 +889,22 @@
     <message>
         <source>Comparing</source>
         <translation>Vergleiche</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Filter: name, sid:, freq:, lnb:</source>
+        <translation>Filter: Name, sid:, freq:, lnb:</translation>
+    </message>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 von %2 angezeigt</translation>
+    </message>
+    <message>
+        <source>%1 items selected</source>
+        <translation>%1 Einträge ausgewählt</translation>
     </message>
     <message>
         <source>SAT&gt;IP server for the channels that come from other lists (for example rtsp://192.168.178.1:554/):</source>

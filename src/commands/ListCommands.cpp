@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands/ListCommands.h"
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -50,7 +51,87 @@ StepName bulkName(BulkField field, const TreeItem* reference) {
     return {kind, reference->hasParent() ? StepScope::Item : StepScope::Provider, reference->label()};
 }
 
+StepKind bulkKind(BulkField field) {
+    return field == BulkField::Lnb             ? StepKind::SetLnb
+           : field == BulkField::RotorPosition ? StepKind::SetRotorPosition
+                                               : StepKind::SetVolume;
+}
+
+ItemToSelect firstOf(ChannelTree& tree, const std::vector<TreeItem*>& items) {
+    return {&tree, items.empty() ? nullptr : items.front()};
+}
+
 }  // namespace
+
+std::unique_ptr<ListCommand> makeDeleteCommand(ChannelTree& tree, std::vector<TreeItem*> items) {
+    if (items.size() == 1) return makeDeleteCommand(tree, *items.front());
+    const ItemToSelect first = firstOf(tree, items);
+    const StepName name = StepName::counted(StepKind::Delete, items.size());
+    return make(name, {&tree}, first,
+                [&tree, items = std::move(items)] {
+                    // A reset leaves the view no selection to move on: the command names the next item.
+                    TreeItem* next = itemLeftNear(tree, items);
+                    DeleteTreeItems(tree, items);
+                    return ItemToSelect{&tree, next};
+                });
+}
+
+std::unique_ptr<ListCommand> makeCutCommand(ChannelTree& tree, std::vector<TreeItem*> items,
+                                            EditorClipboard& clipboard) {
+    if (items.size() == 1) return makeCutCommand(tree, *items.front(), clipboard);
+    const ItemToSelect first = firstOf(tree, items);
+    const StepName name = StepName::counted(StepKind::Cut, items.size());
+    return make(name, {&tree}, first,
+                [&tree, &clipboard, items = std::move(items)] {
+                    TreeItem* next = itemLeftNear(tree, items);
+                    clipboard.cut(tree, items);
+                    return ItemToSelect{&tree, next};
+                });
+}
+
+std::unique_ptr<ListCommand> makeTransferCommand(ChannelTree& source, ChannelTree& target,
+                                                 std::vector<TreeItem*> dragged, TreeItem* dropTarget) {
+    if (dragged.size() == 1) return makeTransferCommand(source, target, *dragged.front(), dropTarget);
+    const ItemToSelect first = firstOf(source, dragged);
+    const StepKind kind = &source == &target ? StepKind::Move : StepKind::CopyInto;
+    const StepName name = StepName::counted(kind, dragged.size());
+    return make(name, {&source, &target}, first,
+                [&source, &target, dragged = std::move(dragged), dropTarget] {
+                    const std::vector<TreeItem*> inserted = TransferItems(source, target, dragged, dropTarget);
+                    return firstOf(target, inserted);
+                });
+}
+
+std::unique_ptr<ListCommand> makeBulkSettingCommand(ChannelTree& tree, std::vector<TreeItem*> items,
+                                                    BulkField field, int value, StepScope scope,
+                                                    std::size_t count) {
+    if (items.size() == 1 && scope == StepScope::Items)
+        return makeBulkSettingCommand(tree, items.front(), field, value);
+    const ItemToSelect first = scope == StepScope::Items ? firstOf(tree, items) : ItemToSelect{};
+    const StepName name = StepName::counted(bulkKind(field), scope == StepScope::Items ? items.size() : count, scope);
+    return make(name, {&tree}, first,
+                [&tree, items = std::move(items), field, value, first, scope] {
+                    applyBulkValue(tree, items, field, value, scope == StepScope::Items);
+                    return first;
+                });
+}
+
+std::unique_ptr<ListCommand> makeEditRecordsCommand(ChannelTree& tree,
+                                                    std::vector<std::pair<TreeItem*, ChannelRecord>> edits) {
+    const ItemToSelect first{&tree, edits.empty() ? nullptr : edits.front().first};
+    const StepName name = StepName::counted(StepKind::Edit, edits.size());
+    return make(name, {&tree}, first,
+                [&tree, edits = std::move(edits), first] {
+                    for (const auto& [item, record] : edits) {
+                        if (record.image() == item->record().image()) continue;
+                        if (record.nameText() != item->record().nameText())
+                            tree.setLabel(item, std::string(record.nameText()));
+                        if (item->hasParent()) tree.setLooks(item, channelLooks(record));
+                        tree.replaceRecord(item, record);
+                    }
+                    return first;
+                });
+}
 
 std::unique_ptr<ListCommand> makeEditRecordCommand(ChannelTree& tree, TreeItem& item,
                                                    const ChannelRecord& record, bool asChannel) {
@@ -88,7 +169,10 @@ std::unique_ptr<ListCommand> makeCutCommand(ChannelTree& tree, TreeItem& item, E
 std::unique_ptr<ListCommand> makePasteCommand(ChannelTree& tree, TreeItem* reference,
                                               EditorClipboard& clipboard) {
     StepName name{StepKind::Paste};
-    if (!clipboard.empty()) name.subject = ChannelRecord::fromImage(clipboard.records().front()).nameText();
+    if (clipboard.groupCount() > 1)
+        name = StepName::counted(StepKind::Paste, clipboard.groupCount());
+    else if (!clipboard.empty())
+        name.subject = ChannelRecord::fromImage(clipboard.records().front()).nameText();
     return make(std::move(name), {&tree}, {&tree, reference}, [&tree, reference, &clipboard] {
         return ItemToSelect{&tree, clipboard.paste(tree, reference)};
     });

@@ -3,6 +3,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "commands/ListCommand.h"
 #include "compare/CompareOptions.h"
@@ -60,6 +62,32 @@ std::unique_ptr<ListCommand> makeTransferCommand(ChannelTree& source, ChannelTre
 // scope of the reference (Item, Provider) or of the whole tree (All).
 std::unique_ptr<ListCommand> makeBulkSettingCommand(ChannelTree& tree, TreeItem* reference, BulkField field,
                                                     int value);
+
+// --- Several selected items of one tree: an operand of operandItems (tree
+// order, a provider covering its channels). With one item each is the
+// single-item command above; with more it is one step named by the count
+// (scope Items). ---
+
+// DeleteTreeItems. Step Delete.
+std::unique_ptr<ListCommand> makeDeleteCommand(ChannelTree& tree, std::vector<TreeItem*> items);
+// Copy of all of them onto the clipboard, then DeleteTreeItems. Step Cut.
+std::unique_ptr<ListCommand> makeCutCommand(ChannelTree& tree, std::vector<TreeItem*> items,
+                                            EditorClipboard& clipboard);
+// TransferItems. Step Move or CopyInto.
+std::unique_ptr<ListCommand> makeTransferCommand(ChannelTree& source, ChannelTree& target,
+                                                 std::vector<TreeItem*> dragged, TreeItem* dropTarget);
+// applyBulkValue on each. Step SetLnb, SetRotorPosition or SetVolume. With
+// `scope` Shown the items are what a filter shows (providers and channels, each
+// record alone) and `count` the shown channels the step is named by.
+std::unique_ptr<ListCommand> makeBulkSettingCommand(ChannelTree& tree, std::vector<TreeItem*> items,
+                                                    BulkField field, int value,
+                                                    StepScope scope = StepScope::Items, std::size_t count = 0);
+// OK of the settings panel on several channels: each item's record becomes the
+// one given with it (the panel wrote only the fields the user changed into
+// it); a label follows a changed name, a channel's looks its scrambling. Step
+// Edit, counted.
+std::unique_ptr<ListCommand> makeEditRecordsCommand(ChannelTree& tree,
+                                                    std::vector<std::pair<TreeItem*, ChannelRecord>> edits);
 
 // "Compare Lists" (CompareLists), both lists in one step. Executes to false when
 // no pair of trees was compared.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -30,8 +31,9 @@ enum class StepKind : std::uint8_t {
 };
 
 // What a setting covered: one channel, a provider with its channels, or a
-// whole tree; other steps name one item or none.
-enum class StepScope : std::uint8_t { Item, Provider, All };
+// whole tree; other steps name one item or none. Items: several selected
+// items, named by their count; Shown: what a filter shows of a tree, counted.
+enum class StepScope : std::uint8_t { Item, Provider, All, Items, Shown };
 
 struct StepName {
     StepName(StepKind what, StepScope where = StepScope::Item, std::string label = {})
@@ -42,6 +44,14 @@ struct StepName {
     // The label of the item the step names, in the lists' Windows-1252
     // bytes; empty for a step that names none.
     std::string subject;
+    // How many items a step of scope Items or Shown covered.
+    std::size_t count = 0;
+
+    static StepName counted(StepKind what, std::size_t items, StepScope where = StepScope::Items) {
+        StepName name(what, where);
+        name.count = items;
+        return name;
+    }
 
     bool operator==(const StepName&) const = default;
 };

@@ -46,4 +46,14 @@ void applyBulkValue(ChannelTree& tree, TreeItem* reference, BulkField field, int
     for (const auto& top : tree.topLevelItems()) writeWithChildren(tree, top.get(), field, byte);
 }
 
+void applyBulkValue(ChannelTree& tree, std::span<TreeItem* const> items, BulkField field, int value,
+                    bool withChannels) {
+    if (withChannels) {
+        for (TreeItem* item : items) applyBulkValue(tree, item, field, value);
+        return;
+    }
+    const auto byte = static_cast<std::uint8_t>(value & 0xFF);
+    for (TreeItem* item : items) writeField(tree, item, field, byte);
+}
+
 }  // namespace qvx

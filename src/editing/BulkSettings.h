@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace qvx {
 
@@ -20,5 +21,9 @@ int bulkStartValue(BulkField field, const TreeItem* reference);
 // its channels; without a reference, of every record of the tree, providers
 // included. Nothing else changes; records are copied out and stored back whole.
 void applyBulkValue(ChannelTree& tree, TreeItem* reference, BulkField field, int value);
+// The same for each item of an operand (operandItems): a channel, or a provider with its
+// channels; without `withChannels` each item's own record only (what a filter shows).
+void applyBulkValue(ChannelTree& tree, std::span<TreeItem* const> items, BulkField field, int value,
+                    bool withChannels = true);
 
 }  // namespace qvx

@@ -37,4 +37,19 @@ InsertionPlace newProviderPlace(const ChannelTree& tree, const TreeItem* referen
     return {nullptr, row > 0 ? row : 1};
 }
 
+InsertionPlace InsertionCursor::nextChannel(const ProviderFactory& makeProvider) {
+    if (lastChannel_) return {lastChannel_->parent(), lastChannel_->row() + 1};
+    return channelInsertionPlace(tree_, reference_, makeProvider);
+}
+
+InsertionPlace InsertionCursor::nextProvider() const {
+    if (lastProvider_) return {nullptr, lastProvider_->row() + 1};
+    return providerInsertionPlace(tree_, reference_);
+}
+
+void InsertionCursor::placed(TreeItem* item) {
+    if (!item) return;
+    (item->hasParent() ? lastChannel_ : lastProvider_) = item;
+}
+
 }  // namespace qvx

@@ -36,4 +36,22 @@ InsertionPlace providerInsertionPlace(const ChannelTree& tree, const TreeItem* r
 // directly after the reference's provider, when that provider is the first one.
 InsertionPlace newProviderPlace(const ChannelTree& tree, const TreeItem* reference);
 
+// Places several pasted or dropped items one after another: the first channel
+// and the first provider where the rules above put a single one, each further
+// one directly after the previous one of its kind. Told of every item placed.
+class InsertionCursor final {
+public:
+    InsertionCursor(ChannelTree& tree, TreeItem* reference) : tree_(tree), reference_(reference) {}
+
+    InsertionPlace nextChannel(const ProviderFactory& makeProvider);
+    InsertionPlace nextProvider() const;
+    void placed(TreeItem* item);
+
+private:
+    ChannelTree& tree_;
+    TreeItem* reference_;
+    TreeItem* lastChannel_ = nullptr;
+    TreeItem* lastProvider_ = nullptr;
+};
+
 }  // namespace qvx

@@ -22,13 +22,16 @@ bool startsWithLowered(const std::string& label, const std::string& loweredPrefi
 
 }  // namespace
 
-TreeItem* FindPrefixInTree(std::string_view text, const ChannelTree& tree) {
+TreeItem* FindPrefixInTree(std::string_view text, const ChannelTree& tree, const ItemShown& shown) {
     if (text.empty() || tree.empty()) return nullptr;
     const std::string prefix = lowerWindows1252(text);
+    const auto found = [&](const TreeItem& item) {
+        return startsWithLowered(item.label(), prefix) && (!shown || shown(item));
+    };
     for (const auto& provider : tree.topLevelItems()) {
-        if (startsWithLowered(provider->label(), prefix)) return provider.get();
+        if (found(*provider)) return provider.get();
         for (const auto& channel : provider->children())
-            if (startsWithLowered(channel->label(), prefix)) return channel.get();
+            if (found(*channel)) return channel.get();
     }
     return nullptr;
 }
@@ -54,14 +57,16 @@ void PrefixIndex::rebuild(const ChannelTree& tree) {
     builtAt_ = tree.changeCount();
 }
 
-TreeItem* PrefixIndex::find(std::string_view text, const ChannelTree& tree) {
-    if (text.size() > kKeyLength) return FindPrefixInTree(text, tree);
+TreeItem* PrefixIndex::find(std::string_view text, const ChannelTree& tree, const ItemShown& shown) {
+    if (text.size() > kKeyLength) return FindPrefixInTree(text, tree, shown);
     if (text.empty() || tree.empty()) return nullptr;
     if (tree_ != &tree || builtAt_ != tree.changeCount()) rebuild(tree);
     const std::string prefix = lowerWindows1252(text);
     const std::size_t length = prefix.size();
     for (const Key& key : keys_)
-        if (key.length >= length && std::memcmp(key.lowered.data(), prefix.data(), length) == 0) return key.item;
+        if (key.length >= length && std::memcmp(key.lowered.data(), prefix.data(), length) == 0 &&
+            (!shown || shown(*key.item)))
+            return key.item;
     return nullptr;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 namespace qvx {
@@ -8,11 +9,14 @@ namespace qvx {
 class ChannelTree;
 class TreeItem;
 
+// Which items a search may find (a filter hides the others); every item when empty.
+using ItemShown = std::function<bool(const TreeItem&)>;
+
 // The quick search: the first item whose label starts with `text`, ignoring
 // windows-1252 case. A provider comes before its channels, and the channels of
 // one provider before the next provider. Null for an empty text, an empty tree,
 // or when nothing matches (the window then leaves the selection as it is).
-TreeItem* FindPrefixInTree(std::string_view text, const ChannelTree& tree);
+TreeItem* FindPrefixInTree(std::string_view text, const ChannelTree& tree, const ItemShown& shown = {});
 
 }  // namespace qvx
 
@@ -31,7 +35,7 @@ public:
     // Longest text answered from the index; longer texts search the tree itself.
     static constexpr std::size_t kKeyLength = 16;
 
-    TreeItem* find(std::string_view text, const ChannelTree& tree);
+    TreeItem* find(std::string_view text, const ChannelTree& tree, const ItemShown& shown = {});
 
 private:
     struct Key {

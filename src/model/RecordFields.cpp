@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/RecordFields.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include <cstring>
 
 namespace qvx {
@@ -68,5 +71,30 @@ bool RecordField::sameIn(const ChannelRecord& a, const ChannelRecord& b) const {
 }
 
 std::span<const RecordField> recordFields() { return kFields; }
+
+std::vector<std::string_view> fieldsThatDiffer(std::span<const ChannelRecord* const> records) {
+    std::vector<std::string_view> differ;
+    if (records.empty()) return differ;
+    // Record by record, only the fields found equal so far: a selection of 100,000 channels
+    // costs a few byte comparisons each.
+    std::vector<const RecordField*> same;
+    for (const RecordField& field : recordFields()) same.push_back(&field);
+    const ChannelRecord& first = *records.front();
+    for (const ChannelRecord* record : records.subspan(1)) {
+        std::erase_if(same, [&](const RecordField* field) {
+            if (std::memcmp(bytesOf(first) + field->offset, bytesOf(*record) + field->offset, field->size) == 0)
+                return false;
+            if (field->sameIn(first, *record)) return false;
+            differ.push_back(field->name);
+            return true;
+        });
+        if (same.empty()) break;
+    }
+    // In the record's order.
+    std::vector<std::string_view> ordered;
+    for (const RecordField& field : recordFields())
+        if (std::find(differ.begin(), differ.end(), field.name) != differ.end()) ordered.push_back(field.name);
+    return ordered;
+}
 
 }  // namespace qvx

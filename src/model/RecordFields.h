@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "model/ChannelRecord.h"
 
@@ -39,5 +40,8 @@ struct RecordField {
 };
 
 std::span<const RecordField> recordFields();
+
+// The names of the fields whose values are not the same in all the records.
+std::vector<std::string_view> fieldsThatDiffer(std::span<const ChannelRecord* const> records);
 
 }  // namespace qvx

@@ -175,6 +175,14 @@ void EditorSession::copy(const TreeItem& item) {
     changed();
 }
 
+void EditorSession::copy(std::span<TreeItem* const> items) {
+    if (items.size() == 1)
+        clipboard_.copy(*items.front());
+    else
+        clipboard_.copy(items);
+    changed();
+}
+
 void EditorSession::clearClipboard() {
     clipboard_.clear();
     changed();

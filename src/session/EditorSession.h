@@ -4,6 +4,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "commands/CommandHistory.h"
@@ -97,6 +98,8 @@ public:
     ItemToSelect redo();
     // Copy: the item's image (with its channels) onto the clipboard.
     void copy(const TreeItem& item);
+    // Copy of several items (an operand, operandItems), together.
+    void copy(std::span<TreeItem* const> items);
     EditorClipboard& clipboardForCommands() { return clipboard_; }
     void clearClipboard();
 

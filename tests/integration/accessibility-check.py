@@ -142,3 +142,16 @@ check(box.y >= row.y + row.height - 1, "the menu opens below the channel's row (
 press("Escape")
 wait_for(lambda: not menu.getState().contains(pyatspi.STATE_SHOWING), "Escape did not close the menu")
 print("ok: Escape closed the menu")
+
+# Shift+Down adds the next channel to the selection: the reader hears both rows as selected.
+press("shift+Down")
+
+
+def selected_rows():
+    return sorted(cell.name for cell in walk(tree)
+                  if cell.getRoleName() == "table cell" and cell.getState().contains(pyatspi.STATE_SELECTED))
+
+
+rows = wait_for(lambda: selected_rows() if len(selected_rows()) == 2 else None,
+                "two selected rows after Shift+Down (the tree reports %r)" % selected_rows())
+check(rows[0] == "ORF1 HD" or rows[1] == "ORF1 HD", "ORF1 HD and the next row are reported selected: %r" % rows)

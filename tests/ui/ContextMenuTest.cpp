@@ -17,13 +17,13 @@
 namespace qvx {
 namespace {
 
-// Remove duplicates, Sort channels and Arrange like the other list, then Undo
-// and Redo, follow the specified entries; nothing was done yet, so Undo and
-// Redo are grayed, and list 2 is empty, so Arrange is too.
+// Remove duplicates, Sort channels, Arrange like the other list and Filter...,
+// then Undo and Redo, follow the specified entries; nothing was done yet, so
+// Undo and Redo are grayed, and list 2 is empty, so Arrange is too.
 const QStringList kChannelTexts{"Edit", "Rename", "", "Cut", "Copy", "Paste", "Delete", "", "New channel",
                                 "New provider", "", "Set LNB", "Set Rotor position", "Set Volume", "",
-                                "Remove duplicates", "Sort channels", "Arrange like the other list", "",
-                                "Undo", "Redo"};
+                                "Remove duplicates", "Sort channels", "Arrange like the other list",
+                                "Filter...", "", "Undo", "Redo"};
 
 QStringList withBulkTexts(const QString& lnb, const QString& rotor, const QString& volume) {
     QStringList texts = kChannelTexts;
@@ -36,7 +36,7 @@ QStringList withBulkTexts(const QString& lnb, const QString& rotor, const QStrin
 // Enabled states in menu order: separators count as grayed.
 QList<bool> states(bool onItem, bool paste, bool bulk) {
     return {onItem, onItem, false, onItem, onItem, paste, onItem, false, true,  true,  false, bulk,
-            bulk,   bulk,   false, bulk,   bulk,  false, false,  false, false};
+            bulk,   bulk,   false, bulk,   bulk,  false, true,  false,  false, false};
 }
 
 class ContextMenu : public EditorTest {

@@ -13,6 +13,7 @@
 
 #include <utility>
 
+#include "editing/TreeCommands.h"
 #include "model/ChannelTree.h"
 #include "ui/platform/Windows1252Text.h"
 #include "ui/tree/CTreeSat.h"
@@ -34,6 +35,13 @@ bool typingInTextField() {
 
 Operand::Operand(CTreeSat* tree, TreeItem* item) : tree_(tree), named_(item != nullptr) {
     if (tree && item) item_.hold(tree->channelModel(), item);
+}
+
+std::vector<TreeItem*> Operand::items() const {
+    TreeItem* item = item_.get();
+    if (!item) return {};
+    if (tree_->selectedCount() > 1 && tree_->isSelected(item)) return operandItems(tree_->selectedItems());
+    return {item};
 }
 
 CommandTable::CommandTable(QWidget& window, QObject* parent) : QObject(parent), window_(window) {}
@@ -77,13 +85,19 @@ void CommandTable::setOperand(Operand operand) { operand_ = std::move(operand); 
 QString CommandTable::textFor(const CommandRow& row) const {
     if (row.textNow) return row.textNow();
     const TreeItem* item = operand_.item();
+    if (manyCount_ > 1 && row.manyText) return translated(row.manyText).arg(manyCount_);
     if (item && !item->hasParent() && row.providerText) return translated(row.providerText);
-    if (!item && row.allText && operand_.tree() && !operand_.tree()->channelModel()->tree().empty())
+    if (!item && row.allText && operand_.tree() && !operand_.tree()->channelModel()->tree().empty()) {
+        const ChannelTreeModel* model = operand_.tree()->channelModel();
+        if (model->isFiltered() && row.shownText) return translated(row.shownText).arg(model->shownChannelCount());
         return translated(row.allText);
+    }
     return translated(row.text);
 }
 
 void CommandTable::refresh() {
+    const TreeItem* item = operand_.item();
+    manyCount_ = item && operand_.tree()->selectedCount() > 1 ? operand_.items().size() : 0;
     for (const CommandRow& row : rows_) {
         QAction* action = actions_[static_cast<std::size_t>(row.command)];
         action->setText(textFor(row));
@@ -151,6 +165,11 @@ QString CommandTable::stepText(const StepName& step) const {
         const char* text = row.stepText ? row.stepText : row.text;
         if (step.scope == StepScope::Provider && row.providerStepText) text = row.providerStepText;
         if (step.scope == StepScope::All && row.allText) text = row.allText;
+        if (step.scope == StepScope::Shown && row.shownText) return translated(row.shownText).arg(step.count);
+        if (step.scope == StepScope::Items && (row.manyStepText || row.manyText)) {
+            text = row.manyStepText ? row.manyStepText : row.manyText;
+            return translated(text).arg(step.count);
+        }
         QString named = translated(text);
         if (named.contains(QLatin1String("%1"))) named = named.arg(fromWindows1252(step.subject));
         return named;

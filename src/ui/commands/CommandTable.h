@@ -32,7 +32,7 @@ enum class Command {
     CompareLists, Ok, Cancel, Quit, About,
     Edit, Rename, Cut, Copy, Paste, Delete, NewChannel, NewProvider,
     SetLnb, SetRotorPosition, SetVolume, RemoveDuplicates,
-    SortByName, SortByFrequency, SortByServiceId, ArrangeLikeOtherList,
+    SortByName, SortByFrequency, SortByServiceId, ArrangeLikeOtherList, Filter,
     Undo, Redo, ContextMenu, MoveByDrag, CopyByDrag,
 };
 inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::CopyByDrag) + 1;
@@ -46,6 +46,9 @@ public:
 
     CTreeSat* tree() const { return tree_; }
     TreeItem* item() const { return item_.get(); }
+    // What the command acts on: the whole selection (operandItems) when the item is one of
+    // several selected items, else the item alone; none without an item.
+    std::vector<TreeItem*> items() const;
     // True when an item was named and is gone by now.
     bool lost() const { return named_ && !item_; }
 
@@ -75,6 +78,12 @@ struct CommandRow {
     std::optional<StepKind> step = std::nullopt;
     const char* stepText = nullptr;
     const char* providerStepText = nullptr;
+    // Several selected items: the entry's text and the step's name, %1 their count
+    // ("Set LNB for %1 items", "Delete %1 items").
+    const char* manyText = nullptr;
+    const char* manyStepText = nullptr;
+    // The "for all" form while a filter hides part of the tree: entry and step, %1 the shown channels.
+    const char* shownText = nullptr;
     QList<QKeySequence> keys = {};
     KeyRoute route = KeyRoute::None;
     // Tree menu place: entries of one group stand between two separators, in
@@ -130,6 +139,8 @@ private:
 
     QWidget& window_;
     std::vector<CommandRow> rows_;
+    // How many items the operand covers when more than one; 0 otherwise (set by refresh).
+    std::size_t manyCount_ = 0;
     std::array<QAction*, kCommandCount> actions_{};
     Operand operand_;
     bool menuOpen_ = false;

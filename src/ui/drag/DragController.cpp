@@ -13,6 +13,7 @@
 #include "model/ChannelTree.h"
 #include "commands/ListCommands.h"
 #include "session/EditorSession.h"
+#include "ui/commands/CommandTable.h"
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
 #include "ui/drag/DragPicture.h"
@@ -66,7 +67,9 @@ DragController::~DragController() {
 void DragController::BeginDrag(CTreeSat& source, TreeItem* item, const QPoint& globalPoint) {
     if (isDragging() || !item) return;
     dragItem_.hold(source.channelModel(), item);
-    dragImage_ = std::make_unique<DragPicture>(!item->hasParent());
+    // Several items show the stack of sheets, as a provider does.
+    const bool many = source.selectedCount() > 1 && source.isSelected(item);
+    dragImage_ = std::make_unique<DragPicture>(many || !item->hasParent());
     dragImage_->moveTipTo(globalPoint);
     dragImage_->show();
     dropTarget_.clear();
@@ -111,9 +114,11 @@ void DragController::buttonReleased(const QPoint& globalPoint) {
         // The target found by the last move belongs to the tree it was found in.
         if (tree != dropTree_) dropTarget_.hold(tree->channelModel(), itemInRowAt(*tree, globalPoint));
         dropTree_ = tree;
+        // The source's selection stood still while the window held the pointer.
         TreeItem* inserted = session_
                                  .run(makeTransferCommand(dragSourceTree_->channelModel()->tree(),
-                                                          dropTree_->channelModel()->tree(), *dragged,
+                                                          dropTree_->channelModel()->tree(),
+                                                          Operand(dragSourceTree_, dragged).items(),
                                                           dropTarget_.get()))
                                  .item;
         if (inserted) dropTree_->selectItem(inserted);

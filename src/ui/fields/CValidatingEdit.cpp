@@ -67,7 +67,7 @@ void CValidatingEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 QString CValidatingEdit::checkValue() {
-    if (!validator_) return {};
+    if (!validator_ || (emptyAccepted_ && text().isEmpty())) return {};
     QString value = text();
     const QString message = validator_->Validate(value);
     if (value != text()) setText(value);

@@ -41,6 +41,8 @@ public:
     // The check made on leaving the field: puts the (rewritten) text back and
     // returns the refusal message, empty when the value is accepted.
     QString checkValue();
+    // While set, an empty text stays empty and is accepted (a field several values share no value of).
+    void setEmptyAccepted(bool accepted) { emptyAccepted_ = accepted; }
     // Takes the focus back, selects the text and shows `message` above the field.
     void refuse(const QString& message);
 
@@ -50,6 +52,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    bool emptyAccepted_ = false;
     QChar nextFieldCharacter_ = QChar(13);
     int lengthLimit_ = -1;
     QString acceptedCharacters_;

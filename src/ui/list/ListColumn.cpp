@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/ChannelList.h"
+#include "ui/list/ListFilter.h"
 #include "ui/tree/CTreeSat.h"
 #include "ui/tree/ChannelTreeModel.h"
 #include "ui/platform/Pictures.h"
@@ -63,6 +64,8 @@ ListColumn::ListColumn(ChannelList& list, int number, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
+    // The trees' shared place: the tab control's page stack.
+    filter_ = new ListFilter(*television_->parentWidget(), *television_, *radio_);
     showTreeOfTab(0);
 }
 

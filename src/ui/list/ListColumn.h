@@ -13,6 +13,7 @@ namespace qvx {
 class ChannelList;
 class ChannelTreeModel;
 class CTreeSat;
+class ListFilter;
 
 // One list's column: the tab control with the Television and Radio trees
 // stacked in one place, and the list's five buttons.
@@ -36,6 +37,8 @@ public:
     QPushButton* saveButton() const { return save_; }
     QPushButton* clearAllButton() const { return clearAll_; }
     QPushButton* closeButton() const { return close_; }
+    // The filter of both trees, over their bottom while open.
+    ListFilter* filter() const { return filter_; }
 
 private:
     // The tab change reaction: the tree of the chosen tab is shown, the other hidden.
@@ -52,6 +55,7 @@ private:
     QPushButton* save_;
     QPushButton* clearAll_;
     QPushButton* close_;
+    ListFilter* filter_;
 };
 
 }  // namespace qvx

@@ -89,10 +89,15 @@ void TreeMenu::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
     TreeItem* item = hit.isValid() ? tree.channelModel()->itemAt(hit) : nullptr;
     QPoint menuCorner = tree.viewport()->mapToGlobal(viewportPoint);
     if (item) {
-        tree.selectItem(item);
+        // On one of several selected items the selection stays; the item becomes the focused one.
+        if (tree.selectedCount() > 1 && tree.isSelected(item))
+            tree.focusItem(item);
+        else
+            tree.selectItem(item);
         menuCorner.ry() += tree.visualRect(hit).height();
     }
     panelEdit_.takeClickedItem(tree, item);
+    if (item && tree.selectedCount() > 1) panelEdit_.showSelection(tree, tree.selectedItems());
     // The menu runs its own event loop: the operand holds the item so that it cannot dangle meanwhile.
     commands_.setOperand(Operand(&tree, item));
     commands_.refresh();
@@ -104,6 +109,10 @@ void TreeMenu::OnTreeRightClick(CTreeSat& tree, const QPoint& viewportPoint) {
 void TreeMenu::edit(const Operand& on) {
     if (on.lost()) return;
     if (!on.item()) return;
+    if (std::vector<TreeItem*> items = on.items(); items.size() > 1) {
+        panelEdit_.EditItems(*on.tree(), items);
+        return;
+    }
     on.tree()->selectItem(on.item());
     panelEdit_.EditSelectedItem(*on.tree());
 }
@@ -111,19 +120,22 @@ void TreeMenu::edit(const Operand& on) {
 void TreeMenu::rename(const Operand& on) {
     if (on.lost()) return;
     if (!on.item()) return;
-    on.tree()->selectItem(on.item());
+    on.tree()->focusItem(on.item());
     on.tree()->setFocus(Qt::OtherFocusReason);
     on.tree()->startLabelEdit();
 }
 
 void TreeMenu::copy(const Operand& on) {
     if (on.lost()) return;
-    if (on.item()) session_.copy(*on.item());
+    if (on.item()) session_.copy(on.items());
 }
 
 void TreeMenu::cut(const Operand& on) {
     if (on.lost()) return;
-    if (on.item()) session_.run(makeCutCommand(channelsOf(on), *on.item(), session_.clipboardForCommands()));
+    if (!on.item()) return;
+    // Several items: the selection moves on to the item the command names (one item: the tree moves it).
+    if (TreeItem* next = session_.run(makeCutCommand(channelsOf(on), on.items(), session_.clipboardForCommands())).item)
+        on.tree()->selectItem(next);
 }
 
 void TreeMenu::paste(const Operand& on) {
@@ -134,7 +146,8 @@ void TreeMenu::paste(const Operand& on) {
 
 void TreeMenu::remove(const Operand& on) {
     if (on.lost()) return;
-    if (on.item()) session_.run(makeDeleteCommand(channelsOf(on), *on.item()));
+    if (!on.item()) return;
+    if (TreeItem* next = session_.run(makeDeleteCommand(channelsOf(on), on.items())).item) on.tree()->selectItem(next);
 }
 
 void TreeMenu::newChannel(const Operand& on) {
@@ -163,6 +176,18 @@ void TreeMenu::setBulkValue(BulkField field, const Operand& on) {
     prompts_.runDialog(*dialog);
     if (dialog->result() != QDialog::Accepted || (item && !reference)) return;
     item = reference.get();
+    // "For all" while a filter is on: what it shows, each record alone.
+    if (const ChannelTreeModel* model = tree.channelModel(); !item && model->isFiltered()) {
+        session_.run(makeBulkSettingCommand(channelsOf(on), model->shownItems(), field, dialog->value(),
+                                            StepScope::Shown, model->shownChannelCount()));
+        return;
+    }
+    // The selection is read again: the tree's selection let go of whatever went meanwhile.
+    std::vector<TreeItem*> items = Operand(&tree, item).items();
+    if (items.size() > 1) {
+        session_.run(makeBulkSettingCommand(channelsOf(on), std::move(items), field, dialog->value()));
+        return;
+    }
     session_.run(makeBulkSettingCommand(channelsOf(on), item, field, dialog->value()));
     // "For all" leaves the panel as it is.
     if (item) panelEdit_.showItemRecord(tree, *item);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/panel/ChannelSettingsPanel.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 
 #include "model/RotorPositions.h"
 #include "model/ChannelRecord.h"
+#include "model/RecordFields.h"
 #include "ui/fields/CFieldValidator.h"
 #include "ui/fields/CPanelComboBox.h"
 #include "ui/fields/CValidatingEdit.h"
@@ -247,7 +249,63 @@ void ChannelSettingsPanel::clearFields() {
     for (CPanelComboBox* list : {lnb_, qam_, fec_, polarity_, scrambling_, tvSignal_, rotor_}) list->setCurrentIndex(-1);
 }
 
+QList<QPair<QWidget*, const char*>> ChannelSettingsPanel::recordFieldsShown() const {
+    static const char* const idNames[IdFieldCount] = {"serviceId", "networkId", "videoPid", "audioPid",
+                                                      "teletextPid", "transportStreamId", "pcrPid", "pmtPid",
+                                                      "pmcPid", "ac3Pid"};
+    QList<QPair<QWidget*, const char*>> shown{
+        {name_, "name"}, {transponder_, "transponder"}, {frequency_, "frequency"}, {symbolRate_, "symbolRate"},
+        {polarity_, "polarity"}, {fec_, "fec"}, {lnb_, "lnb"}, {tvSignal_, "tvSignal"},
+        {scrambling_, "scrambled"}, {volume_, "volume"}, {rotor_, "rotorPosition"}, {qam_, "qam"}};
+    for (int i = 0; i < IdFieldCount; ++i) shown.append({ids_[static_cast<std::size_t>(i)], idNames[i]});
+    return shown;
+}
+
+void ChannelSettingsPanel::ShowShared(std::span<const ChannelRecord* const> records) {
+    if (records.empty()) return;
+    ShowRecord(*records.front());
+    const std::vector<std::string_view> differ = fieldsThatDiffer(records);
+    for (const auto& [field, name] : recordFieldsShown()) {
+        if (std::find(differ.begin(), differ.end(), std::string_view(name)) == differ.end()) continue;
+        if (auto* edit = qobject_cast<CValidatingEdit*>(field)) {
+            showText(edit, QString());
+            edit->setEmptyAccepted(true);
+        } else if (auto* list = qobject_cast<CPanelComboBox*>(field)) {
+            list->setCurrentIndex(-1);
+        }
+    }
+}
+
+QStringList ChannelSettingsPanel::fieldValues() const {
+    QStringList values;
+    for (const auto& shown : recordFieldsShown()) {
+        if (auto* edit = qobject_cast<CValidatingEdit*>(shown.first))
+            values << edit->text();
+        else
+            values << QString::number(static_cast<CPanelComboBox*>(shown.first)->currentIndex());
+    }
+    return values;
+}
+
+void ChannelSettingsPanel::storeChangedInto(ChannelRecord& record, bool asChannel, const QStringList& shown) const {
+    ChannelRecord typed = record;
+    storeInto(typed, asChannel);
+    const RecordImage from = typed.image();
+    RecordImage image = record.image();
+    const QStringList now = fieldValues();
+    const auto fields = recordFieldsShown();
+    for (qsizetype i = 0; i < fields.size() && i < shown.size(); ++i) {
+        if (now[i] == shown[i]) continue;
+        for (const RecordField& field : recordFields())
+            if (field.name == fields[i].second)
+                std::copy_n(from.begin() + static_cast<std::ptrdiff_t>(field.offset), field.size,
+                            image.begin() + static_cast<std::ptrdiff_t>(field.offset));
+    }
+    record = ChannelRecord::fromImage(image);
+}
+
 void ChannelSettingsPanel::ShowRecord(const ChannelRecord& shown) {
+    for (CValidatingEdit* edit : allEdits()) edit->setEmptyAccepted(false);
     const ChannelRecord record = shown;
     showText(name_, fromWindows1252(record.nameText()));
     showText(transponder_, fromWindows1252(record.transponderText()));

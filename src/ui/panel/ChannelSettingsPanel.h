@@ -3,6 +3,7 @@
 
 #include <array>
 #include <memory>
+#include <span>
 
 #include <QWidget>
 
@@ -42,6 +43,13 @@ public:
 
     // Fills every field from the record; no range check runs.
     void ShowRecord(const ChannelRecord& record);
+    // Several records: every field shows the value they share, or nothing where
+    // they differ (such a text field then accepts staying empty).
+    void ShowShared(std::span<const ChannelRecord* const> records);
+    // What every field shows now, to tell afterwards which ones the user changed.
+    QStringList fieldValues() const;
+    // storeInto, but only the fields whose value is no longer the one in `shown` (of fieldValues()).
+    void storeChangedInto(ChannelRecord& record, bool asChannel, const QStringList& shown) const;
     // Empties the fields and lists, as at start: the panel shows no record.
     void clearFields();
     // Stores the name, LNB and rotor position, and with `asChannel` every other
@@ -80,6 +88,8 @@ private:
     QGroupBox* buildSettingsGroup();
     QGroupBox* buildIdGroup();
     QList<CValidatingEdit*> allEdits() const;
+    // Each field with the name of the record field it shows.
+    QList<QPair<QWidget*, const char*>> recordFieldsShown() const;
 
     CValidatingEdit* name_;
     CValidatingEdit* transponder_;

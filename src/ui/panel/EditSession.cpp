@@ -67,6 +67,40 @@ bool EditSession::EditSelectedItem(CTreeSat& tree) {
     return true;
 }
 
+namespace {
+
+std::vector<const ChannelRecord*> recordsOf(const std::vector<TreeItem*>& items) {
+    std::vector<const ChannelRecord*> records;
+    records.reserve(items.size());
+    for (const TreeItem* item : items) records.push_back(&item->record());
+    return records;
+}
+
+}  // namespace
+
+void EditSession::showSelection(CTreeSat& tree, const std::vector<TreeItem*>& items) {
+    if (session_.isEditing() || items.size() < 2) return;
+    panel_.ShowShared(recordsOf(items));
+    shownItem_.hold(tree.channelModel(), items.front());
+    showsItem_ = true;
+}
+
+bool EditSession::EditItems(CTreeSat& tree, const std::vector<TreeItem*>& channels) {
+    if (session_.isEditing() || channels.size() < 2) return false;
+    editTree_ = &tree;
+    editItem_.clear();
+    editItems_.clear();
+    for (TreeItem* channel : channels) {
+        editItems_.emplace_back();
+        editItems_.back().hold(tree.channelModel(), channel);
+    }
+    panel_.ShowShared(recordsOf(channels));
+    sharedValues_ = panel_.fieldValues();
+    editRecord_.reset();
+    BeginEdit(true);
+    return true;
+}
+
 void EditSession::BeginEdit(bool asChannel) {
     editAsChannel_ = asChannel;
     session_.beginEdit();
@@ -92,7 +126,18 @@ void EditSession::ApplyEdit() {
         field->refuse(refusal);
         return;
     }
-    if (TreeItem* item = editItem_.get(); editTree_ && item) {
+    if (!editItems_.empty() && editTree_) {
+        std::vector<std::pair<TreeItem*, ChannelRecord>> edits;
+        for (const HeldItem& held : editItems_) {
+            TreeItem* item = held.get();
+            if (!item) continue;
+            ChannelRecord copy = item->record();
+            panel_.storeChangedInto(copy, copy.isChannel == 1, sharedValues_);
+            edits.emplace_back(item, copy);
+        }
+        editItems_.clear();
+        session_.run(makeEditRecordsCommand(editTree_->channelModel()->tree(), std::move(edits)));
+    } else if (TreeItem* item = editItem_.get(); editTree_ && item) {
         ChannelRecord copy = item->record();
         const bool asChannel = editAsChannel_ && copy.isChannel == 1;
         panel_.storeInto(copy, asChannel);
@@ -104,6 +149,14 @@ void EditSession::ApplyEdit() {
 void EditSession::CancelEdit() {
     if (!session_.isEditing()) return;
     EndEdit();
+    if (!editItems_.empty()) {
+        std::vector<TreeItem*> items;
+        for (const HeldItem& held : editItems_)
+            if (TreeItem* item = held.get()) items.push_back(item);
+        editItems_.clear();
+        panel_.ShowShared(recordsOf(items));
+        return;
+    }
     if (editRecord_) panel_.ShowRecord(*editRecord_);
 }
 

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <optional>
+#include <vector>
+
+#include <QStringList>
 
 #include <QObject>
 
@@ -35,6 +38,11 @@ public:
 
     // Enters edit mode for the selected item of `tree`; false when it has none or an edit runs.
     bool EditSelectedItem(CTreeSat& tree);
+    // Edit mode for several channels of `tree` (no provider among them): the panel shows what
+    // they share; OK writes only the fields the user changed into each of them, as one step.
+    bool EditItems(CTreeSat& tree, const std::vector<TreeItem*>& channels);
+    // Several items selected (not while editing): the panel shows the values they share.
+    void showSelection(CTreeSat& tree, const std::vector<TreeItem*>& items);
     void BeginEdit(bool asChannel);
     void EndEdit();
     // OK: stores the fields into the item's record unless a field refuses its value.
@@ -70,6 +78,9 @@ private:
     // The item whose record the panel shows; `showsItem_` stays set after it is removed,
     // until the panel has been emptied.
     HeldItem shownItem_;
+    // Edit mode for several channels: them, and what the fields showed when it began.
+    std::vector<HeldItem> editItems_;
+    QStringList sharedValues_;
     bool showsItem_ = false;
 
     void showRecordOf(const CTreeSat& tree, const TreeItem& item);

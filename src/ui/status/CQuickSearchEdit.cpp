@@ -68,7 +68,11 @@ void CQuickSearchEdit::search() const {
     for (std::size_t i = 0; i < trees_.size(); ++i) {
         CTreeSat* tree = trees_[i];
         if (!tree || !tree->channelModel()) continue;
-        TreeItem* match = indexes_[i].find(prefix, tree->channelModel()->tree());
+        const ChannelTreeModel* model = tree->channelModel();
+        // With a filter on, only what it shows is searched.
+        ItemShown shown;
+        if (model->isFiltered()) shown = [model](const TreeItem& item) { return model->indexOf(&item).isValid(); };
+        TreeItem* match = indexes_[i].find(prefix, model->tree(), shown);
         // A tree whose first match is already selected reports no change.
         if (match && match != tree->selectedItem()) tree->selectItem(match);
     }

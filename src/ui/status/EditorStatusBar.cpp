@@ -45,12 +45,17 @@ EditorStatusBar::EditorStatusBar(QWidget* parent) : QStatusBar(parent) {
 
     noteTimer_.setSingleShot(true);
     noteTimer_.setInterval(kNoteMilliseconds);
-    connect(&noteTimer_, &QTimer::timeout, this, [this] { setPaneText(kNotePane, QString()); });
+    connect(&noteTimer_, &QTimer::timeout, this, [this] { setPaneText(kNotePane, standingText_); });
 }
 
 void EditorStatusBar::showNote(const QString& text) {
     setPaneText(kNotePane, text);
     noteTimer_.start();
+}
+
+void EditorStatusBar::setStandingText(const QString& text) {
+    standingText_ = text;
+    if (!noteTimer_.isActive()) setPaneText(kNotePane, text);
 }
 
 void EditorStatusBar::setPaneText(int pane, const QString& text) {

@@ -32,6 +32,9 @@ public:
     QRect paneRect(int pane) const;
     // Shows `text` in the note pane for a few seconds; a later note replaces it.
     void showNote(const QString& text);
+    // What the note pane holds while no note shows (how many items are selected).
+    void setStandingText(const QString& text);
+    bool isNoteShowing() const { return noteTimer_.isActive(); }
     // The widget that fills pane 5.
     QWidget* quickSearchSlot() const { return quickSearchSlot_; }
 
@@ -39,6 +42,7 @@ private:
     std::array<StatusPane*, kPaneCount> panes_{};
     QWidget* quickSearchSlot_;
     QTimer noteTimer_;
+    QString standingText_;
 };
 
 }  // namespace qvx

@@ -17,7 +17,7 @@ namespace qvx {
 CTreeSat::CTreeSat(QWidget* parent) : QTreeView(parent) {
     setHeaderHidden(true);
     setUniformRowHeights(true);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     // F2 is the window's business (key filter); a click on the selected label renames.
     setEditTriggers(QAbstractItemView::SelectedClicked);
@@ -112,6 +112,12 @@ void CTreeSat::setChannelModel(ChannelTreeModel* model) {
                 }
             });
     connect(model, &QAbstractItemModel::rowsInserted, this, &CTreeSat::reopenRememberedProviders);
+    // When the selected rows went, the current row has moved on to a neighbour: the selection follows it.
+    connect(model, &QAbstractItemModel::rowsRemoved, this, [this] {
+        const QModelIndex current = currentIndex();
+        if (current.isValid() && !selectionModel()->hasSelection())
+            selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
+    });
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { onCurrentChanged(current); });
 }
@@ -131,16 +137,70 @@ void CTreeSat::reopenRememberedProviders(const QModelIndex& parent, int first, i
 
 void CTreeSat::onCurrentChanged(const QModelIndex& current) {
     if (!current.isValid()) return;
-    // When the selected row goes away the current row moves on; the selection follows it.
-    if (!selectionModel()->isSelected(current))
+    // When the selected rows go away the current row moves on; the selection follows it.
+    if (!selectionModel()->hasSelection())
         selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
     emit currentItemChanged(model_->itemAt(current));
 }
 
 TreeItem* CTreeSat::selectedItem() const {
     if (!model_) return nullptr;
-    const QModelIndexList selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? nullptr : model_->itemAt(selected.first());
+    const QModelIndex current = selectionModel()->currentIndex();
+    if (current.isValid() && selectionModel()->isSelected(current)) return model_->itemAt(current);
+    const QItemSelection selection = selectionModel()->selection();
+    for (const QItemSelectionRange& range : selection)
+        if (range.isValid()) return model_->itemAt(range.topLeft());
+    return nullptr;
+}
+
+std::vector<TreeItem*> CTreeSat::selectedItems() const {
+    std::vector<TreeItem*> items;
+    if (!model_) return items;
+    const QItemSelection selection = selectionModel()->selection();
+    items.reserve(selectedCount());
+    for (const QItemSelectionRange& range : selection) {
+        if (!range.isValid()) continue;
+        const QModelIndex parent = range.parent();
+        for (int row = range.top(); row <= range.bottom(); ++row) items.push_back(model_->itemAt(model_->index(row, 0, parent)));
+    }
+    return items;
+}
+
+std::size_t CTreeSat::selectedCount() const {
+    if (!model_) return 0;
+    std::size_t count = 0;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        if (range.isValid()) count += static_cast<std::size_t>(range.height());
+    return count;
+}
+
+bool CTreeSat::isSelected(const TreeItem* item) const {
+    const QModelIndex index = model_ ? model_->indexOf(item) : QModelIndex();
+    return index.isValid() && selectionModel()->isSelected(index);
+}
+
+void CTreeSat::focusItem(const TreeItem* item) {
+    if (!isSelected(item)) {
+        selectItem(item);
+        return;
+    }
+    const QModelIndex index = model_->indexOf(item);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    scrollTo(index);
+}
+
+void CTreeSat::selectAll() {
+    // Rows of the model: with a filter on, what it shows.
+    const int top = model_ ? model_->rowCount() : 0;
+    if (top == 0) return;
+    QItemSelection all;
+    all.select(model_->index(0, 0), model_->index(top - 1, 0));
+    for (int row = 0; row < top; ++row) {
+        const QModelIndex parent = model_->index(row, 0);
+        const int children = model_->rowCount(parent);
+        if (children > 0) all.select(model_->index(0, 0, parent), model_->index(children - 1, 0, parent));
+    }
+    selectionModel()->select(all, QItemSelectionModel::ClearAndSelect);
 }
 
 void CTreeSat::selectItem(const TreeItem* item) {
@@ -170,10 +230,9 @@ bool CTreeSat::isEditingLabel() const { return state() == QAbstractItemView::Edi
 bool CTreeSat::startLabelEdit() {
     const TreeItem* item = selectedItem();
     if (!item) return false;
-    const QModelIndex index = model_->indexOf(item);
-    setCurrentIndex(index);
-    scrollTo(index);
-    edit(index);
+    // Only the focused item is renamed; the rest of a selection stays selected.
+    focusItem(item);
+    edit(model_->indexOf(item));
     return isEditingLabel();
 }
 
@@ -224,6 +283,13 @@ void CTreeSat::mouseMoveEvent(QMouseEvent* event) {
 void CTreeSat::mouseReleaseEvent(QMouseEvent* event) {
     dragCandidate_ = QPersistentModelIndex();
     QTreeView::mouseReleaseEvent(event);
+}
+
+bool CTreeSat::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    // A click on one of several selected items makes it the only one; only the already
+    // selected single item is renamed by a click.
+    if (trigger == SelectedClicked && selectedCount() > 1) return false;
+    return QTreeView::edit(index, trigger, event);
 }
 
 void CTreeSat::setDropHighlight(const QModelIndex& index) {

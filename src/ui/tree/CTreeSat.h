@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <cstddef>
 #include <unordered_set>
 #include <vector>
 
@@ -34,8 +35,17 @@ public:
     void setKeyRoute(std::function<bool(CTreeSat&, const QKeyCombination&)> route) { keyRoute_ = std::move(route); }
     ChannelTreeModel* channelModel() const { return model_; }
 
+    // The focused item when it is selected, else the first selected one; null for none.
     TreeItem* selectedItem() const;
     void selectItem(const TreeItem* item);
+    // Every selected item, in no particular order (operandItems puts them in tree order).
+    std::vector<TreeItem*> selectedItems() const;
+    std::size_t selectedCount() const;
+    bool isSelected(const TreeItem* item) const;
+    // Makes the item the focused one: within the selection when it is part of it, else alone.
+    void focusItem(const TreeItem* item);
+    // Ctrl+A: every provider and channel of the tree, open or not.
+    void selectAll() override;
 
     // The item whose picture or label lies under `viewportPoint`; invalid for a
     // point on the indentation, the expand button, right of the label or below the last row.
@@ -81,6 +91,8 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    using QTreeView::edit;
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
 private:
     void onCurrentChanged(const QModelIndex& current);

@@ -3,6 +3,12 @@
 
 #include <QAbstractItemModel>
 
+#include <optional>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "editing/ChannelFilter.h"
 #include "model/ChannelTree.h"
 
 namespace qvx {
@@ -23,6 +29,16 @@ public:
     ChannelTreeModel& operator=(const ChannelTreeModel&) = delete;
 
     ChannelTree& tree() const { return tree_; }
+
+    // A filter: only the channels it shows, with their providers, are rows of the model;
+    // an empty filter shows everything. While it is on, items that come into the tree
+    // (and those it showed before a change) stay shown until the next setFilter.
+    void setFilter(const ChannelFilter& filter);
+    bool isFiltered() const { return filtered_; }
+    // Shown channels (every channel without a filter).
+    std::size_t shownChannelCount() const;
+    // The items the filter shows, in tree order, each record alone (no channel twice).
+    std::vector<TreeItem*> shownItems() const;
     TreeItem* itemAt(const QModelIndex& index) const;
     QModelIndex indexOf(const TreeItem* item) const;
 
@@ -54,7 +70,23 @@ private:
     void itemAboutToBeMoved(const TreeItem* fromParent, int fromRow, const TreeItem* toParent, int toRow) override;
     void itemMoved() override;
 
+    // While filtered, every change of the tree's structure is one reset of the model.
+    void beginChange();
+    void endChange(const TreeItem* insertedParent = nullptr, int first = 0, int last = -1);
+    // Rows of what the filter shows, and of `kept` (items shown before a change, and new ones).
+    void layOutShownRows(const std::unordered_set<const TreeItem*>* kept);
+    int shownRow(const TreeItem* item) const;
+    const std::vector<int>* shownRowsUnder(const TreeItem* parent) const;
+
     ChannelTree& tree_;
+    ChannelFilter filter_;
+    bool filtered_ = false;
+    // During a change while filtered: what was shown before it, and what came in.
+    std::unordered_set<const TreeItem*> kept_;
+    // Tree rows of the shown items: top level, and per provider.
+    std::vector<int> topRows_;
+    std::unordered_map<const TreeItem*, std::vector<int>> childRows_;
+    int changeDepth_ = 0;
     // The persistent indexes of a reorder, kept until it is done.
     QModelIndexList reordering_;
 };

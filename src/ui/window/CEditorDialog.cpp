@@ -134,6 +134,12 @@ void CEditorDialog::showSessionState() {
     commands_->refresh();
 }
 
+void CEditorDialog::showSelectionCount(const CTreeSat& tree) {
+    const std::size_t count = tree.selectedCount();
+    statusBar_->setStandingText(count > 1 ? QCoreApplication::translate("Window", "%1 items selected").arg(count)
+                                          : QString());
+}
+
 void CEditorDialog::loadStartupFile(const QString& commandLine) {
     listCommands_[0]->loadStartupFile(commandLine);
 }
@@ -170,11 +176,28 @@ void CEditorDialog::connectList(int number) {
         CTreeSat* tree = listColumn.tree(kind);
         // While a reader fills a list, selection changes leave the panel alone.
         connect(tree, &CTreeSat::currentItemChanged, this, [this, tree](TreeItem* item) {
-            if (!session_->isLoading()) panelEdit_->showCurrentItem(*tree, item);
+            if (session_->isLoading()) return;
+            if (tree->selectedCount() > 1)
+                panelEdit_->showSelection(*tree, tree->selectedItems());
+            else
+                panelEdit_->showCurrentItem(*tree, item);
         });
         panelEdit_->watchRemovals(*tree);
-        connect(tree, &CTreeSat::itemClicked, this,
-                [this, tree](TreeItem* item) { panelEdit_->ShowRecordOfClickedItem(*tree, item); });
+        // The note pane counts a selection of several items, of the tree whose selection changed last.
+        const auto count = [this, tree] {
+            showSelectionCount(*tree);
+            if (!session_->isLoading() && tree->selectedCount() > 1)
+                panelEdit_->showSelection(*tree, tree->selectedItems());
+        };
+        connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this, count);
+        connect(tree->channelModel(), &QAbstractItemModel::modelReset, this, count);
+        connect(tree->channelModel(), &QAbstractItemModel::rowsRemoved, this, count);
+        connect(tree, &CTreeSat::itemClicked, this, [this, tree](TreeItem* item) {
+            if (tree->selectedCount() > 1)
+                panelEdit_->showSelection(*tree, tree->selectedItems());
+            else
+                panelEdit_->ShowRecordOfClickedItem(*tree, item);
+        });
         connect(tree, &CTreeSat::editRequested, this,
                 [this, tree] { commands_->trigger(Command::Edit, Operand(tree, tree->selectedItem())); });
         connect(tree, &CTreeSat::rightClicked, this,

@@ -81,6 +81,7 @@ private:
     void setFocusOrder();
     // What the session tells: each list's status pane, and every command's state.
     void showSessionState();
+    void showSelectionCount(const CTreeSat& tree);
     // Edit mode locks the trees and the quick search and trades Quit and Compare Lists for OK and Cancel.
     void showEditControls(bool editing, bool asChannel);
     // "Compare Lists" (EditorDialogCompare.cpp): removes from both lists the channels the other holds.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's table of commands: every button, tree menu entry, key and step
 // name of the window is one row here.
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QPushButton>
 
@@ -10,6 +12,7 @@
 #include "ui/drag/DragController.h"
 #include "ui/list/ListColumn.h"
 #include "ui/list/ListColumnCommands.h"
+#include "ui/list/ListFilter.h"
 #include "ui/menu/TreeMenu.h"
 #include "ui/menu/UndoRedo.h"
 #include "ui/panel/EditSession.h"
@@ -111,8 +114,16 @@ void CEditorDialog::buildCommands() {
                     .text = QT_TRANSLATE_NOOP("Commands", "Edit"),
                     .step = StepKind::Edit,
                     .stepText = QT_TRANSLATE_NOOP("Commands", "Edit %1"),
+                    .manyStepText = QT_TRANSLATE_NOOP("Commands", "Edit %1 items"),
                     .menuGroup = 1,
-                    .enabled = onItem,
+                    // Several items are edited together only when all are channels.
+                    .enabled = [onItem](const Operand& on) {
+                        if (!onItem(on)) return false;
+                        const std::vector<TreeItem*> items = on.items();
+                        return items.size() < 2 || std::none_of(items.begin(), items.end(), [](const TreeItem* item) {
+                                   return !item->hasParent();
+                               });
+                    },
                     .run = [&menu](const Operand& on) { menu.edit(on); }});
     rows.push_back({.command = Command::Rename,
                     .objectName = "rename",
@@ -129,6 +140,7 @@ void CEditorDialog::buildCommands() {
                     .text = QT_TRANSLATE_NOOP("Commands", "Cut"),
                     .step = StepKind::Cut,
                     .stepText = QT_TRANSLATE_NOOP("Commands", "Cut %1"),
+                    .manyStepText = QT_TRANSLATE_NOOP("Commands", "Cut %1 items"),
                     .keys = {QKeySequence(Qt::CTRL | Qt::Key_X)},
                     .route = KeyRoute::Tree,
                     .menuGroup = 2,
@@ -147,6 +159,7 @@ void CEditorDialog::buildCommands() {
                     .text = QT_TRANSLATE_NOOP("Commands", "Paste"),
                     .step = StepKind::Paste,
                     .stepText = QT_TRANSLATE_NOOP("Commands", "Paste %1"),
+                    .manyStepText = QT_TRANSLATE_NOOP("Commands", "Paste %1 items"),
                     .keys = {QKeySequence(Qt::CTRL | Qt::Key_V)},
                     .route = KeyRoute::Tree,
                     .menuGroup = 2,
@@ -157,6 +170,7 @@ void CEditorDialog::buildCommands() {
                     .text = QT_TRANSLATE_NOOP("Commands", "Delete"),
                     .step = StepKind::Delete,
                     .stepText = QT_TRANSLATE_NOOP("Commands", "Delete %1"),
+                    .manyStepText = QT_TRANSLATE_NOOP("Commands", "Delete %1 items"),
                     .keys = {QKeySequence(Qt::Key_Delete)},
                     .route = KeyRoute::TreeSelection,
                     .menuGroup = 2,
@@ -184,6 +198,8 @@ void CEditorDialog::buildCommands() {
                     .step = StepKind::SetLnb,
                     .stepText = QT_TRANSLATE_NOOP("Commands", "Set LNB %1"),
                     .providerStepText = QT_TRANSLATE_NOOP("Commands", "Set LNB for provider %1"),
+                    .manyText = QT_TRANSLATE_NOOP("Commands", "Set LNB for %1 items"),
+                    .shownText = QT_TRANSLATE_NOOP("Commands", "Set LNB for %1 shown"),
                     .menuGroup = 4,
                     .enabled = onItems,
                     .run = [&menu](const Operand& on) { menu.setBulkValue(BulkField::Lnb, on); }});
@@ -195,6 +211,8 @@ void CEditorDialog::buildCommands() {
                     .step = StepKind::SetRotorPosition,
                     .stepText = QT_TRANSLATE_NOOP("Commands", "Set Rotor position %1"),
                     .providerStepText = QT_TRANSLATE_NOOP("Commands", "Set Rotor Pos for provider %1"),
+                    .manyText = QT_TRANSLATE_NOOP("Commands", "Set Rotor Pos for %1 items"),
+                    .shownText = QT_TRANSLATE_NOOP("Commands", "Set Rotor Pos for %1 shown"),
                     .menuGroup = 4,
                     .enabled = onItems,
                     .run = [&menu](const Operand& on) { menu.setBulkValue(BulkField::RotorPosition, on); }});
@@ -206,6 +224,8 @@ void CEditorDialog::buildCommands() {
                     .step = StepKind::SetVolume,
                     .stepText = QT_TRANSLATE_NOOP("Commands", "Set Volume %1"),
                     .providerStepText = QT_TRANSLATE_NOOP("Commands", "Set Volume for provider %1"),
+                    .manyText = QT_TRANSLATE_NOOP("Commands", "Set Volume for %1 items"),
+                    .shownText = QT_TRANSLATE_NOOP("Commands", "Set Volume for %1 shown"),
                     .menuGroup = 4,
                     .enabled = onItems,
                     .run = [&menu](const Operand& on) { menu.setBulkValue(BulkField::Volume, on); }});
@@ -249,6 +269,19 @@ void CEditorDialog::buildCommands() {
                         return onTree(on) && session.canArrange(on.tree()->channelModel()->tree());
                     },
                     .run = [&menu](const Operand& on) { menu.arrangeLikeOtherList(on); }});
+    // The filter of the tree's list, over the bottom of its trees.
+    rows.push_back({.command = Command::Filter,
+                    .objectName = "filter",
+                    .text = QT_TRANSLATE_NOOP("Commands", "Filter..."),
+                    .keys = {QKeySequence(Qt::CTRL | Qt::Key_F)},
+                    .route = KeyRoute::Tree,
+                    .menuGroup = 5,
+                    .enabled = onTree,
+                    .run = [this](const Operand& on) {
+                        for (int number : {1, 2})
+                            for (const TreeKind kind : {TreeKind::Television, TreeKind::Radio})
+                                if (column(number).tree(kind) == on.tree()) column(number).filter()->open();
+                    }});
     // The keyboard's way to the tree menu: below the selected item's row.
     rows.push_back({.command = Command::ContextMenu,
                     .objectName = "contextMenu",
@@ -289,12 +322,14 @@ void CEditorDialog::buildCommands() {
                     .text = QT_TRANSLATE_NOOP("Commands", "Move"),
                     .step = StepKind::Move,
                     .stepText = QT_TRANSLATE_NOOP("Commands", "Move %1"),
+                    .manyStepText = QT_TRANSLATE_NOOP("Commands", "Move %1 items"),
                     .enabled = [](const Operand&) { return false; }});
     rows.push_back({.command = Command::CopyByDrag,
                     .objectName = "copyByDrag",
                     .text = QT_TRANSLATE_NOOP("Commands", "Copy"),
                     .step = StepKind::CopyInto,
                     .stepText = QT_TRANSLATE_NOOP("Commands", "Copy %1"),
+                    .manyStepText = QT_TRANSLATE_NOOP("Commands", "Copy %1 items"),
                     .enabled = [](const Operand&) { return false; }});
     commands_->setRows(std::move(rows));
 
