@@ -8,6 +8,7 @@
 #include <functional>
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QCursor>
@@ -230,6 +231,24 @@ int main(int argc, char* argv[]) {
     dialog.commands().trigger(qvx::Command::Delete, qvx::Operand(tree, television.topLevelItem(1)));
     settle(300);
     showContextMenu(dialog, *tree, *channel, folder + QStringLiteral("/undo-menu.png"));
+
+    // The filter over list 1's trees, with every shown channel selected.
+    dialog.commands().trigger(qvx::Command::Filter, qvx::Operand(tree, tree->selectedItem()));
+    settle(200);
+    const auto press = [](QWidget* widget, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+        QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(widget, &down);
+        QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
+        QApplication::sendEvent(widget, &up);
+    };
+    QWidget* filterField = QApplication::focusWidget();
+    if (!filterField) return 1;
+    press(filterField, Qt::Key_S, Qt::NoModifier, QStringLiteral("s"));
+    press(filterField, Qt::Key_W, Qt::NoModifier, QStringLiteral("w"));
+    tree->setFocus();
+    press(tree, Qt::Key_A, Qt::ControlModifier, {});
+    settle(300);
+    save(dialog, folder + QStringLiteral("/window-filter.png"));
     dialog.hide();
 
     // The same lists in a German window, with the tree menu of a channel open.
