@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "commands/StepName.h"
@@ -18,8 +19,14 @@ class TreeItem;
 // ran, was undone or redone. Both null when the command names none; the tree
 // then keeps or moves its own selection.
 struct ItemToSelect {
+    ItemToSelect() = default;
+    ItemToSelect(ChannelTree* inTree, TreeItem* focused, std::vector<TreeItem*> others = {})
+        : tree(inTree), item(focused), more(std::move(others)) {}
+
     ChannelTree* tree = nullptr;
     TreeItem* item = nullptr;
+    // A step on several items selects them all again; `item` is the focused one.
+    std::vector<TreeItem*> more;
 };
 
 // One change of the lists, as one step of the history. It is carried out once

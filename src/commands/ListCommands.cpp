@@ -57,15 +57,17 @@ StepKind bulkKind(BulkField field) {
                                                : StepKind::SetVolume;
 }
 
-ItemToSelect firstOf(ChannelTree& tree, const std::vector<TreeItem*>& items) {
-    return {&tree, items.empty() ? nullptr : items.front()};
+// The items of a step on several, selected together with the first focused.
+ItemToSelect allOf(ChannelTree& tree, const std::vector<TreeItem*>& items) {
+    if (items.empty()) return {&tree, nullptr, {}};
+    return {&tree, items.front(), std::vector<TreeItem*>(items.begin() + 1, items.end())};
 }
 
 }  // namespace
 
 std::unique_ptr<ListCommand> makeDeleteCommand(ChannelTree& tree, std::vector<TreeItem*> items) {
     if (items.size() == 1) return makeDeleteCommand(tree, *items.front());
-    const ItemToSelect first = firstOf(tree, items);
+    const ItemToSelect first = allOf(tree, items);
     const StepName name = StepName::counted(StepKind::Delete, items.size());
     return make(name, {&tree}, first,
                 [&tree, items = std::move(items)] {
@@ -79,7 +81,7 @@ std::unique_ptr<ListCommand> makeDeleteCommand(ChannelTree& tree, std::vector<Tr
 std::unique_ptr<ListCommand> makeCutCommand(ChannelTree& tree, std::vector<TreeItem*> items,
                                             EditorClipboard& clipboard) {
     if (items.size() == 1) return makeCutCommand(tree, *items.front(), clipboard);
-    const ItemToSelect first = firstOf(tree, items);
+    const ItemToSelect first = allOf(tree, items);
     const StepName name = StepName::counted(StepKind::Cut, items.size());
     return make(name, {&tree}, first,
                 [&tree, &clipboard, items = std::move(items)] {
@@ -92,13 +94,13 @@ std::unique_ptr<ListCommand> makeCutCommand(ChannelTree& tree, std::vector<TreeI
 std::unique_ptr<ListCommand> makeTransferCommand(ChannelTree& source, ChannelTree& target,
                                                  std::vector<TreeItem*> dragged, TreeItem* dropTarget) {
     if (dragged.size() == 1) return makeTransferCommand(source, target, *dragged.front(), dropTarget);
-    const ItemToSelect first = firstOf(source, dragged);
+    const ItemToSelect first = allOf(source, dragged);
     const StepKind kind = &source == &target ? StepKind::Move : StepKind::CopyInto;
     const StepName name = StepName::counted(kind, dragged.size());
     return make(name, {&source, &target}, first,
                 [&source, &target, dragged = std::move(dragged), dropTarget] {
                     const std::vector<TreeItem*> inserted = TransferItems(source, target, dragged, dropTarget);
-                    return firstOf(target, inserted);
+                    return allOf(target, inserted);
                 });
 }
 
@@ -107,7 +109,7 @@ std::unique_ptr<ListCommand> makeBulkSettingCommand(ChannelTree& tree, std::vect
                                                     std::size_t count) {
     if (items.size() == 1 && scope == StepScope::Items)
         return makeBulkSettingCommand(tree, items.front(), field, value);
-    const ItemToSelect first = scope == StepScope::Items ? firstOf(tree, items) : ItemToSelect{};
+    const ItemToSelect first = scope == StepScope::Items ? allOf(tree, items) : ItemToSelect{};
     const StepName name = StepName::counted(bulkKind(field), scope == StepScope::Items ? items.size() : count, scope);
     return make(name, {&tree}, first,
                 [&tree, items = std::move(items), field, value, first, scope] {
@@ -174,7 +176,7 @@ std::unique_ptr<ListCommand> makePasteCommand(ChannelTree& tree, TreeItem* refer
     else if (!clipboard.empty())
         name.subject = ChannelRecord::fromImage(clipboard.records().front()).nameText();
     return make(std::move(name), {&tree}, {&tree, reference}, [&tree, reference, &clipboard] {
-        return ItemToSelect{&tree, clipboard.paste(tree, reference)};
+        return allOf(tree, clipboard.pasteAll(tree, reference));
     });
 }
 

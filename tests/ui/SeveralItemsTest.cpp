@@ -149,20 +149,24 @@ TEST_F(SeveralItems, MixedSelectionsAreOneStepThatUndoGivesBackByteForByte) {
         std::function<void()> command;
         QString step;
         int undos = 1;
+        // Undo selects the step's items again, all of them.
+        QStringList selectedAfterUndo;
     };
     const Case cases[] = {
         {"Delete key on a provider with some of its channels and another provider's channel",
          {{"A", {}}, {"P1", Qt::ControlModifier}, {"C", Qt::ControlModifier}},
          [&] { QTest::keyClick(tree(1), Qt::Key_Delete); },
-         "Delete 2 items"},
+         "Delete 2 items", 1, {"P1", "C"}},
         {"Ctrl+X and Ctrl+V into the other list",
          {{"B", {}}, {"C", Qt::ControlModifier}},
          [&] {
              QTest::keyClick(tree(1), Qt::Key_X, Qt::ControlModifier);
              QTest::mouseClick(tree(2)->viewport(), Qt::LeftButton, {}, pointOnLabel(tree(2), item("X", 2)));
              QTest::keyClick(tree(2), Qt::Key_V, Qt::ControlModifier);
+             // Both pasted items are selected, as the cut ones were.
+             EXPECT_EQ(selectedLabels(tree(2)), (QStringList{"B", "C"}));
          },
-         "Paste 2 items", 2},
+         "Paste 2 items", 2, {"B", "C"}},
         {"Set LNB for the selection from the tree menu",
          {{"A", {}}, {"P2", Qt::ControlModifier}},
          [&] {
@@ -174,7 +178,7 @@ TEST_F(SeveralItems, MixedSelectionsAreOneStepThatUndoGivesBackByteForByte) {
                                                   QStringLiteral("Set LNB for 2 items"));
              EXPECT_TRUE(seen.picked);
          },
-         "Set LNB for 2 items"},
+         "Set LNB for 2 items", 1, {"A", "P2"}},
         {"drag of a selection within the tree",
          {{"A", {}}, {"C", Qt::ControlModifier}},
          [&] {
@@ -185,8 +189,9 @@ TEST_F(SeveralItems, MixedSelectionsAreOneStepThatUndoGivesBackByteForByte) {
              const QPoint onB = pointOnLabel(tree(1), item("B"));
              QTest::mouseMove(tree(1)->viewport(), onB);
              QTest::mouseRelease(tree(1)->viewport(), Qt::LeftButton, {}, onB);
+             EXPECT_EQ(selectedLabels(tree(1)), (QStringList{"A", "C"}));
          },
-         "Move 2 items"},
+         "Move 2 items", 1, {"A", "C"}},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(test.what);
@@ -197,6 +202,7 @@ TEST_F(SeveralItems, MixedSelectionsAreOneStepThatUndoGivesBackByteForByte) {
         EXPECT_NE(allImages(), original);
         for (int undo = 0; undo < test.undos; ++undo) QTest::keyClick(tree(1), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(allImages(), original);
+        EXPECT_EQ(selectedLabels(tree(1)), test.selectedAfterUndo);
         for (CTreeSat* view : {tree(1, true), tree(2, true)}) view->expandAll();
     }
     // The drag put A and C before B, one after the other: redo shows where.

@@ -115,13 +115,11 @@ void DragController::buttonReleased(const QPoint& globalPoint) {
         if (tree != dropTree_) dropTarget_.hold(tree->channelModel(), itemInRowAt(*tree, globalPoint));
         dropTree_ = tree;
         // The source's selection stood still while the window held the pointer.
-        TreeItem* inserted = session_
-                                 .run(makeTransferCommand(dragSourceTree_->channelModel()->tree(),
-                                                          dropTree_->channelModel()->tree(),
-                                                          Operand(dragSourceTree_, dragged).items(),
-                                                          dropTarget_.get()))
-                                 .item;
-        if (inserted) dropTree_->selectItem(inserted);
+        const ItemToSelect inserted = session_.run(makeTransferCommand(dragSourceTree_->channelModel()->tree(),
+                                                                       dropTree_->channelModel()->tree(),
+                                                                       Operand(dragSourceTree_, dragged).items(),
+                                                                       dropTarget_.get()));
+        if (inserted.item) dropTree_->selectItems(inserted.item, inserted.more);
     }
     clearDropHighlights();
 }

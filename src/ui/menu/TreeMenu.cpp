@@ -140,8 +140,8 @@ void TreeMenu::cut(const Operand& on) {
 
 void TreeMenu::paste(const Operand& on) {
     if (on.lost()) return;
-    TreeItem* pasted = session_.run(makePasteCommand(channelsOf(on), on.item(), session_.clipboardForCommands())).item;
-    if (pasted) on.tree()->selectItem(pasted);
+    const ItemToSelect pasted = session_.run(makePasteCommand(channelsOf(on), on.item(), session_.clipboardForCommands()));
+    if (pasted.item) on.tree()->selectItems(pasted.item, pasted.more);
 }
 
 void TreeMenu::remove(const Operand& on) {

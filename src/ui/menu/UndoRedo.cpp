@@ -31,7 +31,7 @@ void UndoRedo::show(const ItemToSelect& selection) {
             CTreeSat* tree = column->tree(kind);
             if (&tree->channelModel()->tree() != selection.tree) continue;
             column->tabs()->setCurrentWidget(tree);
-            tree->selectItem(selection.item);
+            tree->selectItems(selection.item, selection.more);
             panelEdit_.showCurrentItem(*tree, selection.item);
             return;
         }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
@@ -208,6 +209,19 @@ void CTreeSat::selectItem(const TreeItem* item) {
     if (!index.isValid()) return;
     selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
     scrollTo(index);
+}
+
+void CTreeSat::selectItems(const TreeItem* focused, std::span<TreeItem* const> more) {
+    selectItem(focused);
+    if (more.empty()) return;
+    // One selection change for all of them: a row at a time would repaint and
+    // notify screen readers once per item.
+    QItemSelection selection;
+    for (const TreeItem* item : more) {
+        const QModelIndex index = model_->indexOf(item);
+        if (index.isValid()) selection.select(index, index);
+    }
+    selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
 QRect CTreeSat::iconAndLabelRect(const QModelIndex& index) const {

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
 #include <cstddef>
+#include <functional>
+#include <span>
 #include <unordered_set>
 #include <vector>
 
@@ -38,6 +39,8 @@ public:
     // The focused item when it is selected, else the first selected one; null for none.
     TreeItem* selectedItem() const;
     void selectItem(const TreeItem* item);
+    // Selects `focused` and `more` with it (what a step on several items names).
+    void selectItems(const TreeItem* focused, std::span<TreeItem* const> more);
     // Every selected item, in no particular order (operandItems puts them in tree order).
     std::vector<TreeItem*> selectedItems() const;
     std::size_t selectedCount() const;
