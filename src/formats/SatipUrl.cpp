@@ -186,6 +186,10 @@ std::optional<std::string> parseSatipTuning(const SatipUrl& url, SatipTuning& tu
             extras.system = tuning.symbolRate != 0 ? DeliverySystem::DvbC : DeliverySystem::DvbT;
     }
     if (isSatellite(*extras.system) && !extras.satNumber) extras.satNumber = 0;
+    // The record holds satellite frequencies in kHz and the others in Hz, in 32 bits: a
+    // larger one would read as 0 and be lost on the first edit.
+    if (extras.frequencyHz && *extras.frequencyHz / (isSatellite(*extras.system) ? 1000 : 1) > 0xFFFFFFFFu)
+        return quotedFault("freq", decimalOf(*extras.frequencyHz, 1'000'000), "is too high for a channel");
     return std::nullopt;
 }
 

@@ -170,6 +170,9 @@ TEST(SatipFormat, BadQueriesAreRefusedWithTheirLine) {
         {"freq=11494&msys=dvbs&fec=2/3", "3: fec: \"2/3\" is not a value SAT>IP knows"},
         {"src=0&freq=11494&msys=dvbs", "3: src: \"0\" is not an LNB number from 1"},
         {"freq=11494&msys=dvbs&pids=0,8192", "3: pids: \"0,8192\" is not a list of PIDs from 0 to 8191"},
+        // 32 bits of kHz for satellites, of Hz for cable: one unit more reads as no frequency.
+        {"freq=4294967.296&msys=dvbs&pol=h", "3: freq: \"4294967.296\" is too high for a channel"},
+        {"freq=4294.967296&msys=dvbc&sr=6900", "3: freq: \"4294.967296\" is too high for a channel"},
     };
     for (const Row& row : rows) {
         ChannelList list;
