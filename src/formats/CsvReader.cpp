@@ -10,6 +10,7 @@
 #include "formats/CsvColumns.h"
 #include "formats/CsvFormat.h"
 #include "formats/CsvRows.h"
+#include "formats/FieldText.h"
 #include "formats/TextNumbers.h"
 #include "formats/VdrText.h"
 #include "model/ChannelList.h"
@@ -51,13 +52,6 @@ std::string quoted(std::string_view text) {
     return "\"" + std::string(text.substr(0, end)) + "...\"";
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
 // Hex digits, blanks between them allowed, as bytes; none when another character comes.
 std::optional<std::string> hexBytes(std::string_view text, std::size_t& digits) {
     std::string bytes;
@@ -78,14 +72,6 @@ std::optional<std::string> hexBytes(std::string_view text, std::size_t& digits) 
     }
     if (high >= 0) return std::nullopt;
     return bytes;
-}
-
-std::string codePointName(char32_t codePoint) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    std::string digits;
-    for (char32_t rest = codePoint; rest != 0 || digits.size() < 4; rest >>= 4)
-        digits.insert(digits.begin(), kDigits[rest & 0xF]);
-    return "U+" + digits;
 }
 
 // What the rows build up: the item (or the list's carried texts) whose rows
@@ -338,24 +324,7 @@ private:
         switch (field.kind) {
         case FieldKind::Text: {
             std::size_t length = 0;
-            for (std::size_t i = 0; i < text.size();) {
-                const auto lead = static_cast<std::uint8_t>(text[i]);
-                char32_t codePoint = lead;
-                std::size_t size = 1;
-                if (lead >= 0x80) {
-                    size = lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-                    codePoint = lead & (0x7F >> size);
-                    for (std::size_t k = 1; k < size && i + k < text.size(); ++k)
-                        codePoint = codePoint << 6 | (static_cast<std::uint8_t>(text[i + k]) & 0x3F);
-                }
-                i += size;
-                if (codePoint == 0) return "U+0000 cannot be part of a text";
-                const std::optional<std::uint8_t> byte = codePointToWindows1252(codePoint);
-                if (!byte) return codePointName(codePoint) + " is not a windows-1252 character";
-                if (length == field.size)
-                    return "the text is longer than the field's " + std::to_string(field.size) + " bytes";
-                bytes[length++] = *byte;
-            }
+            if (std::optional<std::string> fault = putWindows1252Text(text, {bytes, field.size}, length)) return fault;
             // The terminator; what lies after it comes from the image, or is zero without one.
             if (length < field.size) std::memset(bytes + length, 0, image_ ? 1 : field.size - length);
             return std::nullopt;

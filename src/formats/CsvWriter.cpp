@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <unordered_map>
@@ -9,6 +10,7 @@
 #include "formats/CsvColumns.h"
 #include "formats/CsvFormat.h"
 #include "formats/CsvRows.h"
+#include "formats/FieldText.h"
 #include "formats/TextNumbers.h"
 #include "formats/VdrText.h"
 #include "model/ChannelList.h"
@@ -18,15 +20,6 @@
 
 namespace qvx {
 namespace {
-
-constexpr char kHexDigits[] = "0123456789abcdef";
-
-void appendHex(std::string& out, std::string_view bytes) {
-    for (const char c : bytes) {
-        out += kHexDigits[static_cast<unsigned char>(c) >> 4];
-        out += kHexDigits[static_cast<unsigned char>(c) & 0xF];
-    }
-}
 
 // A carried value goes in hex where a spreadsheet could not hold it as text.
 bool needsHex(std::string_view value) { return value.find('\0') != std::string_view::npos || !isUtf8(value); }
@@ -175,10 +168,9 @@ private:
         }
         out += ',';
         const RecordImage image = record.image();
-        for (std::size_t i = 0; i < image.size(); ++i) {
-            if (i != 0 && i % csv::kImageGroup == 0) out += ' ';
-            out += kHexDigits[image[i] >> 4];
-            out += kHexDigits[image[i] & 0xF];
+        for (std::size_t i = 0; i < image.size(); i += csv::kImageGroup) {
+            if (i != 0) out += ' ';
+            appendHex(out, std::span(image).subspan(i, std::min(csv::kImageGroup, image.size() - i)));
         }
     }
 

@@ -11,6 +11,7 @@
 
 #include "formats/BoundedJsonText.h"
 #include "files/ByteStream.h"
+#include "formats/FieldText.h"
 #include "formats/JsonFormat.h"
 #include "model/Windows1252.h"
 #include "model/ChannelList.h"
@@ -478,17 +479,8 @@ private:
         const RecordField& field = *frame.field;
         auto* bytes = reinterpret_cast<std::uint8_t*>(&record_.values) + field.offset;
         std::size_t length = 0;
-        for (std::size_t i = 0; i < utf8.size();) {
-            char32_t codePoint = 0;
-            i += decodeUtf8(utf8, i, codePoint);
-            // A zero would end the text where the list has more of it.
-            if (codePoint == 0) return fail("U+0000 cannot be part of a text");
-            const std::optional<std::uint8_t> byte = codePointToWindows1252(codePoint);
-            if (!byte) return fail(codePointName(codePoint) + " is not a windows-1252 character");
-            if (length == field.size)
-                return fail("the text is longer than the field's " + std::to_string(field.size) + " bytes");
-            bytes[length++] = *byte;
-        }
+        if (const std::optional<std::string> fault = putWindows1252Text(utf8, {bytes, field.size}, length))
+            return fail(*fault);
         const std::size_t index = indexOf(field);
         record_.textLength[index] = static_cast<std::uint8_t>(length);
         record_.named |= std::uint64_t{1} << index;
@@ -580,31 +572,6 @@ private:
         record.serviceType = kind;
         top_->appendDetachedChild(TreeItem::makeChannel(record, record_.carried.make()));
         return true;
-    }
-
-    // Reads one UTF-8 sequence (the parser has checked it) at `at`; gives its length.
-    static std::size_t decodeUtf8(const std::string& text, std::size_t at, char32_t& codePoint) {
-        const auto lead = static_cast<std::uint8_t>(text[at]);
-        const std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        codePoint = length == 1 ? lead : lead & (0x7F >> length);
-        for (std::size_t i = 1; i < length && at + i < text.size(); ++i)
-            codePoint = codePoint << 6 | (static_cast<std::uint8_t>(text[at + i]) & 0x3F);
-        return length;
-    }
-
-    static std::string codePointName(char32_t codePoint) {
-        static constexpr char kDigits[] = "0123456789ABCDEF";
-        std::string digits;
-        for (char32_t rest = codePoint; rest != 0 || digits.size() < 4; rest >>= 4)
-            digits.insert(digits.begin(), kDigits[rest & 0xF]);
-        return "U+" + digits;
-    }
-
-    static int hexValue(char c) {
-        if (c >= '0' && c <= '9') return c - '0';
-        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-        return -1;
     }
 
     // "television[0].children[2].lnb": where the parser stands.

@@ -5,6 +5,7 @@
 
 #include "formats/BlockWriter.h"
 #include "files/ByteStream.h"
+#include "formats/FieldText.h"
 #include "formats/JsonFormat.h"
 #include "formats/JsonText.h"
 #include "model/ChannelList.h"
@@ -15,13 +16,9 @@
 namespace qvx {
 namespace {
 
-void appendHex(std::string& out, const RecordImage& image) {
-    static constexpr char kDigits[] = "0123456789abcdef";
+void appendQuotedHex(std::string& out, const RecordImage& image) {
     out += '"';
-    for (const std::uint8_t byte : image) {
-        out += kDigits[byte >> 4];
-        out += kDigits[byte & 0xF];
-    }
+    appendHex(out, image);
     out += '"';
 }
 
@@ -121,7 +118,7 @@ void appendJsonRecord(std::string& out, const ChannelRecord& record, const Carri
         appendFieldValue(out, record, field);
     }
     out += ", \"image\": ";
-    appendHex(out, record.image());
+    appendQuotedHex(out, record.image());
     if (carried) {
         out += ", \"carried\": ";
         appendCarried(out, *carried);
