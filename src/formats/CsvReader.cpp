@@ -43,15 +43,6 @@ struct Column {
 
 enum class Level { Provider, Channel, List, More };
 
-// A cell's text for a message: its first 40 bytes at most, cut where a character begins.
-std::string quoted(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    if (text.size() <= kShown) return "\"" + std::string(text) + "\"";
-    std::size_t end = kShown;
-    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
-    return "\"" + std::string(text.substr(0, end)) + "...\"";
-}
-
 // Hex digits, blanks between them allowed, as bytes; none when another character comes.
 std::optional<std::string> hexBytes(std::string_view text, std::size_t& digits) {
     std::string bytes;

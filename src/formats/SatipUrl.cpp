@@ -7,6 +7,7 @@
 #include "formats/FileNamedProviders.h"
 #include "formats/RecordTuning.h"
 #include "formats/TextNumbers.h"
+#include "formats/VdrText.h"
 #include "model/ChannelRecord.h"
 
 namespace qvx {
@@ -85,7 +86,7 @@ std::optional<std::uint64_t> unitsOf(std::string_view text, std::uint64_t unit) 
 }
 
 std::string quotedFault(std::string_view key, std::string_view value, std::string_view what) {
-    return std::string(key) + ": \"" + std::string(value) + "\" " + std::string(what);
+    return std::string(key) + ": " + quoted(value) + " " + std::string(what);
 }
 
 }  // namespace

@@ -131,7 +131,10 @@ std::string vdrNameText(std::string_view utf8, VdrEncoding encoding, bool channe
 
 std::string quoted(std::string_view text) {
     if (text.size() <= kQuotedLength) return '"' + std::string(text) + '"';
-    return '"' + std::string(text.substr(0, kQuotedLength)) + "...\"";
+    // Cut where a character begins, so a message stays UTF-8.
+    std::size_t end = kQuotedLength;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) --end;
+    return '"' + std::string(text.substr(0, end)) + "...\"";
 }
 
 }  // namespace qvx

@@ -42,7 +42,8 @@ std::string fullNameOf(const ChannelRecord& record, const Carried* carried);
 // breaks as blanks, and in a channel's name "|" for ":".
 std::string vdrNameText(std::string_view utf8, VdrEncoding encoding, bool channelName);
 
-// The bad text a message quotes: cut after a few dozen bytes.
+// The bad text a message quotes: cut after a few dozen bytes, where a
+// character begins.
 std::string quoted(std::string_view text);
 
 }  // namespace qvx
